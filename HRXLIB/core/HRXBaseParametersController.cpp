@@ -1,0 +1,3 @@
+#include "HRXBaseParametersController.h"
+
+void HRXBaseParametersController::parameterChanged(int32_t, double) {}

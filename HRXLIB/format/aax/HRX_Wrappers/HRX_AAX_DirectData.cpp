@@ -1,0 +1,64 @@
+#include "HRX_AAX_DirectData.h"
+
+#include "AAX_Errors.h"
+#include "AAX_IController.h"
+#include "AAX_IPrivateDataAccess.h"
+#include "HRX_AAX_RenderState.h"
+#include "HRX_HVTN_2210_AAX_Parameters_Wrapper.h"
+
+namespace {
+constexpr double kEmpty = HRX_AAX_ControllerWrapper::kMailboxEmpty;
+}
+
+AAX_IEffectDirectData* HRX_AAX_DirectData::Create() {
+    return new HRX_AAX_DirectData();
+}
+
+HRX_AAX_DirectData::HRX_AAX_DirectData() {
+    for (double& value : mPending)
+        value = kEmpty;
+}
+
+AAX_Result HRX_AAX_DirectData::TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAccess* access) {
+    if (Controller()) {
+        const AAX_Result result = reportLatency(*access);
+        if (result != AAX_SUCCESS)
+            return result;
+    }
+    auto* parameters = dynamic_cast<HRX_HVTN_2210_AAX_Parameters_Wrapper*>(EffectParameters());
+    if (parameters && parameters->getController().isMailboxPending())
+        return deliverMailbox(*access, parameters->getController());
+    return AAX_SUCCESS;
+}
+
+AAX_Result HRX_AAX_DirectData::reportLatency(AAX_IPrivateDataAccess& access) {
+    int32_t hostLatency = 0;
+    Controller()->GetSignalLatency(&hostLatency);
+    const AAX_Result result = access.ReadPortDirect(kField_Latency, 0, sizeof mLatency, &mLatency);
+    if (result != AAX_SUCCESS)
+        return result;
+    if (mLatency >= 0 && mLatency != hostLatency)
+        Controller()->SetSignalLatency(mLatency);
+    return AAX_SUCCESS;
+}
+
+AAX_Result HRX_AAX_DirectData::deliverMailbox(AAX_IPrivateDataAccess& access,
+                                              HRX_AAX_ControllerWrapper& controller) {
+    controller.takeMailbox(mPending);
+
+    // Only the 29 cache values are read and written back; the time
+    // information behind them belongs to the render procedure. A value the
+    // render thread consumes meanwhile may be written back once more, which
+    // only repeats a setParameter with the same value.
+    float cache[kParameterSlots];
+    AAX_Result result = access.ReadPortDirect(kField_RenderCache, 0, sizeof cache, cache);
+    if (result != AAX_SUCCESS)
+        return result;
+    for (int32_t slot = kPresetValues; slot < kParameterSlots; ++slot) {
+        if (mPending[slot] != kEmpty) {
+            cache[slot] = static_cast<float>(mPending[slot]);
+            mPending[slot] = kEmpty;
+        }
+    }
+    return access.WritePortDirect(kField_RenderCache, 0, sizeof cache, cache);
+}

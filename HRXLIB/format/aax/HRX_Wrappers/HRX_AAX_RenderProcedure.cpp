@@ -1,0 +1,153 @@
+#include "AAX_IMIDINode.h"
+#include "AAX_ITransport.h"
+#include "HRX_AAX_Identifiers.h"
+#include "HRX_AAX_RenderState.h"
+#include "velvaTonEffect.h"
+#include "velvaTonParameters.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr int32_t kChannelSlots = 24;
+// Added to a custom meter's value so that the editor can tell a real 0.0
+// from a tap the host never wrote.
+constexpr double kCustomMeterOffset = static_cast<double>(0.1f);
+// Written into a custom tap whose parameter the engine does not report.
+constexpr float kCustomMeterMissing = 1.2345679f;
+
+void updateTimeInformation(AAX_IMIDINode* transportNode, HRXTimeInfo& info) {
+    AAX_ITransport* transport = transportNode ? transportNode->GetTransport() : nullptr;
+    if (!transport)
+        return;
+    info.flags |= kHRXTempoValid;
+    transport->GetCurrentTempo(&info.tempo);
+    int64_t samplePosition = 0;
+    transport->GetCurrentNativeSampleLocation(&samplePosition);
+    info.samplePosition = static_cast<double>(samplePosition);
+    int64_t ticks = 0;
+    transport->GetCurrentTickPosition(&ticks);
+    if (ticks != 0)
+        info.flags |= kHRXQuarterPositionValid;
+    else
+        info.flags &= ~kHRXQuarterPositionValid;
+    info.quarterPosition = static_cast<double>(static_cast<float>(ticks) / static_cast<float>(kAAX_TicksPerQuarter));
+    bool playing = false;
+    transport->IsTransportPlaying(&playing);
+    if (playing != ((info.flags & kHRXTransportPlaying) != 0)) {
+        info.flags |= kHRXTransportChanged;
+        if (playing)
+            info.flags |= kHRXTransportPlaying;
+        else
+            info.flags &= ~kHRXTransportPlaying;
+    }
+}
+
+// Largest magnitude of the block joined with the tap's accumulated value,
+// four samples at a time. NaN samples never win a comparison.
+float accumulatePeak(float peak, const float* samples, int32_t frames) {
+    float lanes[4] = {peak, peak, peak, peak};
+    int32_t i = 0;
+    for (; i + 4 <= frames; i += 4) {
+        for (int32_t lane = 0; lane < 4; ++lane) {
+            const float magnitude = std::fabs(samples[i + lane]);
+            if (magnitude > lanes[lane])
+                lanes[lane] = magnitude;
+        }
+    }
+    for (; i < frames; ++i) {
+        const float magnitude = std::fabs(samples[i]);
+        if (magnitude > lanes[0])
+            lanes[0] = magnitude;
+    }
+    float result = lanes[0];
+    for (int32_t lane = 1; lane < 4; ++lane)
+        if (lanes[lane] > result)
+            result = lanes[lane];
+    return result;
+}
+
+void writeMeters(velvaTonEffect& engine, float* taps, float* input, float* output, int32_t frames) {
+    taps[kHRX_MeterInput] = accumulatePeak(taps[kHRX_MeterInput], input, frames);
+    taps[kHRX_MeterOutput] = accumulatePeak(taps[kHRX_MeterOutput], output, frames);
+
+    double value = 0.0;
+    engine.getParameterOutput(kGainReduction, &value);
+    taps[kHRX_MeterGainReduction] = static_cast<float>(value);
+
+    for (int32_t k = 0; k < kHRX_CustomMeterCount && meterParameterList[k] != -1; ++k) {
+        float& tap = taps[kHRX_FirstCustomMeter + k];
+        if (engine.getParameterOutput(meterParameterList[k], &value)) {
+            if (!std::isfinite(value) || value < 0.0)
+                value = 0.0;
+            else if (value > 1.0)
+                value = 1.0;
+            tap = static_cast<float>(value + kCustomMeterOffset);
+        } else {
+            tap = kCustomMeterMissing;
+        }
+    }
+}
+
+void renderOne(HRX_AAX_RenderState& state, int32_t channels) {
+    velvaTonEffect& engine = *state.engine;
+    HRX_AAX_RenderCache& cache = *state.renderCache;
+
+    const bool bypassed = *state.masterBypass != 0;
+    const int32_t frames = *state.bufferLength > 0 ? *state.bufferLength : 0;
+    const AAX_CSampleRate sampleRate = *state.sampleRate;
+    float* inputs[kChannelSlots] = {};
+    float* outputs[kChannelSlots] = {};
+    for (int32_t channel = 0; channel < channels; ++channel) {
+        inputs[channel] = state.audioInput[channel];
+        outputs[channel] = state.audioOutput[channel];
+    }
+
+    HRXTimeInfo& timeInfo = *cache.timeInformation.getTimeInfo();
+    updateTimeInformation(state.transportNode, timeInfo);
+
+    if (sampleRate != *state.engineSampleRate) {
+        *state.engineSampleRate = sampleRate;
+        engine.setSampleRate(static_cast<double>(sampleRate));
+    }
+    for (int32_t slot = 0; slot < kPresetValues; ++slot) {
+        if (presetValueFlags[slot] != 1)
+            continue;
+        const float value = *state.parameterPorts[slot];
+        if (value != cache.values[slot]) {
+            cache.values[slot] = value;
+            engine.setParameter(static_cast<uint32_t>(slot), static_cast<double>(value));
+        }
+    }
+    for (int32_t slot = kPresetValues; slot < kParameterSlots; ++slot) {
+        if (cache.values[slot] >= 0.0f) {
+            engine.setParameter(static_cast<uint32_t>(slot), static_cast<double>(cache.values[slot]));
+            cache.values[slot] = HRX_AAX_RenderCache::kMailboxEmpty;
+        }
+    }
+    *state.latency = engine.getLatencySamples();
+    engine.setHostTransport(&cache.timeInformation);
+
+    if (bypassed)
+        engine.processBypassed(inputs, outputs, static_cast<uint32_t>(frames));
+    else
+        engine.process(inputs, outputs, static_cast<uint32_t>(frames));
+
+    writeMeters(engine, state.meterTaps, inputs[0], outputs[0], frames);
+}
+
+void renderBatch(void* const begin[], const void* end, int32_t channels) {
+    for (void* const* instance = begin; instance != end; ++instance)
+        renderOne(*static_cast<HRX_AAX_RenderState*>(*instance), channels);
+}
+
+}  // namespace
+
+void HRX_AAX_RenderMono(void* const inInstancesBegin[], const void* inInstancesEnd) {
+    renderBatch(inInstancesBegin, inInstancesEnd, 1);
+}
+
+void HRX_AAX_RenderStereo(void* const inInstancesBegin[], const void* inInstancesEnd) {
+    renderBatch(inInstancesBegin, inInstancesEnd, 2);
+}

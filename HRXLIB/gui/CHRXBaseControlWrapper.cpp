@@ -1,0 +1,126 @@
+#include "CHRXBaseControlWrapper.h"
+
+#include "CHRXDrawContextWrapper.h"
+#include "HRXBaseControl.h"
+#include "HRXMasterGraphicalEngine.h"
+#include "vstgui/cdrawcontext.h"
+
+namespace Brackenworks {
+
+namespace {
+
+VSTGUI::CRect toCRect(const HRXRect& r) { return VSTGUI::CRect(r.left, r.top, r.right, r.bottom); }
+
+HRXPoint toPoint(const VSTGUI::CPoint& p) { return {p.x, p.y}; }
+
+uint32_t controlButtons(const VSTGUI::CButtonState& buttons)
+{
+    return static_cast<uint32_t>(buttons.getButtonState()) & kHRXControlButtonMask;
+}
+
+// A control that wants no further events still used the click: it must not
+// fall through to the views beneath (an about box over the panel would
+// otherwise start a drag on the knob under it).
+VSTGUI::CMouseEventResult toToolkit(int32_t result)
+{
+    switch (result) {
+    case kHRXMouseHandled: return VSTGUI::kMouseEventHandled;
+    case kHRXMouseHandledNoMoves: return VSTGUI::kMouseDownEventHandledButDontNeedMovedOrUpEvents;
+    default: return VSTGUI::kMouseEventNotHandled;
+    }
+}
+
+}  // namespace
+
+CHRXBaseControlWrapper::CHRXBaseControlWrapper(HRXBaseControl* control, VSTGUI::IControlListener* listener,
+                                               HRXMasterGraphicalEngine* engine)
+    : VSTGUI::CControl(toCRect(control->getViewSize()), listener, control->getTag()), control(control),
+      engine(engine), engineView(*this)
+{
+    VSTGUI::CControl::setValue(static_cast<float>(control->getValue()));
+    VSTGUI::CControl::setDefaultValue(static_cast<float>(control->getDefaultValue()));
+    VSTGUI::CView::setTooltipText(control->getTooltip());
+    control->setCompanion(&engineView);
+}
+
+CHRXBaseControlWrapper::~CHRXBaseControlWrapper()
+{
+    control->setCompanion(nullptr);
+    delete control;
+}
+
+void CHRXBaseControlWrapper::draw(VSTGUI::CDrawContext* context)
+{
+    // Each control draws with fresh pen state, clipped to its own view.
+    context->saveGlobalState();
+    context->setClipRect(getViewSize());
+    CHRXDrawContextWrapper wrapped(context);
+    control->draw(&wrapped);
+    context->restoreGlobalState();
+    setDirty(false);
+}
+
+VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseDown(VSTGUI::CPoint& where,
+                                                              const VSTGUI::CButtonState& buttons)
+{
+    const int32_t result = control->onMouseDown(toPoint(where), controlButtons(buttons));
+    if (control->getReportClicks() && engine)
+        engine->controlClicked(control->getTag(), static_cast<uint32_t>(buttons.getButtonState()));
+    return toToolkit(result);
+}
+
+VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseUp(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons)
+{
+    return toToolkit(control->onMouseUp(toPoint(where), controlButtons(buttons)));
+}
+
+VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseMoved(VSTGUI::CPoint& where,
+                                                               const VSTGUI::CButtonState& buttons)
+{
+    return toToolkit(control->onMouseMoved(toPoint(where), controlButtons(buttons)));
+}
+
+VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseEntered(VSTGUI::CPoint& where,
+                                                                 const VSTGUI::CButtonState& buttons)
+{
+    return toToolkit(control->onMouseEntered(toPoint(where), controlButtons(buttons)));
+}
+
+VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseExited(VSTGUI::CPoint& where,
+                                                                const VSTGUI::CButtonState& buttons)
+{
+    return toToolkit(control->onMouseExited(toPoint(where), controlButtons(buttons)));
+}
+
+bool CHRXBaseControlWrapper::onWheel(const VSTGUI::CPoint& where, const float& distance,
+                                     const VSTGUI::CButtonState& buttons)
+{
+    return control->onWheel(toPoint(where), distance, controlButtons(buttons));
+}
+
+void CHRXBaseControlWrapper::EngineView::redraw() { owner.invalid(); }
+
+void CHRXBaseControlWrapper::EngineView::reportValue()
+{
+    owner.VSTGUI::CControl::setValue(static_cast<float>(owner.control->getValue()));
+    owner.VSTGUI::CControl::valueChanged();
+}
+
+void CHRXBaseControlWrapper::EngineView::setTooltipText(const char* text) { owner.VSTGUI::CView::setTooltipText(text); }
+
+void CHRXBaseControlWrapper::EngineView::setValue(double value)
+{
+    owner.VSTGUI::CControl::setValue(static_cast<float>(value));
+    owner.invalid();
+}
+
+void CHRXBaseControlWrapper::EngineView::setViewSize(const HRXRect& rect)
+{
+    owner.VSTGUI::CControl::setViewSize(toCRect(rect));
+    owner.setMouseableArea(toCRect(rect));
+}
+
+void CHRXBaseControlWrapper::EngineView::setTag(int32_t tag) { owner.VSTGUI::CControl::setTag(tag); }
+
+}  // namespace Brackenworks
+

@@ -1,0 +1,76 @@
+#include "CHRXViewContainerWrapper.h"
+
+#include "CHRXBaseControlWrapper.h"
+#include "CHRXToolkitResources.h"
+#include "HRXBaseControl.h"
+
+namespace Brackenworks {
+
+namespace {
+
+VSTGUI::CRect toCRect(const HRXRect& r) { return VSTGUI::CRect(r.left, r.top, r.right, r.bottom); }
+
+// Kinds drawn and driven by the control itself through the generic companion.
+bool hasBaseCompanion(int32_t kind) { return (kind >= 1 && kind <= 9) || kind == kHRXKindCustomDrawn; }
+
+}  // namespace
+
+CHRXViewContainerWrapper::CHRXViewContainerWrapper(const HRXRect& rect, VSTGUI::IControlListener* listener,
+                                                   HRXMasterGraphicalEngine* engine)
+    : container(new VSTGUI::CViewContainer(toCRect(rect))), listener(listener), engine(engine)
+{
+    container->setMouseableArea(toCRect(rect));
+}
+
+CHRXViewContainerWrapper::~CHRXViewContainerWrapper() { container->forget(); }
+
+void CHRXViewContainerWrapper::setViewSize(const HRXRect& rect)
+{
+    container->setViewSize(toCRect(rect));
+    container->setMouseableArea(toCRect(rect));
+}
+
+HRXRect CHRXViewContainerWrapper::getRect() const
+{
+    const VSTGUI::CRect& r = container->getViewSize();
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void CHRXViewContainerWrapper::setBackground(HRXBitmap* bitmap)
+{
+    if (VSTGUI::CBitmap* toolkitBitmap = toolkitBitmapOf(bitmap))
+        container->setBackground(toolkitBitmap);
+}
+
+void CHRXViewContainerWrapper::setBackgroundId(uint32_t resourceId)
+{
+    // The view keeps its own reference; ours goes at once.
+    VSTGUI::CBitmap* bitmap = new CHRXBitmap(resourceId);
+    container->setBackground(bitmap);
+    bitmap->forget();
+}
+
+void CHRXViewContainerWrapper::setBackgroundColour(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha)
+{
+    container->setBackgroundColor(VSTGUI::CColor(red, green, blue, alpha));
+}
+
+bool CHRXViewContainerWrapper::addControl(HRXBaseControl* control)
+{
+    if (!control || !hasBaseCompanion(control->getKind()))
+        return false;
+    return container->addView(new CHRXBaseControlWrapper(control, listener, engine));
+}
+
+void CHRXViewContainerWrapper::removeControl(HRXBaseControl* control)
+{
+    for (uint32_t i = 0; i < container->getNbViews(); ++i) {
+        auto* companion = dynamic_cast<CHRXBaseControlWrapper*>(container->getView(i));
+        if (companion && companion->getControl() == control) {
+            container->removeView(companion, true);
+            return;
+        }
+    }
+}
+
+}  // namespace Brackenworks

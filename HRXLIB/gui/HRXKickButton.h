@@ -1,0 +1,28 @@
+#pragma once
+
+#include "HRXBaseControl.h"
+
+// Momentary button: reports 1.0 on press and nothing on release. Without a
+// bitmap it is an invisible hot area.
+class HRXKickButton : public HRXBaseControl {
+public:
+    HRXKickButton(const HRXRect& rect, int32_t tag);
+
+    void draw(HRXDrawContext* context) override;
+    int32_t onMouseDown(const HRXPoint& point, uint32_t buttons) override;
+    int32_t onMouseMoved(const HRXPoint& point, uint32_t buttons) override;
+    int32_t onMouseUp(const HRXPoint& point, uint32_t buttons) override;
+    int32_t onMouseEntered(const HRXPoint& point, uint32_t buttons) override;
+    int32_t onMouseExited(const HRXPoint& point, uint32_t buttons) override;
+
+    // Only a double-click presses it; with Control held it reports 0.5.
+    void setDoubleClickOnly(bool only) { doubleClickOnly = only; }
+    bool isPressed() const { return pressed; }
+    bool isHovered() const { return hover; }
+
+private:
+    int32_t frameHeight;
+    bool hover = false;
+    bool pressed = false;
+    bool doubleClickOnly = false;
+};

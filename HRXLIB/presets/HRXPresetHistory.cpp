@@ -1,0 +1,163 @@
+// Preset selection and the undo/redo history of HRXPresetManager.
+#include "HRXPresetManager.h"
+
+#include "HRXPresetLibrary.h"
+#include "HRXTickCount.h"
+
+#include <cstring>
+
+namespace {
+
+int32_t ringStep(int32_t position, int32_t delta) {
+    const int32_t steps = HRXPresetManager::kUndoSteps;
+    return ((position + delta) % steps + steps) % steps;
+}
+
+// Two values are one setting when they agree to 1/10000.
+int32_t editResolution(float value) {
+    return static_cast<int32_t>(value * 10000.0 + 0.5);
+}
+
+}  // namespace
+
+void HRXPresetManager::onParameterEdited(int32_t index, double value) {
+    if (index < 0 || index > parameterLimit)
+        return;
+    const float newValue = static_cast<float>(value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value));
+    const bool stored = index < kPresetRecordValues;
+    if (!undoing && !applying) {
+        const float oldValue = stored ? activeCurrent->values[index] : -1.0f;
+        if (editResolution(oldValue) != editResolution(newValue)) {
+            const uint32_t now = getTickCount();
+            const uint32_t elapsed = now - lastEditTime;
+            lastEditTime = now;
+            if (elapsed > kEditCoalesceMs) {
+                cursor = ringStep(cursor, 1);
+                head = cursor;
+                HRXUndoEntry& entry = undoRing[head];
+                entry.presetChange = 0;
+                entry.before = *activeCurrent;
+                entry.after = *activeCurrent;
+                if (stored)
+                    entry.after.values[index] = newValue;
+                if (head == tail)
+                    tail = ringStep(tail, 1);
+            } else if (stored) {
+                // A continuous gesture: the open step takes the latest value.
+                undoRing[head].after.values[index] = newValue;
+            }
+        }
+    }
+    if (applying || !stored)
+        return;
+    activeCurrent->values[index] = newValue;
+    if (newValue == activeReference->values[index])
+        *activeModified = std::memcmp(activeCurrent->values, activeReference->values,
+                                      sizeof activeCurrent->values) != 0;
+    else
+        *activeModified = 1;
+}
+
+void HRXPresetManager::pushPresetUndo() {
+    if (undoing)
+        return;
+    head = ringStep(head, 1);
+    cursor = head;
+    HRXUndoEntry& entry = undoRing[head];
+    entry.presetChange = 1;
+    entry.groupBefore = group;
+    entry.categoryBefore = category;
+    entry.indexBefore = presetIndex;
+    entry.before = *activeCurrent;
+    entry.groupAfter = entry.categoryAfter = entry.indexAfter = -1;
+    if (head == tail)
+        tail = ringStep(tail, 1);
+}
+
+void HRXPresetManager::closePresetUndo() {
+    if (undoing)
+        return;
+    HRXUndoEntry& entry = undoRing[head];
+    entry.groupAfter = group;
+    entry.categoryAfter = category;
+    entry.indexAfter = presetIndex;
+    if (entry.groupAfter == entry.groupBefore && entry.categoryAfter == entry.categoryBefore &&
+        entry.indexAfter == entry.indexBefore) {
+        head = ringStep(head, -1);  // the same preset again: no step
+        cursor = head;
+    }
+}
+
+void HRXPresetManager::loadSelected(int32_t index) {
+    presetIndex = index;
+    HRXPresetLibrary::loadPresetInto(group, category, index, *activeCurrent, true);
+    *activeReference = *activeCurrent;
+    *activeModified = 0;
+    applySetup(activeCurrent);
+}
+
+void HRXPresetManager::selectPreset(int32_t index) {
+    pushPresetUndo();
+    loadSelected(index);
+    closePresetUndo();
+}
+
+void HRXPresetManager::nextPreset() {
+    int32_t index = presetIndex + 1;
+    const int32_t last = HRXPresetLibrary::itemCount(group, category) - 1;
+    if (index > last)
+        index = last;
+    selectPreset(index);
+}
+
+void HRXPresetManager::previousPreset() {
+    selectPreset(presetIndex - 1 < 0 ? 0 : presetIndex - 1);
+}
+
+void HRXPresetManager::setGroup(int32_t newGroup) {
+    group = newGroup;
+    if (newGroup == HRXPresetLibrary::kUserGroup)
+        HRXPresetLibrary::rescanUserFolders();
+}
+
+// The applied record also becomes the active current record, so that what
+// is saved, copied or re-applied by an A/B switch is what the parameters
+// hold after an undo or redo. The modified mark is set when the record
+// differs from the reference, never cleared.
+void HRXPresetManager::applyHistoryRecord(const HRXPresetRecord& record) {
+    applySetup(&record);
+    *activeCurrent = record;
+    if (std::memcmp(activeCurrent->values, activeReference->values, sizeof activeCurrent->values) != 0)
+        *activeModified = 1;
+}
+
+void HRXPresetManager::undo() {
+    undoing = true;
+    if (cursor != tail) {
+        const HRXUndoEntry entry = undoRing[cursor];
+        if (entry.presetChange) {
+            setGroup(entry.groupBefore);
+            category = entry.categoryBefore;
+            loadSelected(entry.indexBefore);
+        }
+        applyHistoryRecord(entry.before);
+        cursor = ringStep(cursor, -1);
+    }
+    undoing = false;
+}
+
+void HRXPresetManager::redo() {
+    undoing = true;
+    if (cursor != head) {
+        cursor = ringStep(cursor, 1);
+        const HRXUndoEntry entry = undoRing[cursor];
+        if (entry.presetChange) {
+            setGroup(entry.groupAfter);
+            category = entry.categoryAfter;
+            loadSelected(entry.indexAfter);
+        } else {
+            applyHistoryRecord(entry.after);
+        }
+    }
+    undoing = false;
+}

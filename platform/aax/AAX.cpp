@@ -1,0 +1,3 @@
+#include "AAX.h"
+
+const char* const cDefaultMasterBypassID = "MasterBypassID";

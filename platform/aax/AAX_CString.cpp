@@ -1,0 +1,36 @@
+#include "AAX_CString.h"
+
+#include <cstring>
+
+AAX_CString::AAX_CString(const char* text) { Set(text); }
+
+AAX_CString::AAX_CString(const std::string& text) { Set(text.c_str()); }
+
+uint32_t AAX_CString::Length() const { return static_cast<uint32_t>(mString.size()); }
+
+uint32_t AAX_CString::MaxLength() const { return kMaxLength; }
+
+const char* AAX_CString::Get() const { return mString.c_str(); }
+
+void AAX_CString::Set(const char* text) {
+    if (!text) {
+        mString.clear();
+        return;
+    }
+    mString.assign(text, strnlen(text, kMaxLength));
+}
+
+AAX_IString& AAX_CString::operator=(const AAX_IString& other) {
+    if (&other != this) Set(other.Get());
+    return *this;
+}
+
+void AAX_CString::Clear() { mString.clear(); }
+
+void AAX_CString::Append(const char* text) {
+    if (!text) return;
+    const size_t room = kMaxLength - mString.size();
+    mString.append(text, strnlen(text, room));
+}
+
+bool AAX_CString::operator==(const char* text) const { return text && mString == text; }

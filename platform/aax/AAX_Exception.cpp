@@ -1,0 +1,11 @@
+#include "AAX_Exception.h"
+
+#include "AAX_Errors.h"
+
+AAX::Exception::ResultError::ResultError(AAX_Result result)
+    : mResult(result), mWhat("AAX error " + std::to_string(result)) {}
+
+void AAX_CheckedResult::Check(AAX_Result result) {
+    mResult = result;
+    if (result != AAX_SUCCESS) throw AAX::Exception::ResultError(result);
+}

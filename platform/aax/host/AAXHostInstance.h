@@ -1,0 +1,123 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AAXHostDescription.h"
+#include "AAXHostTransport.h"
+
+class AAX_IEffectDirectData;
+class AAX_IEffectParameters;
+class AAX_IPrivateDataAccess;
+class AAXHostLibrary;
+
+// A chunk as the host stores it.
+struct AAXHostChunk {
+    AAX_CTypeID id = 0;
+    int32_t version = 0;
+    std::string name;
+    std::vector<uint8_t> data;
+};
+
+// A gesture or update the plug-in asked of the host's automation system.
+struct AAXHostGesture {
+    enum Kind { Touch, SetValue, Release } kind;
+    std::string id;
+    double value;  // SetValue only
+};
+
+// One plug-in instance of one variant, with its render state. Everything runs
+// on the caller's thread: render() stands for the host's real-time thread and
+// everything else for its main thread; the class is not thread-safe.
+//
+// Render path: render() copies the packets posted since the last call into
+// their ports, sets the block length and channel pointers, calls the render
+// procedure with this one render state, then reads every meter tap into the
+// meter values and zeroes the taps, and moves the transport on. It allocates
+// nothing. process() adds the direct-data timer: it calls timerWakeup()
+// before the first block and before any block that starts 20 ms or more of
+// audio after the last wake-up.
+class AAXHostInstance {
+public:
+    static constexpr int32_t kMaxBlockFrames = 4096;
+    static constexpr double kMinSampleRate = 22050.0;
+    static constexpr double kMaxSampleRate = 192000.0;
+    static constexpr double kTimerPeriodSeconds = 0.020;
+
+    ~AAXHostInstance();
+    AAXHostInstance(const AAXHostInstance&) = delete;
+    AAXHostInstance& operator=(const AAXHostInstance&) = delete;
+
+    int32_t inputChannels() const;
+    int32_t outputChannels() const;
+    const AAXHostComponent& component() const;
+
+    // 22050..192000 Hz, else AAX_ERROR_INVALID_ARGUMENT.
+    AAX_Result setSampleRate(double sampleRate);
+    double sampleRate() const;
+
+    // inputs / outputs: inputChannels() / outputChannels() channel pointers of
+    // frames samples each (1..kMaxBlockFrames). Null pointers or a bad length
+    // answer AAX_ERROR_INVALID_ARGUMENT and render nothing.
+    AAX_Result render(const float* const* inputs, float* const* outputs, int32_t frames);
+    AAX_Result process(const float* const* inputs, float* const* outputs, int32_t frames);
+    // The direct-data timer (AAX_ERROR_UNIMPLEMENTED without a direct-data object).
+    AAX_Result timerWakeup();
+
+    // Meters, in the order of the component's meter ids; values as collected
+    // after the last render call.
+    int32_t meterCount() const;
+    AAX_CTypeID meterID(int32_t position) const;
+    float meterValue(int32_t position) const;  // 0.0 outside
+
+    int32_t latency() const;  // as the plug-in last set it
+    void setTransport(const AAXHostTransportState& state);
+    const AAXHostTransportState& transport() const;
+
+    // Parameters (by identifier) as the host sees them.
+    int32_t parameterCount() const;
+    std::string parameterID(int32_t index) const;  // empty outside
+    AAX_Result parameterName(const std::string& id, std::string* name) const;
+    AAX_Result parameterValue(const std::string& id, double* normalizedValue) const;
+    AAX_Result parameterString(const std::string& id, double normalizedValue, int32_t maxLength,
+                               std::string* text) const;
+    AAX_Result masterBypassID(std::string* id) const;
+
+    // The host's own gestures and automation: a touch and release bracket
+    // (also reported by UpdateParameterTouch) and a value update
+    // (UpdateParameterNormalizedValue with AAX_eUpdateSource_Unspecified, then
+    // GenerateCoefficients). Automation playback is setParameterValue without
+    // a touch.
+    AAX_Result touchParameter(const std::string& id);
+    AAX_Result setParameterValue(const std::string& id, double normalizedValue);
+    AAX_Result releaseParameter(const std::string& id);
+    bool isTouched(const std::string& id) const;
+    // Gestures and set-value requests the plug-in posted, oldest first.
+    const std::vector<AAXHostGesture>& gestures() const;
+    void clearGestures();
+
+    // Chunks. getChunk refuses (AAX_ERROR_INCORRECT_CHUNK_SIZE) a chunk above
+    // 64 MiB or one whose record claims more bytes than were allocated.
+    // setChunk restores with update source AAX_eUpdateSource_Chunk.
+    AAX_Result chunkIDs(std::vector<AAX_CTypeID>* ids) const;
+    AAX_Result getChunk(AAX_CTypeID id, AAXHostChunk* chunk);
+    AAX_Result setChunk(const AAXHostChunk& chunk);
+    AAX_Result compareChunk(const AAXHostChunk& chunk, bool* equal) const;
+    // Every chunk by index, and all of them restored in that order.
+    AAX_Result getState(std::vector<AAXHostChunk>* chunks);
+    AAX_Result setState(const std::vector<AAXHostChunk>& chunks);
+
+    // The plug-in's objects, for callers that know the plug-in.
+    AAX_IEffectParameters* parameters() const;
+    AAX_IEffectDirectData* directData() const;
+    // The private fields as the direct-data timer reaches them.
+    AAX_IPrivateDataAccess& privateData();
+
+private:
+    friend class AAXHost;
+    class Impl;
+    explicit AAXHostInstance(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> mImpl;
+};

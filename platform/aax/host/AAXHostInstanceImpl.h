@@ -1,0 +1,129 @@
+#pragma once
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AAXHostInstance.h"
+#include "AAXHostLibrary.h"
+#include "AAX_IAutomationDelegate.h"
+#include "AAX_IController.h"
+#include "AAX_IMIDINode.h"
+#include "AAX_IPrivateDataAccess.h"
+#include "IACFUnknown.h"
+
+// The inside of an AAXHostInstance: the instance's host interface (controller,
+// automation delegate, private-data access) and its render state.
+class AAXHostInstance::Impl : public IACFUnknown,
+                              public AAX_IController,
+                              public AAX_IAutomationDelegate,
+                              public AAX_IPrivateDataAccess {
+public:
+    Impl(std::shared_ptr<AAXHostLibrary> library, const AAXHostComponent& component, double sampleRate);
+    ~Impl();
+
+    // Creates the plug-in's objects and initialises the render state.
+    AAX_Result create(const AAXHostEffect& effect);
+
+    // IACFUnknown
+    AAX_IHostServices* GetHostServices() override;
+    AAX_ICollection* GetCollection() override { return nullptr; }
+    AAX_IController* GetController() override { return this; }
+    AAX_IAutomationDelegate* GetAutomationDelegate() override { return this; }
+    AAX_ITransport* GetTransport() override { return &mTransport; }
+    AAX_IEffectParameters* GetEffectParameters() override { return mParameters; }
+
+    // AAX_IController
+    AAX_Result GetSampleRate(AAX_CSampleRate* sampleRate) const override;
+    AAX_Result GetInputStemFormat(AAX_EStemFormat* format) const override;
+    AAX_Result GetOutputStemFormat(AAX_EStemFormat* format) const override;
+    AAX_Result GetSignalLatency(int32_t* samples) const override;
+    AAX_Result SetSignalLatency(int32_t samples) override;
+    AAX_Result GetCurrentMeterValue(AAX_CTypeID meterID, float* value) const override;
+    AAX_Result PostPacket(AAX_CFieldIndex port, const void* payload, uint32_t payloadSize) override;
+
+    // AAX_IAutomationDelegate
+    AAX_Result RegisterParameter(AAX_CParamID id) override;
+    AAX_Result UnregisterParameter(AAX_CParamID id) override;
+    AAX_Result PostSetValueRequest(AAX_CParamID id, double normalizedValue) override;
+    AAX_Result PostTouchRequest(AAX_CParamID id) override;
+    AAX_Result PostReleaseRequest(AAX_CParamID id) override;
+    AAX_Result GetTouchState(AAX_CParamID id, AAX_CBoolean* touched) override;
+
+    // AAX_IPrivateDataAccess
+    AAX_Result ReadPortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size, void* buffer) override;
+    AAX_Result WritePortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size, const void* buffer) override;
+
+    AAX_Result render(const float* const* inputs, float* const* outputs, int32_t frames);
+    AAX_Result process(const float* const* inputs, float* const* outputs, int32_t frames);
+    AAX_Result timerWakeup();
+    AAX_Result setSampleRate(double sampleRate);
+    AAX_Result touch(const std::string& id, bool fromHost);
+    AAX_Result release(const std::string& id, bool fromHost);
+    AAX_Result update(const std::string& id, double value);
+
+    AAX_Result fillRecord(const AAXHostChunk& chunk, std::vector<uint64_t>* storage) const;
+    AAX_Result setChunk(const AAXHostChunk& chunk);
+
+    // Aligned, zero-filled memory of one render-state field.
+    struct Block {
+        void operator()(unsigned char* data) const { std::free(data); }
+    };
+    typedef std::unique_ptr<unsigned char, Block> Memory;
+    static Memory allocate(size_t size);
+
+    class MIDINode : public AAX_IMIDINode {
+    public:
+        explicit MIDINode(AAX_ITransport* transport) : mTransport(transport) {}
+        AAX_CMidiStream* GetNodeBuffer() override { return &mStream; }
+        AAX_ITransport* GetTransport() override { return mTransport; }
+
+    private:
+        AAX_CMidiStream mStream{0, nullptr};
+        AAX_ITransport* mTransport;
+    };
+
+    struct Pending {
+        AAX_CFieldIndex port;
+        uint32_t offset;
+        uint32_t size;
+    };
+
+    std::shared_ptr<AAXHostLibrary> mLibrary;  // released last: the code below lives in it
+    AAXHostComponent mComponent;
+    AAX_IEffectParameters* mParameters = nullptr;
+    AAX_IEffectDirectData* mDirectData = nullptr;
+
+    // Render state: one slot per field index, and what the slots point at.
+    std::vector<void*> mSlots;
+    std::vector<Memory> mMemory;
+    unsigned char* mFieldData[kAAX_MaxFieldIndex + 1] = {};
+    uint32_t mFieldSize[kAAX_MaxFieldIndex + 1] = {};
+    bool mIsPort[kAAX_MaxFieldIndex + 1] = {};
+    bool mIsPrivate[kAAX_MaxFieldIndex + 1] = {};
+    float* mInputs[8] = {};
+    float* mOutputs[8] = {};
+    int32_t mInputChannels = 0;
+    int32_t mOutputChannels = 0;
+    int32_t mBufferLength = 0;
+    AAX_CSampleRate mSampleRateField = 0.0f;
+    double mSampleRate = 0.0;
+    std::vector<AAX_CTypeID> mMeterIDs;
+    std::vector<float> mMeterTaps;
+    std::vector<float> mMeterValues;
+    std::vector<std::unique_ptr<MIDINode>> mMIDINodes;
+    AAXHostTransport mTransport;
+
+    std::vector<Pending> mPending;
+    std::vector<unsigned char> mPendingBytes;
+
+    int32_t mLatency = 0;
+    std::map<std::string, int32_t> mTouches;  // registered parameters and their open touches
+    std::vector<AAXHostGesture> mGestures;
+    int32_t mRequestDepth = 0;
+    bool mRestoringChunk = false;
+    int64_t mFramesSinceTimer = 0;
+    bool mTimerDue = true;
+};

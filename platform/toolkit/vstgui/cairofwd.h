@@ -1,0 +1,6 @@
+#pragma once
+
+// Forward declarations of the cairo types the toolkit's headers mention, so
+// that users of the toolkit do not need cairo's headers.
+typedef struct _cairo cairo_t;
+typedef struct _cairo_surface cairo_surface_t;

@@ -1,0 +1,372 @@
+// The plug-in library as a host drives it: edits through the controller,
+// internal slots through the mailbox and timer, sessions saved and restored,
+// hostile chunks, many instances, and a render path that allocates nothing.
+
+#include "AAXHost.h"
+#include "AAX_Errors.h"
+#include "AAX_FourCC.h"
+#include "AllocationCounter.h"
+#include "PluginLibrary.h"
+#include "PresetTestSupport.h"
+#include "velvaTonEffect.h"
+#include "velvaTonParameters.h"
+
+#include <dlfcn.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int32_t kBlock = 256;
+
+// A deterministic programme: a decaying tone burst with some noise, loud
+// enough to make the compressor work.
+std::vector<float> programme(int32_t frames, uint32_t seed) {
+    std::vector<float> samples(static_cast<size_t>(frames));
+    std::minstd_rand random(seed);
+    std::uniform_real_distribution<float> noise(-0.2f, 0.2f);
+    for (int32_t i = 0; i < frames; ++i) {
+        const float envelope = (i / 4000) % 2 == 0 ? 0.9f : 0.15f;
+        samples[static_cast<size_t>(i)] =
+            envelope * (0.7f * std::sin(0.031f * static_cast<float>(i)) + noise(random));
+    }
+    return samples;
+}
+
+// Renders `channels` of audio in place through the instance, block by block.
+void renderThrough(AAXHostInstance& instance, std::vector<std::vector<float>>& channels, int32_t block = kBlock) {
+    const int32_t frames = static_cast<int32_t>(channels[0].size());
+    for (int32_t start = 0; start < frames; start += block) {
+        const int32_t length = std::min(block, frames - start);
+        const float* inputs[2] = {};
+        float* outputs[2] = {};
+        for (size_t c = 0; c < channels.size(); ++c) {
+            inputs[c] = channels[c].data() + start;
+            outputs[c] = channels[c].data() + start;
+        }
+        ASSERT_EQ(AAX_SUCCESS, instance.process(inputs, outputs, length));
+    }
+}
+
+std::vector<std::vector<float>> stereoProgramme(int32_t frames) {
+    return {programme(frames, 1), programme(frames, 2)};
+}
+
+// A user's edit made in the host's own controls: touch, value, release.
+void editInHost(AAXHostInstance& instance, int32_t slot, double value) {
+    const std::string id = parameterIdTable[slot];
+    ASSERT_EQ(AAX_SUCCESS, instance.touchParameter(id));
+    ASSERT_EQ(AAX_SUCCESS, instance.setParameterValue(id, value));
+    ASSERT_EQ(AAX_SUCCESS, instance.releaseParameter(id));
+}
+
+std::vector<uint8_t> allChunk(AAXHostInstance& instance) {
+    AAXHostChunk chunk;
+    EXPECT_EQ(AAX_SUCCESS, instance.getChunk(AAX_FourCC("All "), &chunk));
+    return chunk.data;
+}
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override { loadPlugin(host); }
+
+    std::unique_ptr<AAXHostInstance> create(AAXHostVariant variant, double rate = 48000.0) {
+        AAX_Result result = AAX_SUCCESS;
+        auto instance = host.createInstance(variant, rate, &result);
+        EXPECT_EQ(AAX_SUCCESS, result);
+        return instance;
+    }
+
+    TemporaryUserHome home;
+    ManualClock clock;
+    AAXHost host;
+};
+
+TEST_F(EndToEndTest, HostSeesEightParametersWithTheirKinds) {
+    auto instance = create(AAXHostVariant::Stereo);
+    ASSERT_EQ(8, instance->parameterCount());
+    std::string bypass;
+    ASSERT_EQ(AAX_SUCCESS, instance->masterBypassID(&bypass));
+    EXPECT_EQ("MasterBypassID", bypass);
+    EXPECT_EQ("MasterBypassID", instance->parameterID(0));
+    const int32_t slots[] = {0, 2, 3, 4, 5, 6, 7};
+    for (int32_t i = 0; i < 7; ++i)
+        EXPECT_EQ(parameterIdTable[slots[i]], instance->parameterID(i + 1));
+    std::string name;
+    EXPECT_EQ(AAX_SUCCESS, instance->parameterName("MasterBypassID", &name));
+    EXPECT_EQ("Master Bypass", name);
+    std::string text;
+    EXPECT_EQ(AAX_SUCCESS, instance->parameterString(parameterIdTable[6], 0.15, 32, &text));
+    EXPECT_EQ("4.50", text);
+    double value = -1.0;
+    EXPECT_EQ(AAX_SUCCESS, instance->parameterValue(parameterIdTable[6], &value));
+    EXPECT_EQ(static_cast<double>(0.15f), value);
+}
+
+// The same audio and settings through the host and through the engine alone.
+TEST_F(EndToEndTest, HostRenderEqualsTheEngineSampleForSample) {
+    for (AAXHostVariant variant : {AAXHostVariant::Mono, AAXHostVariant::Stereo}) {
+        const int32_t channelCount = variant == AAXHostVariant::Mono ? 1 : 2;
+        const int32_t frames = 20000;
+        auto instance = create(variant, 44100.0);
+        editInHost(*instance, kCompression, 0.8);
+        editInHost(*instance, kRatio, 1.0);
+        editInHost(*instance, kTime, 0.3);
+        std::vector<std::vector<float>> hosted = stereoProgramme(frames);
+        hosted.resize(static_cast<size_t>(channelCount));
+        std::vector<std::vector<float>> direct = hosted;
+        renderThrough(*instance, hosted, 333);
+
+        velvaTonEffect engine;
+        engine.setSampleRate(44100.0);
+        double values[kPresetValues];
+        for (int32_t slot = 0; slot < kPresetValues; ++slot)
+            values[slot] = static_cast<double>(static_cast<float>(getParameterDefault(slot)));
+        values[kCompression] = static_cast<double>(0.8f);
+        values[kRatio] = 1.0;
+        values[kTime] = static_cast<double>(0.3f);
+        for (int32_t slot = 0; slot < kPresetValues; ++slot)
+            if (presetValueFlags[slot])
+                engine.setParameter(static_cast<uint32_t>(slot), values[slot]);
+        for (int32_t start = 0; start < frames; start += 333) {
+            float* channels[2] = {direct[0].data() + start, channelCount == 2 ? direct[1].data() + start : nullptr};
+            engine.process(channels, channels, static_cast<uint32_t>(std::min(333, frames - start)));
+        }
+        for (int32_t c = 0; c < channelCount; ++c)
+            ASSERT_EQ(0, std::memcmp(direct[c].data(), hosted[c].data(), sizeof(float) * frames)) << c;
+    }
+}
+
+TEST_F(EndToEndTest, MetersComeFromTheRenderProcedure) {
+    auto instance = create(AAXHostVariant::Mono);
+    editInHost(*instance, kCompression, 1.0);
+    std::vector<std::vector<float>> audio = {std::vector<float>(4800, 0.5f)};
+    renderThrough(*instance, audio);
+    EXPECT_EQ(0.5f, instance->meterValue(0));
+    EXPECT_GT(instance->meterValue(2), 0.0f);
+    EXPECT_FLOAT_EQ(instance->meterValue(2) + 0.1f, instance->meterValue(3));
+    EXPECT_EQ(0.0f, instance->meterValue(4));
+
+    // Master bypass: audio passes unchanged, the meters still follow it.
+    ASSERT_EQ(AAX_SUCCESS, instance->setParameterValue("MasterBypassID", 1.0));
+    std::vector<std::vector<float>> bypassed = {programme(4800, 9)};
+    const std::vector<float> original = bypassed[0];
+    renderThrough(*instance, bypassed);
+    EXPECT_EQ(original, bypassed[0]);
+    EXPECT_GT(instance->meterValue(0), 0.0f);
+    EXPECT_EQ(instance->meterValue(0), instance->meterValue(1));
+}
+
+// Probe build of the library: the controller's entries by exported name.
+class ProbedPlugin {
+public:
+    ProbedPlugin() {
+        std::string error;
+        EXPECT_EQ(AAX_SUCCESS, host.load(VELVATON_PROBE_PLUGIN_PATH, &error)) << error;
+        handle = dlopen(VELVATON_PROBE_PLUGIN_PATH, RTLD_NOW | RTLD_NOLOAD);
+        edit = reinterpret_cast<Set>(dlsym(handle, "velvaTonProbe_editParameter"));
+        set = reinterpret_cast<Set>(dlsym(handle, "velvaTonProbe_setParameter"));
+        value = reinterpret_cast<Get>(dlsym(handle, "velvaTonProbe_value"));
+        pending = reinterpret_cast<Pending>(dlsym(handle, "velvaTonProbe_mailboxPending"));
+        EXPECT_TRUE(edit && set && value && pending);
+    }
+    ~ProbedPlugin() {
+        if (handle)
+            dlclose(handle);
+    }
+    typedef void (*Set)(AAX_IEffectParameters*, int32_t, double);
+    typedef double (*Get)(AAX_IEffectParameters*, int32_t);
+    typedef int32_t (*Pending)(AAX_IEffectParameters*);
+
+    AAXHost host;
+    void* handle = nullptr;
+    Set edit = nullptr;
+    Set set = nullptr;
+    Get value = nullptr;
+    Pending pending = nullptr;
+};
+
+TEST_F(EndToEndTest, EditorEditReachesTheEngineByTheHostEcho) {
+    ProbedPlugin probe;
+    auto edited = probe.host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    auto automated = probe.host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    ASSERT_TRUE(edited && automated);
+
+    probe.edit(edited->parameters(), kCompression, 0.9);
+    // The controller stores the value only when the host echoes it.
+    EXPECT_EQ(static_cast<double>(0.9f), static_cast<double>(static_cast<float>(probe.value(edited->parameters(), kCompression))));
+    double hostValue = 0.0;
+    ASSERT_EQ(AAX_SUCCESS, edited->parameterValue(parameterIdTable[kCompression], &hostValue));
+    EXPECT_EQ(static_cast<double>(0.9f), hostValue);
+    const std::vector<AAXHostGesture>& gestures = edited->gestures();
+    ASSERT_GE(gestures.size(), 3u);
+    EXPECT_EQ(AAXHostGesture::Touch, gestures.front().kind);
+    EXPECT_EQ(AAXHostGesture::Release, gestures.back().kind);
+
+    // The engine got it: the audio equals that of host automation to 0.9.
+    ASSERT_EQ(AAX_SUCCESS, automated->setParameterValue(parameterIdTable[kCompression], 0.9));
+    std::vector<std::vector<float>> a = stereoProgramme(9600);
+    std::vector<std::vector<float>> b = a;
+    const std::vector<float> dry = a[0];
+    renderThrough(*edited, a);
+    renderThrough(*automated, b);
+    EXPECT_EQ(a, b);
+    EXPECT_NE(dry, a[0]);
+
+    // An edit is undoable state: the saved 'All ' chunk differs from a fresh one.
+    auto fresh = probe.host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    EXPECT_NE(allChunk(*fresh), allChunk(*edited));
+}
+
+TEST_F(EndToEndTest, InternalSlotsTravelThroughTheMailboxAndTimer) {
+    ProbedPlugin probe;
+    auto instance = probe.host.createInstance(AAXHostVariant::Mono, 48000.0);
+    ASSERT_TRUE(instance);
+    std::vector<std::vector<float>> audio = {programme(960, 4)};
+    renderThrough(*instance, audio);
+    EXPECT_EQ(0, probe.pending(instance->parameters()));
+
+    probe.set(instance->parameters(), 20, 0.3);
+    EXPECT_EQ(1, probe.pending(instance->parameters()));
+    EXPECT_EQ(0.3, probe.value(instance->parameters(), 20));
+    ASSERT_EQ(AAX_SUCCESS, instance->timerWakeup());
+    EXPECT_EQ(0, probe.pending(instance->parameters()));
+    renderThrough(*instance, audio);
+}
+
+TEST_F(EndToEndTest, StateSavedFromOneInstanceRestoresIntoAFreshOne) {
+    auto original = create(AAXHostVariant::Stereo);
+    editInHost(*original, kProcess, 0.5);
+    editInHost(*original, kCompression, 0.65);
+    editInHost(*original, kOutput, 0.3);
+    editInHost(*original, kValveLevel, 1.0);
+    std::vector<AAXHostChunk> state;
+    ASSERT_EQ(AAX_SUCCESS, original->getState(&state));
+    ASSERT_EQ(2u, state.size());
+    EXPECT_EQ(AAX_FourCC("elck"), state[0].id);
+    EXPECT_EQ("Complete Controls State", state[0].name);
+    EXPECT_EQ(AAX_FourCC("All "), state[1].id);
+    EXPECT_EQ(1233u, state[1].data.size());
+
+    auto restored = create(AAXHostVariant::Stereo);
+    ASSERT_EQ(AAX_SUCCESS, restored->setState(state));
+    for (int32_t i = 0; i < original->parameterCount(); ++i) {
+        double expected = -1.0, actual = -2.0;
+        original->parameterValue(original->parameterID(i), &expected);
+        restored->parameterValue(restored->parameterID(i), &actual);
+        EXPECT_EQ(expected, actual) << original->parameterID(i);
+    }
+    EXPECT_EQ(allChunk(*original), allChunk(*restored));
+    bool equal = false;
+    ASSERT_EQ(AAX_SUCCESS, restored->compareChunk(state[0], &equal));
+    EXPECT_TRUE(equal);
+
+    std::vector<std::vector<float>> a = stereoProgramme(24000);
+    std::vector<std::vector<float>> b = a;
+    renderThrough(*original, a);
+    renderThrough(*restored, b);
+    EXPECT_EQ(a, b);
+}
+
+TEST_F(EndToEndTest, HostileAllChunksRestoreNothingAndNeverCrash) {
+    auto source = create(AAXHostVariant::Stereo);
+    editInHost(*source, kCompression, 0.9);
+    AAXHostChunk valid;
+    ASSERT_EQ(AAX_SUCCESS, source->getChunk(AAX_FourCC("All "), &valid));
+
+    auto target = create(AAXHostVariant::Stereo);
+    const std::vector<uint8_t> before = allChunk(*target);
+    for (size_t length = 0; length < valid.data.size(); ++length) {
+        AAXHostChunk cut = valid;
+        cut.data.resize(length);
+        const AAX_Result result = target->setChunk(cut);
+        EXPECT_EQ(length < 12 ? AAX_ERROR_NOT_INITIALIZED : AAX_ERROR_INCORRECT_CHUNK_SIZE, result) << length;
+    }
+    EXPECT_EQ(before, allChunk(*target));
+
+    // Random damage: whatever is accepted, nothing reads outside the chunk.
+    std::minstd_rand random(7);
+    for (int round = 0; round < 300; ++round) {
+        AAXHostChunk damaged = valid;
+        const int edits = 1 + static_cast<int>(random() % 8);
+        for (int e = 0; e < edits; ++e)
+            damaged.data[random() % damaged.data.size()] = static_cast<uint8_t>(random());
+        target->setChunk(damaged);
+    }
+    std::vector<std::vector<float>> audio = stereoProgramme(4096);
+    renderThrough(*target, audio);
+    for (float sample : audio[0])
+        ASSERT_TRUE(std::isfinite(sample));
+}
+
+TEST_F(EndToEndTest, SixtyFourInstancesRenderSideBySide) {
+    std::vector<std::unique_ptr<AAXHostInstance>> instances;
+    for (int i = 0; i < 64; ++i) {
+        instances.push_back(create(i % 2 ? AAXHostVariant::Stereo : AAXHostVariant::Mono, i % 3 ? 48000.0 : 96000.0));
+        ASSERT_NE(nullptr, instances.back());
+        editInHost(*instances.back(), kCompression, (i % 4) * 0.25);
+    }
+    EXPECT_GT(host.canUnloadNow(), 64);
+    std::vector<std::vector<std::vector<float>>> audio(64);
+    for (int i = 0; i < 64; ++i) {
+        audio[static_cast<size_t>(i)] = stereoProgramme(kBlock * 8);
+        audio[static_cast<size_t>(i)].resize(i % 2 ? 2 : 1);
+    }
+    // Interleaved: every instance renders its block before the next block starts.
+    for (int32_t start = 0; start < kBlock * 8; start += kBlock) {
+        for (int i = 0; i < 64; ++i) {
+            std::vector<std::vector<float>>& channels = audio[static_cast<size_t>(i)];
+            const float* inputs[2] = {};
+            float* outputs[2] = {};
+            for (size_t c = 0; c < channels.size(); ++c) {
+                inputs[c] = channels[c].data() + start;
+                outputs[c] = channels[c].data() + start;
+            }
+            ASSERT_EQ(AAX_SUCCESS, instances[static_cast<size_t>(i)]->process(inputs, outputs, kBlock));
+        }
+    }
+    // Instances with equal settings agree; no state leaks between instances.
+    for (int i = 12; i < 64; ++i)
+        EXPECT_EQ(audio[static_cast<size_t>(i - 12)], audio[static_cast<size_t>(i)]) << i;
+    EXPECT_NE(audio[0], audio[2]);
+    instances.clear();
+    EXPECT_EQ(0, host.canUnloadNow());
+}
+
+TEST_F(EndToEndTest, RenderCallsAllocateNothing) {
+    auto instance = create(AAXHostVariant::Stereo);
+    editInHost(*instance, kCompression, 0.7);
+    std::vector<std::vector<float>> audio = stereoProgramme(kBlock * 16);
+
+    // The counter sees the library's allocations: reading a chunk allocates.
+    {
+        AllocationCounter counting;
+        allChunk(*instance);
+        EXPECT_GT(counting.count(), 0);
+    }
+    ASSERT_EQ(AAX_SUCCESS, instance->timerWakeup());
+    AllocationCounter counting;
+    for (int32_t start = 0; start < kBlock * 16; start += kBlock) {
+        const float* inputs[2] = {audio[0].data() + start, audio[1].data() + start};
+        float* outputs[2] = {audio[0].data() + start, audio[1].data() + start};
+        ASSERT_EQ(AAX_SUCCESS, instance->render(inputs, outputs, kBlock));
+        // Between blocks, on the main thread: a packet, a rate change, bypass.
+        counting.pause();
+        if (start == kBlock * 4)
+            instance->setParameterValue(parameterIdTable[kRatio], 0.9);
+        if (start == kBlock * 8)
+            instance->setSampleRate(96000.0);
+        if (start == kBlock * 12)
+            instance->setParameterValue("MasterBypassID", 1.0);
+        counting.resume();
+    }
+    EXPECT_EQ(0, counting.count());
+}
+
+}  // namespace

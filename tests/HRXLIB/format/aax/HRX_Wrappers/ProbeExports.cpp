@@ -1,0 +1,33 @@
+// Extra exports of the probe build of the plug-in library: the controller
+// entries that the editor and the preset system use inside the library,
+// reachable from a test that only holds the host's parameters object.
+#include "HRX_HVTN_2210_AAX_Parameters_Wrapper.h"
+
+#define PROBE_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace {
+HRX_AAX_ControllerWrapper* controllerOf(AAX_IEffectParameters* parameters) {
+    auto* wrapper = dynamic_cast<HRX_HVTN_2210_AAX_Parameters_Wrapper*>(parameters);
+    return wrapper ? &wrapper->getController() : nullptr;
+}
+}  // namespace
+
+PROBE_EXPORT void velvaTonProbe_editParameter(AAX_IEffectParameters* parameters, int32_t index, double value) {
+    if (HRX_AAX_ControllerWrapper* controller = controllerOf(parameters))
+        controller->editParameter(index, value);
+}
+
+PROBE_EXPORT void velvaTonProbe_setParameter(AAX_IEffectParameters* parameters, int32_t index, double value) {
+    if (HRX_AAX_ControllerWrapper* controller = controllerOf(parameters))
+        controller->setParameter(index, value);
+}
+
+PROBE_EXPORT double velvaTonProbe_value(AAX_IEffectParameters* parameters, int32_t index) {
+    HRX_AAX_ControllerWrapper* controller = controllerOf(parameters);
+    return controller ? controller->getValue(index) : -2.0;
+}
+
+PROBE_EXPORT int32_t velvaTonProbe_mailboxPending(AAX_IEffectParameters* parameters) {
+    HRX_AAX_ControllerWrapper* controller = controllerOf(parameters);
+    return controller ? (controller->isMailboxPending() ? 1 : 0) : -1;
+}

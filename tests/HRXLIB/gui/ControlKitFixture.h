@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "HRXBaseEditor.h"
+#include "HRXOffscreenEngine.h"
+#include "HRXViewContainer.h"
+#include "vstgui/cbuttonstate.h"
+#include "vstgui/offscreenframe.h"
+
+// Controls on an offscreen frame at zoom 1 (window coordinates = logical
+// units), driven by injected mouse and wheel events. Every value a control
+// reports to the toolkit listener is recorded as (tag, value).
+class ControlKitTest : public ::testing::Test {
+protected:
+    class RecordingEditor : public HRXBaseEditor {
+    public:
+        explicit RecordingEditor(HRXMasterGraphicalEngine* engine) : HRXBaseEditor(engine, {0, 0, 400, 275}) {}
+        void open() override {}
+        void close() override {}
+        void parameterChanged(int32_t, double) override {}
+        void controlChanged(int32_t tag, double value) override { reports.emplace_back(tag, value); }
+        void idle() override {}
+        std::vector<std::pair<int32_t, double>> reports;
+    };
+
+    ControlKitTest() : engine({0, 0, 400, 275}), editor(&engine)
+    {
+        engine.setEditor(&editor);
+        container = engine.createViewContainer({0, 0, 400, 275});
+        engine.addView(container);
+    }
+
+    ~ControlKitTest() override
+    {
+        engine.removeView(container);
+        delete container;  // releases the companions and their controls
+        engine.setEditor(nullptr);
+        engine.setKnobMode(0);  // the mode is library-wide
+    }
+
+    template <class Control>
+    Control* add(Control* control)
+    {
+        EXPECT_TRUE(container->addControl(control));
+        return control;
+    }
+
+    VSTGUI::OffscreenPlatformFrame& window() { return *engine.getWindow(); }
+    void down(double x, double y, int32_t buttons = VSTGUI::kLButton) { window().mouseDown({x, y}, buttons); }
+    void move(double x, double y, int32_t buttons = VSTGUI::kLButton) { window().mouseMove({x, y}, buttons); }
+    void up(double x, double y, int32_t buttons = 0) { window().mouseUp({x, y}, buttons); }
+    void wheel(double x, double y, float distance, int32_t buttons = 0) { window().wheel({x, y}, distance, buttons); }
+
+    const std::vector<std::pair<int32_t, double>>& reports() const { return editor.reports; }
+    double lastReport() const { return editor.reports.empty() ? -1.0 : editor.reports.back().second; }
+
+    Brackenworks::HRXOffscreenEngine engine;
+    RecordingEditor editor;
+    HRXViewContainer* container = nullptr;
+};

@@ -1,0 +1,99 @@
+#include "ControlKitFixture.h"
+#include "HRXCustomControl.h"
+#include "HRXHorizontalSwitch.h"
+#include "HRXKickButton.h"
+
+namespace {
+
+// 106 units wide: three segments of 35.33 units.
+constexpr HRXRect kSwitchRect{262, 46, 368, 124};
+
+class SwitchTest : public ControlKitTest {
+protected:
+    HRXHorizontalSwitch* control = add(new HRXHorizontalSwitch(kSwitchRect, 0, nullptr, 3));
+};
+
+TEST_F(SwitchTest, ClickSelectsTheSegmentUnderThePointer)
+{
+    down(262 + 80, 80);
+    EXPECT_DOUBLE_EQ(lastReport(), 1.0);
+    EXPECT_EQ(control->getPosition(), 2);
+    up(262 + 80, 80);
+    down(262 + 10, 80);
+    EXPECT_DOUBLE_EQ(lastReport(), 0.0);
+    // Dragging across the segments moves the position.
+    move(262 + 50, 80);
+    EXPECT_DOUBLE_EQ(lastReport(), 0.5);
+    up(262 + 50, 80);
+    EXPECT_FALSE(control->isEditing());
+}
+
+TEST_F(SwitchTest, ControlOrAltClickSelectsTheDefault)
+{
+    control->setDefaultValue(0.5);
+    control->setValue(1.0);
+    for (int32_t modifier : {int32_t(VSTGUI::kControl), int32_t(VSTGUI::kAlt)}) {
+        editor.reports.clear();
+        down(262 + 10, 80, VSTGUI::kLButton | modifier);
+        up(262 + 10, 80);
+        ASSERT_EQ(reports().size(), 1u);
+        EXPECT_DOUBLE_EQ(reports()[0].second, 0.5);
+    }
+}
+
+TEST_F(SwitchTest, WheelStepsOnePositionAndSnaps)
+{
+    control->setValue(0.4);
+    wheel(300, 80, 1.0f);
+    EXPECT_DOUBLE_EQ(control->getValue(), 1.0);  // 0.9 snaps to the last position
+    wheel(300, 80, -2.0f);
+    EXPECT_DOUBLE_EQ(control->getValue(), 0.5);
+    wheel(300, 80, 0.05f);  // below one notch: only snaps
+    EXPECT_DOUBLE_EQ(control->getValue(), 0.5);
+}
+
+class KickButtonTest : public ControlKitTest {
+protected:
+    HRXKickButton* button = add(new HRXKickButton({85, 5, 313, 45}, 14));
+};
+
+TEST_F(KickButtonTest, ReportsOneOnPressAndNothingOnRelease)
+{
+    down(200, 20);
+    ASSERT_EQ(reports().size(), 1u);
+    EXPECT_EQ(reports()[0].first, 14);
+    EXPECT_DOUBLE_EQ(reports()[0].second, 1.0);
+    EXPECT_TRUE(button->isPressed());
+    up(200, 20);
+    EXPECT_EQ(reports().size(), 1u);
+    EXPECT_FALSE(button->isPressed());
+    EXPECT_DOUBLE_EQ(button->getValue(), 0.0);
+}
+
+TEST_F(KickButtonTest, DoubleClickOnlyIgnoresSingleClicksAndControlGivesAHalf)
+{
+    button->setDoubleClickOnly(true);
+    down(200, 20);
+    up(200, 20);
+    EXPECT_TRUE(reports().empty());
+    down(200, 20, VSTGUI::kLButton | VSTGUI::kDoubleClick | VSTGUI::kControl);
+    ASSERT_EQ(reports().size(), 1u);
+    EXPECT_DOUBLE_EQ(reports()[0].second, 0.5);
+    up(200, 20);
+}
+
+class CustomControlTest : public ControlKitTest {
+protected:
+    HRXKickButton* below = add(new HRXKickButton({0, 0, 100, 100}, 14));
+    HRXCustomControl* custom = add(new HRXCustomControl({0, 0, 100, 100}, 15, nullptr));
+};
+
+TEST_F(CustomControlTest, IgnoresTheMouseSoItReachesTheViewBeneath)
+{
+    down(50, 50);
+    up(50, 50);
+    ASSERT_EQ(reports().size(), 1u);
+    EXPECT_EQ(reports()[0].first, 14);
+}
+
+}  // namespace

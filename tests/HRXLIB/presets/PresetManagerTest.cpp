@@ -1,0 +1,179 @@
+#include "HRXPresetLibrary.h"
+#include "HRXPresetManager.h"
+#include "PresetTestSupport.h"
+#include "RecordingSink.h"
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Message = std::pair<int32_t, double>;
+
+class PresetManagerTest : public ::testing::Test {
+protected:
+    PresetManagerTest() : manager(new HRXPresetManager(&sink)) { sink.manager = manager.get(); }
+
+    // A user edit as the controller reports it.
+    void edit(int32_t index, double value) { sink.setParameter(index, value); }
+    float current(int32_t index) { return manager->getActiveCurrent()->values[index]; }
+
+    TemporaryUserHome home;
+    ManualClock clock;
+    RecordingSink sink;
+    std::unique_ptr<HRXPresetManager> manager;
+};
+
+TEST_F(PresetManagerTest, StartsWithDefaultInBothSetupsAndTheBank) {
+    const HRXPresetRecord& a = manager->setupA.current;
+    EXPECT_STREQ(a.name, "Default");
+    const float expected[12] = {1.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.15f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(a.values[i], expected[i]) << i;  // spare slots keep their 0.5
+    EXPECT_EQ(std::memcmp(&manager->setupB.current, &a, sizeof a), 0);
+    EXPECT_EQ(std::memcmp(&manager->setupA.reference, &a, sizeof a), 0);
+    EXPECT_FALSE(manager->isSetupBActive());
+    EXPECT_STREQ(manager->workingBank[0].name, "Default");
+    EXPECT_EQ(manager->workingBank[0].values[1], 0.0f);
+    EXPECT_STREQ(manager->workingBank[42].name, "Init");
+    EXPECT_STREQ(manager->clipboardRecord.name, "Default");
+    EXPECT_EQ(std::memcmp(&manager->templateRecord, &manager->workingBank[0], sizeof a), 0);
+    EXPECT_EQ(manager->presetIndex, 0);
+    EXPECT_EQ(manager->auxWord, 0);
+    EXPECT_TRUE(sink.received.empty());
+}
+
+TEST_F(PresetManagerTest, ApplySetupSendsTheStoredParametersAsOneGroupWithoutHistory) {
+    HRXPresetRecord record = manager->setupA.current;
+    record.values[5] = 0.75f;
+    manager->applySetup(&record);
+    EXPECT_EQ(sink.received, (std::vector<Message>{{70, 1.0}, {0, 1.0}, {2, 0.5}, {3, 0.5}, {4, 0.5},
+                                                   {5, 0.75}, {6, 0.15f}, {7, 0.5}, {71, 1.0}}));
+    EXPECT_EQ(manager->head, 0);
+    EXPECT_EQ(current(5), 0.5f);
+    EXPECT_EQ(*manager->getActiveModified(), 0);
+}
+
+TEST_F(PresetManagerTest, EditsWithin50MsBecomeOneStep) {
+    edit(5, 0.6);
+    clock.advance(30);
+    edit(5, 0.7);
+    clock.advance(50);  // exactly 50 ms: still the same gesture
+    edit(5, 0.8);
+    clock.advance(51);
+    edit(5, 0.9);
+    EXPECT_EQ(manager->head, 2);
+
+    manager->undo();
+    EXPECT_EQ(sink.last(5), 0.8f);
+    EXPECT_EQ(current(5), 0.8f);
+    manager->undo();
+    EXPECT_EQ(sink.last(5), 0.5f);
+    manager->redo();
+    EXPECT_EQ(sink.last(5), 0.8f);
+    manager->redo();
+    EXPECT_EQ(sink.last(5), 0.9f);
+    sink.received.clear();
+    manager->redo();
+    EXPECT_TRUE(sink.received.empty());
+}
+
+TEST_F(PresetManagerTest, ChangesBelowTheResolutionAreStoredButNotRecorded) {
+    edit(5, 0.50004);
+    EXPECT_EQ(manager->head, 0);
+    EXPECT_EQ(current(5), 0.50004f);
+    EXPECT_EQ(*manager->getActiveModified(), 1);
+    edit(5, 1.7);  // clamped
+    EXPECT_EQ(current(5), 1.0f);
+    EXPECT_EQ(manager->undoRing[manager->head].after.values[5], 1.0f);
+}
+
+TEST_F(PresetManagerTest, FortyStepsLeaveThirtyOneToUndo) {
+    for (int step = 1; step <= 40; ++step) {
+        clock.advance(100);
+        edit(5, step * 0.01);
+    }
+    for (int i = 0; i < 31; ++i)
+        manager->undo();
+    EXPECT_EQ(sink.last(5), 0.09f);  // the state after step 9
+    EXPECT_EQ(current(5), 0.09f);
+    sink.received.clear();
+    manager->undo();
+    EXPECT_TRUE(sink.received.empty());
+    for (int i = 0; i < 31; ++i)
+        manager->redo();
+    EXPECT_EQ(sink.last(5), 0.40f);
+}
+
+TEST_F(PresetManagerTest, ModifiedMarkClearsOnlyWhenEveryValueMatches) {
+    edit(5, 0.6);
+    clock.advance(100);
+    edit(6, 0.3);
+    EXPECT_EQ(*manager->getActiveModified(), 1);
+    clock.advance(100);
+    edit(5, 0.5);
+    EXPECT_EQ(*manager->getActiveModified(), 1);
+    clock.advance(100);
+    edit(6, 0.15);
+    EXPECT_EQ(*manager->getActiveModified(), 0);
+    clock.advance(100);
+    edit(7, 1.0);
+    manager->undo();  // back to the reference values, but the mark stays
+    EXPECT_EQ(current(7), 0.5f);
+    EXPECT_EQ(*manager->getActiveModified(), 1);
+}
+
+TEST_F(PresetManagerTest, SelectingTheSelectedPresetLeavesNoStep) {
+    manager->selectPreset(0);
+    EXPECT_EQ(manager->head, 0);
+    EXPECT_EQ(manager->cursor, 0);
+    sink.received.clear();
+    manager->undo();
+    EXPECT_TRUE(sink.received.empty());
+}
+
+TEST_F(PresetManagerTest, UndoOfALoadRestoresThePresetAndTheEditsBeforeIt) {
+    edit(5, 0.9);
+    clock.advance(100);
+    manager->selectPreset(15);  // "Kick"
+    EXPECT_STREQ(manager->getActiveCurrent()->name, "Kick");
+    EXPECT_EQ(current(5), 0.5f);
+    EXPECT_EQ(current(4), 0.3f);
+    EXPECT_EQ(*manager->getActiveModified(), 0);
+
+    manager->undo();
+    EXPECT_EQ(manager->presetIndex, 0);
+    EXPECT_STREQ(manager->getActiveCurrent()->name, "Default");
+    EXPECT_STREQ(manager->getActiveReference()->name, "Default");
+    EXPECT_EQ(sink.last(5), 0.9f);
+    EXPECT_EQ(sink.last(4), 0.5f);
+    EXPECT_EQ(current(5), 0.9f);
+    EXPECT_EQ(*manager->getActiveModified(), 1);
+
+    manager->undo();  // the edit
+    EXPECT_EQ(sink.last(5), 0.5f);
+    manager->redo();
+    manager->redo();  // the load again
+    EXPECT_EQ(manager->presetIndex, 15);
+    EXPECT_STREQ(manager->getActiveCurrent()->name, "Kick");
+    EXPECT_EQ(sink.last(4), 0.3f);
+}
+
+TEST_F(PresetManagerTest, SetupsAAndBAreIndependentAndCopiedWhole) {
+    manager->selectSetup(1.0);
+    EXPECT_TRUE(manager->isSetupBActive());
+    edit(5, 0.9);
+    EXPECT_EQ(manager->setupB.current.values[5], 0.9f);
+    EXPECT_EQ(manager->setupA.current.values[5], 0.5f);
+    manager->selectSetup(0.2);
+    EXPECT_FALSE(manager->isSetupBActive());
+    EXPECT_EQ(sink.last(5), 0.5f);
+    EXPECT_EQ(sink.received.back(), Message(71, 1.0));
+    manager->copySetup();  // A over B
+    EXPECT_EQ(manager->setupB.current.values[5], 0.5f);
+    EXPECT_EQ(manager->setupB.modified, 0);
+    EXPECT_EQ(manager->head, 1);  // switching setups records nothing
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "HRXFileSystem.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+void writeText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(FileSystem, ListsFilesAndFoldersSortedWithoutDotEntries) {
+    TempFolder temp;
+    ASSERT_TRUE(createFolder(temp / "b folder"));
+    ASSERT_TRUE(createFolder(temp / ".hidden"));
+    writeText(temp / "a.hrx", "x");
+    writeText(temp / "C.HRX", "x");
+    ASSERT_EQ(symlink((temp / "b folder").c_str(), (temp / "link").c_str()), 0);
+
+    std::vector<HRXDirectoryEntry> entries;
+    ASSERT_TRUE(listDirectory(temp.path(), entries));
+    std::vector<std::string> names;
+    std::vector<bool> folders;
+    for (const HRXDirectoryEntry& e : entries) {
+        names.push_back(e.name);
+        folders.push_back(e.isDirectory);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{".hidden", "C.HRX", "a.hrx", "b folder", "link"}));
+    EXPECT_EQ(folders, (std::vector<bool>{true, false, false, true, true}));
+
+    EXPECT_FALSE(listDirectory(temp / "missing", entries));
+    EXPECT_TRUE(entries.empty());
+}
+
+TEST(FileSystem, CreatesOneLevel) {
+    TempFolder temp;
+    EXPECT_TRUE(createFolder(temp / "one"));
+    EXPECT_TRUE(createFolder(temp / "one"));  // existing is fine
+    EXPECT_TRUE(folderExists(temp / "one"));
+    EXPECT_FALSE(createFolder(temp / "two/three"));  // parent missing
+    writeText(temp / "file", "x");
+    EXPECT_FALSE(createFolder(temp / "file"));  // a file is in the way
+    EXPECT_FALSE(folderExists(temp / "file"));
+}
+
+TEST(FileSystem, ReadsWholeFilesWithinTheLimit) {
+    TempFolder temp;
+    const std::string path = temp / "data";
+    writeText(path, std::string(5000, 'q'));
+    chmod(path.c_str(), 0444);
+    std::vector<uint8_t> data;
+    ASSERT_TRUE(readWholeFile(path, data, 5000));
+    EXPECT_EQ(data.size(), 5000u);
+    EXPECT_FALSE(readWholeFile(path, data, 4999));
+    EXPECT_TRUE(data.empty());
+    EXPECT_FALSE(readWholeFile(temp.path(), data, 100));  // a folder is not a file
+    EXPECT_FALSE(readWholeFile(temp / "missing", data, 100));
+}
+
+TEST(FileSystem, AtomicWriteReplacesWholeOrNotAtAll) {
+    TempFolder temp;
+    const std::string path = temp / "preset.hrx";
+    ASSERT_TRUE(writeFileAtomically(path, "first", 5));
+    ASSERT_TRUE(writeFileAtomically(path, "second!", 7));
+    std::vector<uint8_t> data;
+    ASSERT_TRUE(readWholeFile(path, data, 100));
+    EXPECT_EQ(std::string(data.begin(), data.end()), "second!");
+
+    EXPECT_FALSE(writeFileAtomically(temp / "missing/x.hrx", "x", 1));
+    ASSERT_TRUE(createFolder(temp / "dir.hrx"));
+    writeText(temp / "dir.hrx/keep", "k");
+    EXPECT_FALSE(writeFileAtomically(temp / "dir.hrx", "x", 1));
+
+    std::vector<HRXDirectoryEntry> entries;
+    ASSERT_TRUE(listDirectory(temp.path(), entries));
+    ASSERT_EQ(entries.size(), 2u);  // no temporary file left behind
+    EXPECT_EQ(entries[0].name, "dir.hrx");
+    EXPECT_EQ(entries[1].name, "preset.hrx");
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "HRXMessageBox.h"
+#include "HRXShell.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/stat.h>
+
+namespace {
+
+// Puts a fake xdg-open first on PATH that writes each argument on its own
+// line to a file and exits with a chosen status.
+class FakeXdgOpen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* path = std::getenv("PATH");
+        savedPath_ = path ? path : "";
+        record_ = temp_ / "argv.txt";
+        setenv("PATH", (temp_.path() + ":/usr/bin:/bin").c_str(), 1);
+    }
+    void TearDown() override { setenv("PATH", savedPath_.c_str(), 1); }
+
+    void install(int exitStatus) {
+        const std::string script = temp_ / "xdg-open";
+        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" << record_
+                              << "'\nexit " << exitStatus << "\n";
+        chmod(script.c_str(), 0755);
+    }
+
+    std::string recorded() const {
+        std::ifstream in(record_);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    TempFolder temp_;
+    std::string savedPath_;
+    std::string record_;
+};
+
+TEST_F(FakeXdgOpen, PassesHostileTargetsAsOneArgument) {
+    install(0);
+    HRXXdgOpenShell shell;
+    const std::string awkward = temp_.path() + "/My Presets/it's \"odd\" $(touch pwned); `x`";
+    EXPECT_EQ(shell.open(awkward), HRXShellResult::Opened);
+    EXPECT_EQ(recorded(), "1\n" + awkward + "\n");
+
+    EXPECT_EQ(shell.open("--help"), HRXShellResult::Opened);
+    EXPECT_EQ(recorded(), "1\n./--help\n");
+
+    EXPECT_EQ(shell.open("https://www.bracken-works.example/"), HRXShellResult::Opened);
+    EXPECT_EQ(recorded(), "1\nhttps://www.bracken-works.example/\n");
+
+    struct stat info;
+    EXPECT_NE(stat("pwned", &info), 0);
+    EXPECT_NE(stat((temp_ / "pwned").c_str(), &info), 0);
+}
+
+TEST_F(FakeXdgOpen, ReportsTheOpenersVerdict) {
+    HRXXdgOpenShell shell;
+    install(3);
+    EXPECT_EQ(shell.open("/tmp/manual.pdf"), HRXShellResult::NoApplication);
+    install(4);
+    EXPECT_EQ(shell.open("/tmp/manual.pdf"), HRXShellResult::Failed);
+    EXPECT_EQ(shell.open(""), HRXShellResult::Failed);
+}
+
+TEST_F(FakeXdgOpen, FailsWhenTheOpenerCannotStart) {
+    setenv("PATH", (temp_ / "nothing-here").c_str(), 1);
+    HRXXdgOpenShell shell;
+    EXPECT_EQ(shell.open("/tmp"), HRXShellResult::Failed);
+}
+
+class RecordingShell : public HRXShell {
+public:
+    HRXShellResult open(const std::string& target) override {
+        last = target;
+        return HRXShellResult::Opened;
+    }
+    std::string last;
+};
+
+TEST(ShellAccess, ReplacementAndDefault) {
+    RecordingShell shell;
+    setShell(&shell);
+    EXPECT_EQ(getShell().open("x"), HRXShellResult::Opened);
+    EXPECT_EQ(shell.last, "x");
+    setShell(nullptr);
+    EXPECT_NE(dynamic_cast<HRXXdgOpenShell*>(&getShell()), nullptr);
+}
+
+TEST(MessageBox, StandInWritesTitleAndTextToStderr) {
+    ::testing::internal::CaptureStderr();
+    getMessageBox().show("/home/u/Documents/x", "Could not open user's preset folder");
+    getMessageBox().show("", "Could not open user manual");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "/home/u/Documents/x: Could not open user's preset folder\n"
+              "Could not open user manual\n");
+}
+
+}  // namespace

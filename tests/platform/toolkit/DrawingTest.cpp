@@ -1,0 +1,240 @@
+#include "ToolkitTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+using namespace VSTGUI;
+using toolkit_test::makePng;
+using toolkit_test::OffscreenFrame;
+using toolkit_test::PaintView;
+
+namespace {
+
+const CColor kRed(255, 0, 0, 255);
+const CColor kGreen(0, 255, 0, 255);
+const CColor kBlue(0, 0, 255, 255);
+const CColor kYellow(255, 255, 0, 255);
+const CColor kBackground(20, 20, 20, 255);
+
+// An 8 x 8-pixel bitmap at scale 2 (4 x 4 logical) of four 2 x 2 quadrants.
+CBitmap* makeQuadrantBitmap()
+{
+    auto png = makePng(8, 8, [](int x, int y) {
+        if (x < 4)
+            return y < 4 ? kRed : kBlue;
+        return y < 4 ? kGreen : kYellow;
+    });
+    auto pixels = PlatformBitmap::createFromMemory(png.data(), png.size());
+    pixels->setScaleFactor(2.0);
+    auto* bitmap = new CBitmap();
+    bitmap->addBitmap(pixels);
+    return bitmap;
+}
+
+struct InkBox {
+    int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
+};
+
+InkBox inkOf(const OffscreenPlatformFrame* window, const CRect& area)
+{
+    InkBox box;
+    for (int y = int(area.top); y < int(area.bottom); ++y) {
+        for (int x = int(area.left); x < int(area.right); ++x) {
+            CColor c = window->getPixel(x, y);
+            if (c.red > 128) {
+                box.left = std::min(box.left, x);
+                box.right = std::max(box.right, x);
+                box.top = std::min(box.top, y);
+                box.bottom = std::max(box.bottom, y);
+            }
+        }
+    }
+    return box;
+}
+
+} // namespace
+
+TEST(Drawing, BitmapFromSourceOffsetAtOneHundredAndTwoHundredPercent)
+{
+    CBitmap* bitmap = makeQuadrantBitmap();
+    for (double zoom : {1.0, 2.0}) {
+        OffscreenFrame f(CRect(0, 0, 40, 30));
+        f.frame->setBackgroundColor(kBackground);
+        // The lower right quadrant (offset 2, 2) into a 2 x 2 rectangle at (10, 10).
+        f.frame->addView(new PaintView(CRect(0, 0, 40, 30), [bitmap](CDrawContext* c, const CRect&) {
+            c->drawBitmap(bitmap, CRect(10, 10, 12, 12), CPoint(2, 2));
+            c->drawBitmap(bitmap, CRect(20, 10, 24, 12), CPoint(0, 0));
+        }));
+        ASSERT_TRUE(f.frame->setZoom(zoom));
+        f.window->render();
+        int z = int(zoom);
+        SCOPED_TRACE(zoom);
+        EXPECT_EQ(f.window->getPixel(10 * z, 10 * z), kYellow);
+        EXPECT_EQ(f.window->getPixel(12 * z - 1, 12 * z - 1), kYellow);
+        EXPECT_EQ(f.window->getPixel(12 * z, 12 * z), kBackground);
+        EXPECT_EQ(f.window->getPixel(10 * z - 1, 10 * z), kBackground);
+        // Destination narrower than the bitmap: only its top half shows.
+        EXPECT_EQ(f.window->getPixel(20 * z, 10 * z), kRed);
+        EXPECT_EQ(f.window->getPixel(23 * z, 11 * z), kGreen);
+        EXPECT_EQ(f.window->getPixel(20 * z, 12 * z), kBackground);
+    }
+    bitmap->forget();
+}
+
+TEST(Drawing, BitmapAlphaBlendsOverWhatIsBelow)
+{
+    CBitmap* bitmap = makeQuadrantBitmap();
+    OffscreenFrame f(CRect(0, 0, 10, 10));
+    f.frame->setBackgroundColor(CColor(0, 0, 0, 255));
+    f.frame->addView(new PaintView(CRect(0, 0, 10, 10), [bitmap](CDrawContext* c, const CRect&) {
+        c->drawBitmap(bitmap, CRect(0, 0, 2, 2), CPoint(0, 0), 0.5f);
+    }));
+    f.window->render();
+    CColor c = f.window->getPixel(1, 1);
+    EXPECT_NEAR(c.red, 128, 2);
+    EXPECT_EQ(c.green, 0);
+    bitmap->forget();
+}
+
+TEST(Drawing, LinesAreClippedToTheirView)
+{
+    OffscreenFrame f(CRect(0, 0, 40, 30));
+    f.frame->addView(new PaintView(CRect(10, 10, 20, 20), [](CDrawContext* c, const CRect&) {
+        c->setLineWidth(2.0);
+        c->setFrameColor(kRed);
+        c->moveTo(CPoint(0, 15));
+        c->lineTo(CPoint(40, 15));
+    }));
+    for (double zoom : {1.0, 2.0}) {
+        f.frame->setZoom(zoom);
+        f.window->render();
+        int z = int(zoom);
+        SCOPED_TRACE(zoom);
+        EXPECT_EQ(f.window->getPixel(15 * z, 15 * z), kRed);
+        EXPECT_EQ(f.window->getPixel(15 * z, 14 * z), kRed);
+        EXPECT_EQ(f.window->getPixel(15 * z, 17 * z).alpha, 0);
+        EXPECT_EQ(f.window->getPixel(9 * z, 15 * z).alpha, 0);
+        EXPECT_EQ(f.window->getPixel(21 * z, 15 * z).alpha, 0);
+    }
+}
+
+TEST(Drawing, ContainersOffsetTheirChildrenAndPaintTheirBackground)
+{
+    OffscreenFrame f(CRect(0, 0, 100, 60));
+    auto* container = new CViewContainer(CRect(50, 20, 90, 50));
+    container->setBackgroundColor(kBlue);
+    container->addView(new PaintView(CRect(0, 0, 10, 10), [](CDrawContext* c, const CRect& r) {
+        c->setFillColor(kRed);
+        c->drawRect(r, kDrawFilled);
+    }));
+    f.frame->addView(container);
+    f.frame->setZoom(2.0);
+    f.window->render();
+    EXPECT_EQ(f.window->getPixel(100, 40), kRed);
+    EXPECT_EQ(f.window->getPixel(119, 59), kRed);
+    EXPECT_EQ(f.window->getPixel(120, 60), kBlue);
+    EXPECT_EQ(f.window->getPixel(179, 99), kBlue);
+    EXPECT_EQ(f.window->getPixel(180, 100).alpha, 0);
+}
+
+TEST(Drawing, ZoomScalesTheWindowAndRefusesZero)
+{
+    OffscreenFrame f(CRect(0, 0, 400, 275));
+    ASSERT_TRUE(f.frame->setZoom(0.7));
+    cairo_surface_t* surface = f.window->render();
+    EXPECT_EQ(cairo_image_surface_get_width(surface), 280);
+    EXPECT_EQ(cairo_image_surface_get_height(surface), 193);  // 192.5 rounded up
+    ASSERT_TRUE(f.frame->setZoom(4.0));
+    surface = f.window->render();
+    EXPECT_EQ(cairo_image_surface_get_width(surface), 1600);
+    EXPECT_EQ(cairo_image_surface_get_height(surface), 1100);
+    EXPECT_FALSE(f.frame->setZoom(0.0));
+    EXPECT_DOUBLE_EQ(f.frame->getZoom(), 4.0);
+    EXPECT_EQ(f.frame->getLocalBounds(), CRect(0, 0, 400, 275));
+}
+
+TEST(Drawing, TextAlignsLeftOrCentredWithTheArialMetrics)
+{
+    OffscreenFrame f(CRect(0, 0, 200, 60));
+    CFontDesc arial("Arial", 12.0);
+    CCoord width = 0.0;
+    f.frame->addView(new PaintView(CRect(0, 0, 200, 60), [&](CDrawContext* c, const CRect&) {
+        c->setFont(&arial);
+        c->setFontColor(kRed);
+        c->drawString("HHHH", CRect(0, 0, 200, 30), kLeftText);
+        c->drawString("HHHH", CRect(0, 30, 200, 60), kCenterText);
+        width = c->getStringWidth("HHHH");
+    }));
+    f.window->render();
+    // "Arial" resolves to a metric-compatible face: H advances 1479/2048 em.
+    EXPECT_NEAR(width, 4 * 12.0 * 1479.0 / 2048.0, 0.05);
+    InkBox left = inkOf(f.window, CRect(0, 0, 200, 30));
+    InkBox centred = inkOf(f.window, CRect(0, 30, 200, 60));
+    EXPECT_LE(left.left, 3);
+    EXPECT_NEAR((centred.left + centred.right + 1) * 0.5, 100.0, 1.5);
+    // Vertically centred in each rectangle.
+    EXPECT_NEAR((left.top + left.bottom + 1) * 0.5, 15.0, 1.5);
+    EXPECT_NEAR((centred.top + centred.bottom + 1) * 0.5, 45.0, 1.5);
+}
+
+TEST(Drawing, ComicSansResolvesToAnotherFaceThanArial)
+{
+    OffscreenFrame f(CRect(0, 0, 10, 10));
+    CFontDesc arial("Arial", 32.0);
+    CFontDesc comic("Comic Sans MS", 32.0);
+    CCoord arialWidth = 0.0, comicWidth = 0.0;
+    f.frame->addView(new PaintView(CRect(0, 0, 10, 10), [&](CDrawContext* c, const CRect&) {
+        c->setFont(&arial);
+        arialWidth = c->getStringWidth("velvaTon presets");
+        c->setFont(&comic);
+        comicWidth = c->getStringWidth("velvaTon presets");
+    }));
+    f.window->render();
+    EXPECT_GT(comicWidth, 0.0);
+    EXPECT_GT(std::fabs(comicWidth - arialWidth), 1.0);
+}
+
+TEST(Drawing, OffscreenContextDrawsIntoABitmap)
+{
+    EXPECT_FALSE(COffscreenContext::create(nullptr, 0.5, 10.0));
+    EXPECT_FALSE(COffscreenContext::create(nullptr, 10.0, 0.0));
+    SharedPointer<COffscreenContext> context = COffscreenContext::create(nullptr, 10.0, 5.0, 2.0);
+    ASSERT_TRUE(context);
+    context->beginDraw();
+    context->setFillColor(kGreen);
+    context->drawRect(CRect(5, 0, 10, 5), kDrawFilled);
+    context->endDraw();
+    CBitmap* bitmap = context->getBitmap();
+    EXPECT_DOUBLE_EQ(bitmap->getWidth(), 10.0);
+    EXPECT_DOUBLE_EQ(bitmap->getHeight(), 5.0);
+    CBitmapPixelAccess* access = CBitmapPixelAccess::create(bitmap);
+    ASSERT_NE(access, nullptr);
+    EXPECT_EQ(access->getBitmapWidth(), 20u);
+    CColor c;
+    access->setPosition(10, 9);
+    access->getColor(c);
+    EXPECT_EQ(c, kGreen);
+    access->setPosition(9, 0);
+    access->getColor(c);
+    EXPECT_EQ(c.alpha, 0);
+    access->forget();
+}
+
+TEST(Drawing, RenderWritesAPngThroughARename)
+{
+    OffscreenFrame f(CRect(0, 0, 8, 8));
+    f.frame->setBackgroundColor(kBlue);
+    EXPECT_FALSE(f.window->writePNG("/tmp/never-rendered.png"));
+    f.window->render();
+    std::string path = ::testing::TempDir() + "toolkit-render.png";
+    ASSERT_TRUE(f.window->writePNG(path.c_str()));
+    cairo_surface_t* back = cairo_image_surface_create_from_png(path.c_str());
+    EXPECT_EQ(cairo_image_surface_get_width(back), 8);
+    cairo_surface_destroy(back);
+    EXPECT_FALSE(f.window->writePNG("/nonexistent-folder/x.png"));
+    std::remove(path.c_str());
+}

@@ -1,0 +1,264 @@
+#include "ToolkitTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace VSTGUI;
+using toolkit_test::OffscreenFrame;
+
+namespace {
+
+struct Event {
+    std::string kind;
+    CPoint where;
+    int32_t buttons;
+    float distance;
+};
+
+// Records every event it gets and answers with configurable results.
+class RecordingView : public CView {
+public:
+    explicit RecordingView(const CRect& size, std::vector<Event>* log, std::string name)
+        : CView(size), log_(log), name_(std::move(name))
+    {
+    }
+    CMouseEventResult downResult = kMouseEventHandled;
+    bool wheelResult = true;
+
+    CMouseEventResult onMouseDown(CPoint& where, const CButtonState& buttons) override
+    {
+        record("down", where, buttons);
+        return downResult;
+    }
+    CMouseEventResult onMouseMoved(CPoint& where, const CButtonState& buttons) override
+    {
+        record("moved", where, buttons);
+        return kMouseEventHandled;
+    }
+    CMouseEventResult onMouseUp(CPoint& where, const CButtonState& buttons) override
+    {
+        record("up", where, buttons);
+        return kMouseEventHandled;
+    }
+    CMouseEventResult onMouseEntered(CPoint& where, const CButtonState& buttons) override
+    {
+        record("entered", where, buttons);
+        return kMouseEventHandled;
+    }
+    CMouseEventResult onMouseExited(CPoint& where, const CButtonState& buttons) override
+    {
+        record("exited", where, buttons);
+        return kMouseEventHandled;
+    }
+    bool onWheel(const CPoint& where, const float& distance, const CButtonState& buttons) override
+    {
+        log_->push_back({name_ + ":wheel", where, buttons.getButtonState(), distance});
+        return wheelResult;
+    }
+
+private:
+    void record(const char* kind, const CPoint& where, const CButtonState& buttons)
+    {
+        log_->push_back({name_ + ":" + kind, where, buttons.getButtonState(), 0.0f});
+    }
+    std::vector<Event>* log_;
+    std::string name_;
+};
+
+std::vector<std::string> kinds(const std::vector<Event>& log)
+{
+    std::vector<std::string> out;
+    for (const auto& e : log)
+        out.push_back(e.kind);
+    return out;
+}
+
+} // namespace
+
+TEST(Events, MouseInputIsMappedThroughTheZoomAndFollowsThePressedView)
+{
+    std::vector<Event> log;
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    auto* view = new RecordingView(CRect(20, 10, 40, 30), &log, "a");
+    f.frame->addView(view);
+    f.frame->setZoom(2.0);
+
+    EXPECT_EQ(f.window->mouseDown(CPoint(60, 40), kLButton | kShift), kMouseEventHandled);
+    f.window->mouseMove(CPoint(150, 140), kLButton);  // outside the view
+    f.window->mouseUp(CPoint(152, 142), kLButton);
+    ASSERT_EQ(kinds(log), (std::vector<std::string>{"a:down", "a:moved", "a:up"}));
+    EXPECT_EQ(log[0].where, CPoint(30, 20));
+    EXPECT_EQ(log[0].buttons, kLButton | kShift);
+    EXPECT_EQ(log[1].where, CPoint(75, 70));
+    EXPECT_EQ(log[2].where, CPoint(76, 71));
+
+    // After the release, moves over empty space reach nobody.
+    log.clear();
+    EXPECT_EQ(f.window->mouseMove(CPoint(150, 140), 0), kMouseEventNotHandled);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST(Events, AViewThatWantsNoMoreEventsAfterThePressGetsNone)
+{
+    std::vector<Event> log;
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    auto* view = new RecordingView(CRect(0, 0, 50, 50), &log, "a");
+    view->downResult = kMouseDownEventHandledButDontNeedMovedOrUpEvents;
+    f.frame->addView(view);
+    EXPECT_EQ(f.window->mouseDown(CPoint(10, 10), kLButton), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
+    f.window->mouseUp(CPoint(10, 10), kLButton);
+    EXPECT_EQ(kinds(log), (std::vector<std::string>{"a:down"}));
+}
+
+TEST(Events, ThePressPassesToTheViewBeneathWhenTheTopOneDoesNotHandleIt)
+{
+    std::vector<Event> log;
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    auto* below = new RecordingView(CRect(0, 0, 50, 50), &log, "below");
+    auto* above = new RecordingView(CRect(0, 0, 50, 50), &log, "above");
+    above->downResult = kMouseEventNotHandled;
+    f.frame->addView(below);
+    f.frame->addView(above);
+    EXPECT_EQ(f.window->mouseDown(CPoint(10, 10), kLButton), kMouseEventHandled);
+    f.window->mouseUp(CPoint(10, 10), kLButton);
+    EXPECT_EQ(kinds(log), (std::vector<std::string>{"above:down", "below:down", "below:up"}));
+}
+
+TEST(Events, NestedContainersGiveChildrenTheirOwnCoordinates)
+{
+    std::vector<Event> log;
+    OffscreenFrame f(CRect(0, 0, 400, 327));
+    auto* content = new CViewContainer(CRect(0, 52, 400, 327));
+    auto* view = new RecordingView(CRect(28, 143, 142, 257), &log, "knob");
+    content->addView(view);
+    f.frame->addView(content);
+    f.frame->setZoom(1.5);
+    // Logical (85, 52 + 200) in the frame is (127.5, 378) in the window.
+    f.window->mouseDown(CPoint(127.5, 378), kLButton);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].where, CPoint(85, 200));
+
+    CPoint p(85, 200);
+    view->localToFrame(p);
+    EXPECT_EQ(p, CPoint(127.5, 378));
+    view->frameToLocal(p);
+    EXPECT_EQ(p, CPoint(85, 200));
+    EXPECT_EQ(content->getViewAt(CPoint(85, 200)), view);
+    EXPECT_EQ(f.frame->getViewAt(CPoint(85, 252), true), view);
+    EXPECT_EQ(f.frame->getViewAt(CPoint(85, 252), false), content);
+    EXPECT_EQ(f.frame->getViewAt(CPoint(5, 100), true), nullptr);
+}
+
+TEST(Events, HoverEntersAndExitsTheViewUnderTheMouse)
+{
+    std::vector<Event> log;
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    f.frame->addView(new RecordingView(CRect(10, 10, 20, 20), &log, "a"));
+    f.window->mouseMove(CPoint(5, 5), 0);
+    f.window->mouseMove(CPoint(12, 12), 0);
+    f.window->mouseMove(CPoint(14, 12), 0);
+    f.window->mouseMove(CPoint(30, 12), 0);
+    EXPECT_EQ(kinds(log), (std::vector<std::string>{"a:entered", "a:moved", "a:moved", "a:exited"}));
+    log.clear();
+    f.window->mouseMove(CPoint(12, 12), 0);
+    f.window->mouseExit(CPoint(-1, -1));
+    EXPECT_EQ(kinds(log), (std::vector<std::string>{"a:entered", "a:moved", "a:exited"}));
+}
+
+TEST(Events, WheelGoesToTheViewUnderTheMouseInLogicalUnits)
+{
+    std::vector<Event> log;
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    auto* view = new RecordingView(CRect(10, 10, 20, 20), &log, "a");
+    f.frame->addView(view);
+    f.frame->setZoom(2.0);
+    EXPECT_TRUE(f.window->wheel(CPoint(30, 30), -0.05f, kShift));
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].where, CPoint(15, 15));
+    EXPECT_FLOAT_EQ(log[0].distance, -0.05f);
+    EXPECT_EQ(log[0].buttons, kShift);
+    EXPECT_FALSE(f.window->wheel(CPoint(100, 100), 1.0f, 0));
+    view->wheelResult = false;
+    EXPECT_FALSE(f.window->wheel(CPoint(30, 30), 1.0f, 0));
+}
+
+TEST(Events, DoubleClickMarksTheSecondPress)
+{
+    std::vector<Event> log;
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    f.frame->addView(new RecordingView(CRect(0, 0, 50, 50), &log, "a"));
+    f.window->doubleClick(CPoint(10, 10), kLButton);
+    ASSERT_EQ(kinds(log), (std::vector<std::string>{"a:down", "a:up", "a:down", "a:up"}));
+    EXPECT_EQ(log[0].buttons, kLButton);
+    EXPECT_EQ(log[2].buttons, kLButton | kDoubleClick);
+    CButtonState current;
+    f.window->getCurrentMouseButtons(current);
+    EXPECT_FALSE(current.isLeftButton());
+}
+
+TEST(Events, RemovingThePressedViewEndsTheDragSafely)
+{
+    std::vector<Event> log;
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    auto* view = new RecordingView(CRect(0, 0, 50, 50), &log, "a");
+    f.frame->addView(view);
+    f.window->mouseDown(CPoint(10, 10), kLButton);
+    f.frame->removeView(view);
+    EXPECT_EQ(f.window->mouseMove(CPoint(11, 11), kLButton), kMouseEventNotHandled);
+    EXPECT_EQ(f.window->mouseUp(CPoint(11, 11), kLButton), kMouseEventNotHandled);
+    EXPECT_EQ(kinds(log), (std::vector<std::string>{"a:down"}));
+}
+
+TEST(Events, InvalidationReachesTheWindowInWindowCoordinates)
+{
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    auto* content = new CViewContainer(CRect(0, 20, 100, 80));
+    auto* view = new CView(CRect(10, 10, 20, 20));
+    content->addView(view);
+    f.frame->addView(content);
+    f.frame->setZoom(2.0);
+    f.window->render();
+    EXPECT_FALSE(f.window->hasInvalidRect());
+    view->invalid();
+    EXPECT_EQ(f.window->getInvalidRect(), CRect(20, 60, 40, 80));
+}
+
+TEST(Views, TooltipIsTheCvttAttribute)
+{
+    CView view(CRect(0, 0, 10, 10));
+    EXPECT_EQ(kCViewTooltipAttribute, 0x63767474u);
+    uint32_t size = 0;
+    EXPECT_FALSE(view.getAttributeSize(kCViewTooltipAttribute, size));
+    view.setTooltipText("Sets up the combined attack and release time");
+    ASSERT_TRUE(view.getAttributeSize(kCViewTooltipAttribute, size));
+    EXPECT_EQ(size, 45u);  // 44 characters and the terminator
+    char small[8];
+    uint32_t outSize = 0;
+    EXPECT_FALSE(view.getAttribute(kCViewTooltipAttribute, sizeof(small), small, outSize));
+    char text[64];
+    ASSERT_TRUE(view.getAttribute(kCViewTooltipAttribute, sizeof(text), text, outSize));
+    EXPECT_STREQ(text, "Sets up the combined attack and release time");
+    view.setTooltipText("");
+    EXPECT_FALSE(view.getAttributeSize(kCViewTooltipAttribute, size));
+}
+
+TEST(Views, TheWindowShowsAndHidesTooltips)
+{
+    OffscreenFrame f(CRect(0, 0, 100, 80));
+    f.frame->showTooltip(CRect(10, 10, 35, 25), "Controls current compression ratio");
+    EXPECT_TRUE(f.window->isTooltipShown());
+    EXPECT_EQ(f.window->getTooltipText(), "Controls current compression ratio");
+    EXPECT_EQ(f.window->getTooltipRect(), CRect(10, 10, 35, 25));
+    f.frame->hideTooltip();
+    EXPECT_FALSE(f.window->isTooltipShown());
+}
+
+TEST(Views, APlatformTypeWithoutBackendDoesNotOpen)
+{
+    auto* frame = new CFrame(CRect(0, 0, 10, 10));
+    EXPECT_FALSE(frame->open(nullptr, static_cast<PlatformType>(7)));
+    EXPECT_EQ(frame->getPlatformFrame(), nullptr);
+    frame->close();
+}

@@ -1,0 +1,169 @@
+#include "AudioFile.h"
+#include "ToolTestSupport.h"
+#include "velvaTonEffect.h"
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <cmath>
+#include <unistd.h>
+
+namespace {
+
+std::vector<float> testSignal(size_t frames, int rate, double frequency) {
+    std::vector<float> out(frames);
+    for (size_t i = 0; i < frames; ++i) {
+        const double t = static_cast<double>(i) / rate;
+        const double burst = std::exp(-std::fmod(t, 0.25) / 0.03);
+        out[i] = static_cast<float>(0.5 * std::sin(6.283185307179586 * frequency * t) * (0.3 + burst));
+    }
+    return out;
+}
+
+AudioData readBack(const std::string& path, int* format = nullptr) {
+    AudioData audio;
+    std::string error;
+    EXPECT_TRUE(readAudioFile(path, 8, audio, error)) << error;
+    if (format) {
+        SF_INFO info {};
+        SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+        *format = info.format;
+        sf_close(file);
+    }
+    return audio;
+}
+
+class RenderCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        input = folder.file("in.wav");
+        output = folder.file("out.wav");
+        writeTestAudio(input, 44100, {testSignal(20000, 44100, 55.0)}, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+    }
+
+    // A refused run: the expected exit code, one message naming the problem,
+    // and no file beside the ones the test made.
+    void expectRefused(const std::vector<std::string>& args, int exitCode, const std::string& message) {
+        const std::vector<std::string> before = folder.entries();
+        const ToolRun run = runVelvaton(args);
+        EXPECT_EQ(run.exitCode, exitCode) << run.err;
+        EXPECT_NE(run.err.find(message), std::string::npos) << "stderr: " << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_EQ(folder.entries(), before);
+    }
+
+    ScratchFolder folder;
+    std::string input;
+    std::string output;
+};
+
+TEST_F(RenderCommand, HelpAndUsage) {
+    const ToolRun help = runVelvaton({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("render"), std::string::npos);
+    EXPECT_NE(help.out.find("demo"), std::string::npos);
+    const ToolRun renderHelp = runVelvaton({"render", "--help"});
+    EXPECT_EQ(renderHelp.exitCode, 0);
+    EXPECT_NE(renderHelp.out.find("--block"), std::string::npos);
+    EXPECT_EQ(runVelvaton({"demo", "--help"}).exitCode, 0);
+    EXPECT_EQ(runVelvaton({}).exitCode, 2);
+    EXPECT_EQ(runVelvaton({"bogus"}).exitCode, 2);
+}
+
+TEST_F(RenderCommand, RefusedInputsLeaveNoOutput) {
+    writeBytes(folder.file("notes.txt"), "this is not audio\n");
+    writeTestAudio(folder.file("quad.wav"), 48000,
+                   {testSignal(100, 48000, 55.0), testSignal(100, 48000, 60.0), testSignal(100, 48000, 65.0),
+                    testSignal(100, 48000, 70.0)},
+                   SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    mkdir(folder.file("folder").c_str(), 0755);
+
+    expectRefused({"render", folder.file("missing.wav"), output}, 1, "missing.wav");
+    expectRefused({"render", folder.file("notes.txt"), output}, 1, "notes.txt");
+    expectRefused({"render", folder.file("quad.wav"), output}, 1, "4 channels");
+    expectRefused({"render", folder.file("folder"), output}, 1, "folder");
+    expectRefused({"render", input, output, "--set", "Loudness=0.5"}, 2, "unknown parameter 'Loudness'");
+    expectRefused({"render", input, output, "--set", "Ratio=1.01"}, 2, "outside 0 to 1");
+    expectRefused({"render", input, output, "--set", "Ratio=half"}, 2, "not a number");
+    expectRefused({"render", input, output, "--set"}, 2, "--set needs a value");
+    expectRefused({"render", input, output, "--block", "0"}, 2, "block size 0");
+    expectRefused({"render", input, output, "--block", "many"}, 2, "block size");
+    expectRefused({"render", input}, 2, "expected an input and an output");
+    expectRefused({"render", input, output, "--fast"}, 2, "unknown option '--fast'");
+    expectRefused({"render", input, folder.file("none/out.wav")}, 1, "none/out.wav");
+}
+
+TEST_F(RenderCommand, NeverOverwritesTheInput) {
+    const std::string original = readBytes(input);
+    const std::string sameFile = folder.path() + "/./in.wav";
+    const ToolRun run = runVelvaton({"render", input, sameFile});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("is the input"), std::string::npos) << run.err;
+    EXPECT_TRUE(readBytes(input) == original);
+    ASSERT_EQ(link(input.c_str(), folder.file("hard.wav").c_str()), 0);
+    EXPECT_EQ(runVelvaton({"render", input, folder.file("hard.wav")}).exitCode, 1);
+    EXPECT_TRUE(readBytes(input) == original);
+}
+
+TEST_F(RenderCommand, WritesFloatWavEqualToTheEngineOutput) {
+    const ToolRun run = runVelvaton({"render", input, output, "--set", "Ratio=-0", "--set", "Compression=0.8"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("input peak:"), std::string::npos);
+    EXPECT_NE(run.out.find("output peak:"), std::string::npos);
+    EXPECT_NE(run.out.find("gain reduction: largest"), std::string::npos);
+    EXPECT_TRUE(run.err.empty()) << "no progress bar when stderr is not a terminal";
+
+    int format = 0;
+    const AudioData rendered = readBack(output, &format);
+    EXPECT_EQ(format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    EXPECT_EQ(rendered.sampleRate, 44100);
+    ASSERT_EQ(rendered.channels.size(), 1u);
+
+    // The same samples through the engine, driven as a host's first block does.
+    AudioData source = readBack(input);
+    velvaTonEffect engine;
+    engine.setSampleRate(44100.0);
+    const double values[8] = {1.0, 0.0, 0.0, 0.5, 0.5, 0.8f, 0.15f, 0.5};
+    for (uint32_t index : {0u, 2u, 3u, 4u, 5u, 6u, 7u})
+        engine.setParameter(index, values[index]);
+    float* io[2] = {source.channels[0].data(), nullptr};
+    engine.process(io, io, static_cast<uint32_t>(source.frames()));
+    EXPECT_EQ(rendered.channels[0], source.channels[0]);
+}
+
+TEST_F(RenderCommand, BlockSizeDoesNotChangeTheResult) {
+    writeTestAudio(input, 96000, {testSignal(30000, 96000, 55.0), testSignal(30000, 96000, 82.0)},
+                   SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
+    ASSERT_EQ(runVelvaton({"render", input, output, "--block", "1"}).exitCode, 0);
+    const std::string tiny = folder.file("tiny.wav");
+    ASSERT_EQ(runVelvaton({"render", input, tiny, "--block", "4096"}).exitCode, 0);
+    const AudioData a = readBack(output);
+    const AudioData b = readBack(tiny);
+    EXPECT_EQ(a.sampleRate, 96000);
+    ASSERT_EQ(a.channels.size(), 2u);
+    EXPECT_EQ(a.channels, b.channels);
+}
+
+TEST_F(RenderCommand, ProcessOffPassesTheFileThrough) {
+    ASSERT_EQ(runVelvaton({"render", input, output, "--set", "process=0"}).exitCode, 0);
+    EXPECT_EQ(readBack(output).channels, readBack(input).channels);
+}
+
+TEST_F(RenderCommand, DemoWritesTheSameProgrammeEveryTime) {
+    const ToolRun first = runVelvaton({"demo", folder.path()});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_NE(first.out.find("gain reduction"), std::string::npos);
+    const AudioData in = readBack(folder.file("demo-in.wav"));
+    EXPECT_EQ(in.sampleRate, 48000);
+    ASSERT_EQ(in.channels.size(), 2u);
+    EXPECT_NEAR(static_cast<double>(in.frames()) / 48000.0, 8.0, 0.5);
+    const std::string out1 = readBytes(folder.file("demo-out.wav"));
+    ASSERT_EQ(runVelvaton({"demo", folder.path()}).exitCode, 0);
+    EXPECT_TRUE(readBytes(folder.file("demo-out.wav")) == out1);
+    EXPECT_FALSE(readBytes(folder.file("demo-in.wav")) == out1);
+
+    expectRefused({"demo", folder.file("nowhere")}, 1, "nowhere");
+    expectRefused({"demo", "a", "b"}, 2, "at most one folder");
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+#include "velvaTonFactoryPresets.h"
+
+#include "velvaTonParameters.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr double kSentinel = -7.0;
+
+struct Lookup {
+    std::string name;
+    double values[kPresetValues];
+    HRXPresetPlacement placement;
+};
+
+Lookup lookup(int32_t slot) {
+    Lookup result;
+    for (double& v : result.values)
+        v = kSentinel;
+    result.placement = {-1, -1};
+    char name[kPresetNameSize + 1] = {};  // one spare byte keeps it terminated
+    getFactoryPreset(slot, result.values, name, &result.placement);
+    result.name = name;
+    return result;
+}
+
+TEST(FactoryPresets, NamesAndCategoriesOfEverySlot) {
+    const char* names[33] = {
+        "Default", "CompressLite1", "CompressLite2", "CompressMed1", "CompressMed2",
+        "CompressHeavy1", "CompressHeavy2", "SlowLim", "FastLim", "Leveller",
+        "Glue Things Together", "Hats Smasher", "Kick Fattener", "Make it Pump", "Snare Puncher",
+        "Kick", "Pop Rock Vocal", "Room Ambience", "Snare Bottom", "Snare Piccolo Top 1",
+        "Snare Piccolo Top 2", "Stereo Drums Over", "Stereo Toms", "Vox", "Gently Weeps",
+        "Punchy Kick", "Kick 2", "Loud Bass", "4k", "Bus Comp 1", "Bus Comp 2", "Bus Comp 3",
+        "Default"};
+    // -1: no category (placement left as the caller set it).
+    const int32_t categories[33] = {-1, 3, 3, 3, 3, 3, 3, 3, 3, 3, 0, 1, 1, 3, 1, 1, 2,
+                                    3,  1, 1, 1, 1, 1, 2, 3, 1, 1, 3, 3, 0, 0, 0, -1};
+    for (int32_t slot = 0; slot < 33; ++slot) {
+        const Lookup preset = lookup(slot);
+        EXPECT_EQ(preset.name, names[slot]) << slot;
+        EXPECT_EQ(preset.placement.category, categories[slot]) << slot;
+        EXPECT_EQ(preset.placement.designer, 0) << slot;
+    }
+    for (int32_t slot : {33, 42, 43, 1000}) {
+        const Lookup preset = lookup(slot);
+        EXPECT_EQ(preset.name, "Init") << slot;
+        EXPECT_EQ(preset.placement.category, -1) << slot;
+        EXPECT_EQ(preset.placement.designer, 0) << slot;
+    }
+    EXPECT_STREQ(getFactoryCategoryName(0), "Bus Compression");
+    EXPECT_STREQ(getFactoryCategoryName(1), "Drums");
+    EXPECT_STREQ(getFactoryCategoryName(2), "Vocals");
+    EXPECT_STREQ(getFactoryCategoryName(3), "Special");
+    EXPECT_EQ(getFactoryCategoryName(4), nullptr);
+    EXPECT_EQ(getFactoryCategoryName(-1), nullptr);
+}
+
+TEST(FactoryPresets, WritesOnlyTheParametersAPresetSets) {
+    const Lookup vox = lookup(23);
+    const double expected[kPresetValues] = {0.5, kSentinel, 0.5, 0.5, 0.35, 0.5, 0.1, 0.5,
+                                            kSentinel, kSentinel, kSentinel, kSentinel};
+    for (int32_t i = 0; i < kPresetValues; ++i)
+        EXPECT_EQ(vox.values[i], expected[i]) << i;
+
+    const Lookup glue = lookup(10);
+    EXPECT_EQ(glue.values[kCompression], 0.375);
+    EXPECT_EQ(glue.values[kOutput], 0.133);
+    // The stepped ratio positions are the four-digit decimals, not sixths.
+    EXPECT_EQ(lookup(2).values[kRatio], 0.1667);
+    EXPECT_EQ(lookup(30).values[kRatio], 0.8333);
+
+    const Lookup init = lookup(40);
+    for (int32_t i = 0; i < kPresetValues; ++i)
+        EXPECT_EQ(init.values[i], getParameterDefault(i)) << i;
+    EXPECT_EQ(init.values[0], 1.0);
+    EXPECT_EQ(init.values[6], 0.15);
+    EXPECT_EQ(init.values[11], 0.5);
+
+    // Null outputs are simply not written.
+    getFactoryPreset(5, nullptr, nullptr, nullptr);
+    HRXPresetPlacement placement{-1, -1};
+    getFactoryPreset(32, nullptr, nullptr, &placement);
+    EXPECT_EQ(placement.category, -1);
+    EXPECT_EQ(placement.designer, 0);
+}
+
+TEST(FactoryBank, BuildsFortyThreeRecordsAndTheClipboard) {
+    HRXPresetRecord bank[kFactoryPresetSlots];
+    std::memset(bank, 0x5a, sizeof bank);
+    HRXPresetRecord clipboard;
+    std::memset(&clipboard, 0x5a, sizeof clipboard);
+    ::testing::internal::CaptureStderr();
+    buildFactoryBank(bank, clipboard);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");  // every factory name fits
+
+    const float defaultValues[kPresetValues] = {1.0f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f,
+                                                0.15f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f};
+    EXPECT_STREQ(bank[0].name, "Default");
+    EXPECT_STREQ(bank[32].name, "Default");
+    EXPECT_EQ(std::memcmp(bank[0].values, defaultValues, sizeof defaultValues), 0);
+    EXPECT_EQ(std::memcmp(&bank[0], &bank[32], sizeof bank[0]), 0);
+    EXPECT_EQ(std::memcmp(&clipboard, &bank[0], sizeof clipboard), 0);
+
+    EXPECT_STREQ(bank[15].name, "Kick");
+    EXPECT_EQ(bank[15].values[kTime], 0.3f);
+    EXPECT_EQ(bank[15].values[kOutput], 0.133f);
+    for (int32_t slot = 33; slot < kFactoryPresetSlots; ++slot) {
+        EXPECT_STREQ(bank[slot].name, "Init");
+        for (int32_t i = 0; i < kPresetValues; ++i)
+            EXPECT_EQ(bank[slot].values[i], static_cast<float>(getParameterDefault(i)));
+    }
+    // Name fields are zero after the terminator, so records compare as bytes.
+    for (const HRXPresetRecord& record : bank) {
+        for (size_t i = std::strlen(record.name); i < sizeof record.name; ++i)
+            ASSERT_EQ(record.name[i], '\0') << record.name;
+    }
+}
+
+TEST(FactoryBank, NameOfTwentyThreeFitsAndLongerIsCutWithAWarning) {
+    HRXPresetRecord record{};
+    ::testing::internal::CaptureStderr();
+    storeFactoryName(record, "ABCDEFGHIJKLMNOPQRSTUVW", stderr);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_STREQ(record.name, "ABCDEFGHIJKLMNOPQRSTUVW");
+
+    // A 24-character name fills a 24-byte buffer with no terminator.
+    char full[kPresetNameSize];
+    std::memcpy(full, "ABCDEFGHIJKLMNOPQRSTUVWX", kPresetNameSize);
+    ::testing::internal::CaptureStderr();
+    storeFactoryName(record, full, stderr);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "\n*********************************************************\n"
+              "WARNING: preset name is too long!\n24 chars\n***  ABCDEFGHIJKLMNOPQRSTUVWX ***\n"
+              "*********************************************************\n");
+    EXPECT_STREQ(record.name, "ABCDEFGHIJKLMNOPQRSTUVW");
+
+    storeFactoryName(record, "Kick", nullptr);
+    EXPECT_EQ(std::memcmp(record.name, "Kick\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 24), 0);
+}
+
+}  // namespace

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "AudioFile.h"
+
+// The built-in demo programme: about 8 s of stereo drums and bass at 48 kHz
+// (two bars of kick, snare, hi-hat and a bass line, twice), peaking near
+// -3 dBFS. Always the same samples.
+AudioData synthesiseDemoProgramme();

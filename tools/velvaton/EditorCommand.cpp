@@ -1,0 +1,88 @@
+// velvaton editor --png FILE [--zoom PERCENT] [--set NAME=VALUE ...] [--gr VALUE] [--about]
+#include "Command.h"
+#include "ParameterArgument.h"
+#include "velvaTonEditorPicture.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+extern const char kEditorUsage[] =
+    "usage: velvaton editor --png FILE [--zoom PERCENT] [--set NAME=VALUE ...]\n"
+    "                       [--gr VALUE] [--about]\n"
+    "\n"
+    "Draws the plug-in's panel without a window and writes it to FILE as a PNG.\n"
+    "\n"
+    "  --png FILE        the picture to write (replaced only when complete)\n"
+    "  --zoom PERCENT    zoom from 70 to 400 (default 100)\n"
+    "  --set NAME=VALUE  show a parameter at a normalised VALUE from 0 to 1; NAME is\n"
+    "                    one of Process, Ratio, AttackRatio, Time, Compression,\n"
+    "                    Output, ValveLevel. Unset parameters show their defaults.\n"
+    "  --gr VALUE        gain reduction on the meter, normalised 0 (none) to 1\n"
+    "  --about           show the about box over the panel\n";
+
+namespace {
+
+bool parseZoom(const char* text, int32_t& percent)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long parsed = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno == ERANGE || parsed < kMinimumZoomPercent ||
+        parsed > kMaximumZoomPercent)
+        return false;
+    percent = static_cast<int32_t>(parsed);
+    return true;
+}
+
+int usageError(const std::string& message)
+{
+    std::fprintf(stderr, "velvaton editor: %s (see velvaton editor --help)\n", message.c_str());
+    return kExitUsage;
+}
+
+}  // namespace
+
+int runEditor(int argc, char** argv)
+{
+    velvaTonEditorPicture picture;
+    std::string path;
+    std::string error;
+    for (int i = 0; i < argc; ++i) {
+        const std::string option = argv[i];
+        const bool takesValue = option == "--png" || option == "--zoom" || option == "--set" || option == "--gr";
+        if (takesValue && i + 1 >= argc)
+            return usageError(option + " needs a value");
+        if (option == "--png") {
+            path = argv[++i];
+        } else if (option == "--zoom") {
+            if (!parseZoom(argv[++i], picture.zoomPercent))
+                return usageError(std::string("zoom '") + argv[i] + "' is not a whole number from 70 to 400");
+        } else if (option == "--set") {
+            int32_t index = -1;
+            double value = 0.0;
+            if (!parseParameterAssignment(argv[++i], index, value, error))
+                return usageError(error);
+            if (index < 0 || index >= kPresetValues)
+                return usageError(std::string("'") + argv[i] + "' is not a panel parameter");
+            picture.values[index] = value;
+        } else if (option == "--gr") {
+            if (!parseNormalisedValue(argv[++i], picture.gainReduction, error))
+                return usageError(error);
+        } else if (option == "--about") {
+            picture.aboutBox = true;
+        } else {
+            return usageError("unknown argument '" + option + "'");
+        }
+    }
+    if (path.empty())
+        return usageError("--png FILE is required");
+    if (!writeEditorPicture(picture, path, error)) {
+        std::fprintf(stderr, "velvaton editor: %s\n", error.c_str());
+        return kExitFailed;
+    }
+    std::printf("wrote %s\n", path.c_str());
+    return kExitSuccess;
+}

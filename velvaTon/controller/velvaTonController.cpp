@@ -1,0 +1,43 @@
+#include "velvaTonController.h"
+
+#include "HRXGlobalSettings.h"
+#include "HRXMasterController.h"
+#include "HRXPresetContainer.h"
+#include "HRXPresetManager.h"
+#include "velvaTonParameters.h"
+
+#include <cstring>
+
+int32_t velvaTonController::getChunk(uint8_t** data) {
+    HRXPresetManager* manager = owner ? owner->getPresetManager() : nullptr;
+    if (!manager)
+        return 0;
+    uint8_t* scratch = manager->chunkScratch;
+    std::memset(scratch, 0, static_cast<size_t>(manager->chunkScratchSize));
+    // The word 0x02000000 and the product code, both little-endian.
+    static const uint8_t prefix[kChunkPrefixSize] = {0x00, 0x00, 0x00, 0x02, 'N', 'T', 'V', 'H'};
+    std::memcpy(scratch, prefix, sizeof prefix);
+    const std::vector<uint8_t> container = manager->writeBankForm();
+    if (container.empty() || container.size() > static_cast<size_t>(manager->chunkScratchSize - kChunkPrefixSize))
+        return 0;
+    std::memcpy(scratch + kChunkPrefixSize, container.data(), container.size());
+    *data = scratch;
+    return static_cast<int32_t>(container.size()) + kChunkPrefixSize;
+}
+
+void velvaTonController::setChunk(const uint8_t* data, int32_t size, const void*) {
+    HRXPresetManager* manager = owner ? owner->getPresetManager() : nullptr;
+    if (!manager)
+        return;
+    if (data && size >= kChunkPrefixSize) {
+        const bool productCode = std::memcmp(data + 4, "NTVH", 4) == 0 || std::memcmp(data + 4, "HVTN", 4) == 0;
+        if (productCode &&
+            manager->restoreBankForm(data + kChunkPrefixSize, static_cast<size_t>(size - kChunkPrefixSize))) {
+            owner->setParameter(kMessageAuxWord, static_cast<double>(manager->auxWord));
+            owner->setParameter(kMessageZoom, HRXGlobalSettings::limitZoomFactor(manager->zoomPercent * 0.01));
+        }
+    }
+    const HRXPresetRecord& setupA = manager->setupA.current;
+    for (int32_t index = 0; index < kPresetValues; ++index)
+        owner->setParameter(index, static_cast<double>(setupA.values[index]));
+}

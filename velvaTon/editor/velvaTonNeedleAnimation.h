@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+// Moves the VU needle between the gain-reduction values the editor receives.
+// The needle runs one value behind: on each new value it jumps to the
+// previous one and travels linearly towards the new one, taking as long as
+// the interval between the two latest values, and keeps going at that rate
+// (until the meter's clamp) when no new value comes. Times are milliseconds
+// of the system tick count.
+class velvaTonNeedleAnimation {
+public:
+    // Forgets every value and time: the next tick shows 0.0.
+    void reset();
+    // A new gain-reduction value arrived at `now`.
+    void newValue(double value, double now);
+    // The meter was reset to 0.0.
+    void meterReset();
+    // The value to show at `now`; the first call after a new value or a
+    // reset shows the start value.
+    double valueAt(double now);
+
+    bool jumpPending() const { return jumpFirst; }
+    // Set when the editor closes, so a reopened meter starts with a jump.
+    void requestJump() { jumpFirst = true; }
+
+private:
+    double startValue = 0.0;
+    double targetValue = 0.0;
+    double startTime = 0.0;
+    double targetTime = 0.0;
+    bool jumpFirst = true;
+};
