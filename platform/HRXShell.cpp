@@ -53,6 +53,10 @@ HRXShellResult HRXXdgOpenShell::open(const std::string& target) {
     if (posix_spawn_file_actions_init(&actions) != 0)
         return HRXShellResult::Failed;
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+    // The host's files and devices stay with the host.
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#endif
 
     char program[] = "xdg-open";
     std::string argumentCopy = argument;

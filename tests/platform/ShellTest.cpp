@@ -10,7 +10,9 @@
 #include <sstream>
 #include <string>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,7 +30,9 @@ protected:
 
     void install(int exitStatus) {
         const std::string script = temp_ / "xdg-open";
+        // Also records whether descriptor 9 (open in the test) reached it.
         std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" << record_
+                              << "'\n[ -e /proc/self/fd/9 ] && echo leaked >> '" << record_
                               << "'\nexit " << exitStatus << "\n";
         chmod(script.c_str(), 0755);
     }
@@ -48,6 +52,10 @@ protected:
 TEST_F(FakeXdgOpen, PassesHostileTargetsAsOneArgument) {
     install(0);
     HRXXdgOpenShell shell;
+    const int opened = open("/dev/null", O_RDONLY);
+    const int hostFile = dup2(opened, 9);  // not close-on-exec
+    close(opened);
+    ASSERT_EQ(hostFile, 9);
     const std::string awkward = temp_.path() + "/My Presets/it's \"odd\" $(touch pwned); `x`";
     EXPECT_EQ(shell.open(awkward), HRXShellResult::Opened);
     EXPECT_EQ(recorded(), "1\n" + awkward + "\n");
@@ -58,6 +66,7 @@ TEST_F(FakeXdgOpen, PassesHostileTargetsAsOneArgument) {
     EXPECT_EQ(shell.open("https://www.bracken-works.example/"), HRXShellResult::Opened);
     EXPECT_EQ(recorded(), "1\nhttps://www.bracken-works.example/\n");
 
+    close(hostFile);
     struct stat info;
     EXPECT_NE(stat("pwned", &info), 0);
     EXPECT_NE(stat((temp_ / "pwned").c_str(), &info), 0);

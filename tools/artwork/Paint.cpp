@@ -101,6 +101,28 @@ void drawText(cairo_t* cr, Face face, double size, double x, double y, const cha
     cairo_restore(cr);
 }
 
+double textWidth(cairo_t* cr, Face face, double size, const char* text)
+{
+    cairo_save(cr);
+    selectFace(cr, face);
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text, &extents);
+    cairo_restore(cr);
+    return extents.x_advance;
+}
+
+double capitalHeight(cairo_t* cr, Face face, double size)
+{
+    cairo_save(cr);
+    selectFace(cr, face);
+    cairo_set_font_size(cr, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, "H0", &extents);
+    cairo_restore(cr);
+    return extents.height;
+}
+
 void knobDirection(double value, double& dx, double& dy)
 {
     double angle = (-135.0 + 270.0 * value) * kPi / 180.0;

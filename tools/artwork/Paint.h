@@ -24,6 +24,10 @@ enum class Face { Sans, SansBold, SansNarrowBold, SerifItalicBold, Serif };
 void drawText(cairo_t* cr, Face face, double size, double x, double y, const char* text, Align align,
               double letterSpacing = 0.0);
 
+// Advance width and capital height of a line of text (logical units).
+double textWidth(cairo_t* cr, Face face, double size, const char* text);
+double capitalHeight(cairo_t* cr, Face face, double size);
+
 // Knob pointers sweep 270 degrees: value 0.0 at lower left, 0.5 straight up,
 // 1.0 at lower right. Answers the unit direction (screen y grows downwards).
 void knobDirection(double value, double& dx, double& dy);

@@ -23,7 +23,7 @@ struct Scale {
     int minorPerStep;     // ticks between two labels
     double tickRadius;    // inner end of the ticks
     double majorLength;
-    double labelRadius;
+    double labelGap;      // from the ticks' outer end to the nearest edge of a figure
     double fontSize;
 };
 
@@ -49,9 +49,14 @@ void drawScale(cairo_t* cr, double cx, double cy, const Scale& s)
         cairo_line_to(cr, cx + dx * (s.tickRadius + length), cy + dy * (s.tickRadius + length));
         cairo_stroke(cr);
         if (major) {
+            // Figures keep the same gap to the ticks whatever their width:
+            // their centre moves out by the half extent facing the knob.
             const char* label = s.labels[i / (s.minorPerStep + 1)];
-            drawText(cr, Face::SansBold, s.fontSize, cx + dx * s.labelRadius, cy + dy * s.labelRadius, label,
-                     Align::Centre);
+            double halfWidth = textWidth(cr, Face::SansBold, s.fontSize, label) * 0.5;
+            double halfHeight = capitalHeight(cr, Face::SansBold, s.fontSize) * 0.5;
+            double reach = s.tickRadius + s.majorLength + s.labelGap + std::fabs(dx) * halfWidth +
+                           std::fabs(dy) * halfHeight;
+            drawText(cr, Face::SansBold, s.fontSize, cx + dx * reach, cy + dy * reach, label, Align::Centre);
         }
     }
 }
@@ -126,12 +131,12 @@ void drawKnobScales(cairo_t* cr)
     static const char* const kAttack[] = {"x0.25", "x0.4", "x0.6", "x1", "x1.6", "x2.5", "x4"};
     static const char* const kValve[] = {"-3", "-2", "-1", "0", "+1", "+2", "+3"};
 
-    drawScale(cr, kTimeKnob.centreX(), kTimeKnob.centreY(), Scale{kTenth, 11, 1, 35.0, 3.5, 43.5, 6.8});
-    drawScale(cr, kCompressionKnob.centreX(), kCompressionKnob.centreY(), Scale{kTenth, 11, 3, 35.0, 3.5, 43.5, 6.8});
-    drawScale(cr, kOutputKnob.centreX(), kOutputKnob.centreY(), Scale{kOutput, 7, 4, 35.0, 3.5, 43.5, 6.8});
-    drawScale(cr, kRatioKnob.centreX(), kRatioKnob.centreY(), Scale{kRatio, 7, 0, 25.0, 3.0, 34.0, 5.6});
-    drawScale(cr, kAttackRatioKnob.centreX(), kAttackRatioKnob.centreY(), Scale{kAttack, 7, 0, 14.5, 2.0, 20.5, 4.5});
-    drawScale(cr, kValveLevelKnob.centreX(), kValveLevelKnob.centreY(), Scale{kValve, 7, 0, 15.0, 2.0, 20.5, 5.0});
+    drawScale(cr, kTimeKnob.centreX(), kTimeKnob.centreY(), Scale{kTenth, 11, 1, 35.0, 3.5, 2.0, 6.8});
+    drawScale(cr, kCompressionKnob.centreX(), kCompressionKnob.centreY(), Scale{kTenth, 11, 3, 35.0, 3.5, 2.0, 6.8});
+    drawScale(cr, kOutputKnob.centreX(), kOutputKnob.centreY(), Scale{kOutput, 7, 4, 35.0, 3.5, 2.0, 6.8});
+    drawScale(cr, kRatioKnob.centreX(), kRatioKnob.centreY(), Scale{kRatio, 7, 0, 25.0, 3.0, 1.8, 5.6});
+    drawScale(cr, kAttackRatioKnob.centreX(), kAttackRatioKnob.centreY(), Scale{kAttack, 7, 0, 14.5, 2.0, 1.2, 4.5});
+    drawScale(cr, kValveLevelKnob.centreX(), kValveLevelKnob.centreY(), Scale{kValve, 7, 0, 15.0, 2.0, 1.5, 5.0});
 
     double captionY = 266.0;
     drawCaption(cr, kTimeKnob.centreX(), captionY, "TIME");

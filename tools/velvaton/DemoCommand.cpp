@@ -2,7 +2,8 @@
 #include "AtomicOutputFile.h"
 #include "Command.h"
 #include "DemoProgramme.h"
-#include "EngineBackend.h"
+#include "PluginBackend.h"
+#include "PluginLocation.h"
 #include "RenderJob.h"
 #include "RenderOptions.h"
 
@@ -43,7 +44,9 @@ int runDemo(int argc, char** argv) {
         std::fprintf(stderr, "velvaton demo: %s\n", error.c_str());
         return kExitFailed;
     }
-    EngineBackend backend;
+    PluginRenderSettings settings;
+    settings.libraryPath = findPluginLibrary();
+    PluginBackend backend(settings);
     RenderSummary summary;
     if (!renderToFile(audio, backend, ParameterValues::defaults(), kDefaultBlockFrames,
                       folder + "/demo-out.wav", summary, error)) {

@@ -26,7 +26,10 @@ bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
     std::vector<std::string> positional;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--set" || arg == "--block" || arg == "--preset" || arg == "--preset-file") {
+        if (arg == "--bypass") {
+            options.bypass = true;
+        } else if (arg == "--set" || arg == "--block" || arg == "--preset" || arg == "--preset-file" ||
+                   arg == "--automate" || arg == "--state" || arg == "--save-state") {
             if (i + 1 >= argc) {
                 error = arg + " needs a value";
                 return false;
@@ -42,6 +45,17 @@ bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
                     error = arg + " needs a value";
                     return false;
                 }
+            } else if (arg == "--automate") {
+                AutomationLane lane;
+                if (!parseAutomationLane(value, lane, error))
+                    return false;
+                options.automation.push_back(lane);
+            } else if (arg == "--state" || arg == "--save-state") {
+                if (value.empty()) {
+                    error = arg + " needs a file";
+                    return false;
+                }
+                (arg == "--state" ? options.statePath : options.saveStatePath) = value;
             } else if (arg == "--set") {
                 ParameterAssignment assignment {};
                 if (!parseParameterAssignment(value, assignment.index, assignment.value, error))

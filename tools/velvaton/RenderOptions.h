@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AutomationLane.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,7 +12,7 @@ struct ParameterAssignment {
 };
 
 constexpr uint32_t kDefaultBlockFrames = 512;
-constexpr uint32_t kMaxBlockFrames = 1u << 20;
+constexpr uint32_t kMaxBlockFrames = 4096;  // the largest block the plug-in host takes
 
 // The command line of `velvaton render`.
 struct RenderOptions {
@@ -20,9 +22,15 @@ struct RenderOptions {
     std::vector<ParameterAssignment> assignments;  // --set, in command-line order
     std::string presetName;  // --preset: start from this factory or user preset
     std::string presetFile;  // --preset-file: start from this preset file
+    bool bypass = false;                     // --bypass: the host's master bypass
+    std::vector<AutomationLane> automation;  // --automate, one lane per option
+    std::string statePath;      // --state: restore this 'All ' chunk first
+    std::string saveStatePath;  // --save-state: write the instance's 'All ' chunk here
 };
 
-// Parses IN OUT [--set NAME=VALUE ...] [--block N]; on failure `error` says why.
+// Parses IN OUT [--set NAME=VALUE ...] [--block N] [--bypass]
+// [--automate NAME=SECONDS:VALUE,...] [--state FILE] [--save-state FILE] and
+// the preset options; on failure `error` says why.
 bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error);
 
 // Parses a block size: a whole number from 1 to kMaxBlockFrames.

@@ -10,11 +10,13 @@ int runRender(int argc, char** argv);
 int runDemo(int argc, char** argv);
 int runPresets(int argc, char** argv);
 int runEditor(int argc, char** argv);
+int runDescribe(int argc, char** argv);
 
 extern const char kRenderUsage[];
 extern const char kDemoUsage[];
 extern const char kPresetsUsage[];
 extern const char kEditorUsage[];
+extern const char kDescribeUsage[];
 
 namespace {
 
@@ -23,6 +25,7 @@ const Command kCommands[] = {
     {"demo", "render a built-in drum and bass programme", kDemoUsage, runDemo},
     {"presets", "list, show, export and import presets", kPresetsUsage, runPresets},
     {"editor", "draw the plug-in's panel to a PNG file", kEditorUsage, runEditor},
+    {"describe", "print what a host learns from the plug-in library", kDescribeUsage, runDescribe},
 };
 
 void printToolHelp(FILE* stream) {

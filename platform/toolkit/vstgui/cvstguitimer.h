@@ -12,7 +12,8 @@ namespace VSTGUI {
 // forward with TimerPump, which fires every due timer in order.
 class CVSTGUITimer : public CBaseObject {
 public:
-    static constexpr const char* kMsgTimer = "timer fired";
+    // One object for the whole program, so receivers may compare addresses.
+    static constexpr char kMsgTimer[] = "timer fired";
     using CallbackFunc = std::function<void(CVSTGUITimer*)>;
 
     CVSTGUITimer(const CallbackFunc& callback, uint32_t fireTime = 100, bool doStart = true);

@@ -16,6 +16,9 @@ TEST_F(EditorTest, BuildsEveryControlWithItsTooltipAndReset)
     ASSERT_NE(editor.getProcessSwitch(), nullptr);
     EXPECT_STREQ(editor.getProcessSwitch()->getTooltip(),
                  "Engages compression (Valve / Clear) or disengages (Off) plug-in's processing");
+    // Before the controller speaks, the switch shows the first factory
+    // preset's mode, Valve, on the left.
+    EXPECT_EQ(editor.getProcessSwitch()->getPosition(), 0);
     for (const velvaTonKnobLayout& layout : kKnobLayout) {
         HRXAnimKnob* knob = editor.getKnob(layout.tag);
         ASSERT_NE(knob, nullptr) << layout.tag;

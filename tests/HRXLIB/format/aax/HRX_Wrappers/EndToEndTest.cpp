@@ -13,6 +13,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -146,9 +147,16 @@ TEST_F(EndToEndTest, HostRenderEqualsTheEngineSampleForSample) {
 TEST_F(EndToEndTest, MetersComeFromTheRenderProcedure) {
     auto instance = create(AAXHostVariant::Mono);
     editInHost(*instance, kCompression, 1.0);
-    std::vector<std::vector<float>> audio = {std::vector<float>(4800, 0.5f)};
-    renderThrough(*instance, audio);
+    std::vector<float> input(kBlock, 0.5f), output(kBlock, 0.0f);
+    const float* inputs[1] = {input.data()};
+    float* outputs[1] = {output.data()};
+    for (int block = 0; block < 20; ++block)
+        ASSERT_EQ(AAX_SUCCESS, instance->process(inputs, outputs, kBlock));
     EXPECT_EQ(0.5f, instance->meterValue(0));
+    float outputPeak = 0.0f;
+    for (float sample : output)
+        outputPeak = std::max(outputPeak, std::fabs(sample));
+    EXPECT_EQ(outputPeak, instance->meterValue(1));
     EXPECT_GT(instance->meterValue(2), 0.0f);
     EXPECT_FLOAT_EQ(instance->meterValue(2) + 0.1f, instance->meterValue(3));
     EXPECT_EQ(0.0f, instance->meterValue(4));
