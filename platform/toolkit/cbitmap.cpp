@@ -70,14 +70,6 @@ SharedPointer<PlatformBitmap> PlatformBitmap::create(int32_t width, int32_t heig
     return SharedPointer<PlatformBitmap>::adopt(new PlatformBitmap(surface));
 }
 
-SharedPointer<PlatformBitmap> PlatformBitmap::createFromSurface(cairo_surface_t* surface)
-{
-    if (!surface || cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE ||
-        cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32)
-        return {};
-    return SharedPointer<PlatformBitmap>::adopt(new PlatformBitmap(cairo_surface_reference(surface)));
-}
-
 PlatformBitmap::~PlatformBitmap()
 {
     cairo_surface_destroy(surface_);

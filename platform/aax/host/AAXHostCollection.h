@@ -13,7 +13,7 @@
 // plug-in declares into an AAXHostDescription. The collection owns every
 // object it or its descriptors hand out; they die with it.
 
-class AAXHostPropertyMap : public AAX_IPropertyMap {
+class AAXHostPropertyMap final : public AAX_IPropertyMap {
 public:
     AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) override;
     AAX_CBoolean GetProperty(AAX_EProperty property, AAX_CPropertyValue* value) const override;
@@ -26,7 +26,7 @@ private:
 
 class AAXHostCollection;
 
-class AAXHostComponentDescriptor : public AAX_IComponentDescriptor {
+class AAXHostComponentDescriptor final : public AAX_IComponentDescriptor {
 public:
     explicit AAXHostComponentDescriptor(AAXHostCollection& owner) : mOwner(owner) {}
     AAX_Result Clear() override;
@@ -51,7 +51,7 @@ private:
     AAXHostComponent mComponent;
 };
 
-class AAXHostEffectDescriptor : public AAX_IEffectDescriptor {
+class AAXHostEffectDescriptor final : public AAX_IEffectDescriptor {
 public:
     explicit AAXHostEffectDescriptor(AAXHostCollection& owner) : mOwner(owner) {}
     AAX_IComponentDescriptor* NewComponentDescriptor() override;
@@ -70,7 +70,7 @@ private:
     AAXHostEffect mEffect;
 };
 
-class AAXHostCollection : public AAX_ICollection {
+class AAXHostCollection final : public AAX_ICollection {
 public:
     AAX_IEffectDescriptor* NewDescriptor() override;
     AAX_Result AddEffect(const char* effectID, AAX_IEffectDescriptor* effect) override;

@@ -16,7 +16,7 @@
 
 // The inside of an AAXHostInstance: the instance's host interface (controller,
 // automation delegate, private-data access) and its render state.
-class AAXHostInstance::Impl : public IACFUnknown,
+class AAXHostInstance::Impl final : public IACFUnknown,
                               public AAX_IController,
                               public AAX_IAutomationDelegate,
                               public AAX_IPrivateDataAccess {
@@ -74,7 +74,7 @@ public:
     typedef std::unique_ptr<unsigned char, Block> Memory;
     static Memory allocate(size_t size);
 
-    class MIDINode : public AAX_IMIDINode {
+    class MIDINode final : public AAX_IMIDINode {
     public:
         explicit MIDINode(AAX_ITransport* transport) : mTransport(transport) {}
         AAX_CMidiStream* GetNodeBuffer() override { return &mStream; }

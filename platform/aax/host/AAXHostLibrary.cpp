@@ -16,7 +16,7 @@ AAX_Result AAXHostServices::Trace(int32_t priority, const char* message) {
     return AAX_SUCCESS;
 }
 
-class AAXHostLibrary::Root : public IACFUnknown {
+class AAXHostLibrary::Root final : public IACFUnknown {
 public:
     explicit Root(AAXHostServices& services) : mServices(services) {}
     AAX_IHostServices* GetHostServices() override { return &mServices; }

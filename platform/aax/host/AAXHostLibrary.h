@@ -22,7 +22,7 @@ struct AAXHostTrace {
 
 // The host services a loaded library reports to: it records every assertion
 // report and trace line. Main thread only.
-class AAXHostServices : public AAX_IHostServices {
+class AAXHostServices final : public AAX_IHostServices {
 public:
     AAX_Result HandleAssertFailure(const char* file, int32_t line, const char* note, int32_t flags) override;
     AAX_Result Trace(int32_t priority, const char* message) override;

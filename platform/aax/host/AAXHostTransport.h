@@ -13,7 +13,7 @@ struct AAXHostTransportState {
 // Host transport of one instance. While playing, each rendered block moves
 // the sample location on by its frames and the tick position by the matching
 // musical time (fractions of a tick are carried).
-class AAXHostTransport : public AAX_ITransport {
+class AAXHostTransport final : public AAX_ITransport {
 public:
     AAX_Result GetCurrentTempo(double* bpm) const override;
     AAX_Result GetCurrentTickPosition(int64_t* ticks) const override;

@@ -22,8 +22,6 @@ public:
     // A fully transparent bitmap of the given pixel size; null when the
     // size is not positive.
     static SharedPointer<PlatformBitmap> create(int32_t width, int32_t height);
-    // Takes a reference to an existing ARGB32 image surface.
-    static SharedPointer<PlatformBitmap> createFromSurface(cairo_surface_t* surface);
 
     ~PlatformBitmap() override;
 

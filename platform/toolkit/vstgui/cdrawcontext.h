@@ -71,7 +71,8 @@ public:
     // Narrows the clip to the rectangle (current coordinates); the clip
     // widens again only through restoreGlobalState.
     void setClipRect(const CRect& rect);
-    // The current clip in current coordinates.
+    // The current clip in current coordinates, widened to whole target
+    // pixels.
     CRect getClipRect() const;
 
     // Saves or restores transform, clip, colours, line width, font and

@@ -141,6 +141,34 @@ TEST(Drawing, ContainersOffsetTheirChildrenAndPaintTheirBackground)
     EXPECT_EQ(f.window->getPixel(180, 100).alpha, 0);
 }
 
+TEST(Drawing, ViewsDrawThroughTheContainerOffsetAndZoomClippedToThemselves)
+{
+    OffscreenFrame f(CRect(0, 0, 400, 327));
+    auto* content = new CViewContainer(CRect(0, 52, 400, 327));
+    CGraphicsTransform seen;
+    CRect clip;
+    double scale = 0.0;
+    content->addView(new PaintView(CRect(150, 66, 250, 109), [&](CDrawContext* c, const CRect&) {
+        seen = c->getCurrentTransform();
+        clip = c->getClipRect();
+        scale = c->getScaleFactor();
+    }));
+    f.frame->addView(content);
+    f.frame->setZoom(1.5);
+    f.window->render();
+    EXPECT_DOUBLE_EQ(seen.m11, 1.5);
+    EXPECT_DOUBLE_EQ(seen.m22, 1.5);
+    EXPECT_DOUBLE_EQ(seen.dx, 0.0);
+    EXPECT_DOUBLE_EQ(seen.dy, 78.0);  // 52 units of strip at 150 %
+    EXPECT_DOUBLE_EQ(scale, 1.5);
+    // The clip covers whole window pixels: within one pixel (1 / 1.5 unit).
+    EXPECT_NEAR(clip.left, 150.0, 1.0 / 1.5);
+    EXPECT_NEAR(clip.top, 66.0, 1.0 / 1.5);
+    EXPECT_NEAR(clip.right, 250.0, 1.0 / 1.5);
+    EXPECT_NEAR(clip.bottom, 109.0, 1.0 / 1.5);
+    EXPECT_LT(clip.getWidth(), 102.0);
+}
+
 TEST(Drawing, ZoomScalesTheWindowAndRefusesZero)
 {
     OffscreenFrame f(CRect(0, 0, 400, 275));

@@ -44,28 +44,23 @@ void updateTimeInformation(AAX_IMIDINode* transportNode, HRXTimeInfo& info) {
     }
 }
 
+// The larger of the two; a NaN sample never wins.
+inline float larger(float held, float candidate) { return candidate > held ? candidate : held; }
+
 // Largest magnitude of the block joined with the tap's accumulated value,
-// four samples at a time. NaN samples never win a comparison.
+// four samples at a time with a scalar remainder.
 float accumulatePeak(float peak, const float* samples, int32_t frames) {
-    float lanes[4] = {peak, peak, peak, peak};
+    float lane0 = peak, lane1 = peak, lane2 = peak, lane3 = peak;
     int32_t i = 0;
     for (; i + 4 <= frames; i += 4) {
-        for (int32_t lane = 0; lane < 4; ++lane) {
-            const float magnitude = std::fabs(samples[i + lane]);
-            if (magnitude > lanes[lane])
-                lanes[lane] = magnitude;
-        }
+        lane0 = larger(lane0, std::fabs(samples[i]));
+        lane1 = larger(lane1, std::fabs(samples[i + 1]));
+        lane2 = larger(lane2, std::fabs(samples[i + 2]));
+        lane3 = larger(lane3, std::fabs(samples[i + 3]));
     }
-    for (; i < frames; ++i) {
-        const float magnitude = std::fabs(samples[i]);
-        if (magnitude > lanes[0])
-            lanes[0] = magnitude;
-    }
-    float result = lanes[0];
-    for (int32_t lane = 1; lane < 4; ++lane)
-        if (lanes[lane] > result)
-            result = lanes[lane];
-    return result;
+    for (; i < frames; ++i)
+        lane0 = larger(lane0, std::fabs(samples[i]));
+    return larger(larger(lane0, lane1), larger(lane2, lane3));
 }
 
 void writeMeters(velvaTonEffect& engine, float* taps, float* input, float* output, int32_t frames) {

@@ -1,0 +1,140 @@
+// Cost of the AAX render procedure against the engine alone, per block size:
+// the same stereo material through velvaTonEffect::process directly and
+// through HRX_AAX_RenderStereo (packets, cache compare, time information,
+// meter taps) around an engine in a render state. Compare "per_frame" of
+// the Engine/N and Render/N pairs.
+#include "AAX_IMIDINode.h"
+#include "AAX_ITransport.h"
+#include "BenchmarkSignals.h"
+#include "HRX_AAX_Identifiers.h"
+#include "HRX_AAX_RenderState.h"
+#include "velvaTonEffect.h"
+#include "velvaTonParameters.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace {
+
+constexpr size_t kSignalFrames = 48000 * 4;
+
+// A playing transport, as a host gives one on every block.
+class PlayingTransport : public AAX_ITransport, public AAX_IMIDINode {
+public:
+    AAX_Result GetCurrentTempo(double* bpm) const override { *bpm = 120.0; return 0; }
+    AAX_Result GetCurrentTickPosition(int64_t* ticks) const override { *ticks = 960000; return 0; }
+    AAX_Result GetCurrentNativeSampleLocation(int64_t* location) const override { *location = 48000; return 0; }
+    AAX_Result IsTransportPlaying(bool* playing) const override { *playing = true; return 0; }
+    AAX_CMidiStream* GetNodeBuffer() override { return nullptr; }
+    AAX_ITransport* GetTransport() override { return this; }
+};
+
+struct Material {
+    std::vector<float> left, right;
+    Material() {
+        const std::vector<double> a = drumSignal(kSignalFrames, 1), b = drumSignal(kSignalFrames, 2);
+        left.assign(a.begin(), a.end());
+        right.assign(b.begin(), b.end());
+    }
+};
+
+const Material& material() {
+    static const Material shared;
+    return shared;
+}
+
+// A render state as the host fills it, with the engine in its private field.
+struct HostedEngine {
+    explicit HostedEngine(uint32_t block) : left(block), right(block) {
+        std::memset(&state, 0, sizeof state);
+        ports[0] = 1.0f;
+        ports[2] = ports[3] = ports[4] = ports[5] = ports[7] = 0.5f;
+        ports[6] = 0.15f;
+        for (int32_t slot = 0; slot < kPresetValues; ++slot)
+            state.parameterPorts[slot] = &ports[slot];
+        channels[0] = left.data();
+        channels[1] = right.data();
+        state.masterBypass = &bypass;
+        state.audioInput = channels;
+        state.audioOutput = channels;
+        state.bufferLength = &frames;
+        state.sampleRate = &rate;
+        state.meterTaps = taps;
+        state.transportNode = &transport;
+        state.renderCache = new (&cache) HRX_AAX_RenderCache();
+        state.latency = &latency;
+        state.engineSampleRate = &engineRate;
+        state.engine = &engine;
+        frames = static_cast<int32_t>(block);
+    }
+
+    velvaTonEffect engine;
+    PlayingTransport transport;
+    HRX_AAX_RenderState state;
+    std::vector<float> left, right;
+    float* channels[2] = {};
+    float ports[kPresetValues] = {};
+    float taps[kHRX_MeterCount] = {};
+    alignas(16) unsigned char cache[sizeof(HRX_AAX_RenderCache)];
+    int32_t bypass = 0;
+    int32_t frames = 0;
+    int32_t latency = -1;
+    AAX_CSampleRate rate = static_cast<AAX_CSampleRate>(kBenchRate);
+    float engineRate = HRX_AAX_RenderCache::kUnset;
+};
+
+void reportFrames(benchmark::State& state, int64_t frames) {
+    state.counters["per_frame"] =
+        benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void nextBlock(HostedEngine& hosted, size_t& position, uint32_t block) {
+    if (position + block > kSignalFrames)
+        position = 0;
+    std::copy_n(material().left.begin() + static_cast<std::ptrdiff_t>(position), block, hosted.left.begin());
+    std::copy_n(material().right.begin() + static_cast<std::ptrdiff_t>(position), block, hosted.right.begin());
+    position += block;
+}
+
+// The engine alone, set up as the render procedure sets it up.
+void BM_Engine(benchmark::State& state) {
+    const uint32_t block = static_cast<uint32_t>(state.range(0));
+    auto hosted = std::make_unique<HostedEngine>(block);
+    void* instances[1] = {&hosted->state};
+    HRX_AAX_RenderStereo(instances, instances + 1);  // same settings as the render path
+    size_t position = 0;
+    int64_t frames = 0;
+    for (auto _ : state) {
+        nextBlock(*hosted, position, block);
+        hosted->engine.process(hosted->channels, hosted->channels, block);
+        benchmark::DoNotOptimize(hosted->left.data());
+        frames += block;
+    }
+    reportFrames(state, frames);
+}
+
+void BM_Render(benchmark::State& state) {
+    const uint32_t block = static_cast<uint32_t>(state.range(0));
+    auto hosted = std::make_unique<HostedEngine>(block);
+    void* instances[1] = {&hosted->state};
+    size_t position = 0;
+    int64_t frames = 0;
+    for (auto _ : state) {
+        nextBlock(*hosted, position, block);
+        HRX_AAX_RenderStereo(instances, instances + 1);
+        std::fill(std::begin(hosted->taps), std::end(hosted->taps), 0.0f);  // the host reads and resets them
+        benchmark::DoNotOptimize(hosted->left.data());
+        frames += block;
+    }
+    reportFrames(state, frames);
+}
+
+}  // namespace
+
+BENCHMARK(BM_Engine)->Arg(32)->Arg(64)->Arg(512);
+BENCHMARK(BM_Render)->Arg(32)->Arg(64)->Arg(512);
