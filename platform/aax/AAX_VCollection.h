@@ -6,7 +6,7 @@
 // interface that ACFRegisterPlugin receives. Every call forwards to the host's
 // collection; without one, New* answer null and the rest
 // AAX_ERROR_NULL_OBJECT. Keeps no state beyond the host pointer.
-class AAX_VCollection : public AAX_ICollection {
+class AAX_VCollection final : public AAX_ICollection {
 public:
     explicit AAX_VCollection(IACFUnknown* host);
     ~AAX_VCollection() = default;
