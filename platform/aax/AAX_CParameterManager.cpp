@@ -8,7 +8,8 @@
 
 AAX_CParameterManager::AAX_CParameterManager() = default;
 
-AAX_CParameterManager::~AAX_CParameterManager() { RemoveAllParameters(); }
+// Destruction talks to no host: the delegate may be gone by then.
+AAX_CParameterManager::~AAX_CParameterManager() = default;
 
 void AAX_CParameterManager::Initialize(AAX_IAutomationDelegate* delegate) {
     mDelegate = delegate;

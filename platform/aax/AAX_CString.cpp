@@ -32,5 +32,3 @@ void AAX_CString::Append(const char* text) {
     const size_t room = kMaxLength - mString.size();
     mString.append(text, strnlen(text, room));
 }
-
-bool AAX_CString::operator==(const char* text) const { return text && mString == text; }

@@ -24,7 +24,6 @@ public:
     void Clear();
     void Append(const char* text);
     const std::string& StdString() const { return mString; }
-    bool operator==(const char* text) const;
 
 private:
     std::string mString;

@@ -2,7 +2,6 @@
 
 #include "velvaTonParameters.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <strings.h>
@@ -36,9 +35,10 @@ std::string hostParameterNames() {
 bool parseNormalisedValue(const std::string& text, double& value, std::string& error) {
     const char* begin = text.c_str();
     char* end = nullptr;
-    errno = 0;
+    // Underflow to a subnormal or zero is a valid value; overflow gives
+    // infinity and is refused below.
     const double parsed = std::strtod(begin, &end);
-    if (text.empty() || end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(parsed)) {
+    if (text.empty() || end == begin || *end != '\0' || !std::isfinite(parsed)) {
         error = "'" + text + "' is not a number";
         return false;
     }

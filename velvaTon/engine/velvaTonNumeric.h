@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -8,11 +7,13 @@
 // Conversions with the results of the x86 instructions, defined for every input
 // (C++ leaves out-of-range conversions undefined).
 
-// Round to 32-bit float; beyond the float range the result is +-infinity.
+// Round to nearest 32-bit float. Magnitudes from halfway between FLT_MAX and
+// 2^128 upward round to infinity, as the hardware conversion does.
 inline float narrowToFloat(double value) {
-    if (value > static_cast<double>(FLT_MAX))
+    constexpr double kFloatOverflow = 0x1.ffffffp+127;
+    if (value >= kFloatOverflow)
         return std::numeric_limits<float>::infinity();
-    if (value < -static_cast<double>(FLT_MAX))
+    if (value <= -kFloatOverflow)
         return -std::numeric_limits<float>::infinity();
     return static_cast<float>(value);
 }

@@ -57,7 +57,11 @@ void CheckComponent(const AAXHostEffect& effect, const AAXHostComponent& compone
     if (!component.processProc) problems.push_back(where + ": no render procedure");
     if (!StemFormatUsable(component.inputStemFormat())) problems.push_back(where + ": bad input stem format");
     if (!StemFormatUsable(component.outputStemFormat())) problems.push_back(where + ": bad output stem format");
+    int32_t meterFields = 0;
     for (const AAXHostField& field : component.fields) {
+        if (field.kind == AAXHostFieldKind::Meters && ++meterFields == 2) {
+            problems.push_back(where + ": more than one meters field");
+        }
         for (AAX_CTypeID id : field.meterIDs) {
             if (!effect.meter(id)) {
                 char code[5];

@@ -77,6 +77,6 @@ struct AAXHostDescription {
 // Problems that keep this host from using the description (empty when it can):
 // an effect needs an id, a name, a parameters-object creation procedure and
 // at least one component; a component needs audio in and out, buffer length,
-// a render procedure, input and output stem formats of 1 to 8 channels, and a
-// description for each of its meter ids.
+// a render procedure, input and output stem formats of 1 to 8 channels, at
+// most one meters field and a description for each of its meter ids.
 std::vector<std::string> AAXHostCheckDescription(const AAXHostDescription& description);

@@ -51,7 +51,8 @@ AAX_Result HRX_AAX_DirectData::deliverMailbox(AAX_IPrivateDataAccess& access,
     // render thread consumes meanwhile may be written back once more, which
     // only repeats a setParameter with the same value.
     float cache[kParameterSlots];
-    AAX_Result result = access.ReadPortDirect(kField_RenderCache, 0, sizeof cache, cache);
+    const uint32_t offset = HRX_AAX_RenderCache::valuesOffset();
+    AAX_Result result = access.ReadPortDirect(kField_RenderCache, offset, sizeof cache, cache);
     if (result != AAX_SUCCESS)
         return result;
     for (int32_t slot = kPresetValues; slot < kParameterSlots; ++slot) {
@@ -60,5 +61,5 @@ AAX_Result HRX_AAX_DirectData::deliverMailbox(AAX_IPrivateDataAccess& access,
             mPending[slot] = kEmpty;
         }
     }
-    return access.WritePortDirect(kField_RenderCache, 0, sizeof cache, cache);
+    return access.WritePortDirect(kField_RenderCache, offset, sizeof cache, cache);
 }

@@ -21,6 +21,14 @@ struct HRX_AAX_RenderCache {
             value = kUnset;
     }
 
+    // Where `values` lies in the record, for reading it through the host's
+    // private-data access.
+    static uint32_t valuesOffset() {
+        const HRX_AAX_RenderCache probe;
+        return static_cast<uint32_t>(reinterpret_cast<const char*>(probe.values) -
+                                     reinterpret_cast<const char*>(&probe));
+    }
+
     float values[kParameterSlots];
     HRX_AAX_MasterAudioEffectWrapper timeInformation;
 };

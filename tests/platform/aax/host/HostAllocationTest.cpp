@@ -27,6 +27,7 @@ TEST_F(HostAllocation, RenderingAllocatesNothing) {
     auto instance = make(AAXHostVariant::Stereo);
     Buffers audio(2, 512);
     instance->process(audio.inputs.data(), audio.outputs.data(), 512);  // first block and timer
+    gAllocations = 0;
     gCounting = true;
     for (int block = 0; block < 200; ++block) {
         instance->process(audio.inputs.data(), audio.outputs.data(), 1 + block % 512);

@@ -1,0 +1,128 @@
+// render through the plug-in library: bypass, host automation, saved and
+// restored state; describe; the automation lane itself.
+#include "AudioFile.h"
+#include "AutomationLane.h"
+#include "ToolTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <cmath>
+
+namespace {
+
+std::vector<float> burstSignal(size_t frames) {
+    std::vector<float> out(frames);
+    for (size_t i = 0; i < frames; ++i) {
+        const double t = static_cast<double>(i) / 48000.0;
+        out[i] = static_cast<float>(0.6 * std::sin(6.283185307179586 * 90.0 * t) * (std::fmod(t, 0.2) < 0.1 ? 1.0 : 0.2));
+    }
+    return out;
+}
+
+std::vector<float> samplesOf(const std::string& path) {
+    AudioData audio;
+    std::string error;
+    EXPECT_TRUE(readAudioFile(path, 2, audio, error)) << error;
+    return audio.channels.empty() ? std::vector<float>() : audio.channels[0];
+}
+
+class PluginRender : public ::testing::Test {
+protected:
+    void SetUp() override {
+        input = folder.file("in.wav");
+        writeTestAudio(input, 48000, {burstSignal(24000), burstSignal(24000)}, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    }
+    ToolRun render(const std::string& output, std::vector<std::string> extra) {
+        std::vector<std::string> args = {"render", input, folder.file(output)};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return runVelvaton(args);
+    }
+
+    ScratchFolder folder;
+    std::string input;
+};
+
+TEST_F(PluginRender, SavedStateRestoresTheSameSound) {
+    ASSERT_EQ(0, render("a.wav", {"--set", "Compression=0.9", "--set", "Output=0.4", "--save-state",
+                                  folder.file("state.bin")}).exitCode);
+    EXPECT_EQ(1233u, readBytes(folder.file("state.bin")).size());
+    ASSERT_EQ(0, render("b.wav", {"--state", folder.file("state.bin")}).exitCode);
+    ASSERT_EQ(0, render("c.wav", {}).exitCode);
+    EXPECT_EQ(samplesOf(folder.file("a.wav")), samplesOf(folder.file("b.wav")));
+    EXPECT_NE(samplesOf(folder.file("a.wav")), samplesOf(folder.file("c.wav")));
+
+    // --set after --state edits on top of the restored state.
+    ASSERT_EQ(0, render("d.wav", {"--state", folder.file("state.bin"), "--set", "Output=0.15"}).exitCode);
+    ASSERT_EQ(0, render("e.wav", {"--set", "Compression=0.9"}).exitCode);
+    EXPECT_EQ(samplesOf(folder.file("d.wav")), samplesOf(folder.file("e.wav")));
+}
+
+TEST_F(PluginRender, BypassPassesTheInputThrough) {
+    ASSERT_EQ(0, render("out.wav", {"--bypass", "--set", "Compression=1"}).exitCode);
+    EXPECT_EQ(burstSignal(24000), samplesOf(folder.file("out.wav")));
+}
+
+TEST_F(PluginRender, AutomationFromTheStartSoundsLikeTheSetting) {
+    ASSERT_EQ(0, render("set.wav", {"--set", "Compression=0.9", "--block", "64"}).exitCode);
+    ASSERT_EQ(0, render("lane.wav", {"--automate", "Compression=0:0.9", "--block", "64"}).exitCode);
+    EXPECT_EQ(samplesOf(folder.file("set.wav")), samplesOf(folder.file("lane.wav")));
+
+    // A lane that starts later leaves the first blocks as they were.
+    ASSERT_EQ(0, render("plain.wav", {"--block", "100"}).exitCode);
+    ASSERT_EQ(0, render("late.wav", {"--automate", "Compression=0.25:0,0.4:1", "--block", "100"}).exitCode);
+    const std::vector<float> plain = samplesOf(folder.file("plain.wav"));
+    const std::vector<float> late = samplesOf(folder.file("late.wav"));
+    ASSERT_EQ(plain.size(), late.size());
+    EXPECT_TRUE(std::equal(plain.begin(), plain.begin() + 12000, late.begin()));
+    EXPECT_NE(plain, late);
+}
+
+TEST_F(PluginRender, BadStateOrAutomationIsRefusedWithoutOutput) {
+    writeBytes(folder.file("short.bin"), "0123456789");
+    ToolRun run = render("out.wav", {"--state", folder.file("short.bin")});
+    EXPECT_EQ(1, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("state"));
+    EXPECT_FALSE(fileExists(folder.file("out.wav")));
+
+    run = render("out.wav", {"--automate", "Compression=1:0.5,0.5:0.2"});
+    EXPECT_EQ(2, run.exitCode);
+    run = render("out.wav", {"--automate", "Compression=0:1.5"});
+    EXPECT_EQ(2, run.exitCode);
+    run = render("out.wav", {"--block", "4097"});
+    EXPECT_EQ(2, run.exitCode);
+    EXPECT_FALSE(fileExists(folder.file("out.wav")));
+}
+
+TEST(Describe, PrintsTheDescriptionParametersAndMeters) {
+    const ToolRun run = runVelvaton({"describe"});
+    ASSERT_EQ(0, run.exitCode) << run.err;
+    for (const char* expected : {"\"Brackenworks\"", "2210", "'VTNm' (\"mNTV\")", "'VTNs'", "'VTNa'", "0x10002",
+                                 "\"MasterBypassID\"", "\"Master Bypass\"", "\"6: Output\"", "meters (67)",
+                                 "'mtcA' (\"Actm\")", "HRXvelvaTonPageTables.xml"})
+        EXPECT_NE(std::string::npos, run.out.find(expected)) << expected;
+    EXPECT_EQ(1, runVelvaton({"describe", "/no/such/library.so"}).exitCode);
+}
+
+TEST(AutomationLaneTest, MovesLinearlyBetweenPointsAndHoldsAfterTheLast) {
+    AutomationLane lane;
+    std::string error;
+    ASSERT_TRUE(parseAutomationLane("compression=1:0.2,3:0.6,3:1", lane, error)) << error;
+    EXPECT_EQ(5, lane.index);
+    double value = -1.0;
+    EXPECT_FALSE(lane.valueAt(0.5, value));
+    EXPECT_TRUE(lane.valueAt(1.0, value));
+    EXPECT_DOUBLE_EQ(0.2, value);
+    EXPECT_TRUE(lane.valueAt(2.0, value));
+    EXPECT_DOUBLE_EQ(0.4, value);
+    EXPECT_TRUE(lane.valueAt(3.0, value));
+    EXPECT_DOUBLE_EQ(1.0, value);  // equal times: a jump
+    EXPECT_TRUE(lane.valueAt(10.0, value));
+    EXPECT_DOUBLE_EQ(1.0, value);
+    EXPECT_FALSE(parseAutomationLane("Compression", lane, error));
+    EXPECT_FALSE(parseAutomationLane("Compression=-1:0.5", lane, error));
+    EXPECT_FALSE(parseAutomationLane("Compression=1:0.5,", lane, error));
+    EXPECT_FALSE(parseAutomationLane("Nothing=1:0.5", lane, error));
+}
+
+}  // namespace
