@@ -12,6 +12,7 @@ ctest --test-dir build/release --output-on-failure -j "$jobs"
 
 scripts/build.sh sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$PWD/tests/lsan-suppressions.txt" \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
 scripts/build.sh fuzz

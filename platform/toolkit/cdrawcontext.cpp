@@ -246,11 +246,3 @@ void COffscreenContext::endDraw()
 }
 
 } // namespace VSTGUI
-
-// Cairo keeps the fontconfig patterns of every face it has resolved in
-// process-lifetime caches; only a debugging call at exit frees them. Tell
-// LeakSanitizer (in sanitizer builds) that these are not leaks.
-extern "C" __attribute__((visibility("default"), used)) const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}

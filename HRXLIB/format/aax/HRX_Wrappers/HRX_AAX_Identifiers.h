@@ -18,7 +18,6 @@ constexpr AAX_CTypeID kHRX_PlugInID_AudioSuite = AAX_FourCC("VTNa");
 constexpr AAX_CTypeID kHRX_ChunkID_Controls = AAX_FourCC("elck");
 constexpr AAX_CTypeID kHRX_ChunkID_All = AAX_FourCC("All ");
 
-constexpr const char* kHRX_ControlsChunkName = "Complete Controls State";
 constexpr const char* kHRX_TransportNodeName = "Transport";
 constexpr uint32_t kHRX_MIDIChannelMask = 0xFFFF;
 

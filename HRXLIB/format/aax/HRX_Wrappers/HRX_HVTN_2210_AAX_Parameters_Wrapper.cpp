@@ -212,8 +212,13 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetChunk(AAX_CTypeID chunkID, A
     uint8_t* data = reinterpret_cast<uint8_t*>(chunk->fData);
     if (controllerSize > 0)
         std::memcpy(data, bytes, static_cast<size_t>(controllerSize));
-    const uint8_t trailer[kHRX_AllChunkTrailerSize] = {0x00, 0x00, 0x30, 0x00, 0x00, 0x00, 0x30, 0x00};
-    std::memcpy(data + controllerSize, trailer, sizeof trailer);
+    for (int32_t word = 0; word < kHRX_AllChunkTrailerSize / 4; ++word) {
+        uint8_t* trailer = data + controllerSize + 4 * word;  // little-endian
+        trailer[0] = static_cast<uint8_t>(kHRX_AllChunkTrailerWord);
+        trailer[1] = static_cast<uint8_t>(kHRX_AllChunkTrailerWord >> 8);
+        trailer[2] = static_cast<uint8_t>(kHRX_AllChunkTrailerWord >> 16);
+        trailer[3] = static_cast<uint8_t>(kHRX_AllChunkTrailerWord >> 24);
+    }
     return AAX_SUCCESS;
 }
 

@@ -13,6 +13,10 @@ std::atomic<bool> gCounting{false};
 std::atomic<int> gAllocations{0};
 }  // namespace
 
+// The replacement pair below is matched (new with malloc, delete with free);
+// GCC's inliner cannot see that and warns.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t size) {
     if (gCounting.load()) gAllocations.fetch_add(1);
     if (void* p = std::malloc(size ? size : 1)) return p;
