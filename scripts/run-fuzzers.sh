@@ -17,8 +17,10 @@ for target in "$build"/tests/fuzz/fuzz_*; do
     if [ -d "$seeds" ]; then cp -r "$seeds"/. "$corpus"/; fi
   done
   echo "== $name (${seconds}s)"
-  "$target" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>"$corpus.log" || {
-    tail -n 60 "$corpus.log" >&2; echo "$name: FAILED" >&2; exit 1; }
+  # A crashing input is kept beside the log, outside the source tree.
+  "$target" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="$corpus-" \
+    "$corpus" 2>"$corpus.log" || {
+    tail -n 60 "$corpus.log" >&2; echo "$name: FAILED (inputs kept as $corpus-*)" >&2; exit 1; }
   rm -rf "$corpus" "$corpus.log"
   ran=$((ran + 1))
 done

@@ -57,17 +57,22 @@ private:
 
 }  // namespace
 
-void AAX_CChunkDataParser::Add(char type, const char* name, double number, const char* text) {
-    if (!name || name[0] == '\0') return;
+AAX_CChunkDataParser::Entry* AAX_CChunkDataParser::Add(char type, const char* name, double number,
+                                                       const char* text) {
+    if (!name || name[0] == '\0') return nullptr;
     Entry entry;
     entry.type = type;
     entry.name.assign(name, strnlen(name, kMaxNameLength));
     entry.number = number;
+    entry.single = 0.0f;
     if (text) entry.text = text;
     mEntries.push_back(std::move(entry));
+    return &mEntries.back();
 }
 
-void AAX_CChunkDataParser::AddFloat(const char* name, float value) { Add('f', name, value, nullptr); }
+void AAX_CChunkDataParser::AddFloat(const char* name, float value) {
+    if (Entry* entry = Add('f', name, 0.0, nullptr)) entry->single = value;
+}
 void AAX_CChunkDataParser::AddDouble(const char* name, double value) { Add('d', name, value, nullptr); }
 void AAX_CChunkDataParser::AddInt32(const char* name, int32_t value) { Add('i', name, value, nullptr); }
 void AAX_CChunkDataParser::AddInt16(const char* name, int16_t value) { Add('h', name, value, nullptr); }
@@ -86,7 +91,7 @@ const AAX_CChunkDataParser::Entry* AAX_CChunkDataParser::Find(char type, const c
 bool AAX_CChunkDataParser::FindFloat(const char* name, float* value) const {
     const Entry* entry = Find('f', name);
     if (!entry || !value) return false;
-    *value = static_cast<float>(entry->number);
+    *value = entry->single;
     return true;
 }
 
@@ -142,9 +147,8 @@ AAX_Result AAX_CChunkDataParser::WriteChunkData(void* data, uint32_t capacity) c
         out += entry.name.size();
         switch (entry.type) {
             case 'f': {
-                const float value = static_cast<float>(entry.number);
                 uint32_t bits;
-                std::memcpy(&bits, &value, 4);
+                std::memcpy(&bits, &entry.single, 4);
                 PutLE(out, bits, 4);
                 break;
             }
@@ -207,14 +211,13 @@ AAX_Result AAX_CChunkDataParser::LoadChunkData(const void* data, uint32_t size) 
         entry.type = static_cast<char>(head[0]);
         entry.name.assign(reinterpret_cast<const char*>(name), head[1]);
         entry.number = 0.0;
+        entry.single = 0.0f;
         uint64_t bits = 0;
         switch (entry.type) {
             case 'f': {
                 if (!reader.Number(4, &bits)) return AAX_ERROR_MALFORMED_CHUNK;
                 const uint32_t narrow = static_cast<uint32_t>(bits);
-                float value;
-                std::memcpy(&value, &narrow, 4);
-                entry.number = value;
+                std::memcpy(&entry.single, &narrow, 4);
                 break;
             }
             case 'd':

@@ -58,10 +58,12 @@ private:
     struct Entry {
         char type;
         std::string name;
-        double number;     // f, d, i, h (exactly representable)
+        double number;     // d, i, h (exactly representable)
+        float single;      // f, kept as stored so NaN payloads survive a round trip
         std::string text;  // s
     };
-    void Add(char type, const char* name, double number, const char* text);
+    // Answers the new entry, or null when the name is refused.
+    Entry* Add(char type, const char* name, double number, const char* text);
     const Entry* Find(char type, const char* name) const;
 
     std::vector<Entry> mEntries;

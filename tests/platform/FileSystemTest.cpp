@@ -13,16 +13,12 @@
 
 namespace {
 
-void writeText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 TEST(FileSystem, ListsFilesAndFoldersSortedWithoutDotEntries) {
     TempFolder temp;
     ASSERT_TRUE(createFolder(temp / "b folder"));
     ASSERT_TRUE(createFolder(temp / ".hidden"));
-    writeText(temp / "a.hrx", "x");
-    writeText(temp / "C.HRX", "x");
+    std::ofstream(temp / "a.hrx") << "x";
+    std::ofstream(temp / "C.HRX") << "x";
     ASSERT_EQ(symlink((temp / "b folder").c_str(), (temp / "link").c_str()), 0);
 
     std::vector<HRXDirectoryEntry> entries;
@@ -46,15 +42,15 @@ TEST(FileSystem, CreatesOneLevel) {
     EXPECT_TRUE(createFolder(temp / "one"));  // existing is fine
     EXPECT_TRUE(folderExists(temp / "one"));
     EXPECT_FALSE(createFolder(temp / "two/three"));  // parent missing
-    writeText(temp / "file", "x");
+    std::ofstream(temp / "file") << "x";
     EXPECT_FALSE(createFolder(temp / "file"));  // a file is in the way
     EXPECT_FALSE(folderExists(temp / "file"));
 }
 
-TEST(FileSystem, ReadsWholeFilesWithinTheLimit) {
+TEST(FileSystem, ReadsWholeReadOnlyFilesWithinTheLimit) {
     TempFolder temp;
     const std::string path = temp / "data";
-    writeText(path, std::string(5000, 'q'));
+    std::ofstream(path) << std::string(5000, 'q');
     chmod(path.c_str(), 0444);
     std::vector<uint8_t> data;
     ASSERT_TRUE(readWholeFile(path, data, 5000));
@@ -76,7 +72,7 @@ TEST(FileSystem, AtomicWriteReplacesWholeOrNotAtAll) {
 
     EXPECT_FALSE(writeFileAtomically(temp / "missing/x.hrx", "x", 1));
     ASSERT_TRUE(createFolder(temp / "dir.hrx"));
-    writeText(temp / "dir.hrx/keep", "k");
+    std::ofstream(temp / "dir.hrx/keep") << "k";
     EXPECT_FALSE(writeFileAtomically(temp / "dir.hrx", "x", 1));
 
     std::vector<HRXDirectoryEntry> entries;

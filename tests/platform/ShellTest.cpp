@@ -1,11 +1,11 @@
 #include "HRXMessageBox.h"
 #include "HRXShell.h"
 
+#include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -16,18 +16,10 @@
 
 namespace {
 
-// Puts a fake xdg-open first on PATH that writes each argument on its own
-// line to a file and exits with a chosen status.
+// Puts a fake xdg-open first on PATH that writes its argument count and each
+// argument on its own line to a file and exits with a chosen status.
 class FakeXdgOpen : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* path = std::getenv("PATH");
-        savedPath_ = path ? path : "";
-        record_ = temp_ / "argv.txt";
-        setenv("PATH", (temp_.path() + ":/usr/bin:/bin").c_str(), 1);
-    }
-    void TearDown() override { setenv("PATH", savedPath_.c_str(), 1); }
-
     void install(int exitStatus) {
         const std::string script = temp_ / "xdg-open";
         // Also records whether descriptor 9 (open in the test) reached it.
@@ -38,32 +30,29 @@ protected:
     }
 
     std::string recorded() const {
-        std::ifstream in(record_);
         std::stringstream text;
-        text << in.rdbuf();
+        text << std::ifstream(record_).rdbuf();
         return text.str();
     }
 
     TempFolder temp_;
-    std::string savedPath_;
-    std::string record_;
+    std::string record_ = temp_ / "argv.txt";
+    ScopedEnv path_{"PATH", (temp_.path() + ":/usr/bin:/bin").c_str()};
+    HRXXdgOpenShell shell_;
 };
 
 TEST_F(FakeXdgOpen, PassesHostileTargetsAsOneArgument) {
     install(0);
-    HRXXdgOpenShell shell;
     const int opened = open("/dev/null", O_RDONLY);
     const int hostFile = dup2(opened, 9);  // not close-on-exec
     close(opened);
     ASSERT_EQ(hostFile, 9);
     const std::string awkward = temp_.path() + "/My Presets/it's \"odd\" $(touch pwned); `x`";
-    EXPECT_EQ(shell.open(awkward), HRXShellResult::Opened);
+    EXPECT_EQ(shell_.open(awkward), HRXShellResult::Opened);
     EXPECT_EQ(recorded(), "1\n" + awkward + "\n");
-
-    EXPECT_EQ(shell.open("--help"), HRXShellResult::Opened);
+    EXPECT_EQ(shell_.open("--help"), HRXShellResult::Opened);
     EXPECT_EQ(recorded(), "1\n./--help\n");
-
-    EXPECT_EQ(shell.open("https://www.bracken-works.example/"), HRXShellResult::Opened);
+    EXPECT_EQ(shell_.open("https://www.bracken-works.example/"), HRXShellResult::Opened);
     EXPECT_EQ(recorded(), "1\nhttps://www.bracken-works.example/\n");
 
     close(hostFile);
@@ -72,37 +61,14 @@ TEST_F(FakeXdgOpen, PassesHostileTargetsAsOneArgument) {
     EXPECT_NE(stat((temp_ / "pwned").c_str(), &info), 0);
 }
 
-TEST_F(FakeXdgOpen, ReportsTheOpenersVerdict) {
-    HRXXdgOpenShell shell;
+TEST_F(FakeXdgOpen, ReportsTheOpenersVerdictAndAFailedStart) {
     install(3);
-    EXPECT_EQ(shell.open("/tmp/manual.pdf"), HRXShellResult::NoApplication);
+    EXPECT_EQ(shell_.open("/tmp/manual.pdf"), HRXShellResult::NoApplication);
     install(4);
-    EXPECT_EQ(shell.open("/tmp/manual.pdf"), HRXShellResult::Failed);
-    EXPECT_EQ(shell.open(""), HRXShellResult::Failed);
-}
-
-TEST_F(FakeXdgOpen, FailsWhenTheOpenerCannotStart) {
-    setenv("PATH", (temp_ / "nothing-here").c_str(), 1);
-    HRXXdgOpenShell shell;
-    EXPECT_EQ(shell.open("/tmp"), HRXShellResult::Failed);
-}
-
-class RecordingShell : public HRXShell {
-public:
-    HRXShellResult open(const std::string& target) override {
-        last = target;
-        return HRXShellResult::Opened;
-    }
-    std::string last;
-};
-
-TEST(ShellAccess, ReplacementAndDefault) {
-    RecordingShell shell;
-    setShell(&shell);
-    EXPECT_EQ(getShell().open("x"), HRXShellResult::Opened);
-    EXPECT_EQ(shell.last, "x");
-    setShell(nullptr);
-    EXPECT_NE(dynamic_cast<HRXXdgOpenShell*>(&getShell()), nullptr);
+    EXPECT_EQ(shell_.open("/tmp/manual.pdf"), HRXShellResult::Failed);
+    EXPECT_EQ(shell_.open(""), HRXShellResult::Failed);
+    path_.set((temp_ / "nothing-here").c_str());
+    EXPECT_EQ(shell_.open("/tmp"), HRXShellResult::Failed);
 }
 
 TEST(MessageBox, StandInWritesTitleAndTextToStderr) {

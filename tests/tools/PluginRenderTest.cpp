@@ -8,6 +8,7 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -80,18 +81,20 @@ TEST_F(PluginRender, AutomationFromTheStartSoundsLikeTheSetting) {
 
 TEST_F(PluginRender, BadStateOrAutomationIsRefusedWithoutOutput) {
     writeBytes(folder.file("short.bin"), "0123456789");
-    ToolRun run = render("out.wav", {"--state", folder.file("short.bin")});
-    EXPECT_EQ(1, run.exitCode);
-    EXPECT_NE(std::string::npos, run.err.find("state"));
-    EXPECT_FALSE(fileExists(folder.file("out.wav")));
-
-    run = render("out.wav", {"--automate", "Compression=1:0.5,0.5:0.2"});
-    EXPECT_EQ(2, run.exitCode);
-    run = render("out.wav", {"--automate", "Compression=0:1.5"});
-    EXPECT_EQ(2, run.exitCode);
-    run = render("out.wav", {"--block", "4097"});
-    EXPECT_EQ(2, run.exitCode);
-    EXPECT_FALSE(fileExists(folder.file("out.wav")));
+    const struct {
+        std::vector<std::string> options;
+        int exitCode;
+        const char* message;
+    } cases[] = {{{"--state", folder.file("short.bin")}, 1, "state"},
+                 {{"--automate", "Compression=1:0.5,0.5:0.2"}, 2, ""},
+                 {{"--automate", "Compression=0:1.5"}, 2, ""},
+                 {{"--block", "4097"}, 2, "4097"}};
+    for (const auto& c : cases) {
+        const ToolRun run = render("out.wav", c.options);
+        EXPECT_EQ(c.exitCode, run.exitCode) << c.options[1];
+        EXPECT_NE(std::string::npos, run.err.find(c.message)) << run.err;
+        EXPECT_FALSE(fileExists(folder.file("out.wav")));
+    }
 }
 
 TEST(Describe, PrintsTheDescriptionParametersAndMeters) {
@@ -111,18 +114,13 @@ TEST(AutomationLaneTest, MovesLinearlyBetweenPointsAndHoldsAfterTheLast) {
     EXPECT_EQ(5, lane.index);
     double value = -1.0;
     EXPECT_FALSE(lane.valueAt(0.5, value));
-    EXPECT_TRUE(lane.valueAt(1.0, value));
-    EXPECT_DOUBLE_EQ(0.2, value);
-    EXPECT_TRUE(lane.valueAt(2.0, value));
-    EXPECT_DOUBLE_EQ(0.4, value);
-    EXPECT_TRUE(lane.valueAt(3.0, value));
-    EXPECT_DOUBLE_EQ(1.0, value);  // equal times: a jump
-    EXPECT_TRUE(lane.valueAt(10.0, value));
-    EXPECT_DOUBLE_EQ(1.0, value);
-    EXPECT_FALSE(parseAutomationLane("Compression", lane, error));
-    EXPECT_FALSE(parseAutomationLane("Compression=-1:0.5", lane, error));
-    EXPECT_FALSE(parseAutomationLane("Compression=1:0.5,", lane, error));
-    EXPECT_FALSE(parseAutomationLane("Nothing=1:0.5", lane, error));
+    // Equal times are a jump; after the last point the value holds.
+    for (const auto& [time, expected] : {std::pair{1.0, 0.2}, {2.0, 0.4}, {3.0, 1.0}, {10.0, 1.0}}) {
+        EXPECT_TRUE(lane.valueAt(time, value));
+        EXPECT_DOUBLE_EQ(expected, value) << time;
+    }
+    for (const char* refused : {"Compression", "Compression=-1:0.5", "Compression=1:0.5,", "Nothing=1:0.5"})
+        EXPECT_FALSE(parseAutomationLane(refused, lane, error)) << refused;
 }
 
 }  // namespace

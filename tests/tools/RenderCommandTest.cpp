@@ -20,16 +20,10 @@ std::vector<float> testSignal(size_t frames, int rate, double frequency) {
     return out;
 }
 
-AudioData readBack(const std::string& path, int* format = nullptr) {
+AudioData readBack(const std::string& path) {
     AudioData audio;
     std::string error;
     EXPECT_TRUE(readAudioFile(path, 8, audio, error)) << error;
-    if (format) {
-        SF_INFO info {};
-        SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-        *format = info.format;
-        sf_close(file);
-    }
     return audio;
 }
 
@@ -46,10 +40,10 @@ protected:
     void expectRefused(const std::vector<std::string>& args, int exitCode, const std::string& message) {
         const std::vector<std::string> before = folder.entries();
         const ToolRun run = runVelvaton(args);
-        EXPECT_EQ(run.exitCode, exitCode) << run.err;
+        EXPECT_EQ(run.exitCode, exitCode) << message << ": " << run.err;
         EXPECT_NE(run.err.find(message), std::string::npos) << "stderr: " << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_EQ(folder.entries(), before);
+        EXPECT_EQ(folder.entries(), before) << message;
     }
 
     ScratchFolder folder;
@@ -72,50 +66,59 @@ TEST_F(RenderCommand, HelpAndUsage) {
 
 TEST_F(RenderCommand, RefusedInputsLeaveNoOutput) {
     writeBytes(folder.file("notes.txt"), "this is not audio\n");
-    writeTestAudio(folder.file("quad.wav"), 48000,
-                   {testSignal(100, 48000, 55.0), testSignal(100, 48000, 60.0), testSignal(100, 48000, 65.0),
-                    testSignal(100, 48000, 70.0)},
-                   SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    std::vector<std::vector<float>> quad;
+    for (double frequency : {55.0, 60.0, 65.0, 70.0})
+        quad.push_back(testSignal(100, 48000, frequency));
+    writeTestAudio(folder.file("quad.wav"), 48000, quad, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
     mkdir(folder.file("folder").c_str(), 0755);
-
-    expectRefused({"render", folder.file("missing.wav"), output}, 1, "missing.wav");
-    expectRefused({"render", folder.file("notes.txt"), output}, 1, "notes.txt");
-    expectRefused({"render", folder.file("quad.wav"), output}, 1, "4 channels");
-    expectRefused({"render", folder.file("folder"), output}, 1, "folder");
-    expectRefused({"render", input, output, "--set", "Loudness=0.5"}, 2, "unknown parameter 'Loudness'");
-    expectRefused({"render", input, output, "--set", "Ratio=1.01"}, 2, "outside 0 to 1");
-    expectRefused({"render", input, output, "--set", "Ratio=half"}, 2, "not a number");
-    expectRefused({"render", input, output, "--set"}, 2, "--set needs a value");
-    expectRefused({"render", input, output, "--block", "0"}, 2, "block size 0");
-    expectRefused({"render", input, output, "--block", "many"}, 2, "block size");
-    expectRefused({"render", input}, 2, "expected an input and an output");
-    expectRefused({"render", input, output, "--fast"}, 2, "unknown option '--fast'");
-    expectRefused({"render", input, folder.file("none/out.wav")}, 1, "none/out.wav");
-}
-
-TEST_F(RenderCommand, NeverOverwritesTheInput) {
-    const std::string original = readBytes(input);
-    const std::string sameFile = folder.path() + "/./in.wav";
-    const ToolRun run = runVelvaton({"render", input, sameFile});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("is the input"), std::string::npos) << run.err;
-    EXPECT_TRUE(readBytes(input) == original);
     ASSERT_EQ(link(input.c_str(), folder.file("hard.wav").c_str()), 0);
-    EXPECT_EQ(runVelvaton({"render", input, folder.file("hard.wav")}).exitCode, 1);
+    const std::string original = readBytes(input);
+
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string message;
+    };
+    std::vector<Case> cases = {
+        {{folder.file("missing.wav"), output}, 1, "missing.wav"}, {{folder.file("notes.txt"), output}, 1, "notes.txt"},
+        {{folder.file("quad.wav"), output}, 1, "4 channels"},     {{folder.file("folder"), output}, 1, "folder"},
+        {{input, folder.file("none/out.wav")}, 1, "none/out.wav"},
+        // The output never overwrites the input, by another spelling or a hard link.
+        {{input, folder.path() + "/./in.wav"}, 1, "is the input"}, {{input, folder.file("hard.wav")}, 1, "is the input"},
+        {{input, output, "--set", "Loudness=0.5"}, 2, "unknown parameter 'Loudness'"},
+        {{input, output, "--set", "Gain Reduction=0.5"}, 2,
+         "unknown parameter 'Gain Reduction' (known: Process, Ratio, AttackRatio, Time, Compression, Output, "
+         "ValveLevel)"},
+        {{input, output, "--set", "Ratio"}, 2, "NAME=VALUE"},
+        {{input, output, "--set", "Ratio=1.01"}, 2, "outside 0 to 1"},
+        {{input, output, "--set", "Ratio=-0.1"}, 2, "outside 0 to 1"},
+        {{input, output, "--set"}, 2, "--set needs a value"},     {{input, output, "--block", "0"}, 2, "block size 0"},
+        {{input, output, "--block", "-4"}, 2, "block size -4"},
+        {{input}, 2, "expected an input and an output"},          {{input, output, "--fast"}, 2, "unknown option '--fast'"},
+    };
+    for (const char* value : {"Ratio=half", "Ratio=", "Ratio=0.5x", "Ratio=nan", "Ratio=inf"})
+        cases.push_back({{input, output, "--set", value}, 2, "not a number"});
+    for (const char* frames : {"many", "12k", "99999999999999999999"})
+        cases.push_back({{input, output, "--block", frames}, 2, "block size '" + std::string(frames) + "'"});
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"render"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        expectRefused(args, c.exitCode, c.message);
+    }
     EXPECT_TRUE(readBytes(input) == original);
 }
 
 TEST_F(RenderCommand, WritesFloatWavEqualToTheEngineOutput) {
     const ToolRun run = runVelvaton({"render", input, output, "--set", "Ratio=-0", "--set", "Compression=0.8"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("input peak:"), std::string::npos);
-    EXPECT_NE(run.out.find("output peak:"), std::string::npos);
-    EXPECT_NE(run.out.find("gain reduction: largest"), std::string::npos);
+    for (const char* line : {"input peak:", "output peak:", "gain reduction: largest"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
     EXPECT_TRUE(run.err.empty()) << "no progress bar when stderr is not a terminal";
 
-    int format = 0;
-    const AudioData rendered = readBack(output, &format);
-    EXPECT_EQ(format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    SF_INFO info {};
+    sf_close(sf_open(output.c_str(), SFM_READ, &info));
+    EXPECT_EQ(info.format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    const AudioData rendered = readBack(output);
     EXPECT_EQ(rendered.sampleRate, 44100);
     ASSERT_EQ(rendered.channels.size(), 1u);
 
@@ -145,7 +148,8 @@ TEST_F(RenderCommand, BlockSizeDoesNotChangeTheResult) {
 }
 
 TEST_F(RenderCommand, ProcessOffPassesTheFileThrough) {
-    ASSERT_EQ(runVelvaton({"render", input, output, "--set", "process=0"}).exitCode, 0);
+    // Names match in any case, and the last setting of a name wins.
+    ASSERT_EQ(runVelvaton({"render", "--set", "Process=1", input, output, "--set", "process=0"}).exitCode, 0);
     EXPECT_EQ(readBack(output).channels, readBack(input).channels);
 }
 

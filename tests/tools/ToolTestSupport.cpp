@@ -4,15 +4,13 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
-#include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 extern char** environ;
 
@@ -24,61 +22,48 @@ ScratchFolder::ScratchFolder() {
 }
 
 ScratchFolder::~ScratchFolder() {
-    for (const std::string& name : entries()) {
-        if (unlink(file(name).c_str()) != 0)
-            rmdir(file(name).c_str());
-    }
-    rmdir(path_.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 std::vector<std::string> ScratchFolder::entries() const {
     std::vector<std::string> names;
-    if (DIR* dir = opendir(path_.c_str())) {
-        while (dirent* entry = readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        }
-        closedir(dir);
-    }
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
 ToolRun runVelvaton(const std::vector<std::string>& args) {
     const char* binaryDir = std::getenv("VELVATON_TEST_BINARY_DIR");
-    const std::string binary = std::string(binaryDir ? binaryDir : ".") + "/tools/velvaton/velvaton";
-    ScratchFolder capture;
-    const std::string outPath = capture.file("stdout");
-    const std::string errPath = capture.file("stderr");
-
-    std::vector<std::string> argvStrings = {binary};
+    std::vector<std::string> argvStrings = {std::string(binaryDir ? binaryDir : ".") + "/tools/velvaton/velvaton"};
     argvStrings.insert(argvStrings.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : argvStrings)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
 
+    ScratchFolder capture;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, capture.file("stdout").c_str(), O_WRONLY | O_CREAT, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, capture.file("stderr").c_str(), O_WRONLY | O_CREAT, 0644);
     pid_t pid = 0;
     ToolRun run;
-    if (posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     posix_spawn_file_actions_destroy(&actions);
-    run.out = readBytes(outPath);
-    run.err = readBytes(errPath);
+    run.out = readBytes(capture.file("stdout"));
+    run.err = readBytes(capture.file("stderr"));
     return run;
 }
 
 bool fileExists(const std::string& path) {
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0;
+    std::error_code ignored;
+    return std::filesystem::exists(path, ignored);
 }
 
 std::string readBytes(const std::string& path) {

@@ -150,55 +150,12 @@ TEST_F(AnimKnobTest, FrameForAValueFollowsTheStripGrid)
     EXPECT_DOUBLE_EQ(last.y, 4 * 114.0);
 }
 
-}  // namespace
-
-namespace {
-
-class BaseControlTest : public ControlKitTest {
-protected:
-    HRXAnimKnob* knob = add(new HRXAnimKnob(kKnobRect, kTimeTag, nullptr, 21, 5));
-    HRXAnimKnob* follower = add(new HRXAnimKnob({200, 100, 314, 214}, 5, nullptr, 41, 7));
-};
-
-TEST_F(BaseControlTest, IgnoredDoubleClickIsRememberedUntilTheNextNotifiedValue)
+TEST_F(AnimKnobTest, TooltipIsBoundedAndANegativeTagRefused)
 {
-    knob->setIgnoreDoubleClick(true);
-    knob->setValue(0.8);
-    down(77, 157, VSTGUI::kLButton | VSTGUI::kDoubleClick);
-    up(77, 157);
-    EXPECT_TRUE(reports().empty());
-    EXPECT_TRUE(knob->wasDoubleClicked());
-    EXPECT_DOUBLE_EQ(knob->getValue(), 0.8);
-    knob->setValueNotify(0.3);
-    EXPECT_FALSE(knob->wasDoubleClicked());
-    ASSERT_EQ(reports().size(), 1u);
-    EXPECT_NEAR(reports()[0].second, 0.3, 1e-6);
-}
-
-TEST_F(BaseControlTest, LinkedControlFollowsEveryValueEvenWhileDragged)
-{
-    knob->setLinkedControl(follower);
-    knob->setValue(0.25);
-    EXPECT_DOUBLE_EQ(follower->getValue(), 0.25);
-    down(30, 150);
-    knob->setValue(0.9);  // refused by the dragged knob; the follower takes its value
-    EXPECT_DOUBLE_EQ(follower->getValue(), 0.25);
-    up(30, 150);
-}
-
-TEST_F(BaseControlTest, ScaleGrowsTheViewFromItsTopLeftAndTooltipIsBounded)
-{
-    knob->setScale(2.0);
-    EXPECT_DOUBLE_EQ(knob->getViewSize().left, 20.0);
-    EXPECT_DOUBLE_EQ(knob->getViewSize().right, 20.0 + 228.0);
-    EXPECT_DOUBLE_EQ(knob->getViewSize().bottom, 100.0 + 228.0);
-    knob->setScale(0.5);
-    EXPECT_DOUBLE_EQ(knob->getViewSize().right, 20.0 + 57.0);
-
     const std::string longText(700, 'x');
     knob->setTooltip(longText.c_str());
     EXPECT_EQ(std::string(knob->getTooltip()).size(), 511u);
-    knob->setTag(-3);  // refused
+    knob->setTag(-3);
     EXPECT_EQ(knob->getTag(), kTimeTag);
 }
 

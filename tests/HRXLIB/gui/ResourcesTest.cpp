@@ -1,6 +1,5 @@
 #include "CHRXBitmap.h"
 #include "CHRXBitmapWrapper.h"
-#include "HRXBitmapAutoReleaseHandler.h"
 #include "HRXEmbeddedImages.h"
 #include "HRXLibraryResources.h"
 #include "HRXResourceIds.h"
@@ -32,7 +31,7 @@ uint32_t bigEndian32(const uint8_t* p)
 
 } // namespace
 
-TEST(EmbeddedImages, EveryIdHoldsAnRgbaPngAtTwiceItsLogicalSize)
+TEST(EmbeddedImages, EveryIdHoldsAnRgbaPngAtTwiceTheLogicalSizeOfItsBitmap)
 {
     static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     for (const ImageSize& image : kImages) {
@@ -47,47 +46,33 @@ TEST(EmbeddedImages, EveryIdHoldsAnRgbaPngAtTwiceItsLogicalSize)
         EXPECT_EQ(png.data[24], 8);  // bits per channel
         EXPECT_EQ(png.data[25], 6);  // colour type: RGBA
         EXPECT_EQ(std::memcmp(png.data + png.size - 8, "IEND", 4), 0);
+
+        HRXBitmap* bitmap = getLibraryBitmap(image.id);
+        ASSERT_NE(bitmap, nullptr);
+        // Library bitmaps live as long as the library: forget does not free them.
+        bitmap->forget();
+        bitmap->forget();
+        bitmap->remember();
+        EXPECT_DOUBLE_EQ(bitmap->getWidth(), image.width);
+        EXPECT_DOUBLE_EQ(bitmap->getHeight(), image.height);
     }
     HRXEmbeddedImage none;
     EXPECT_FALSE(findEmbeddedImage(12345, none));
     EXPECT_EQ(none.data, nullptr);
     EXPECT_EQ(none.size, 0u);
-}
-
-TEST(LibraryBitmaps, AnswerTheLogicalSizeOfEveryImage)
-{
-    for (const ImageSize& image : kImages) {
-        SCOPED_TRACE(image.id);
-        HRXBitmap* bitmap = getLibraryBitmap(image.id);
-        ASSERT_NE(bitmap, nullptr);
-        EXPECT_DOUBLE_EQ(bitmap->getWidth(), image.width);
-        EXPECT_DOUBLE_EQ(bitmap->getHeight(), image.height);
-    }
     EXPECT_EQ(getLibraryBitmap(12345), nullptr);
     EXPECT_EQ(getLibraryBitmap(kHRXNoBitmap), nullptr);
 }
 
-TEST(LibraryBitmaps, RememberAndForgetLeaveThemAlive)
-{
-    HRXBitmap* time = getLibraryBitmap(kHRXBitmapTimeKnob);
-    ASSERT_NE(time, nullptr);
-    time->forget();
-    time->forget();
-    time->remember();
-    EXPECT_DOUBLE_EQ(time->getWidth(), 570.0);
-}
-
-TEST(BitmapWrapper, EmptyWrapperHasNoBitmapAndSizeZero)
+TEST(BitmapWrapper, EmptyWrapperHasSizeZeroAndAnAbsentIdABlankImage)
 {
     Brackenworks::CHRXBitmapWrapper empty(kHRXNoBitmap);
     EXPECT_EQ(empty.getBitmap(), nullptr);
     EXPECT_DOUBLE_EQ(empty.getWidth(), 0.0);
     EXPECT_DOUBLE_EQ(empty.getHeight(), 0.0);
     EXPECT_EQ(empty.createPixelAccess(), nullptr);
-}
 
-TEST(BitmapWrapper, AnIdWithoutAnImageGivesABlank400By350PixelBitmap)
-{
+    // An id without an image gives a blank 400 x 350-pixel bitmap.
     Brackenworks::CHRXBitmapWrapper absent(4242);
     ASSERT_NE(absent.getBitmap(), nullptr);
     EXPECT_DOUBLE_EQ(absent.getWidth(), 200.0);
@@ -123,23 +108,6 @@ TEST(BitmapWrapper, DecodesOnceOnFirstUse)
     EXPECT_EQ(bitmap->getPlatformBitmap(), decoded);
 }
 
-TEST(BitmapWrapper, PixelAccessReadsTheStoredPixels)
-{
-    Brackenworks::CHRXBitmapWrapper wrapper(kHRXBitmapTimeKnob);
-    std::unique_ptr<HRXBitmapPixelAcces> access(wrapper.createPixelAccess());
-    ASSERT_NE(access, nullptr);
-    EXPECT_EQ(access->getBitmapWidth(), 1140u);
-    EXPECT_EQ(access->getBitmapHeight(), 1140u);
-    // The corner of a frame is clear, its centre is the knob.
-    uint8_t r, g, b, a;
-    ASSERT_TRUE(access->setPosition(1, 1));
-    access->getColor(r, g, b, a);
-    EXPECT_EQ(a, 0);
-    ASSERT_TRUE(access->setPosition(114, 114));
-    access->getColor(r, g, b, a);
-    EXPECT_EQ(a, 255);
-}
-
 TEST(LibraryFonts, FacesSizesAndStylesOfTheTable)
 {
     struct Expected {
@@ -159,25 +127,4 @@ TEST(LibraryFonts, FacesSizesAndStylesOfTheTable)
         EXPECT_EQ(e.font->getStyle(), 0);
     }
     EXPECT_NE(getFontArial10(), getFontArial10Info());
-}
-
-namespace {
-
-struct CountedResource : HRXResource {
-    explicit CountedResource(int* deletions) : deletions_(deletions) {}
-    ~CountedResource() override { ++*deletions_; }
-    int* deletions_;
-};
-
-} // namespace
-
-TEST(BitmapAutoReleaseHandler, DeletesWhatItHolds)
-{
-    int deletions = 0;
-    {
-        HRXBitmapAutoReleaseHandler handler(new CountedResource(&deletions));
-        EXPECT_NE(handler.get(), nullptr);
-        EXPECT_EQ(deletions, 0);
-    }
-    EXPECT_EQ(deletions, 1);
 }

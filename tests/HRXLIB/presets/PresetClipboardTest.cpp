@@ -1,10 +1,10 @@
 #include "HRXPresetContainer.h"
 #include "HRXPresetManager.h"
 #include "HRXSettingsStore.h"
-#include "PresetTestSupport.h"
 #include "RecordingSink.h"
 
-#include <memory>
+#include <cstring>
+#include <string>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -15,45 +15,16 @@ extern char** environ;
 
 namespace {
 
-const char kClipboardKey[] = "SOFTWARE\\Bracken-works\\HRXVT1";
 const char kChildVariable[] = "VELVATON_CLIPBOARD_CHILD";
+using PresetClipboardTest = ManagerTest;
 
-class PresetClipboardTest : public ::testing::Test {
-protected:
-    PresetClipboardTest() : manager(new HRXPresetManager(&sink)) { sink.manager = manager.get(); }
-
-    void storeClipboard(const std::vector<uint8_t>& bytes) {
-        ASSERT_TRUE(getSettingsStore().writeBinary(kClipboardKey, "MemoA", bytes.data(), bytes.size()));
-    }
-
-    TemporaryUserHome home;
-    ManualClock clock;
-    RecordingSink sink;
-    std::unique_ptr<HRXPresetManager> manager;
-};
-
-bool isClipboardName(const char* name) {
-    // "clipboard HH:MM:SS"
-    return std::strlen(name) == 18 && std::strncmp(name, "clipboard ", 10) == 0 && name[12] == ':' &&
-           name[15] == ':';
+void storeClipboard(const std::vector<uint8_t>& bytes) {
+    ASSERT_TRUE(getSettingsStore().writeBinary("SOFTWARE\\Bracken-works\\HRXVT1", "MemoA", bytes.data(), bytes.size()));
 }
 
-TEST_F(PresetClipboardTest, CopyThenPasteRestoresTheSetupWithoutHistory) {
-    manager->selectPreset(15);  // "Kick"
-    manager->copyToClipboard();
-    EXPECT_TRUE(isClipboardName(manager->clipboardRecord.name)) << manager->clipboardRecord.name;
-    manager->selectPreset(0);
-    const int32_t head = manager->head;
-    sink.received.clear();
-
-    manager->pasteFromClipboard();
-    EXPECT_EQ(manager->presetIndex, -1);
-    EXPECT_TRUE(isClipboardName(manager->getActiveCurrent()->name));
-    EXPECT_EQ(manager->getActiveCurrent()->values[4], 0.3f);
-    EXPECT_EQ(std::memcmp(manager->getActiveReference(), manager->getActiveCurrent(), sizeof(HRXPresetRecord)), 0);
-    EXPECT_EQ(*manager->getActiveModified(), 0);
-    EXPECT_EQ(sink.last(4), 0.3f);
-    EXPECT_EQ(manager->head, head);
+// "clipboard HH:MM:SS"
+bool isClipboardName(const char* name) {
+    return std::strlen(name) == 18 && std::strncmp(name, "clipboard ", 10) == 0 && name[12] == ':' && name[15] == ':';
 }
 
 TEST_F(PresetClipboardTest, OutOfRangeValueUndoesTheWholeWalk) {
@@ -67,7 +38,7 @@ TEST_F(PresetClipboardTest, OutOfRangeValueUndoesTheWholeWalk) {
     EXPECT_STREQ(manager->clipboardRecord.name, "Default");
     EXPECT_EQ(manager->clipboardRecord.values[2], 0.5f);
     EXPECT_STREQ(manager->getActiveCurrent()->name, "Default");
-    EXPECT_EQ(manager->getActiveCurrent()->values[3], 0.5f);
+    EXPECT_EQ(current(3), 0.5f);
     EXPECT_EQ(manager->presetIndex, -1);
 }
 
@@ -75,17 +46,16 @@ TEST_F(PresetClipboardTest, DamagedShortOrForeignValuesPasteNothing) {
     manager->selectPreset(15);
     HRXPresetRecord record = manager->setupA.current;
     record.values[4] = 0.9f;
-    std::vector<uint8_t> bytes = serializePreset(record, 0, 100);
-    bytes.resize(bytes.size() - 1);  // claims one byte more than it holds
-    const std::vector<std::vector<uint8_t>> refused = {
-        bytes, {'N', 'T', 'V', 'H'}, {'A', 'B', 'C', 'D', 0x22, 0, 0, 0}};
-    for (const std::vector<uint8_t>& value : refused) {
+    std::vector<uint8_t> overclaiming = serializePreset(record, 0, 100);
+    overclaiming.pop_back();  // claims one byte more than it holds
+    for (const std::vector<uint8_t>& value : {overclaiming, std::vector<uint8_t>{'N', 'T', 'V', 'H'},
+                                              std::vector<uint8_t>{'A', 'B', 'C', 'D', 0x22, 0, 0, 0}}) {
         storeClipboard(value);
         sink.received.clear();
         manager->pasteFromClipboard();
         EXPECT_EQ(manager->presetIndex, 15);
         EXPECT_STREQ(manager->getActiveCurrent()->name, "Kick");
-        EXPECT_EQ(manager->getActiveCurrent()->values[4], 0.3f);
+        EXPECT_EQ(current(4), 0.3f);
         EXPECT_TRUE(sink.received.empty());
     }
 }
@@ -98,6 +68,7 @@ TEST(ClipboardChildProcess, CopiesKick) {
     HRXPresetManager manager(&sink);
     manager.selectPreset(15);
     manager.copyToClipboard();
+    EXPECT_TRUE(isClipboardName(manager.clipboardRecord.name)) << manager.clipboardRecord.name;
 }
 
 TEST_F(PresetClipboardTest, CopyInOneProcessPasteInAnother) {
@@ -117,16 +88,18 @@ TEST_F(PresetClipboardTest, CopyInOneProcessPasteInAnother) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
+    // The paste restores the setup without history and unmodified.
     manager->pasteFromClipboard();
     EXPECT_TRUE(isClipboardName(manager->getActiveCurrent()->name)) << manager->getActiveCurrent()->name;
-    const float kick[12] = {1.0f, 0.0f, 0.5f, 0.5f, 0.3f, 0.5f, 0.133f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f};
-    for (int i = 0; i < 12; ++i) {
-        if (i == 1 || i >= 8)
-            continue;  // spare slots are not in the container
-        EXPECT_EQ(manager->getActiveCurrent()->values[i], kick[i]) << i;
-    }
+    const std::pair<int, float> kick[] = {{0, 1.0f}, {2, 0.5f}, {3, 0.5f}, {4, 0.3f},
+                                          {5, 0.5f}, {6, 0.133f}, {7, 0.5f}};
+    for (const auto& [index, value] : kick)
+        EXPECT_EQ(current(index), value) << index;
     EXPECT_EQ(manager->presetIndex, -1);
     EXPECT_EQ(sink.last(6), 0.133f);
+    EXPECT_EQ(std::memcmp(manager->getActiveReference(), manager->getActiveCurrent(), sizeof(HRXPresetRecord)), 0);
+    EXPECT_EQ(*manager->getActiveModified(), 0);
+    EXPECT_EQ(manager->head, 0);
 }
 
 }  // namespace

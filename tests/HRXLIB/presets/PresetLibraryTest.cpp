@@ -16,27 +16,28 @@
 
 namespace {
 
+using Names = std::vector<std::string>;
+
 std::vector<uint8_t> presetFile(const char* name, float process = 1.0f, float attack = 0.5f) {
     HRXPresetRecord record{};
     setPresetRecordName(record, name);
-    const double defaults[12] = {1.0, 0.5, 0.5, 0.5, 0.5, 0.5, 0.15, 0.5, 0.5, 0.5, 0.5, 0.5};
     for (int i = 0; i < 12; ++i)
-        record.values[i] = static_cast<float>(defaults[i]);
+        record.values[i] = static_cast<float>(getParameterDefault(i));
     record.values[0] = process;
     record.values[3] = attack;
     record.values[5] = 0.25f;
     return serializePreset(record, 0, 100);
 }
 
-std::vector<std::string> itemNames(int32_t group, int32_t category) {
-    std::vector<std::string> names;
+Names itemNames(int32_t group, int32_t category) {
+    Names names;
     for (int32_t i = 0; i < HRXPresetLibrary::itemCount(group, category); ++i)
         names.push_back(HRXPresetLibrary::item(group, category, i)->name);
     return names;
 }
 
-std::vector<std::string> categoryNames(int32_t group) {
-    std::vector<std::string> names;
+Names categoryNames(int32_t group) {
+    Names names;
     for (int32_t c = 0; c < HRXPresetLibrary::categoryCount(group); ++c)
         names.push_back(HRXPresetLibrary::categoryName(group, c));
     return names;
@@ -61,15 +62,12 @@ protected:
 
 TEST_F(PresetLibraryTest, FactoryAndDesignerTables) {
     open();
-    EXPECT_EQ(categoryNames(0), (std::vector<std::string>{"All", "Bus Compression", "Drums", "Vocals", "Special"}));
-    EXPECT_EQ(HRXPresetLibrary::itemCount(0, 0), 43);
-    EXPECT_EQ(std::string(HRXPresetLibrary::item(0, 0, 0)->name), "Default");
-    EXPECT_EQ(std::string(HRXPresetLibrary::item(0, 0, 42)->name), "Init");
-    EXPECT_EQ(itemNames(0, 1), (std::vector<std::string>{"Glue Things Together", "Bus Comp 1", "Bus Comp 2", "Bus Comp 3"}));
-    EXPECT_EQ(itemNames(0, 3), (std::vector<std::string>{"Pop Rock Vocal", "Vox"}));
-    EXPECT_EQ(HRXPresetLibrary::itemCount(0, 2), 11);
-    EXPECT_EQ(HRXPresetLibrary::itemCount(0, 4), 14);
-    EXPECT_EQ(categoryNames(1), (std::vector<std::string>{"All"}));
+    EXPECT_EQ(categoryNames(0), (Names{"All", "Bus Compression", "Drums", "Vocals", "Special"}));
+    EXPECT_EQ(itemNames(0, 1), (Names{"Glue Things Together", "Bus Comp 1", "Bus Comp 2", "Bus Comp 3"}));
+    const int32_t counts[5] = {43, 4, 11, 2, 14};
+    for (int32_t c = 0; c < 5; ++c)
+        EXPECT_EQ(HRXPresetLibrary::itemCount(0, c), counts[c]) << c;
+    EXPECT_EQ(categoryNames(1), (Names{"All"}));
     for (int32_t i = 0; i < 43; ++i)
         EXPECT_EQ(HRXPresetLibrary::item(1, 0, i)->factorySlot, i);
     EXPECT_EQ(HRXPresetLibrary::item(0, 5, 0), nullptr);
@@ -77,64 +75,44 @@ TEST_F(PresetLibraryTest, FactoryAndDesignerTables) {
     EXPECT_EQ(HRXPresetLibrary::item(3, 0, 0), nullptr);
 }
 
-TEST_F(PresetLibraryTest, EmptyUserFolderIsCreatedAndListsOnlyAll) {
-    open();
-    EXPECT_EQ(HRXPresetLibrary::userPresetFolder(), home.presetFolder());
-    EXPECT_TRUE(std::filesystem::is_directory(home.presetFolder()));
-    EXPECT_EQ(categoryNames(2), (std::vector<std::string>{"All"}));
-    EXPECT_EQ(HRXPresetLibrary::itemCount(2, 0), 0);
-}
-
 TEST_F(PresetLibraryTest, UserFilesAndFoldersAreOrderedIgnoringCase) {
-    home.writePresetFolderFile("bass.hrx", presetFile("x"));
-    home.writePresetFolderFile("Alpha.hrx", presetFile("x"));
-    home.writePresetFolderFile("LOUD.HRX", presetFile("x"));   // capital extension: not listed
+    for (const char* file : {"bass.hrx", "Alpha.hrx", "LOUD.HRX", ".hrx", ".hidden/secret.hrx", "zeta/z1.hrx",
+                             "Beta/b2.hrx", "Beta/B1.hrx"})
+        home.writePresetFolderFile(file, presetFile("x"));  // capital extension, bare ".hrx", dot folder: left out
     home.writePresetFolderFile("notes.txt", {1, 2, 3});
-    home.writePresetFolderFile(".hrx", presetFile("x"));       // no name before the extension
-    home.makePresetSubFolder("folder.hrx");                    // a directory, not a file
-    home.writePresetFolderFile(".hidden/secret.hrx", presetFile("x"));
-    home.writePresetFolderFile("zeta/z1.hrx", presetFile("x"));
-    home.writePresetFolderFile("Beta/b2.hrx", presetFile("x"));
-    home.writePresetFolderFile("Beta/B1.hrx", presetFile("x"));
+    home.makePresetSubFolder("folder.hrx");  // a directory, not a file
     home.makePresetSubFolder("alpha2");
     open();
-    EXPECT_EQ(categoryNames(2), (std::vector<std::string>{"All", "alpha2", "Beta", "folder.hrx", "zeta"}));
-    EXPECT_EQ(itemNames(2, 0), (std::vector<std::string>{"Alpha", "B1", "b2", "bass", "z1"}));
-    EXPECT_EQ(itemNames(2, 1), std::vector<std::string>{});
-    EXPECT_EQ(itemNames(2, 2), (std::vector<std::string>{"B1", "b2"}));
-    EXPECT_EQ(itemNames(2, 4), (std::vector<std::string>{"z1"}));
-    EXPECT_EQ(itemNames(2, kMainFolderSlot), (std::vector<std::string>{"Alpha", "bass"}));
+    EXPECT_EQ(categoryNames(2), (Names{"All", "alpha2", "Beta", "folder.hrx", "zeta"}));
+    EXPECT_EQ(itemNames(2, 0), (Names{"Alpha", "B1", "b2", "bass", "z1"}));
+    EXPECT_EQ(itemNames(2, 1), Names{});
+    EXPECT_EQ(itemNames(2, 2), (Names{"B1", "b2"}));
+    EXPECT_EQ(itemNames(2, 4), (Names{"z1"}));
+    EXPECT_EQ(itemNames(2, kMainFolderSlot), (Names{"Alpha", "bass"}));
     // Items know their folder by its final slot, in "All" too.
+    EXPECT_EQ(HRXPresetLibrary::item(2, 0, 0)->folder, 0);
     EXPECT_EQ(HRXPresetLibrary::item(2, 0, 1)->folder, 2);
     EXPECT_EQ(HRXPresetLibrary::item(2, 0, 4)->folder, 4);
-    EXPECT_EQ(HRXPresetLibrary::item(2, 0, 0)->folder, 0);
     EXPECT_EQ(HRXPresetLibrary::itemFilePath(*HRXPresetLibrary::item(2, 0, 2)), home.presetFolder() + "/Beta/b2.hrx");
 
-    // A rescan sees a folder that went away.
-    std::filesystem::remove_all(home.presetFolder() + "/zeta");
+    std::filesystem::remove_all(home.presetFolder() + "/zeta");  // a rescan sees a folder that went away
     HRXPresetLibrary::rescanUserFolders();
-    EXPECT_EQ(categoryNames(2), (std::vector<std::string>{"All", "alpha2", "Beta", "folder.hrx"}));
+    EXPECT_EQ(categoryNames(2), (Names{"All", "alpha2", "Beta", "folder.hrx"}));
     EXPECT_EQ(HRXPresetLibrary::category(2, 4), nullptr);
 }
 
 TEST_F(PresetLibraryTest, ListsStopAtTheirBoundsAndLongNamesAreLeftOut) {
-    for (int i = 0; i < 520; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "p%03d.hrx", 519 - i);
-        home.writePresetFolderFile(name, {});
-    }
+    for (int i = 0; i < 520; ++i)
+        home.writePresetFolderFile("p" + std::to_string(1519 - i).substr(1) + ".hrx", {});
     const std::string name63(63, 'n');
     home.writePresetFolderFile(name63 + ".hrx", {});
     home.writePresetFolderFile(name63 + "x.hrx", {});
-    for (int i = 0; i < 130; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "f%03d", i);
-        home.makePresetSubFolder(name);
-    }
+    for (int i = 0; i < 130; ++i)
+        home.makePresetSubFolder("f" + std::to_string(1000 + i).substr(1));
     home.makePresetSubFolder(std::string(64, 'd'));
     open();
     EXPECT_EQ(HRXPresetLibrary::itemCount(2, kMainFolderSlot), 512);
-    EXPECT_EQ(std::string(HRXPresetLibrary::item(2, 0, 0)->name), "n" + std::string(62, 'n'));
+    EXPECT_EQ(std::string(HRXPresetLibrary::item(2, 0, 0)->name), name63);
     EXPECT_EQ(std::string(HRXPresetLibrary::item(2, 0, 1)->name), "p000");
     EXPECT_EQ(std::string(HRXPresetLibrary::item(2, 0, 511)->name), "p510");
     EXPECT_EQ(HRXPresetLibrary::categoryCount(2), 127);  // "All" and 126 folders
@@ -146,7 +124,7 @@ TEST_F(PresetLibraryTest, LoadingUserPresetsTakesStoredValuesOrFails) {
     home.writePresetFolderFile("Sub/Quiet.hrx", presetFile("x", 0.0f));
     home.writePresetFolderFile("Broken.hrx", {'N', 'T', 'V', 'H', 0x22, 1, 2});
     open();
-    ASSERT_EQ(itemNames(2, 0), (std::vector<std::string>{"Broken", "Quiet", "Wide"}));
+    ASSERT_EQ(itemNames(2, 0), (Names{"Broken", "Quiet", "Wide"}));
 
     HRXPresetRecord record{};
     HRXPresetLibrary::loadPresetInto(2, 0, 2, record, true);
@@ -155,11 +133,9 @@ TEST_F(PresetLibraryTest, LoadingUserPresetsTakesStoredValuesOrFails) {
     EXPECT_EQ(record.values[3], 0.5f);  // 1.5 in the file: the default
     EXPECT_EQ(record.values[5], 0.25f);
     EXPECT_EQ(record.values[1], 0.0f);  // spare slots are never loaded
-
     HRXPresetLibrary::loadPresetInto(2, 1, 0, record, true);  // in the sub-folder category
     EXPECT_STREQ(record.name, "Quiet");
     EXPECT_EQ(record.values[0], 0.0f);
-
     HRXPresetLibrary::loadPresetInto(2, 0, 0, record, true);
     EXPECT_STREQ(record.name, "error loading preset");
     EXPECT_EQ(record.values[0], 0.0f);  // values stay
@@ -178,11 +154,10 @@ TEST_F(PresetLibraryTest, NextAndPreviousStopAtTheEndsOfTheCategory) {
     manager->category = 3;  // factory "Vocals": "Pop Rock Vocal", "Vox"
     manager->presetIndex = 0;
     manager->nextPreset();
+    manager->nextPreset();
     EXPECT_EQ(manager->presetIndex, 1);
     EXPECT_STREQ(manager->getActiveCurrent()->name, "Vox");
     EXPECT_EQ(sink.last(0), 0.5);
-    manager->nextPreset();
-    EXPECT_EQ(manager->presetIndex, 1);
     manager->previousPreset();
     manager->previousPreset();
     EXPECT_EQ(manager->presetIndex, 0);
@@ -191,32 +166,21 @@ TEST_F(PresetLibraryTest, NextAndPreviousStopAtTheEndsOfTheCategory) {
     manager->group = 2;  // "My presets" without files
     manager->category = 0;
     manager->nextPreset();
-    EXPECT_STREQ(manager->getActiveCurrent()->name, "error loading preset");
     manager->previousPreset();
     EXPECT_EQ(manager->presetIndex, 0);
     EXPECT_STREQ(manager->getActiveCurrent()->name, "error loading preset");
     EXPECT_EQ(manager->getActiveCurrent()->values[4], 0.8f);  // still "Pop Rock Vocal"'s
 }
 
-void storeZoomSetting(float value) {
-    getSettingsStore().writeBinary("SOFTWARE\\Bracken-works\\HRXVTME1", "HRXVT1: 59", &value, sizeof value);
-}
-
 TEST_F(PresetLibraryTest, ZoomAndHintsSettingsAtLoad) {
-    storeZoomSetting(0.025f);
-    HRXGlobalSettings::load();
-    EXPECT_EQ(HRXGlobalSettings::zoomPercent(), 70);
-    storeZoomSetting(0.0f);
-    HRXGlobalSettings::load();
-    EXPECT_EQ(HRXGlobalSettings::zoomPercent(), 100);
-    storeZoomSetting(0.125f);
-    HRXGlobalSettings::load();
-    EXPECT_EQ(HRXGlobalSettings::zoomPercent(), 125);
-    storeZoomSetting(1.5f);  // out of range: the default 0.1 stands
-    HRXGlobalSettings::load();
-    EXPECT_EQ(HRXGlobalSettings::zoomPercent(), 100);
+    // 1.5 is out of range: the default 0.1 stands.
+    const std::pair<float, int32_t> zooms[] = {{0.025f, 70}, {0.0f, 100}, {0.125f, 125}, {1.5f, 100}};
+    for (const auto& [stored, percent] : zooms) {
+        getSettingsStore().writeBinary("SOFTWARE\\Bracken-works\\HRXVTME1", "HRXVT1: 59", &stored, sizeof stored);
+        HRXGlobalSettings::load();
+        EXPECT_EQ(HRXGlobalSettings::zoomPercent(), percent) << stored;
+    }
     EXPECT_EQ(HRXGlobalSettings::hintsFlag(), 1);
-
     HRXGlobalSettings::write(57, 0.0);
     HRXGlobalSettings::load();
     EXPECT_EQ(HRXGlobalSettings::hintsFlag(), 0);
@@ -246,8 +210,7 @@ TEST_F(PresetLibraryTest, LastInstanceTearsDownAndEveryInstanceStoresSettings) {
     HRXGlobalSettings::setHintsFlag(1);
 }
 
-class RefusingShell : public HRXShell {
-public:
+struct RefusingShell : HRXShell {
     HRXShellResult open(const std::string& target) override {
         opened = target;
         return HRXShellResult::Failed;
@@ -255,8 +218,7 @@ public:
     std::string opened;
 };
 
-class RecordingMessageBox : public HRXMessageBox {
-public:
+struct RecordingMessageBox : HRXMessageBox {
     void show(const std::string& shownTitle, const std::string& shownText) override {
         title = shownTitle;
         text = shownText;
@@ -264,12 +226,16 @@ public:
     std::string title, text;
 };
 
-TEST_F(PresetLibraryTest, FailureToOpenTheUserFolderIsShown) {
+TEST_F(PresetLibraryTest, EmptyUserFolderIsCreatedAndFailureToOpenItIsShown) {
     RefusingShell shell;
     RecordingMessageBox box;
     setShell(&shell);
     setMessageBox(&box);
     open();
+    EXPECT_EQ(HRXPresetLibrary::userPresetFolder(), home.presetFolder());
+    EXPECT_TRUE(std::filesystem::is_directory(home.presetFolder()));
+    EXPECT_EQ(categoryNames(2), (Names{"All"}));
+    EXPECT_EQ(HRXPresetLibrary::itemCount(2, 0), 0);
     EXPECT_FALSE(HRXPresetLibrary::openUserFolder());
     setShell(nullptr);
     setMessageBox(nullptr);

@@ -35,13 +35,8 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(root, ignored);
     }
-    TemporaryUserHome(const TemporaryUserHome&) = delete;
-    TemporaryUserHome& operator=(const TemporaryUserHome&) = delete;
-
     std::string configFolder() const { return root + "/config"; }
-    std::string presetFolder() const {
-        return root + "/Documents/bracken-works.example/User Presets/HRX velvaTon";
-    }
+    std::string presetFolder() const { return root + "/Documents/bracken-works.example/User Presets/HRX velvaTon"; }
     // Creates a file (and its folders) under the user preset folder.
     void writePresetFolderFile(const std::string& relative, const std::vector<uint8_t>& bytes) const {
         const std::filesystem::path path = std::filesystem::path(presetFolder()) / relative;
@@ -78,9 +73,7 @@ public:
         }
     };
     void touchParameter(const char* identifier) override { calls.push_back({"touch", identifier, 0.0}); }
-    void setParameterNormalizedValue(const char* identifier, double value) override {
-        calls.push_back({"set", identifier, value});
-    }
+    void setParameterNormalizedValue(const char* id, double value) override { calls.push_back({"set", id, value}); }
     void releaseParameter(const char* identifier) override { calls.push_back({"release", identifier, 0.0}); }
     std::vector<Call> calls;
 };

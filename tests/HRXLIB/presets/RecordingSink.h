@@ -2,8 +2,10 @@
 
 #include "HRXMasterController.h"
 #include "HRXPresetManager.h"
+#include "PresetTestSupport.h"
 #include "velvaTonParameters.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -22,7 +24,7 @@ public:
     HRXPresetManager* getPresetManager() override { return manager; }
     HRXBaseParametersController* getParametersController() override { return nullptr; }
 
-    // The values of slots 0..11 last received.
+    // The value of a slot last received, -1 if none.
     double last(int32_t index) const {
         for (auto it = received.rbegin(); it != received.rend(); ++it)
             if (it->first == index)
@@ -32,4 +34,18 @@ public:
 
     HRXPresetManager* manager = nullptr;
     std::vector<std::pair<int32_t, double>> received;
+};
+
+// One manager on a recording sink, in a private home with a steppable clock.
+class ManagerTest : public ::testing::Test {
+protected:
+    ManagerTest() : manager(new HRXPresetManager(&sink)) { sink.manager = manager.get(); }
+    // A user edit as the controller reports it.
+    void edit(int32_t index, double value) { sink.setParameter(index, value); }
+    float current(int32_t index) { return manager->getActiveCurrent()->values[index]; }
+
+    TemporaryUserHome home;
+    ManualClock clock;
+    RecordingSink sink;
+    std::unique_ptr<HRXPresetManager> manager;
 };

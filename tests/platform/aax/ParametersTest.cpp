@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "AAX_CBinaryDisplayDelegate.h"
 #include "AAX_CBinaryTaperDelegate.h"
+#include "AAX_CEffectParameters.h"
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CPacketDispatcher.h"
 #include "AAX_CParameter.h"
 #include "AAX_CParameterManager.h"
+#include "AAX_CString.h"
 #include "AAX_Errors.h"
-#include "AAX_IController.h"
 #include "FakeHost.h"
 
 namespace {
@@ -23,9 +23,22 @@ AAX_IParameter* MakeFloat(const char* id, float value = 0.5f) {
 }
 
 AAX_IParameter* MakeBypass() {
-    return new AAX_CParameter<bool>("MasterBypassID", "Master Bypass", false, AAX_CBinaryTaperDelegate<bool>(),
+    return new AAX_CParameter<bool>(cDefaultMasterBypassID, "Master Bypass", false, AAX_CBinaryTaperDelegate<bool>(),
                                     AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
 }
+
+class TwoKnobs : public AAX_CEffectParameters {
+protected:
+    AAX_Result EffectInit() override {
+        mParameterManager.AddParameter(MakeBypass());
+        mParameterManager.AddParameter(MakeFloat("A"));
+        mParameterManager.AddParameter(MakeFloat("B"));
+        mPacketDispatcher.RegisterPacket(cDefaultMasterBypassID, 0);
+        mPacketDispatcher.RegisterPacket("A", 1);
+        mPacketDispatcher.RegisterPacket("B", 2);
+        return AAX_SUCCESS;
+    }
+};
 
 }  // namespace
 
@@ -49,49 +62,21 @@ TEST(Parameter, SetRequestsOnlyChangesOfTheHostAndUpdateSetsSilently) {
     gain.Release();
     EXPECT_EQ((std::vector<std::string>{"touch Gain", "release Gain"}), automation.log);
     EXPECT_EQ(128u, gain.GetNumberOfSteps());
-    EXPECT_EQ(AAX_eParameterType_Continuous, gain.GetType());
     EXPECT_DOUBLE_EQ(0.25, gain.GetNormalizedDefaultValue());
+
 }
 
-TEST(Parameter, TypedReadsMatchOnlyTheirType) {
-    std::unique_ptr<AAX_IParameter> bypass(MakeBypass());
-    bool flag = true;
-    float number = 0.0f;
-    EXPECT_TRUE(bypass->GetValueAsBool(&flag));
-    EXPECT_FALSE(flag);
-    EXPECT_FALSE(bypass->GetValueAsFloat(&number));
-    EXPECT_EQ(2u, bypass->GetNumberOfSteps());
-    EXPECT_EQ(AAX_eParameterType_Discrete, bypass->GetType());
-    AAX_CString text;
-    EXPECT_TRUE(bypass->GetStringFromNormalizedValue(1.0, text));
-    EXPECT_STREQ("on", text.Get());
-    double normalized = 0.0;
-    EXPECT_TRUE(bypass->GetNormalizedValueFromString(AAX_CString("on"), &normalized));
-    EXPECT_EQ(1.0, normalized);
-}
-
-TEST(ParameterManager, OrderLookupDuplicatesAndRegistration) {
-    FakeAutomation automation;
+// Order and registration are checked through EffectParameters below.
+TEST(ParameterManager, RefusesDuplicateEmptyAndMissingParameters) {
     AAX_CParameterManager manager;
-    EXPECT_EQ(AAX_SUCCESS, manager.AddParameter(MakeBypass()));
-    manager.Initialize(&automation);
     EXPECT_EQ(AAX_SUCCESS, manager.AddParameter(MakeFloat("A")));
-    EXPECT_EQ(AAX_SUCCESS, manager.AddParameter(MakeFloat("B")));
     EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_ID, manager.AddParameter(MakeFloat("A")));
     EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_ID, manager.AddParameter(MakeFloat("")));
     EXPECT_EQ(AAX_ERROR_NULL_OBJECT, manager.AddParameter(nullptr));
-    EXPECT_EQ(3, manager.NumParameters());
-    EXPECT_EQ(1, manager.GetParameterIndex("A"));
-    EXPECT_EQ(-1, manager.GetParameterIndex("C"));
+    EXPECT_EQ(1, manager.NumParameters());
     EXPECT_EQ(-1, manager.GetParameterIndex(nullptr));
-    EXPECT_EQ(nullptr, manager.GetParameter(3));
+    EXPECT_EQ(nullptr, manager.GetParameter(1));
     EXPECT_EQ(nullptr, manager.GetParameter(-1));
-    EXPECT_EQ((std::vector<std::string>{"MasterBypassID", "A", "B"}), automation.registered);
-    manager.RemoveParameterByID("A");
-    EXPECT_EQ(1, manager.GetParameterIndex("B"));
-    manager.RemoveAllParameters();
-    EXPECT_EQ(0, manager.NumParameters());
-    EXPECT_TRUE(automation.registered.empty());
 }
 
 TEST(PacketDispatcher, PostsDirtyRoutesWithTypedPayloads) {
@@ -109,23 +94,54 @@ TEST(PacketDispatcher, PostsDirtyRoutesWithTypedPayloads) {
     ASSERT_EQ(AAX_SUCCESS, dispatcher.Dispatch());
     ASSERT_EQ(3u, controller.packets.size()) << "registration marks every route dirty";
     EXPECT_EQ(0, controller.packets[0].port);
-    EXPECT_EQ(0, controller.intPacket(0));
-    EXPECT_EQ(0.25f, controller.floatPacket(1));
+    EXPECT_EQ(0, controller.payload<int32_t>(0));
+    EXPECT_EQ(0.25f, controller.payload<float>(1));
     EXPECT_EQ(5, controller.packets[2].port);
 
     controller.packets.clear();
     EXPECT_EQ(AAX_SUCCESS, dispatcher.Dispatch());
     EXPECT_TRUE(controller.packets.empty()) << "clean routes post nothing";
-
     manager.GetParameterByID("MasterBypassID")->UpdateNormalizedValue(1.0);
     EXPECT_EQ(AAX_SUCCESS, dispatcher.SetDirty("MasterBypassID"));
     EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_ID, dispatcher.SetDirty("Unknown"));
     dispatcher.Dispatch();
     ASSERT_EQ(1u, controller.packets.size());
-    EXPECT_EQ(1, controller.intPacket(0)) << "bool travels as 32-bit integer 1";
+    EXPECT_EQ(1, controller.payload<int32_t>(0)) << "bool travels as 32-bit integer 1";
 
-    controller.packets.clear();
     controller.failPosts = true;
     dispatcher.SetDirty("Gain");
     EXPECT_EQ(AAX_ERROR_POST_PACKET_FAILED, dispatcher.Dispatch());
+}
+
+TEST(EffectParameters, InitializePostsEveryPortAndCountsOnlyRealChanges) {
+    FakeHost host;
+    TwoKnobs parameters;
+    EXPECT_EQ(AAX_ERROR_NULL_OBJECT, parameters.Initialize(nullptr));
+    ASSERT_EQ(AAX_SUCCESS, parameters.Initialize(&host));
+    EXPECT_EQ((std::vector<std::string>{"MasterBypassID", "A", "B"}), host.automation.registered);
+    EXPECT_EQ(AAX_SUCCESS, parameters.GenerateCoefficients());
+    EXPECT_EQ(3u, host.controller.packets.size());
+
+    host.controller.packets.clear();
+    int32_t changes = -1;
+    EXPECT_EQ(AAX_SUCCESS, parameters.UpdateParameterNormalizedValue("A", 0.5, AAX_eUpdateSource_Unspecified));
+    parameters.GetNumberOfChanges(&changes);
+    EXPECT_EQ(0, changes) << "same value";
+    parameters.GenerateCoefficients();
+    EXPECT_EQ(1u, host.controller.packets.size()) << "the packet is sent even for the same value";
+    EXPECT_EQ(AAX_SUCCESS, parameters.UpdateParameterNormalizedValue("A", 0.75, AAX_eUpdateSource_Unspecified));
+    parameters.GetNumberOfChanges(&changes);
+    EXPECT_EQ(1, changes);
+    parameters.GenerateCoefficients();
+    ASSERT_EQ(2u, host.controller.packets.size());
+    EXPECT_EQ(1, host.controller.packets[1].port);
+    EXPECT_EQ(0.75f, host.controller.payload<float>(1));
+    EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_ID,
+              parameters.UpdateParameterNormalizedValue("Nope", 0.1, AAX_eUpdateSource_Unspecified));
+    EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_ID, parameters.TouchParameter("Nope"));
+    AAX_CString text;
+    EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_INDEX, parameters.GetParameterIDFromIndex(3, &text));
+    EXPECT_EQ(AAX_ERROR_UNIMPLEMENTED, parameters.GetCurveData(0, nullptr, 0, nullptr));
+    parameters.Uninitialize();
+    EXPECT_TRUE(host.automation.registered.empty());
 }

@@ -17,54 +17,33 @@ struct Event {
     float distance;
 };
 
-// Records every event it gets and answers with configurable results.
+// Records every event it gets; handles the mouse, and the wheel as told.
 class RecordingView : public CView {
 public:
-    explicit RecordingView(const CRect& size, std::vector<Event>* log, std::string name)
-        : CView(size), log_(log), name_(std::move(name))
-    {
-    }
+    RecordingView(const CRect& size, std::vector<Event>* log) : CView(size), log_(log) {}
     CMouseEventResult downResult = kMouseEventHandled;
     bool wheelResult = true;
 
-    CMouseEventResult onMouseDown(CPoint& where, const CButtonState& buttons) override
+    CMouseEventResult onMouseDown(CPoint& p, const CButtonState& b) override
     {
-        record("down", where, buttons);
+        record("down", p, b);
         return downResult;
     }
-    CMouseEventResult onMouseMoved(CPoint& where, const CButtonState& buttons) override
-    {
-        record("moved", where, buttons);
-        return kMouseEventHandled;
-    }
-    CMouseEventResult onMouseUp(CPoint& where, const CButtonState& buttons) override
-    {
-        record("up", where, buttons);
-        return kMouseEventHandled;
-    }
-    CMouseEventResult onMouseEntered(CPoint& where, const CButtonState& buttons) override
-    {
-        record("entered", where, buttons);
-        return kMouseEventHandled;
-    }
-    CMouseEventResult onMouseExited(CPoint& where, const CButtonState& buttons) override
-    {
-        record("exited", where, buttons);
-        return kMouseEventHandled;
-    }
+    CMouseEventResult onMouseMoved(CPoint& p, const CButtonState& b) override { return record("moved", p, b); }
+    CMouseEventResult onMouseUp(CPoint& p, const CButtonState& b) override { return record("up", p, b); }
     bool onWheel(const CPoint& where, const float& distance, const CButtonState& buttons) override
     {
-        log_->push_back({name_ + ":wheel", where, buttons.getButtonState(), distance});
+        log_->push_back({"wheel", where, buttons.getButtonState(), distance});
         return wheelResult;
     }
 
 private:
-    void record(const char* kind, const CPoint& where, const CButtonState& buttons)
+    CMouseEventResult record(const char* kind, const CPoint& where, const CButtonState& buttons)
     {
-        log_->push_back({name_ + ":" + kind, where, buttons.getButtonState(), 0.0f});
+        log_->push_back({kind, where, buttons.getButtonState(), 0.0f});
+        return kMouseEventHandled;
     }
     std::vector<Event>* log_;
-    std::string name_;
 };
 
 std::vector<std::string> kinds(const std::vector<Event>& log)
@@ -75,20 +54,29 @@ std::vector<std::string> kinds(const std::vector<Event>& log)
     return out;
 }
 
+// An offscreen frame with the recorded event log.
+class Events : public ::testing::Test {
+protected:
+    RecordingView* add(const CRect& size)
+    {
+        auto* view = new RecordingView(size, &log);
+        f.frame->addView(view);
+        return view;
+    }
+    std::vector<Event> log;
+    OffscreenFrame f{CRect(0, 0, 400, 327)};
+};
+
 } // namespace
 
-TEST(Events, MouseInputIsMappedThroughTheZoomAndFollowsThePressedView)
+TEST_F(Events, MouseInputIsMappedThroughTheZoomAndFollowsThePressedView)
 {
-    std::vector<Event> log;
-    OffscreenFrame f(CRect(0, 0, 100, 80));
-    auto* view = new RecordingView(CRect(20, 10, 40, 30), &log, "a");
-    f.frame->addView(view);
+    add(CRect(20, 10, 40, 30));
     f.frame->setZoom(2.0);
-
     EXPECT_EQ(f.window->mouseDown(CPoint(60, 40), kLButton | kShift), kMouseEventHandled);
     f.window->mouseMove(CPoint(150, 140), kLButton);  // outside the view
     f.window->mouseUp(CPoint(152, 142), kLButton);
-    ASSERT_EQ(kinds(log), (std::vector<std::string>{"a:down", "a:moved", "a:up"}));
+    ASSERT_EQ(kinds(log), (std::vector<std::string>{"down", "moved", "up"}));
     EXPECT_EQ(log[0].where, CPoint(30, 20));
     EXPECT_EQ(log[0].buttons, kLButton | kShift);
     EXPECT_EQ(log[1].where, CPoint(75, 70));
@@ -100,38 +88,18 @@ TEST(Events, MouseInputIsMappedThroughTheZoomAndFollowsThePressedView)
     EXPECT_TRUE(log.empty());
 }
 
-TEST(Events, AViewThatWantsNoMoreEventsAfterThePressGetsNone)
+TEST_F(Events, AViewThatWantsNoMoreEventsAfterThePressGetsNone)
 {
-    std::vector<Event> log;
-    OffscreenFrame f(CRect(0, 0, 100, 80));
-    auto* view = new RecordingView(CRect(0, 0, 50, 50), &log, "a");
-    view->downResult = kMouseDownEventHandledButDontNeedMovedOrUpEvents;
-    f.frame->addView(view);
+    add(CRect(0, 0, 50, 50))->downResult = kMouseDownEventHandledButDontNeedMovedOrUpEvents;
     EXPECT_EQ(f.window->mouseDown(CPoint(10, 10), kLButton), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
     f.window->mouseUp(CPoint(10, 10), kLButton);
-    EXPECT_EQ(kinds(log), (std::vector<std::string>{"a:down"}));
+    EXPECT_EQ(kinds(log), (std::vector<std::string>{"down"}));
 }
 
-TEST(Events, ThePressPassesToTheViewBeneathWhenTheTopOneDoesNotHandleIt)
+TEST_F(Events, NestedContainersGiveChildrenTheirOwnCoordinates)
 {
-    std::vector<Event> log;
-    OffscreenFrame f(CRect(0, 0, 100, 80));
-    auto* below = new RecordingView(CRect(0, 0, 50, 50), &log, "below");
-    auto* above = new RecordingView(CRect(0, 0, 50, 50), &log, "above");
-    above->downResult = kMouseEventNotHandled;
-    f.frame->addView(below);
-    f.frame->addView(above);
-    EXPECT_EQ(f.window->mouseDown(CPoint(10, 10), kLButton), kMouseEventHandled);
-    f.window->mouseUp(CPoint(10, 10), kLButton);
-    EXPECT_EQ(kinds(log), (std::vector<std::string>{"above:down", "below:down", "below:up"}));
-}
-
-TEST(Events, NestedContainersGiveChildrenTheirOwnCoordinates)
-{
-    std::vector<Event> log;
-    OffscreenFrame f(CRect(0, 0, 400, 327));
     auto* content = new CViewContainer(CRect(0, 52, 400, 327));
-    auto* view = new RecordingView(CRect(28, 143, 142, 257), &log, "knob");
+    auto* view = new RecordingView(CRect(28, 143, 142, 257), &log);
     content->addView(view);
     f.frame->addView(content);
     f.frame->setZoom(1.5);
@@ -151,28 +119,9 @@ TEST(Events, NestedContainersGiveChildrenTheirOwnCoordinates)
     EXPECT_EQ(f.frame->getViewAt(CPoint(5, 100), true), nullptr);
 }
 
-TEST(Events, HoverEntersAndExitsTheViewUnderTheMouse)
+TEST_F(Events, WheelGoesToTheViewUnderTheMouseInLogicalUnits)
 {
-    std::vector<Event> log;
-    OffscreenFrame f(CRect(0, 0, 100, 80));
-    f.frame->addView(new RecordingView(CRect(10, 10, 20, 20), &log, "a"));
-    f.window->mouseMove(CPoint(5, 5), 0);
-    f.window->mouseMove(CPoint(12, 12), 0);
-    f.window->mouseMove(CPoint(14, 12), 0);
-    f.window->mouseMove(CPoint(30, 12), 0);
-    EXPECT_EQ(kinds(log), (std::vector<std::string>{"a:entered", "a:moved", "a:moved", "a:exited"}));
-    log.clear();
-    f.window->mouseMove(CPoint(12, 12), 0);
-    f.window->mouseExit(CPoint(-1, -1));
-    EXPECT_EQ(kinds(log), (std::vector<std::string>{"a:entered", "a:moved", "a:exited"}));
-}
-
-TEST(Events, WheelGoesToTheViewUnderTheMouseInLogicalUnits)
-{
-    std::vector<Event> log;
-    OffscreenFrame f(CRect(0, 0, 100, 80));
-    auto* view = new RecordingView(CRect(10, 10, 20, 20), &log, "a");
-    f.frame->addView(view);
+    RecordingView* view = add(CRect(10, 10, 20, 20));
     f.frame->setZoom(2.0);
     EXPECT_TRUE(f.window->wheel(CPoint(30, 30), -0.05f, kShift));
     ASSERT_EQ(log.size(), 1u);
@@ -184,36 +133,18 @@ TEST(Events, WheelGoesToTheViewUnderTheMouseInLogicalUnits)
     EXPECT_FALSE(f.window->wheel(CPoint(30, 30), 1.0f, 0));
 }
 
-TEST(Events, DoubleClickMarksTheSecondPress)
+TEST_F(Events, RemovingThePressedViewEndsTheDragSafely)
 {
-    std::vector<Event> log;
-    OffscreenFrame f(CRect(0, 0, 100, 80));
-    f.frame->addView(new RecordingView(CRect(0, 0, 50, 50), &log, "a"));
-    f.window->doubleClick(CPoint(10, 10), kLButton);
-    ASSERT_EQ(kinds(log), (std::vector<std::string>{"a:down", "a:up", "a:down", "a:up"}));
-    EXPECT_EQ(log[0].buttons, kLButton);
-    EXPECT_EQ(log[2].buttons, kLButton | kDoubleClick);
-    CButtonState current;
-    f.window->getCurrentMouseButtons(current);
-    EXPECT_FALSE(current.isLeftButton());
-}
-
-TEST(Events, RemovingThePressedViewEndsTheDragSafely)
-{
-    std::vector<Event> log;
-    OffscreenFrame f(CRect(0, 0, 100, 80));
-    auto* view = new RecordingView(CRect(0, 0, 50, 50), &log, "a");
-    f.frame->addView(view);
+    RecordingView* view = add(CRect(0, 0, 50, 50));
     f.window->mouseDown(CPoint(10, 10), kLButton);
     f.frame->removeView(view);
     EXPECT_EQ(f.window->mouseMove(CPoint(11, 11), kLButton), kMouseEventNotHandled);
     EXPECT_EQ(f.window->mouseUp(CPoint(11, 11), kLButton), kMouseEventNotHandled);
-    EXPECT_EQ(kinds(log), (std::vector<std::string>{"a:down"}));
+    EXPECT_EQ(kinds(log), (std::vector<std::string>{"down"}));
 }
 
-TEST(Events, InvalidationReachesTheWindowInWindowCoordinates)
+TEST_F(Events, InvalidationReachesTheWindowInWindowCoordinates)
 {
-    OffscreenFrame f(CRect(0, 0, 100, 80));
     auto* content = new CViewContainer(CRect(0, 20, 100, 80));
     auto* view = new CView(CRect(10, 10, 20, 20));
     content->addView(view);
@@ -242,23 +173,4 @@ TEST(Views, TooltipIsTheCvttAttribute)
     EXPECT_STREQ(text, "Sets up the combined attack and release time");
     view.setTooltipText("");
     EXPECT_FALSE(view.getAttributeSize(kCViewTooltipAttribute, size));
-}
-
-TEST(Views, TheWindowShowsAndHidesTooltips)
-{
-    OffscreenFrame f(CRect(0, 0, 100, 80));
-    f.frame->showTooltip(CRect(10, 10, 35, 25), "Controls current compression ratio");
-    EXPECT_TRUE(f.window->isTooltipShown());
-    EXPECT_EQ(f.window->getTooltipText(), "Controls current compression ratio");
-    EXPECT_EQ(f.window->getTooltipRect(), CRect(10, 10, 35, 25));
-    f.frame->hideTooltip();
-    EXPECT_FALSE(f.window->isTooltipShown());
-}
-
-TEST(Views, APlatformTypeWithoutBackendDoesNotOpen)
-{
-    auto* frame = new CFrame(CRect(0, 0, 10, 10));
-    EXPECT_FALSE(frame->open(nullptr, static_cast<PlatformType>(7)));
-    EXPECT_EQ(frame->getPlatformFrame(), nullptr);
-    frame->close();
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 using namespace VSTGUI;
@@ -9,76 +10,60 @@ using toolkit_test::OffscreenFrame;
 
 namespace {
 
-struct RecordingListener : IControlListener {
+class TextControls : public ::testing::Test, public IControlListener {
+protected:
     void valueChanged(CControl* control) override { changes.push_back(control); }
+    bool key(char character, uint8_t virt = 0)
+    {
+        VstKeyCode code;
+        code.character = character;
+        code.virt = virt;
+        return f.window->keyDown(code);
+    }
+    void type(const std::string& text)
+    {
+        for (char c : text)
+            key(c);
+    }
     std::vector<CControl*> changes;
+    OffscreenFrame f{CRect(0, 0, 200, 80)};
 };
-
-VstKeyCode character(char c)
-{
-    VstKeyCode key;
-    key.character = c;
-    return key;
-}
-
-VstKeyCode virtualKey(uint8_t virt)
-{
-    VstKeyCode key;
-    key.virt = virt;
-    return key;
-}
 
 } // namespace
 
-TEST(TextEdit, TypingThenReturnCommitsOnce)
+TEST_F(TextControls, TypingThenReturnOrAClickElsewhereCommitsOnceAndEscapeRestores)
 {
-    RecordingListener listener;
-    OffscreenFrame f(CRect(0, 0, 200, 50));
-    auto* edit = new CTextEdit(CRect(10, 10, 190, 30), &listener, 7, "Preset");
+    auto* edit = new CTextEdit(CRect(10, 10, 190, 30), this, 7, "Preset");
     f.frame->addView(edit);
-    EXPECT_FALSE(f.window->keyDown(character('x')));  // no focus yet
+    EXPECT_FALSE(key('x'));  // no focus yet
     f.window->click(CPoint(50, 20), kLButton);
     EXPECT_TRUE(edit->hasFocus());
-    for (char c : std::string(" Ab"))
-        f.window->keyDown(character(c));
-    f.window->keyDown(virtualKey(VKEY_BACK));
-    f.window->keyDown(character('c'));
+    type(" Ab");
+    key(0, VKEY_BACK);
+    type("c");
     EXPECT_EQ(edit->getText(), "Preset Ac");
-    EXPECT_TRUE(listener.changes.empty());
-    EXPECT_TRUE(f.window->keyDown(virtualKey(VKEY_RETURN)));
+    EXPECT_TRUE(changes.empty());
+    EXPECT_TRUE(key(0, VKEY_RETURN));
     EXPECT_FALSE(edit->hasFocus());
-    ASSERT_EQ(listener.changes.size(), 1u);
-    EXPECT_EQ(listener.changes[0]->getTag(), 7);
-}
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0]->getTag(), 7);
 
-TEST(TextEdit, EscapeRestoresTheTextAndReportsNothing)
-{
-    RecordingListener listener;
-    OffscreenFrame f(CRect(0, 0, 200, 50));
-    auto* edit = new CTextEdit(CRect(10, 10, 190, 30), &listener, 1, "Keep");
-    f.frame->addView(edit);
     f.window->click(CPoint(50, 20), kLButton);
-    f.window->keyDown(character('!'));
-    f.window->keyDown(virtualKey(VKEY_ESCAPE));
-    EXPECT_EQ(edit->getText(), "Keep");
-    EXPECT_TRUE(listener.changes.empty());
-}
+    type("!");
+    key(0, VKEY_ESCAPE);
+    EXPECT_EQ(edit->getText(), "Preset Ac");
+    EXPECT_EQ(changes.size(), 1u);
 
-TEST(TextEdit, AClickElsewhereCommitsAndRemovalDropsTheFocus)
-{
-    RecordingListener listener;
-    OffscreenFrame f(CRect(0, 0, 200, 80));
-    auto* edit = new CTextEdit(CRect(10, 10, 190, 30), &listener, 1, "");
-    edit->setMaxLength(3);
-    f.frame->addView(edit);
+    // At most the maximum length; a click elsewhere commits.
+    edit->setMaxLength(11);
     f.window->click(CPoint(50, 20), kLButton);
-    for (char c : std::string("abcd"))
-        f.window->keyDown(character(c));
-    EXPECT_EQ(edit->getText(), "abc");
+    type("defg");
+    EXPECT_EQ(edit->getText(), "Preset Acde");
     f.window->click(CPoint(50, 60), kLButton);
     EXPECT_FALSE(edit->hasFocus());
-    EXPECT_EQ(listener.changes.size(), 1u);
+    EXPECT_EQ(changes.size(), 2u);
 
+    // Removing the focused view drops the focus.
     f.window->click(CPoint(50, 20), kLButton);
     edit->remember();
     f.frame->removeView(edit);
@@ -87,16 +72,13 @@ TEST(TextEdit, AClickElsewhereCommitsAndRemovalDropsTheFocus)
     edit->forget();
 }
 
-TEST(OptionMenu, AChoiceFromThePopupBecomesCurrentAndIsReportedOnce)
+TEST_F(TextControls, AChoiceFromThePopupMenuBecomesCurrentAndIsReportedOnce)
 {
-    RecordingListener listener;
-    OffscreenFrame f(CRect(0, 0, 200, 50));
-    auto* menu = new COptionMenu(CRect(0, 0, 100, 20), &listener, 3);
+    auto* menu = new COptionMenu(CRect(0, 0, 100, 20), this, 3);
     menu->addEntry("Factory");
     menu->addEntry("User");
     menu->addSeparator();
-    CMenuItem* locked = menu->addEntry("Locked");
-    locked->setEnabled(false);
+    menu->addEntry("Locked")->setEnabled(false);
     auto* sub = new COptionMenu();
     sub->addEntry("Drums");
     sub->addEntry("Vocals");
@@ -109,7 +91,7 @@ TEST(OptionMenu, AChoiceFromThePopupBecomesCurrentAndIsReportedOnce)
     f.window->click(CPoint(10, 10), kLButton);
     EXPECT_EQ(menu->getCurrentIndex(), 1);
     EXPECT_FLOAT_EQ(menu->getValue(), 1.0f);
-    ASSERT_EQ(listener.changes.size(), 1u);
+    ASSERT_EQ(changes.size(), 1u);
 
     f.window->queueMenuChoice({4, 1});
     f.window->click(CPoint(10, 10), kLButton);
@@ -117,25 +99,20 @@ TEST(OptionMenu, AChoiceFromThePopupBecomesCurrentAndIsReportedOnce)
     EXPECT_EQ(menu->getLastItemMenu(index), sub);
     EXPECT_EQ(index, 1);
     EXPECT_EQ(menu->getCurrentIndex(), 1);
-    EXPECT_EQ(listener.changes.size(), 2u);
+    EXPECT_EQ(changes.size(), 2u);
 
     // Cancelled, a separator, a disabled entry: nothing chosen.
     f.window->click(CPoint(10, 10), kLButton);
-    f.window->queueMenuChoice({2});
-    f.window->click(CPoint(10, 10), kLButton);
-    f.window->queueMenuChoice({3});
-    f.window->click(CPoint(10, 10), kLButton);
-    EXPECT_EQ(listener.changes.size(), 2u);
+    for (int32_t entry : {2, 3}) {
+        f.window->queueMenuChoice({entry});
+        f.window->click(CPoint(10, 10), kLButton);
+    }
+    EXPECT_EQ(changes.size(), 2u);
     EXPECT_EQ(f.window->getMenuPopupCount(), 5u);
-    EXPECT_TRUE(menu->checkEntry(0, true));
-    EXPECT_TRUE(menu->getEntry(0)->isChecked());
-    EXPECT_TRUE(menu->removeEntry(0));
-    EXPECT_EQ(menu->getCurrentIndex(), 0);
 }
 
-TEST(TextLabel, DrawsItsBackgroundAndText)
+TEST_F(TextControls, LabelDrawsItsBackgroundAndText)
 {
-    OffscreenFrame f(CRect(0, 0, 120, 30));
     auto* label = new CTextLabel(CRect(0, 0, 120, 30), "HHHHHH");
     label->setBackColor(CColor(0, 0, 255, 255));
     label->setFontColor(CColor(255, 0, 0, 255));
@@ -144,10 +121,9 @@ TEST(TextLabel, DrawsItsBackgroundAndText)
     f.window->render();
     EXPECT_EQ(f.window->getPixel(2, 2), CColor(0, 0, 255, 255));
     int red = 0;
-    for (int y = 0; y < 30; ++y) {
+    for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 120; ++x)
             red += f.window->getPixel(x, y).red > 128 ? 1 : 0;
-    }
     EXPECT_GT(red, 60);
     label->setTransparency(true);
     f.window->render();

@@ -6,10 +6,11 @@
 
 using namespace VSTGUI;
 
-TEST(Timer, FiresOncePerElapsedPeriodWhenThePumpAdvances)
+TEST(Timer, FiresOncePerElapsedPeriodInDeadlineOrder)
 {
-    uint64_t start = TimerPump::now();
+    const uint64_t start = TimerPump::now();
     std::vector<uint64_t> ticks;
+    std::vector<int> order;
     auto* timer = new CVSTGUITimer([&](CVSTGUITimer*) { ticks.push_back(TimerPump::now() - start); }, 17);
     EXPECT_TRUE(timer->isRunning());
     TimerPump::advanceBy(100);
@@ -20,17 +21,12 @@ TEST(Timer, FiresOncePerElapsedPeriodWhenThePumpAdvances)
     timer->forget();
     TimerPump::advanceBy(100);
     EXPECT_EQ(ticks.size(), 6u);
-}
 
-TEST(Timer, TimersFireInDeadlineOrder)
-{
-    uint64_t start = TimerPump::now();
-    std::vector<int> order;
     auto* slow = new CVSTGUITimer([&](CVSTGUITimer*) { order.push_back(25); }, 25);
     auto* fast = new CVSTGUITimer([&](CVSTGUITimer*) { order.push_back(10); }, 10);
     uint64_t next = 0;
     ASSERT_TRUE(TimerPump::nextDeadline(next));
-    EXPECT_EQ(next, start + 10);
+    EXPECT_EQ(next, start + 212);
     TimerPump::advanceBy(50);
     EXPECT_EQ(order, (std::vector<int>{10, 10, 25, 10, 10, 25, 10}));
     slow->forget();
@@ -41,12 +37,7 @@ TEST(Timer, TimersFireInDeadlineOrder)
 TEST(Timer, StopFromTheCallbackAndRestartWithANewPeriod)
 {
     int count = 0;
-    auto* timer = new CVSTGUITimer(
-        [&](CVSTGUITimer* t) {
-            if (++count == 3)
-                t->stop();
-        },
-        10);
+    auto* timer = new CVSTGUITimer([&](CVSTGUITimer* t) { if (++count == 3) t->stop(); }, 10);
     TimerPump::advanceBy(100);
     EXPECT_EQ(count, 3);
     EXPECT_FALSE(timer->isRunning());
@@ -63,16 +54,14 @@ TEST(Timer, StopFromTheCallbackAndRestartWithANewPeriod)
 
 namespace {
 
-class Listener : public CBaseObject {
-public:
+struct Listener : CBaseObject {
     CMessageResult notify(CBaseObject* sender, const char* message) override
     {
-        if (message == CVSTGUITimer::kMsgTimer) {
-            lastSender = sender;
-            ++count;
-            return kMessageNotified;
-        }
-        return kMessageUnknown;
+        if (message != CVSTGUITimer::kMsgTimer)
+            return kMessageUnknown;
+        lastSender = sender;
+        ++count;
+        return kMessageNotified;
     }
     CBaseObject* lastSender = nullptr;
     int count = 0;

@@ -10,10 +10,12 @@
 
 namespace toolkit_test {
 
-// PNG bytes of an image painted by the caller (straight RGBA per pixel).
-inline std::vector<uint8_t> makePng(int width, int height, const std::function<VSTGUI::CColor(int, int)>& pixel)
+// PNG bytes of an image painted by the caller (straight RGBA per pixel); an
+// RGB24 surface gives a PNG without alpha channel.
+inline std::vector<uint8_t> makePng(int width, int height, const std::function<VSTGUI::CColor(int, int)>& pixel,
+                                    cairo_format_t format = CAIRO_FORMAT_ARGB32)
 {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_surface_t* surface = cairo_image_surface_create(format, width, height);
     cairo_surface_flush(surface);
     uint8_t* data = cairo_image_surface_get_data(surface);
     int stride = cairo_image_surface_get_stride(surface);
@@ -37,6 +39,18 @@ inline std::vector<uint8_t> makePng(int width, int height, const std::function<V
         &png);
     cairo_surface_destroy(surface);
     return png;
+}
+
+// One stored pixel of a bitmap as straight RGBA; transparent black outside.
+inline VSTGUI::CColor bitmapPixel(VSTGUI::CBitmap* bitmap, uint32_t x, uint32_t y)
+{
+    VSTGUI::CColor c(0, 0, 0, 0);
+    if (VSTGUI::CBitmapPixelAccess* access = VSTGUI::CBitmapPixelAccess::create(bitmap)) {
+        if (access->setPosition(x, y))
+            access->getColor(c);
+        access->forget();
+    }
+    return c;
 }
 
 // A view that runs a drawing routine in its own rectangle.

@@ -7,25 +7,46 @@
 #include "HRXShell.h"
 #include "velvaTonParameters.h"
 
+#include <array>
+#include <string>
+
 namespace {
 
 using Edit = std::pair<int32_t, double>;
 
-TEST_F(EditorTest, BuildsEveryControlWithItsTooltipAndReset)
+std::array<double, 4> corners(const HRXRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+TEST_F(EditorTest, BuildsEveryControlAtItsPlaceWithItsTooltipAndReset)
 {
+    struct Expected {
+        int32_t tag;
+        std::array<double, 4> rect;
+        double reset;
+        const char* tooltip;
+    };
+    const Expected knobs[] = {
+        {kTime, {28, 143, 142, 257}, 0.5, "Sets up the combined attack and release time"},
+        {kCompression, {143, 143, 257, 257}, 0.5,
+         "Controls the amount of gain reduction by adjusting the threshold point"},
+        {kOutput, {258, 143, 372, 257}, 0.0, "Controls the level of the processed signal"},
+        {kRatio, {50, 50, 120, 120}, 0.5, "Controls current compression ratio"},
+        {kAttackRatio, {31, 123, 62, 154}, 0.5, "Controls the ratio between the attack and release"},
+        {kValveLevel, {267, 92, 298, 123}, 0.5, "Sets up a valve processing reference level"},
+    };
+    for (const Expected& e : knobs) {
+        HRXAnimKnob* knob = editor.getKnob(e.tag);
+        ASSERT_NE(knob, nullptr) << e.tag;
+        EXPECT_EQ(corners(knob->getViewSize()), e.rect) << e.tag;
+        EXPECT_DOUBLE_EQ(knob->getDefaultValue(), e.reset) << e.tag;
+        EXPECT_STREQ(knob->getTooltip(), e.tooltip);
+    }
     ASSERT_NE(editor.getProcessSwitch(), nullptr);
+    EXPECT_EQ(corners(editor.getProcessSwitch()->getViewSize()), (std::array<double, 4>{262, 46, 368, 124}));
     EXPECT_STREQ(editor.getProcessSwitch()->getTooltip(),
                  "Engages compression (Valve / Clear) or disengages (Off) plug-in's processing");
     // Before the controller speaks, the switch shows the first factory
     // preset's mode, Valve, on the left.
     EXPECT_EQ(editor.getProcessSwitch()->getPosition(), 0);
-    for (const velvaTonKnobLayout& layout : kKnobLayout) {
-        HRXAnimKnob* knob = editor.getKnob(layout.tag);
-        ASSERT_NE(knob, nullptr) << layout.tag;
-        EXPECT_STREQ(knob->getTooltip(), layout.tooltip);
-        EXPECT_DOUBLE_EQ(knob->getDefaultValue(), layout.tag == kOutput ? 0.0 : 0.5);
-    }
-    EXPECT_STREQ(editor.getKnob(kTime)->getTooltip(), "Sets up the combined attack and release time");
     ASSERT_NE(editor.getMeter(), nullptr);
     EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.0);
     ASSERT_NE(editor.getNameButton(), nullptr);
@@ -37,15 +58,16 @@ TEST_F(EditorTest, BuildsEveryControlWithItsTooltipAndReset)
 
 TEST_F(EditorTest, ProcessValueSelectsTheMirroredSegmentAndSwitchesTheLamp)
 {
-    editor.parameterChanged(kProcess, 0.0);
-    EXPECT_EQ(editor.getProcessSwitch()->getPosition(), 2);  // Off, right
-    EXPECT_FALSE(editor.getMeter()->isLampLit());
-    editor.parameterChanged(kProcess, 0.5);
-    EXPECT_EQ(editor.getProcessSwitch()->getPosition(), 1);  // Clear
-    EXPECT_TRUE(editor.getMeter()->isLampLit());
-    editor.parameterChanged(kProcess, 1.0);
-    EXPECT_EQ(editor.getProcessSwitch()->getPosition(), 0);  // Valve, left
-    EXPECT_TRUE(editor.getMeter()->isLampLit());
+    const struct {
+        double value;
+        int32_t position;  // 0 Valve (left), 1 Clear, 2 Off (right)
+        bool lit;
+    } cases[] = {{0.0, 2, false}, {0.5, 1, true}, {1.0, 0, true}};
+    for (const auto& c : cases) {
+        editor.parameterChanged(kProcess, c.value);
+        EXPECT_EQ(editor.getProcessSwitch()->getPosition(), c.position) << c.value;
+        EXPECT_EQ(editor.getMeter()->isLampLit(), c.lit) << c.value;
+    }
 }
 
 TEST_F(EditorTest, KnobsShowTheirParametersAndOtherSlotsChangeNothing)
@@ -59,9 +81,9 @@ TEST_F(EditorTest, KnobsShowTheirParametersAndOtherSlotsChangeNothing)
     EXPECT_TRUE(engine.edits.empty());
 }
 
-TEST_F(EditorTest, SwitchClicksSendTheParameterValue)
+TEST_F(EditorTest, ClicksSendTheParameterValues)
 {
-    click(262 + 10, 80);  // left third: Valve
+    click(262 + 10, 80);  // left third of the switch: Valve
     ASSERT_EQ(engine.edits.size(), 1u);
     EXPECT_EQ(engine.edits[0], Edit(kProcess, 1.0));
     click(262 + 80, 80);  // right third: Off
@@ -69,29 +91,15 @@ TEST_F(EditorTest, SwitchClicksSendTheParameterValue)
     // A reset selects Valve, the parameter's default.
     click(262 + 80, 80, VSTGUI::kLButton | VSTGUI::kControl);
     EXPECT_EQ(engine.edits.back(), Edit(kProcess, 1.0));
-}
 
-TEST_F(EditorTest, DoubleClickOnOutputSendsZeroNotTheParameterDefault)
-{
-    window().mouseDown({315, 200}, VSTGUI::kLButton | VSTGUI::kDoubleClick);
-    window().mouseUp({315, 200}, 0);
+    // A double-click on Output sends 0.0, not the parameter default 0.15.
+    engine.edits.clear();
+    click(315, 200, VSTGUI::kLButton | VSTGUI::kDoubleClick);
     ASSERT_EQ(engine.edits.size(), 1u);
     EXPECT_EQ(engine.edits[0], Edit(kOutput, 0.0));
-}
 
-TEST_F(EditorTest, DraggingAKnobSendsItsParameter)
-{
-    editor.parameterChanged(kCompression, 0.5);
-    window().mouseDown({200, 200}, VSTGUI::kLButton);
-    window().mouseMove({230, 200}, VSTGUI::kLButton);
-    window().mouseUp({230, 200}, 0);
-    ASSERT_FALSE(engine.edits.empty());
-    EXPECT_EQ(engine.edits.back().first, kCompression);
-    EXPECT_NEAR(engine.edits.back().second, 0.6, 1e-6);
-}
-
-TEST_F(EditorTest, NameButtonAsksForTheAboutBoxOnce)
-{
+    // The name button asks for the about box once, on the press.
+    engine.edits.clear();
     window().mouseDown({200, 25}, VSTGUI::kLButton);
     ASSERT_EQ(engine.edits.size(), 1u);
     EXPECT_EQ(engine.edits[0], Edit(kMessageShowAbout, 1.0));
@@ -116,6 +124,11 @@ TEST_F(EditorTest, AboutBoxComesAndGoesWithItsMessages)
     editor.parameterChanged(kMessageShowAbout, 1.0);  // a repeat changes nothing
     EXPECT_TRUE(engine.isAttached(editor.getAboutContainer()));
 
+    window().mouseMove({200, 140}, 0);
+    EXPECT_TRUE(editor.getAboutBox()->isLinkHovered());
+    window().mouseMove({200, 100}, 0);
+    EXPECT_FALSE(editor.getAboutBox()->isLinkHovered());
+
     RecordingShell shell;
     setShell(&shell);
     click(200, 140);  // the link: opens the web site, nothing else
@@ -130,15 +143,6 @@ TEST_F(EditorTest, AboutBoxComesAndGoesWithItsMessages)
     EXPECT_FALSE(engine.isAttached(editor.getAboutContainer()));
 }
 
-TEST_F(EditorTest, AboutLinkIsUnderlinedWhileHovered)
-{
-    editor.parameterChanged(kMessageShowAbout, 1.0);
-    window().mouseMove({200, 140}, 0);
-    EXPECT_TRUE(editor.getAboutBox()->isLinkHovered());
-    window().mouseMove({200, 100}, 0);
-    EXPECT_FALSE(editor.getAboutBox()->isLinkHovered());
-}
-
 TEST_F(EditorTest, WindowGrowsWhileThePresetMenuIsOpen)
 {
     engine.setZoom(1.5);
@@ -151,6 +155,7 @@ TEST_F(EditorTest, WindowGrowsWhileThePresetMenuIsOpen)
     EXPECT_DOUBLE_EQ(engine.getFrame()->getViewSize().getHeight(), 412.5);
 }
 
+// The about box is released with the editor even when it is not attached.
 TEST_F(EditorTest, CloseForgetsEveryControlAttachedOrNot)
 {
     editor.parameterChanged(kMessageShowAbout, 1.0);

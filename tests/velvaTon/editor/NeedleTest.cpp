@@ -3,6 +3,8 @@
 #include "velvaTonNeedleAnimation.h"
 #include "velvaTonParameters.h"
 
+#include <cmath>
+
 namespace {
 
 TEST_F(EditorTest, NeedleRunsOneValueBehindAndKeepsItsRate)
@@ -11,20 +13,12 @@ TEST_F(EditorTest, NeedleRunsOneValueBehindAndKeepsItsRate)
     editor.parameterChanged(kGainReduction, 1.0);
     clock.now = 1100;
     editor.parameterChanged(kGainReduction, 0.5);
-    editor.idle();
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 1.0);
-    clock.now = 1150;
-    editor.idle();
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.75);
-    clock.now = 1200;
-    editor.idle();
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.5);
-    clock.now = 1300;
-    editor.idle();
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.0);
-    clock.now = 1400;
-    editor.idle();
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.0);
+    const std::pair<uint32_t, double> shown[] = {{1100, 1.0}, {1150, 0.75}, {1200, 0.5}, {1300, 0.0}, {1400, 0.0}};
+    for (const auto& s : shown) {
+        clock.now = s.first;
+        editor.idle();
+        EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), s.second) << s.first;
+    }
 }
 
 TEST_F(EditorTest, MeterResetReturnsTheNeedleToRest)

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,6 +28,13 @@ std::vector<float> sine(size_t frames, double frequency, double amplitude, doubl
 void processMono(velvaTonEffect& fx, std::vector<float>& io) {
     float* channels[2] = {io.data(), nullptr};
     fx.process(channels, channels, static_cast<uint32_t>(io.size()));
+}
+
+// Sets the parameters and starts from rest, so drive and output do not glide.
+void configure(velvaTonEffect& fx, std::initializer_list<std::pair<uint32_t, double>> settings) {
+    for (const auto& [index, value] : settings)
+        fx.setParameter(index, value);
+    fx.reset();
 }
 
 double gainReduction(velvaTonEffect& fx) {
@@ -61,40 +72,37 @@ TEST(Compressor, SilenceSettlesAtTheEnvelopeFloor) {
 }
 
 TEST(Compressor, OffModeAndBypassPassAudioExactlyWhileTheMeterRelaxes) {
-    for (int variant = 0; variant < 2; ++variant) {
+    for (const bool bypass : {false, true}) {
         velvaTonEffect fx;
         fx.setParameter(kCompression, 1.0);
-        std::vector<float> loud = sine(44100, 200.0, 0.9);
-        std::vector<float> loudR = sine(44100, 300.0, 0.9);
+        std::vector<float> loud = sine(44100, 200.0, 0.9), loudR = sine(44100, 300.0, 0.9);
         float* loudIo[2] = {loud.data(), loudR.data()};
         fx.process(loudIo, loudIo, 44100);
         const double reductionBefore = gainReduction(fx);
         ASSERT_GT(reductionBefore, 0.3);
         const double envelopeBefore = fx.envelope();
         const double driveBefore = fx.drive();
-
-        std::vector<float> left = sine(4410, 440.0, 0.7);
-        std::vector<float> right = sine(4410, 550.0, 0.6);
-        std::vector<float> outL(4410), outR(4410), outMono(4410);
-        float* in[2] = {left.data(), right.data()};
-        float* out[2] = {outL.data(), outR.data()};
-        if (variant == 0) {
+        if (!bypass)
             fx.setParameter(kProcess, 0.0);
-            fx.process(in, out, 4410);
-        } else {
-            fx.processBypassed(in, out, 4410);
-        }
-        EXPECT_EQ(std::memcmp(outL.data(), left.data(), 4410 * sizeof(float)), 0);
-        EXPECT_EQ(std::memcmp(outR.data(), right.data(), 4410 * sizeof(float)), 0);
+        const auto run = [&](float** in, float** out) {
+            if (bypass)
+                fx.processBypassed(in, out, 4410);
+            else
+                fx.process(in, out, 4410);
+        };
+        const std::vector<float> left = sine(4410, 440.0, 0.7), right = sine(4410, 550.0, 0.6);
+        std::vector<float> outL(4410), outR(4410), inL = left, inR = right;
+        float* in[2] = {inL.data(), inR.data()};
+        float* out[2] = {outL.data(), outR.data()};
+        run(in, out);
+        EXPECT_EQ(std::memcmp(outL.data(), left.data(), 4410 * sizeof(float)), 0) << bypass;
+        EXPECT_EQ(std::memcmp(outR.data(), right.data(), 4410 * sizeof(float)), 0) << bypass;
         // One channel in, two out: both outputs get the input.
-        float* monoIn[2] = {left.data(), nullptr};
-        float* twoOut[2] = {outMono.data(), outR.data()};
-        if (variant == 0)
-            fx.process(monoIn, twoOut, 4410);
-        else
-            fx.processBypassed(monoIn, twoOut, 4410);
-        EXPECT_EQ(std::memcmp(outMono.data(), left.data(), 4410 * sizeof(float)), 0);
-        EXPECT_EQ(std::memcmp(outR.data(), left.data(), 4410 * sizeof(float)), 0);
+        std::fill(outL.begin(), outL.end(), 0.0f);
+        float* monoIn[2] = {inL.data(), nullptr};
+        run(monoIn, out);
+        EXPECT_EQ(std::memcmp(outL.data(), left.data(), 4410 * sizeof(float)), 0) << bypass;
+        EXPECT_EQ(std::memcmp(outR.data(), left.data(), 4410 * sizeof(float)), 0) << bypass;
 
         const double reductionAfter = gainReduction(fx);
         EXPECT_LT(reductionAfter, reductionBefore * 0.5);
@@ -135,53 +143,39 @@ TEST(Compressor, ZeroFrameBlocksLeaveTheStateUnchanged) {
     velvaTonEffect fx;
     std::vector<float> warm = sine(1000, 100.0, 0.5);
     processMono(fx, warm);
-    const velvaTonEffect& view = fx;
-    const double envelope = view.envelope();
-    const double meter = view.meterGain();
-    const double drive = view.drive();
-    const HRXNoiseState noise = view.noiseState();
-    const HRXBiquad program = view.programEnvelope();
+    const auto state = [&fx] { return std::make_tuple(fx.envelope(), fx.meterGain(), fx.drive(), fx.noiseState().s1); };
+    const auto before = state();
+    const HRXBiquad program = fx.programEnvelope();
     float dummy = 0.0f;
     float* io[2] = {&dummy, &dummy};
-    fx.process(io, io, 0);
-    fx.processBypassed(io, io, 0);
     double dummyWide = 0.0;
     double* ioWide[2] = {&dummyWide, nullptr};
+    fx.process(io, io, 0);
+    fx.processBypassed(io, io, 0);
     fx.processDouble(ioWide, ioWide, 0);
     fx.processBypassedDouble(ioWide, ioWide, 0);
-    EXPECT_EQ(view.envelope(), envelope);
-    EXPECT_EQ(view.meterGain(), meter);
-    EXPECT_EQ(view.drive(), drive);
-    EXPECT_EQ(view.noiseState().s1, noise.s1);
-    EXPECT_EQ(std::memcmp(&view.programEnvelope(), &program, sizeof(HRXBiquad)), 0);
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(std::memcmp(&fx.programEnvelope(), &program, sizeof(HRXBiquad)), 0);
 }
 
-TEST(Compressor, MonoWritesBothOutputsAndInPlaceMatchesSeparateBuffers) {
-    velvaTonEffect separate;
-    velvaTonEffect inPlace;
-    std::vector<float> input = sine(4096, 80.0, 0.9);
-    std::vector<float> out0(4096), out1(4096);
-    float* in[2] = {input.data(), nullptr};
+TEST(Compressor, ChannelLayoutsAndInPlaceProcessing) {
+    const std::vector<float> input = sine(8192, 100.0, 0.5);
+    // Mono in, two out: both outputs written; in place gives the same samples.
+    velvaTonEffect separate, inPlace, stereo;
+    std::vector<float> out0(8192), out1(8192), io = input;
+    float* in[2] = {const_cast<float*>(input.data()), nullptr};
     float* out[2] = {out0.data(), out1.data()};
-    separate.process(in, out, 4096);
+    separate.process(in, out, 8192);
     EXPECT_EQ(out0, out1);
-    std::vector<float> io = input;
     processMono(inPlace, io);
     EXPECT_EQ(io, out0);
     EXPECT_NE(io, input);
-}
-
-TEST(Compressor, StereoDetectorDiffersFromMono) {
-    velvaTonEffect mono;
-    velvaTonEffect stereo;
-    std::vector<float> a = sine(8192, 100.0, 0.5);
-    std::vector<float> l = a, r = a;
-    processMono(mono, a);
-    float* io[2] = {l.data(), r.data()};
-    stereo.process(io, io, 8192);
-    EXPECT_NE(mono.envelope(), stereo.envelope());
-    EXPECT_NE(l, a);
-    // Both channels get the same gain; only the noise differs between them.
+    // Stereo: the detector sees both channels, and both get one gain; only the noise differs.
+    std::vector<float> l = input, r = input;
+    float* both[2] = {l.data(), r.data()};
+    stereo.process(both, both, 8192);
+    EXPECT_NE(inPlace.envelope(), stereo.envelope());
+    EXPECT_NE(l, io);
     for (size_t i = 0; i < l.size(); ++i)
         ASSERT_NEAR(l[i], r[i], 1e-8);
 }
@@ -225,57 +219,48 @@ int stepsTakenOnAttack(double attackValue) {
 }
 
 TEST(Compressor, AttackStepTablesOf32And64BitVariants) {
-    EXPECT_EQ(stepsTakenOnAttack<float>(0.0), 56);
-    EXPECT_EQ(stepsTakenOnAttack<double>(0.0), 40);
-    EXPECT_EQ(stepsTakenOnAttack<float>(1.0 / 6.0), 33);
-    EXPECT_EQ(stepsTakenOnAttack<double>(1.0 / 6.0), 25);
-    EXPECT_EQ(stepsTakenOnAttack<float>(0.5), 10);
-    EXPECT_EQ(stepsTakenOnAttack<double>(0.5), 10);
-    EXPECT_EQ(stepsTakenOnAttack<float>(1.0), 1);
-    EXPECT_EQ(stepsTakenOnAttack<double>(1.0), 2);
+    const struct {
+        double attackRatio;
+        int floatSteps, doubleSteps;
+    } cases[] = {{0.0, 56, 40}, {1.0 / 6.0, 33, 25}, {0.5, 10, 10}, {1.0, 1, 2}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(stepsTakenOnAttack<float>(c.attackRatio), c.floatSteps) << c.attackRatio;
+        EXPECT_EQ(stepsTakenOnAttack<double>(c.attackRatio), c.doubleSteps) << c.attackRatio;
+    }
     EXPECT_EQ(stepsTakenOnAttack<float>(3.0), 10);  // index 18: outside the table
 }
 
-TEST(Compressor, ClearModeIsNeverLouderThanInputTimesOutputGain) {
-    velvaTonEffect fx;
-    fx.setParameter(kProcess, 0.5);
-    fx.setParameter(kCompression, 0.8);
-    fx.reset();
-    std::vector<float> input = sine(44100, 150.0, 0.9);
+TEST(Compressor, ClearModeAndValveStageStayWithinTheirLimits) {
+    // Clear is never louder than the input times the output gain.
+    velvaTonEffect clear;
+    configure(clear, {{kProcess, 0.5}, {kCompression, 0.8}});
+    const std::vector<float> input = sine(44100, 150.0, 0.9);
     std::vector<float> io = input;
-    processMono(fx, io);
+    processMono(clear, io);
     for (size_t i = 0; i < io.size(); ++i)
-        ASSERT_LE(std::fabs(io[i]), std::fabs(input[i]) * fx.outputGain() + 1e-8);
-    EXPECT_LT(fx.meterGain(), 0.9);
-}
+        ASSERT_LE(std::fabs(io[i]), std::fabs(input[i]) * clear.outputGain() + 1e-8);
+    EXPECT_LT(clear.meterGain(), 0.9);
 
-TEST(Compressor, ValveStageLimitsBothHalves) {
-    velvaTonEffect fx;
-    fx.setParameter(kCompression, 1.0);  // drive 128
-    fx.setParameter(kRatio, 1.0);        // R 2.8
-    fx.reset();
-    std::vector<float> io = sine(44100, 100.0, 1.0);
-    processMono(fx, io);
-    const double scale = fx.inverseDrive() * fx.outputGain();
+    // Valve at drive 128 and R 2.8 approaches R pi/2 above and R/0.64 below.
+    velvaTonEffect valve;
+    configure(valve, {{kCompression, 1.0}, {kRatio, 1.0}});
+    io = sine(44100, 100.0, 1.0);
+    processMono(valve, io);
+    const double scale = valve.inverseDrive() * valve.outputGain();
     const double positiveLimit = 2.8 * kPi / 2.0 * scale;
     const double negativeLimit = 2.8 / 0.64 * scale;
-    float top = 0.0f, bottom = 0.0f;
-    for (size_t i = io.size() / 2; i < io.size(); ++i) {
-        top = std::fmax(top, io[i]);
-        bottom = std::fmin(bottom, io[i]);
-    }
-    EXPECT_LE(top, positiveLimit);
-    EXPECT_GT(top, positiveLimit * 0.85);
-    EXPECT_GE(bottom, -negativeLimit);
-    EXPECT_LT(bottom, -negativeLimit * 0.9);
+    const auto [bottom, top] = std::minmax_element(io.begin() + io.size() / 2, io.end());
+    EXPECT_LE(*top, positiveLimit);
+    EXPECT_GT(*top, positiveLimit * 0.85);
+    EXPECT_GE(*bottom, -negativeLimit);
+    EXPECT_LT(*bottom, -negativeLimit * 0.9);
 }
 
 // Time for the gain-reduction output to fall to half after loud material stops.
 double releaseMilliseconds(double rate) {
     velvaTonEffect fx;
     fx.setSampleRate(rate);
-    fx.setParameter(kCompression, 0.8);
-    fx.reset();
+    configure(fx, {{kCompression, 0.8}});
     std::vector<float> loud = sine(static_cast<size_t>(rate), 1000.0, 0.5, rate);
     processMono(fx, loud);
     const double start = gainReduction(fx);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -25,63 +26,40 @@ std::string name(int32_t index) {
     return text;
 }
 
-TEST(ParameterDisplay, SwitchPositionsRoundHalfUp) {
-    EXPECT_EQ(display(0, 0.25), "Clear");
-    EXPECT_EQ(display(0, 0.24), "Off");
-    EXPECT_EQ(display(0, 0.75), "Valve");
-    EXPECT_EQ(display(0, 0.0), "Off");
-    EXPECT_EQ(display(2, 0.1667), "1.5:1");
-    EXPECT_EQ(display(2, 0.0833), "1.2:1");
-    EXPECT_EQ(display(2, 1.0), "10:1");
-    EXPECT_EQ(display(3, 0.0), "x0.25");
-    EXPECT_EQ(display(3, 1.0), "x4");
-    EXPECT_EQ(display(7, 0.0), "-3");
-    EXPECT_EQ(display(7, 1.0), "+3");
-}
+TEST(ParameterDisplay, ExactTexts) {
+    const struct {
+        int32_t index;
+        double value;
+        const char* text;
+    } cases[] = {
+        // Switch positions round half up.
+        {0, 0.25, "Clear"}, {0, 0.24, "Off"}, {0, 0.75, "Valve"}, {0, 0.0, "Off"},
+        {2, 0.1667, "1.5:1"}, {2, 0.0833, "1.2:1"}, {2, 1.0, "10:1"},
+        {3, 0.0, "x0.25"}, {3, 1.0, "x4"}, {7, 0.0, "-3"}, {7, 1.0, "+3"},
+        // Outside the seven positions the buffer is left alone; trunc(-0.7) is 0.
+        {2, 1.2, "untouched"}, {3, -0.2, "x0.25"}, {3, -0.5, "untouched"}, {7, 2.0, "untouched"},
+        {6, 0.15, "4.50"}, {6, 1.0, "30.00"}, {4, 1.0, "10.00"}, {4, 0.5, "5.00"},
+        {5, 0.0, "0.00"}, {5, 0.5, "5.00"}, {5, 0.3, "3.00"},
+        {13, 0.0, "-oo"}, {13, 0.000099, "-oo"}, {13, 1.0, "0.00"}, {13, 0.5, "-6.02"},
+        {1, 0.3, ""}, {20, 0.3, ""}, {-1, 0.3, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(display(c.index, c.value), c.text) << c.index << " at " << c.value;
 
-TEST(ParameterDisplay, SevenPositionOutsideRangeLeavesBufferAlone) {
-    EXPECT_EQ(display(2, 1.2), "untouched");
-    EXPECT_EQ(display(3, -0.2), "x0.25");  // trunc(-0.7) is 0
-    EXPECT_EQ(display(3, -0.5), "untouched");
-    EXPECT_EQ(display(7, 2.0), "untouched");
-}
-
-TEST(ParameterDisplay, NumbersAndGainReduction) {
-    EXPECT_EQ(display(6, 0.15), "4.50");
-    EXPECT_EQ(display(6, 1.0), "30.00");
-    EXPECT_EQ(display(4, 1.0), "10.00");
-    EXPECT_EQ(display(4, 0.5), "5.00");
-    EXPECT_EQ(display(5, 0.0), "0.00");
-    EXPECT_EQ(display(5, 0.5), "5.00");
-    EXPECT_EQ(display(5, 0.3), "3.00");
-    EXPECT_EQ(display(13, 0.0), "-oo");
-    EXPECT_EQ(display(13, 0.000099), "-oo");
-    EXPECT_EQ(display(13, 1.0), "0.00");
-    EXPECT_EQ(display(13, 0.5), "-6.02");
-    EXPECT_EQ(display(1, 0.3), "");
-    EXPECT_EQ(display(20, 0.3), "");
-    EXPECT_EQ(display(-1, 0.3), "");
-}
-
-TEST(ParameterDisplay, DefaultsReadAsThePanelShowsThem) {
-    const char* expected[8] = {"Valve", "", "3:1", "x1", "5.00", "5.00", "4.50", "0"};
+    const char* defaults[8] = {"Valve", "", "3:1", "x1", "5.00", "5.00", "4.50", "0"};
     for (int32_t i = 0; i < 8; ++i)
-        EXPECT_EQ(display(i, getParameterDefault(i)), expected[i]) << i;
+        EXPECT_EQ(display(i, getParameterDefault(i)), defaults[i]) << i;
 }
 
-TEST(FormatParameterNumber, RoundsHalfAwayFromZeroAtTheSecondDecimal) {
-    EXPECT_EQ(number(0.125f), "0.13");
-    EXPECT_EQ(number(-0.125f), "-0.13");
-    EXPECT_EQ(number(2.0f), "2.00");
-    EXPECT_EQ(number(10.5f), "10.50");
-    EXPECT_EQ(number(0.0f), "0.00");
-    EXPECT_EQ(number(-3.52f), "-3.52");
-    EXPECT_EQ(number(1234567.0f), "1234567.");
-}
-
-TEST(FormatParameterNumber, OutOfRangeLeavesTextUntouched) {
-    EXPECT_EQ(number(-10000000.0f), "untouched");
-    EXPECT_EQ(number(1.0e9f), "untouched");
+TEST(FormatParameterNumber, RoundsHalfAwayFromZeroAndRefusesOutOfRange) {
+    const struct {
+        float value;
+        const char* text;
+    } cases[] = {{0.125f, "0.13"},          {-0.125f, "-0.13"},           {2.0f, "2.00"},
+                 {10.5f, "10.50"},          {0.0f, "0.00"},               {-3.52f, "-3.52"},
+                 {1234567.0f, "1234567."},  {-10000000.0f, "untouched"},  {1.0e9f, "untouched"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(number(c.value), c.text) << c.value;
 }
 
 TEST(ParameterTable, StepsDefaultsFlagsAndNames) {
@@ -97,22 +75,17 @@ TEST(ParameterTable, StepsDefaultsFlagsAndNames) {
     EXPECT_EQ(name(99), " ");
 }
 
-TEST(ParameterTable, IdentifiersAndLookup) {
-    EXPECT_STREQ(parameterIdTable[0], "0: Process");
-    EXPECT_STREQ(parameterIdTable[4], "4: Time");
-    EXPECT_STREQ(parameterIdTable[7], "7: ValveLevel");
-    EXPECT_STREQ(parameterIdTable[13], "13: Gain Reduction");
-    EXPECT_STREQ(parameterIdTable[1], "1:  ");
-    EXPECT_STREQ(parameterIdTable[12], "12:  ");
-    EXPECT_STREQ(parameterIdTable[28], "28:  ");
+TEST(ParameterTable, IdentifiersLookupAndDerivedTables) {
+    const std::pair<int, const char*> ids[] = {{0, "0: Process"},          {4, "4: Time"}, {7, "7: ValveLevel"},
+                                               {13, "13: Gain Reduction"}, {1, "1:  "},    {12, "12:  "},
+                                               {28, "28:  "}};
+    for (const auto& [index, id] : ids)
+        EXPECT_STREQ(parameterIdTable[index], id);
     EXPECT_EQ(findParameterIndex("2: Ratio"), 2);
     EXPECT_EQ(findParameterIndex("13: Gain Reduction"), 13);
-    EXPECT_EQ(findParameterIndex("MasterBypassID"), -1);
-    EXPECT_EQ(findParameterIndex("Ratio"), -1);
-    EXPECT_EQ(findParameterIndex(""), -1);
-}
+    for (const char* unknown : {"MasterBypassID", "Ratio", ""})
+        EXPECT_EQ(findParameterIndex(unknown), -1) << unknown;
 
-TEST(ParameterTable, DerivedTables) {
     const uint8_t expectedPreset[kPresetValues] = {1, 0, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(presetValueFlags, expectedPreset, sizeof expectedPreset), 0);
     EXPECT_EQ(meterParameterList[0], 13);

@@ -43,9 +43,11 @@ TEST(HostDescription, ChecksWhatTheHostNeeds) {
     broken.effects[0].components[0].fields.back().index = 9;
     broken.effects[0].components[0].properties[AAX_eProperty_OutputStemFormat] = AAX_STEM_FORMAT(0, 9);
     broken.effects[0].procs.clear();
+    broken.effects[0].components[0].processProc = nullptr;
     const std::vector<std::string> problems = AAXHostCheckDescription(broken);
     const std::vector<std::string> expected = {
         "effect 0: no parameters-object creation procedure",
+        "effect 0 component 0: no render procedure",
         "effect 0 component 0: bad output stem format",
         "effect 0 component 0: meter 'mtrI' has no description",
         "effect 0 component 0: more than one meters field",

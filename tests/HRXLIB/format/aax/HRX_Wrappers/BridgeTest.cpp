@@ -3,22 +3,22 @@
 // chunks, display texts and private-field initialisation.
 
 #include "AAX_CString.h"
-#include "AAX_IController.h"
 #include "AAX_IPrivateDataAccess.h"
-#include "IACFUnknown.h"
+#include "FakeHost.h"
 #include "HRXPresetManager.h"
 #include "HRX_AAX_AllChunk.h"
 #include "HRX_AAX_DirectData.h"
 #include "PresetTestSupport.h"
 #include "RenderStateFixture.h"
 
-#include <cmath>
 #include <limits>
-#include <memory>
+#include <map>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using Calls = std::vector<std::pair<uint32_t, double>>;
 
 class BridgeTest : public ::testing::Test {
 protected:
@@ -29,8 +29,8 @@ TEST_F(BridgeTest, FirstBlockGivesRateAndSevenParametersSecondBlockNeither) {
     RenderStateFixture<2> fixture;
     fixture.render();
     EXPECT_EQ(std::vector<double>{48000.0}, fixture.engine.sampleRates);
-    const std::vector<std::pair<uint32_t, double>> expected = {
-        {0, 1.0}, {2, 0.5}, {3, 0.5}, {4, 0.5}, {5, 0.5}, {6, static_cast<double>(0.15f)}, {7, 0.5}};
+    const Calls expected = {{0, 1.0}, {2, 0.5}, {3, 0.5}, {4, 0.5},
+                            {5, 0.5}, {6, static_cast<double>(0.15f)}, {7, 0.5}};
     EXPECT_EQ(expected, fixture.engine.parameters);
     EXPECT_EQ(0, fixture.latency);
     EXPECT_EQ(48000.0f, fixture.engineRate);
@@ -45,27 +45,10 @@ TEST_F(BridgeTest, FirstBlockGivesRateAndSevenParametersSecondBlockNeither) {
     fixture.sampleRate = 44100.0f;
     fixture.render();
     EXPECT_EQ(std::vector<double>{44100.0}, fixture.engine.sampleRates);
-    EXPECT_EQ((std::vector<std::pair<uint32_t, double>>{{4, 0.75}}), fixture.engine.parameters);
+    EXPECT_EQ((Calls{{4, 0.75}}), fixture.engine.parameters);
 }
 
-TEST_F(BridgeTest, BypassRoutesToProcessBypassedAndStillMeters) {
-    RenderStateFixture<1> fixture;
-    fixture.bypass = 1;
-    fixture.input[0][10] = -0.8f;
-    fixture.render();
-    EXPECT_EQ(1, fixture.engine.bypassedCalls);
-    EXPECT_EQ(0, fixture.engine.processCalls);
-    EXPECT_EQ(0.8f, fixture.taps[kHRX_MeterInput]);
-    EXPECT_EQ(0.8f, fixture.taps[kHRX_MeterOutput]);  // passed through unchanged
-    for (int32_t i = 0; i < RenderStateFixture<1>::kFrames; ++i)
-        EXPECT_EQ(fixture.input[0][i], fixture.output[0][i]);
-
-    fixture.bypass = 0;
-    fixture.render();
-    EXPECT_EQ(1, fixture.engine.processCalls);
-}
-
-TEST_F(BridgeTest, PeakTapsAccumulateOverChannelZeroOnly) {
+TEST_F(BridgeTest, BypassRoutesToProcessBypassedAndStillMetersChannelZero) {
     RenderStateFixture<2> fixture;
     fixture.bypass = 1;
     fixture.fill(0.1f);
@@ -74,9 +57,18 @@ TEST_F(BridgeTest, PeakTapsAccumulateOverChannelZeroOnly) {
     fixture.input[0][61] = -0.6f;  // in the remainder
     fixture.input[0][63] = 0.95f;  // beyond the block
     fixture.render();
+    EXPECT_EQ(1, fixture.engine.bypassedCalls);
+    EXPECT_EQ(0, fixture.engine.processCalls);
     EXPECT_EQ(0.6f, fixture.taps[kHRX_MeterInput]);
+    EXPECT_EQ(0.6f, fixture.taps[kHRX_MeterOutput]);  // passed through unchanged
+    for (int channel = 0; channel < 2; ++channel)
+        for (int32_t i = 0; i < fixture.frames; ++i)
+            EXPECT_EQ(fixture.input[channel][i], fixture.output[channel][i]);
+
     fixture.fill(0.2f);
+    fixture.bypass = 0;
     fixture.render();
+    EXPECT_EQ(1, fixture.engine.processCalls);
     EXPECT_EQ(0.6f, fixture.taps[kHRX_MeterInput]);  // the host resets the taps, not the plug-in
 }
 
@@ -91,16 +83,14 @@ TEST_F(BridgeTest, GainReductionAndCustomMeterTaps) {
     for (int32_t k = 1; k < kHRX_CustomMeterCount; ++k)
         EXPECT_EQ(0.0f, fixture.taps[kHRX_FirstCustomMeter + k]) << k;
 
-    fixture.engine.gainReductionOutput = 1.7;
-    fixture.render();
-    EXPECT_NEAR(1.1f, fixture.taps[kHRX_FirstCustomMeter], 1e-7);
-    fixture.engine.gainReductionOutput = std::numeric_limits<double>::quiet_NaN();
-    fixture.render();
-    EXPECT_NEAR(0.1f, fixture.taps[kHRX_FirstCustomMeter], 1e-7);
-    fixture.engine.gainReductionOutput = -0.5;
-    fixture.render();
-    EXPECT_NEAR(0.1f, fixture.taps[kHRX_FirstCustomMeter], 1e-7);
-
+    // The custom tap carries the reduction plus 0.1, limited to 0.1 .. 1.1.
+    const std::pair<double, float> limits[] = {
+        {1.7, 1.1f}, {std::numeric_limits<double>::quiet_NaN(), 0.1f}, {-0.5, 0.1f}};
+    for (const auto& [reduction, tap] : limits) {
+        fixture.engine.gainReductionOutput = reduction;
+        fixture.render();
+        EXPECT_NEAR(tap, fixture.taps[kHRX_FirstCustomMeter], 1e-7) << reduction;
+    }
     fixture.engine.outputAnswer = false;
     fixture.render();
     EXPECT_EQ(1.2345679f, fixture.taps[kHRX_FirstCustomMeter]);
@@ -129,7 +119,7 @@ TEST_F(BridgeTest, TimeInformationFollowsTheTransport) {
     fixture.render();
     EXPECT_EQ(kHRXTempoValid | kHRXTransportChanged, info.flags);  // 0x1 is never cleared
 
-    // The engine holds the time-information object as its host transport.
+    // Without a transport node the time information keeps its last values.
     fixture.state.transportNode = nullptr;
     transport.tempo = 200.0;
     fixture.render();
@@ -165,8 +155,7 @@ TEST_F(BridgeTest, PrivateFieldsAreInitialisedOnlyWithTheirOwnSize) {
     alignas(16) unsigned char cache[sizeof(HRX_AAX_RenderCache)];
     EXPECT_EQ(AAX_ERROR_PORT_ID_OUT_OF_RANGE, parameters.ResetFieldData(kField_RenderCache, cache, sizeof cache - 1));
     EXPECT_EQ(AAX_SUCCESS, parameters.ResetFieldData(kField_RenderCache, cache, sizeof cache));
-    const auto* record = reinterpret_cast<HRX_AAX_RenderCache*>(cache);
-    for (float value : record->values)
+    for (float value : reinterpret_cast<HRX_AAX_RenderCache*>(cache)->values)
         EXPECT_EQ(HRX_AAX_RenderCache::kUnset, value);
 
     unsigned char other[5] = {1, 2, 3, 4, 5};
@@ -178,36 +167,33 @@ TEST_F(BridgeTest, PrivateFieldsAreInitialisedOnlyWithTheirOwnSize) {
 TEST_F(BridgeTest, DisplayTextsForTheHost) {
     HRX_HVTN_2210_AAX_Parameters_Wrapper parameters;
     AAX_CString text("unchanged");
-    EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_ID,
-              parameters.GetParameterStringFromValue("MasterBypassID", 1.0, &text, 32));
+    EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_ID, parameters.GetParameterStringFromValue("MasterBypassID", 1.0, &text, 32));
     EXPECT_EQ(AAX_ERROR_INVALID_PARAMETER_ID, parameters.GetParameterStringFromValue("Ratio", 0.5, &text, 32));
     EXPECT_STREQ("unchanged", text.Get());
-
-    EXPECT_EQ(AAX_SUCCESS, parameters.GetParameterStringFromValue(parameterIdTable[6], 0.15, &text, 3));
-    EXPECT_STREQ("4.5", text.Get());
-    EXPECT_EQ(AAX_SUCCESS, parameters.GetParameterStringFromValue(parameterIdTable[6], 0.15, &text, 32));
-    EXPECT_STREQ("4.50", text.Get());
-    EXPECT_EQ(AAX_SUCCESS, parameters.GetParameterStringFromValue(parameterIdTable[2], 1.0, &text, 32));
-    EXPECT_STREQ("10:1", text.Get());
-    EXPECT_EQ(AAX_SUCCESS, parameters.GetParameterStringFromValue(parameterIdTable[13], 0.5, &text, 32));
-    EXPECT_STREQ("-6.02 dB ", text.Get());
-    EXPECT_EQ(AAX_SUCCESS, parameters.GetParameterStringFromValue(parameterIdTable[13], 0.0, &text, 32));
-    EXPECT_STREQ("-oo dB ", text.Get());
-    EXPECT_EQ(AAX_SUCCESS, parameters.GetParameterStringFromValue(parameterIdTable[0], 0.0, &text, -4));
-    EXPECT_STREQ("", text.Get());
+    const struct {
+        int32_t slot;
+        double value;
+        int32_t length;
+        const char* text;
+    } cases[] = {{6, 0.15, 3, "4.5"},        {6, 0.15, 32, "4.50"},     {2, 1.0, 32, "10:1"},
+                 {13, 0.5, 32, "-6.02 dB "}, {13, 0.0, 32, "-oo dB "}, {0, 0.0, -4, ""}};
+    for (const auto& c : cases) {
+        const char* id = parameterIdTable[c.slot];
+        EXPECT_EQ(AAX_SUCCESS, parameters.GetParameterStringFromValue(id, c.value, &text, c.length));
+        EXPECT_STREQ(c.text, text.Get()) << c.slot << " " << c.value;
+    }
 }
 
 // The 'All ' chunk through the parameters object, without a host.
 class AllChunkTest : public BridgeTest {
 protected:
-    std::vector<uint64_t> record(uint32_t dataSize) {
+    static std::vector<uint64_t> record(uint32_t dataSize) {
         return std::vector<uint64_t>(AAX_ChunkRecordSize(dataSize) / 8 + 1, 0);
     }
     static AAX_SPlugInChunk* asChunk(std::vector<uint64_t>& storage) {
         return reinterpret_cast<AAX_SPlugInChunk*>(storage.data());
     }
-
-    std::vector<uint64_t> saved(HRX_HVTN_2210_AAX_Parameters_Wrapper& parameters) {
+    static std::vector<uint64_t> saved(HRX_HVTN_2210_AAX_Parameters_Wrapper& parameters) {
         uint32_t size = 0;
         EXPECT_EQ(AAX_SUCCESS, parameters.GetChunkSize(kHRX_ChunkID_All, &size));
         std::vector<uint64_t> storage = record(size);
@@ -280,6 +266,7 @@ TEST_F(AllChunkTest, ShortOrOverclaimingChunksRestoreNothing) {
     HRX_HVTN_2210_AAX_Parameters_Wrapper target;
     HRXPresetManager& manager = *target.getController().getPresetManager();
     const HRXPresetRecord before = manager.setupA.current;
+    auto unchanged = [&] { return std::memcmp(&before, &manager.setupA.current, sizeof before) == 0; };
 
     chunk->fSize = 11;
     EXPECT_EQ(AAX_ERROR_NOT_INITIALIZED, target.SetChunk(kHRX_ChunkID_All, chunk));
@@ -288,7 +275,7 @@ TEST_F(AllChunkTest, ShortOrOverclaimingChunksRestoreNothing) {
         chunk->fSize = size;
         EXPECT_EQ(AAX_ERROR_INCORRECT_CHUNK_SIZE, target.SetChunk(kHRX_ChunkID_All, chunk)) << size;
     }
-    EXPECT_EQ(0, std::memcmp(&before, &manager.setupA.current, sizeof before));
+    EXPECT_TRUE(unchanged());
 
     // An entry whose data size runs past the end.
     chunk->fSize = 1233;
@@ -296,106 +283,71 @@ TEST_F(AllChunkTest, ShortOrOverclaimingChunksRestoreNothing) {
     const uint32_t huge = 0x7ffffff0u;
     std::memcpy(data + 8 + 41 + 4, &huge, 4);
     EXPECT_EQ(AAX_ERROR_INCORRECT_CHUNK_SIZE, target.SetChunk(kHRX_ChunkID_All, chunk));
-    EXPECT_EQ(0, std::memcmp(&before, &manager.setupA.current, sizeof before));
+    EXPECT_TRUE(unchanged());
 
     // Another product's code is accepted and restores nothing.
     std::memcpy(data + 4, "ABCD", 4);
     EXPECT_EQ(AAX_SUCCESS, target.SetChunk(kHRX_ChunkID_All, chunk));
-    EXPECT_EQ(0, std::memcmp(&before, &manager.setupA.current, sizeof before));
+    EXPECT_TRUE(unchanged());
 }
 
-// Private-data access over a hand-made render cache.
+// Private-data access over plain memory blocks, one per field.
 class FakePrivateData : public AAX_IPrivateDataAccess {
 public:
     AAX_Result ReadPortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size, void* buffer) override {
-        unsigned char* base = fieldBase(field, offset, size);
-        if (!base)
-            return AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
-        std::memcpy(buffer, base, size);
-        return AAX_SUCCESS;
+        unsigned char* base = at(field, offset, size);
+        if (base)
+            std::memcpy(buffer, base, size);
+        return base ? AAX_SUCCESS : AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
     }
-    AAX_Result WritePortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size,
-                               const void* buffer) override {
-        unsigned char* base = fieldBase(field, offset, size);
-        if (!base)
-            return AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
-        std::memcpy(base, buffer, size);
-        return AAX_SUCCESS;
+    AAX_Result WritePortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size, const void* buffer) override {
+        unsigned char* base = at(field, offset, size);
+        if (base)
+            std::memcpy(base, buffer, size);
+        return base ? AAX_SUCCESS : AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
     }
-    unsigned char* fieldBase(AAX_CFieldIndex field, uint32_t offset, uint32_t size) {
-        if (field == kField_RenderCache && offset + size <= sizeof(HRX_AAX_RenderCache))
-            return cache + offset;
-        if (field == kField_Latency && offset + size <= sizeof(int32_t))
-            return reinterpret_cast<unsigned char*>(latency) + offset;
-        return nullptr;
+    unsigned char* at(AAX_CFieldIndex field, uint32_t offset, uint32_t size) {
+        const auto it = fields.find(field);
+        if (it == fields.end() || offset > it->second.second || size > it->second.second - offset)
+            return nullptr;
+        return static_cast<unsigned char*>(it->second.first) + offset;
     }
-    unsigned char* cache = nullptr;
-    int32_t* latency = nullptr;
-};
-
-// The instance's host interface as the direct data sees it: the parameters
-// object and a controller that keeps the signal latency.
-class FakeInstanceHost : public IACFUnknown, public AAX_IController {
-public:
-    explicit FakeInstanceHost(AAX_IEffectParameters* parameters) : parameters(parameters) {}
-    AAX_IHostServices* GetHostServices() override { return nullptr; }
-    AAX_ICollection* GetCollection() override { return nullptr; }
-    AAX_IController* GetController() override { return this; }
-    AAX_IAutomationDelegate* GetAutomationDelegate() override { return nullptr; }
-    AAX_ITransport* GetTransport() override { return nullptr; }
-    AAX_IEffectParameters* GetEffectParameters() override { return parameters; }
-
-    AAX_Result GetSampleRate(AAX_CSampleRate*) const override { return AAX_SUCCESS; }
-    AAX_Result GetInputStemFormat(AAX_EStemFormat*) const override { return AAX_SUCCESS; }
-    AAX_Result GetOutputStemFormat(AAX_EStemFormat*) const override { return AAX_SUCCESS; }
-    AAX_Result GetSignalLatency(int32_t* samples) const override {
-        *samples = latency;
-        return AAX_SUCCESS;
-    }
-    AAX_Result SetSignalLatency(int32_t samples) override {
-        latency = samples;
-        ++latencyChanges;
-        return AAX_SUCCESS;
-    }
-    AAX_Result GetCurrentMeterValue(AAX_CTypeID, float*) const override { return AAX_SUCCESS; }
-    AAX_Result PostPacket(AAX_CFieldIndex, const void*, uint32_t) override { return AAX_SUCCESS; }
-
-    AAX_IEffectParameters* parameters;
-    int32_t latency = 5;
-    int latencyChanges = 0;
+    std::map<AAX_CFieldIndex, std::pair<void*, uint32_t>> fields;
 };
 
 TEST_F(BridgeTest, TimerReportsLatencyAndMovesTheMailboxIntoTheRenderCache) {
     RenderStateFixture<1> fixture;
-    FakeInstanceHost host(&fixture.parameters);
+    FakeHost host;
+    host.parameters = &fixture.parameters;
+    FakeController& controller = host.controller;
+    controller.latency = 5;
     HRX_AAX_DirectData directData;
     ASSERT_EQ(AAX_SUCCESS, directData.Initialize(&host));
     FakePrivateData access;
-    access.cache = fixture.cache;
-    access.latency = &fixture.latency;
+    access.fields[kField_RenderCache] = {fixture.cache, sizeof fixture.cache};
+    access.fields[kField_Latency] = {&fixture.latency, sizeof fixture.latency};
 
     // Before the first block the latency field still holds -1: nothing to report.
     EXPECT_EQ(AAX_SUCCESS, directData.TimerWakeup(&access));
-    EXPECT_EQ(0, host.latencyChanges);
+    EXPECT_EQ(0, controller.latencyChanges);
     fixture.render();
     EXPECT_EQ(AAX_SUCCESS, directData.TimerWakeup(&access));
-    EXPECT_EQ(0, host.latency);
-    EXPECT_EQ(1, host.latencyChanges);
+    EXPECT_EQ(0, controller.latency);
+    EXPECT_EQ(1, controller.latencyChanges);
     fixture.engine.clear();
 
-    HRX_AAX_ControllerWrapper& controller = fixture.parameters.getController();
-    controller.setParameter(20, 0.3);
-    controller.setParameter(27, 0.0);
-    EXPECT_TRUE(controller.isMailboxPending());
+    HRX_AAX_ControllerWrapper& wrapper = fixture.parameters.getController();
+    wrapper.setParameter(20, 0.3);
+    wrapper.setParameter(27, 0.0);
+    EXPECT_TRUE(wrapper.isMailboxPending());
     EXPECT_EQ(AAX_SUCCESS, directData.TimerWakeup(&access));
-    EXPECT_FALSE(controller.isMailboxPending());
-    EXPECT_EQ(HRX_AAX_ControllerWrapper::kMailboxEmpty, controller.getMailboxValue(20));
+    EXPECT_FALSE(wrapper.isMailboxPending());
+    EXPECT_EQ(HRX_AAX_ControllerWrapper::kMailboxEmpty, wrapper.getMailboxValue(20));
     EXPECT_EQ(0.3f, fixture.state.renderCache->values[20]);
-    EXPECT_EQ(1, host.latencyChanges);
+    EXPECT_EQ(1, controller.latencyChanges);
 
     fixture.render();
-    EXPECT_EQ((std::vector<std::pair<uint32_t, double>>{{20, static_cast<double>(0.3f)}, {27, 0.0}}),
-              fixture.engine.parameters);
+    EXPECT_EQ((Calls{{20, static_cast<double>(0.3f)}, {27, 0.0}}), fixture.engine.parameters);
     EXPECT_EQ(HRX_AAX_RenderCache::kMailboxEmpty, fixture.state.renderCache->values[20]);
     fixture.engine.clear();
     EXPECT_EQ(AAX_SUCCESS, directData.TimerWakeup(&access));

@@ -11,6 +11,8 @@
 #include "PluginLibrary.h"
 #include "PresetTestSupport.h"
 
+#include <dlfcn.h>
+
 #include <cstring>
 #include <vector>
 
@@ -73,17 +75,17 @@ TEST_F(RegistrationTest, VariantsDeclareStemFormatsIdsAndFields) {
         ASSERT_NE(nullptr, component);
         EXPECT_EQ(expected.stem, component->inputStemFormat());
         EXPECT_EQ(expected.stem, component->outputStemFormat());
-        int32_t value = 0;
-        EXPECT_TRUE(component->property(AAX_eProperty_PlugInID_Native, &value));
-        EXPECT_EQ(expected.nativeID, static_cast<AAX_CTypeID>(value));
-        EXPECT_TRUE(component->property(AAX_eProperty_PlugInID_AudioSuite, &value));
-        EXPECT_EQ(AAX_FourCC("VTNa"), static_cast<AAX_CTypeID>(value));
-        EXPECT_TRUE(component->property(AAX_eProperty_ManufacturerID, &value));
-        EXPECT_EQ(AAX_FourCC("HRXa"), static_cast<AAX_CTypeID>(value));
-        EXPECT_TRUE(component->property(AAX_eProperty_ProductID, &value));
-        EXPECT_EQ(AAX_FourCC("HVTN"), static_cast<AAX_CTypeID>(value));
-        EXPECT_TRUE(component->property(AAX_eProperty_CanBypass, &value));
-        EXPECT_EQ(1, value);
+        const std::pair<AAX_EProperty, int32_t> properties[] = {
+            {AAX_eProperty_PlugInID_Native, static_cast<int32_t>(expected.nativeID)},
+            {AAX_eProperty_PlugInID_AudioSuite, static_cast<int32_t>(AAX_FourCC("VTNa"))},
+            {AAX_eProperty_ManufacturerID, static_cast<int32_t>(AAX_FourCC("HRXa"))},
+            {AAX_eProperty_ProductID, static_cast<int32_t>(AAX_FourCC("HVTN"))},
+            {AAX_eProperty_CanBypass, 1}};
+        for (const auto& [property, expectedValue] : properties) {
+            int32_t value = 0;
+            EXPECT_TRUE(component->property(property, &value)) << property;
+            EXPECT_EQ(expectedValue, value) << property;
+        }
         EXPECT_NE(nullptr, component->processProc);
 
         // Fields in declaration order; 19 is not declared.
@@ -121,15 +123,13 @@ TEST_F(RegistrationTest, SixtySevenMetersWithTheFirstCustomMeterAtPositionThree)
         EXPECT_EQ(position, meters[position].properties.at(AAX_eProperty_Meter_Type));
         EXPECT_EQ(0u, meters[position].properties.count(AAX_eProperty_Meter_Ballistics));
     }
-    char bytes[4];
-    std::memcpy(bytes, &meters[3].id, 4);
-    EXPECT_EQ(0, std::memcmp("Actm", bytes, 4));
-    std::memcpy(bytes, &meters[3 + 21].id, 4);  // Q after W
-    EXPECT_EQ(0, std::memcmp("Qctm", bytes, 4));
-    std::memcpy(bytes, &meters[3 + 25].id, 4);  // V last of the run
-    EXPECT_EQ(0, std::memcmp("Vctm", bytes, 4));
-    std::memcpy(bytes, &meters[66].id, 4);
-    EXPECT_EQ(0, std::memcmp("Ftrm", bytes, 4));
+    // Custom meter ids as their bytes lie in memory; Q follows W, V ends that run.
+    const std::pair<int, const char*> customIds[] = {{3, "Actm"}, {3 + 21, "Qctm"}, {3 + 25, "Vctm"}, {66, "Ftrm"}};
+    for (const auto& [position, bytes] : customIds) {
+        char memory[4];
+        std::memcpy(memory, &meters[position].id, 4);
+        EXPECT_EQ(0, std::memcmp(bytes, memory, 4)) << bytes;
+    }
     for (int position = 3; position < 67; ++position) {
         EXPECT_EQ("Custom", meters[position].name);
         EXPECT_EQ(5, meters[position].properties.at(AAX_eProperty_Meter_Type));
@@ -142,22 +142,31 @@ TEST_F(RegistrationTest, SixtySevenMetersWithTheFirstCustomMeterAtPositionThree)
         EXPECT_EQ(meters[position].id, component->field(17)->meterIDs[position]);
 }
 
-TEST_F(RegistrationTest, UnloadCountFollowsLiveObjects) {
+TEST_F(RegistrationTest, UnloadCountFollowsLiveObjectsAndTheLibraryLoadsAgain) {
     EXPECT_EQ(0, host.canUnloadNow());
     {
         auto instance = host.createInstance(AAXHostVariant::Stereo, 48000.0);
         ASSERT_NE(nullptr, instance);
         EXPECT_GT(host.canUnloadNow(), 0);
-        auto second = host.createInstance(AAXHostVariant::Mono, 44100.0);
-        ASSERT_NE(nullptr, second);
+        AAXHost second;  // a second load in the same process shares the library
+        loadPlugin(second);
+        auto other = second.createInstance(AAXHostVariant::Mono, 44100.0);
+        ASSERT_NE(nullptr, other);
         EXPECT_GT(host.canUnloadNow(), 1);
+        EXPECT_EQ(host.canUnloadNow(), second.canUnloadNow());
     }
     EXPECT_EQ(0, host.canUnloadNow());
 
     // Unloaded after the last release, then loaded again in the same process.
     const int32_t leakedBefore = AAXHostLibrary::leaked();
     host.unload();
+    EXPECT_FALSE(host.isLoaded());
+    EXPECT_EQ(-1, host.canUnloadNow());
     EXPECT_EQ(leakedBefore, AAXHostLibrary::leaked());
+    void* stillLoaded = dlopen(pluginLibraryPath().c_str(), RTLD_NOW | RTLD_NOLOAD);
+    EXPECT_EQ(nullptr, stillLoaded) << "the library left the process";
+    if (stillLoaded)
+        dlclose(stillLoaded);
     loadPlugin(host);
     auto again = host.createInstance(AAXHostVariant::Mono, 48000.0);
     ASSERT_NE(nullptr, again);
