@@ -1,5 +1,8 @@
 #include "ToolTestSupport.h"
 
+#include "PresetTestSupport.h"
+
+#include <gtest/gtest.h>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -7,12 +10,31 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 
 extern char** environ;
+
+namespace {
+
+// The plug-in reads and writes per-user settings and creates the user preset
+// folder; every tool run points them into a temporary home, never the real one.
+class IsolatedUserHome : public ::testing::Environment {
+public:
+    void SetUp() override { home_ = std::make_unique<TemporaryUserHome>(); }
+    void TearDown() override { home_.reset(); }
+
+private:
+    std::unique_ptr<TemporaryUserHome> home_;
+};
+
+const ::testing::Environment* const kIsolatedUserHome =
+    ::testing::AddGlobalTestEnvironment(new IsolatedUserHome);
+
+}  // namespace
 
 ScratchFolder::ScratchFolder() {
     char pattern[] = "/tmp/velvaton-test-XXXXXX";
