@@ -86,7 +86,9 @@ bool createFolder(const std::string& path) {
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& data, size_t maxSize) {
     data.clear();
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
+    // writer; it is refused below as not a regular file.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat info;

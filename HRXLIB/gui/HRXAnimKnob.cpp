@@ -165,9 +165,9 @@ bool HRXAnimKnob::onWheel(const HRXPoint&, float distance, uint32_t buttons)
     // Small distances (smooth-scrolling devices) apply as they are; larger
     // ones count as one notch.
     double d = distance;
-    if (distance > 0.1f)
+    if (distance > 0.1)
         d = 1.0;
-    else if (distance < -0.1f)
+    else if (distance < -0.1)
         d = -1.0;
     beginEdit();
     double step = wheelStep;

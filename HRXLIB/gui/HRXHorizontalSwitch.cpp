@@ -51,9 +51,9 @@ bool HRXHorizontalSwitch::onWheel(const HRXPoint&, float distance, uint32_t)
 {
     beginEdit();
     const double step = 1.0 / (positions - 1);
-    if (distance > 0.1f)
+    if (distance > 0.1)
         value += step;
-    if (distance < -0.1f)
+    if (distance < -0.1)
         value -= step;
     value = hrxClamp01(hrxRound((positions - 1) * value) / static_cast<double>(positions - 1));
     valueChanged();

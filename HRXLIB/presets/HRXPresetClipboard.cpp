@@ -6,7 +6,6 @@
 #include "HRXSettingsStore.h"
 #include "velvaTonProduct.h"
 
-#include <cstdio>
 #include <ctime>
 
 void HRXPresetManager::copyToClipboard() {

@@ -198,9 +198,7 @@ std::vector<uint8_t> serializePreset(const HRXPresetRecord& record, int32_t auxW
 bool readPresetContainer(const uint8_t* data, size_t size, HRXPresetRecord& record) {
     HRXContainerHeader header;
     bool swapped = false;
-    if (data == nullptr || size < 5 || !isProductMagic(data) || data[4] != kContainerKindPreset)
-        return false;
-    if (!readContainerHeader(data, size, header, swapped))
+    if (!readContainerHeader(data, size, header, swapped) || header.kind != kContainerKindPreset)
         return false;
     const uint8_t* payload = data + kContainerHeaderSize;
     if (header.payloadSize > size - kContainerHeaderSize)

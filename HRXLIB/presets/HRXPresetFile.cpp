@@ -2,17 +2,18 @@
 
 #include "HRXFileSystem.h"
 #include "HRXPresetContainer.h"
+#include "velvaTonProduct.h"
 
+#include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char kExtension[] = ".hrx";
-constexpr size_t kExtensionLength = sizeof kExtension - 1;
+constexpr size_t kExtensionLength = std::char_traits<char>::length(kPresetFileExtension);
 
 bool endsWithExtension(const std::string& name) {
     return name.size() >= kExtensionLength &&
-           name.compare(name.size() - kExtensionLength, kExtensionLength, kExtension) == 0;
+           name.compare(name.size() - kExtensionLength, kExtensionLength, kPresetFileExtension) == 0;
 }
 
 }  // namespace
@@ -21,7 +22,7 @@ std::string normalisePresetFileName(const std::string& name) {
     std::string result = name;
     while (endsWithExtension(result))
         result.erase(result.size() - kExtensionLength);
-    return result + kExtension;
+    return result + kPresetFileExtension;
 }
 
 std::string presetFilePath(const std::string& userFolder, const char* subFolder,
@@ -33,7 +34,7 @@ std::string presetFilePath(const std::string& userFolder, const char* subFolder,
         path += '/';
     }
     path += presetName;
-    path += kExtension;
+    path += kPresetFileExtension;
     return path;
 }
 

@@ -31,7 +31,11 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
             const uint32_t now = getTickCount();
             const uint32_t elapsed = now - lastEditTime;
             lastEditTime = now;
-            if (elapsed > kEditCoalesceMs) {
+            // Only a parameter step that is still the newest can take a
+            // continuing gesture; after an undo or a preset change (or with
+            // no step yet) the edit opens its own step.
+            const bool gestureOpen = cursor == head && head != tail && !undoRing[head].presetChange;
+            if (elapsed > kEditCoalesceMs || !gestureOpen) {
                 cursor = ringStep(cursor, 1);
                 head = cursor;
                 HRXUndoEntry& entry = undoRing[head];
@@ -43,7 +47,6 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
                 if (head == tail)
                     tail = ringStep(tail, 1);
             } else if (stored) {
-                // A continuous gesture: the open step takes the latest value.
                 undoRing[head].after.values[index] = newValue;
             }
         }
@@ -61,8 +64,10 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
 void HRXPresetManager::pushPresetUndo() {
     if (undoing)
         return;
-    head = ringStep(head, 1);
-    cursor = head;
+    // Like an edit, a load after undos drops the undone steps; opening it
+    // after the old head would let a later undo bring them back.
+    cursor = ringStep(cursor, 1);
+    head = cursor;
     HRXUndoEntry& entry = undoRing[head];
     entry.presetChange = 1;
     entry.groupBefore = group;

@@ -241,6 +241,8 @@ AAX_Result AAX_CEffectParameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk
     BuildChunkData();
     const int32_t dataSize = mChunkParser.GetChunkDataSize();
     if (dataSize <= 0 || static_cast<uint32_t>(dataSize) != mChunkSize) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+    // The record holds the size the host asked for; never write past it.
+    if (chunk->fSize < dataSize) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
     chunk->fVersion = mChunkParser.GetChunkVersion();
     std::memset(chunk->fName, 0, sizeof chunk->fName);
     std::strncpy(chunk->fName, kControlsChunkName, sizeof chunk->fName - 1);

@@ -34,8 +34,8 @@ constexpr AAX_CTypeID kAAX_ControlsChunkID = AAX_FourCC("elck");
 // - Chunks: one chunk, kAAX_ControlsChunkID, holding the normalised value of
 //   every parameter not excluded, by identifier (AddDouble). GetChunkSize
 //   remembers the size; GetChunk answers AAX_ERROR_INCORRECT_CHUNK_SIZE when the
-//   data size changed since or is 0, else writes version, the name "Complete
-//   Controls State" and the data. SetChunk requests each value found through
+//   data size changed since, is 0 or exceeds the record's fSize, else writes
+//   version, the name "Complete Controls State" and the data. SetChunk requests each value found through
 //   SetParameterNormalizedValue. CompareActiveChunk: any other chunk id is
 //   equal; the controls chunk is equal when every non-excluded parameter is
 //   present with exactly the current normalised value.

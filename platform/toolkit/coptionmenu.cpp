@@ -78,6 +78,14 @@ bool COptionMenu::removeEntry(int32_t index)
     if (!item)
         return false;
     items_.erase(items_.begin() + index);
+    // The last choice may be this entry or lie in its submenu, which the
+    // entry may take with it: forget it rather than keep a stale pointer.
+    if ((lastMenu_ == this && lastIndex_ == index) || item->getSubmenu()) {
+        lastMenu_ = nullptr;
+        lastIndex_ = -1;
+    } else if (lastMenu_ == this && lastIndex_ > index) {
+        --lastIndex_;
+    }
     item->forget();
     if (current_ == index)
         current_ = -1;

@@ -113,8 +113,9 @@ int32_t CTextEdit::onKeyDown(VstKeyCode& key)
         return 1;
     }
     case 0:
+        // Surrogate halves are not characters and have no UTF-8 form.
         if (key.character >= 0x20 && key.character != 0x7F && key.character <= 0x10FFFF &&
-            characterCount(getText()) < maxLength_) {
+            (key.character < 0xD800 || key.character > 0xDFFF) && characterCount(getText()) < maxLength_) {
             std::string text = getText();
             appendUtf8(text, key.character);
             setText(text.c_str());

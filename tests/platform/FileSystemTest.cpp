@@ -59,6 +59,9 @@ TEST(FileSystem, ReadsWholeReadOnlyFilesWithinTheLimit) {
     EXPECT_TRUE(data.empty());
     EXPECT_FALSE(readWholeFile(temp.path(), data, 100));  // a folder is not a file
     EXPECT_FALSE(readWholeFile(temp / "missing", data, 100));
+    // A FIFO named like a preset must be refused, not wait for a writer.
+    ASSERT_EQ(mkfifo((temp / "pipe.hrx").c_str(), 0600), 0);
+    EXPECT_FALSE(readWholeFile(temp / "pipe.hrx", data, 100));
 }
 
 TEST(FileSystem, AtomicWriteReplacesWholeOrNotAtAll) {

@@ -88,7 +88,8 @@ TEST_F(PluginRender, BadStateOrAutomationIsRefusedWithoutOutput) {
     } cases[] = {{{"--state", folder.file("short.bin")}, 1, "state"},
                  {{"--automate", "Compression=1:0.5,0.5:0.2"}, 2, ""},
                  {{"--automate", "Compression=0:1.5"}, 2, ""},
-                 {{"--block", "4097"}, 2, "4097"}};
+                 {{"--block", "4097"}, 2, "4097"},
+                 {{"--save-state", folder.file("missing/state.bin")}, 1, "state.bin"}};
     for (const auto& c : cases) {
         const ToolRun run = render("out.wav", c.options);
         EXPECT_EQ(c.exitCode, run.exitCode) << c.options[1];

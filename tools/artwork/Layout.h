@@ -24,11 +24,9 @@ constexpr Box kValveLevelKnob{267, 92, 298, 123};
 constexpr Box kMeter{150, 66, 250, 109};
 constexpr Box kNameButton{85, 5, 313, 45};
 
-// The meter's needle pivot and reach (the face's own coordinates follow
-// from kMeter).
+// The meter's needle pivot (the face's own coordinates follow from kMeter).
 constexpr double kNeedlePivotX = 200.0;
 constexpr double kNeedlePivotY = 155.0;
-constexpr double kNeedleOuterRadius = 86.0;
 
 // Process switch strip: three segments across the top of each frame.
 constexpr int kSwitchPositions = 3;

@@ -18,14 +18,8 @@ void selectFace(cairo_t* cr, Face face)
     case Face::SansBold:
         cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
         break;
-    case Face::SansNarrowBold:
-        cairo_select_font_face(cr, "Liberation Sans Narrow", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-        break;
     case Face::SerifItalicBold:
         cairo_select_font_face(cr, "Liberation Serif", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_BOLD);
-        break;
-    case Face::Serif:
-        cairo_select_font_face(cr, "Liberation Serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
         break;
     }
 }

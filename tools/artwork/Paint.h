@@ -16,7 +16,7 @@ void setColor(cairo_t* cr, uint32_t rgb, double alpha = 1.0);
 void addStop(cairo_pattern_t* pattern, double offset, uint32_t rgb, double alpha = 1.0);
 
 enum class Align { Left, Centre, Right };
-enum class Face { Sans, SansBold, SansNarrowBold, SerifItalicBold, Serif };
+enum class Face { Sans, SansBold, SerifItalicBold };
 
 // Draws one line of text whose ink is vertically centred on y; x is the
 // left edge, centre or right edge by align. letterSpacing adds space

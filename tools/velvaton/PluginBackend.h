@@ -3,6 +3,7 @@
 #include "AAXHost.h"
 #include "AutomationLane.h"
 #include "RenderBackend.h"
+#include "velvaTonParameters.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,7 +18,7 @@ struct PluginRenderSettings {
     std::vector<uint8_t> restoreState;       // 'All ' chunk data to restore first (empty: none)
     // Slots whose starting value the user chose (preset or --set); they are
     // applied as the user's edits, through the plug-in's controller.
-    bool edited[32] = {};
+    bool edited[kPresetValues] = {};
 };
 
 // Runs blocks through the plug-in library, loaded by the host, as a host's

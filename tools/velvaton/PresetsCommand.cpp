@@ -46,7 +46,7 @@ int listPresets() {
             std::printf("  %s\n", HRXPresetLibrary::categoryName(group, category));
             const int32_t count = HRXPresetLibrary::itemCount(group, category);
             for (int32_t index = 0; index < count; ++index)
-                std::printf(index < 10 ? "    0%d. %s\n" : "    %d. %s\n", index,
+                std::printf("    %02d. %s\n", index,
                             HRXPresetLibrary::item(group, category, index)->name);
             if (count == 0)
                 std::printf("    (no presets)\n");

@@ -83,6 +83,16 @@ int runRender(int argc, char** argv) {
         return kExitFailed;
     }
 
+    if (!options.saveStatePath.empty()) {
+        // The state is written after the audio; find an unwritable state path
+        // before the output appears.
+        AtomicOutputFile stateProbe(options.saveStatePath);
+        if (!stateProbe.open(error)) {
+            std::fprintf(stderr, "velvaton render: %s\n", error.c_str());
+            return kExitFailed;
+        }
+    }
+
     PluginBackend backend(settings);
     RenderSummary summary;
     if (!renderToFile(audio, backend, values, options.blockFrames, options.outputPath, summary, error)) {

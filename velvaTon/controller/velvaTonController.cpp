@@ -2,7 +2,6 @@
 
 #include "HRXGlobalSettings.h"
 #include "HRXMasterController.h"
-#include "HRXPresetContainer.h"
 #include "HRXPresetManager.h"
 #include "velvaTonParameters.h"
 

@@ -3,6 +3,7 @@
 #include "CInfo.h"
 #include "CVelvaVuMeter2.h"
 #include "HRXAnimKnob.h"
+#include "HRXControlEvents.h"
 #include "HRXHorizontalSwitch.h"
 #include "HRXKickButton.h"
 #include "HRXLibraryResources.h"
@@ -17,9 +18,10 @@ namespace {
 // Adds a control to a container, which then owns it. A control the container
 // refuses is deleted here, and the caller gets null.
 template <class Control>
-Control* addTo(HRXViewContainer* container, Control* control, const char* tooltip)
+Control* addTo(HRXViewContainer* container, Control* control, const char* tooltip = nullptr)
 {
-    control->setTooltip(tooltip);
+    if (tooltip)
+        control->setTooltip(tooltip);
     if (container->addControl(control))
         return control;
     delete control;
@@ -110,9 +112,7 @@ void velvaTonEditor::buildControls()
                                            kMeterOuterRadius);
         control->setDefaultValue(0.0);
         control->setValue(0.0);
-        meter = mainContainer->addControl(control) ? control : nullptr;
-        if (!meter)
-            delete control;
+        meter = addTo(mainContainer, control);
     }
 
     nameButton = addTo(mainContainer, new HRXKickButton(kNameButtonRect, kNameButtonTag), kNameButtonTooltip);
@@ -124,10 +124,8 @@ void velvaTonEditor::buildAboutBox()
     if (!aboutContainer)
         return;
     aboutContainer->setBackgroundColour(0, 0, 0, 0);
-    auto* control = new CInfo(kEditorRect, CInfo::kTag, getLibraryBitmap(kAboutBitmapId), kAboutVersion);
-    aboutBox = aboutContainer->addControl(control) ? control : nullptr;
-    if (!aboutBox)
-        delete control;
+    aboutBox = addTo(aboutContainer,
+                     new CInfo(kEditorRect, CInfo::kTag, getLibraryBitmap(kAboutBitmapId), kAboutVersion));
 }
 
 void velvaTonEditor::close()
@@ -162,7 +160,8 @@ void velvaTonEditor::setKnobValue(HRXAnimKnob* knob, double value)
 void velvaTonEditor::resize(const HRXRect& newRect)
 {
     rect = newRect;
-    engine->setEditorSize(static_cast<int32_t>(newRect.width()), static_cast<int32_t>(newRect.height()));
+    if (engine)
+        engine->setEditorSize(static_cast<int32_t>(newRect.width()), static_cast<int32_t>(newRect.height()));
 }
 
 void velvaTonEditor::parameterChanged(int32_t index, double value)
@@ -175,7 +174,7 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
         }
         if (meter) {
             // Off (k = 0) darkens the meter; Clear and Valve light it.
-            const int32_t k = static_cast<int32_t>(2.0 * value + 0.5);
+            const int32_t k = static_cast<int32_t>(2.0 * hrxClamp01(value) + 0.5);
             meter->setLamp(k != 0);
             meter->redraw();
         }
@@ -219,6 +218,8 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
 
 void velvaTonEditor::controlChanged(int32_t tag, double value)
 {
+    if (!engine)
+        return;
     switch (tag) {
     case kProcess:
         engine->editParameter(kProcess, 1.0 - value);

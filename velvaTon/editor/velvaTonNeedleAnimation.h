@@ -20,7 +20,6 @@ public:
     // reset shows the start value.
     double valueAt(double now);
 
-    bool jumpPending() const { return jumpFirst; }
     // Set when the editor closes, so a reopened meter starts with a jump.
     void requestJump() { jumpFirst = true; }
 

@@ -20,9 +20,8 @@ constexpr const char* kEffectId = "example.bracken-works.velvaTon";
 // The maker's web site, opened from the about box and the designer photo.
 constexpr const char* kMakerWebAddress = "https://www.bracken-works.example/";
 
-// User preset folder: <documents>/<kMakerDocumentsFolder>/<kUserPresetsFolder>/
-// <kProductFolder>. The maker's folder is named after its web domain.
-constexpr const char* kDocumentsFolder = "Documents";
+// User preset folder: <profile>/Documents/<kMakerDocumentsFolder>/
+// <kUserPresetsFolder>/<kProductFolder>. The maker's folder is named after its web domain.
 constexpr const char* kMakerDocumentsFolder = "bracken-works.example";
 constexpr const char* kUserPresetsFolder = "User Presets";
 constexpr const char* kProductFolder = "HRX velvaTon";

@@ -115,6 +115,9 @@ TEST_F(AnimKnobTest, WheelMovesOneStepPerNotchAndSmallDistancesUnscaled)
     EXPECT_NEAR(knob->getValue(), 0.505, 1e-9);
     wheel(77, 157, -0.05f, VSTGUI::kShift);
     EXPECT_NEAR(knob->getValue(), 0.5025, 1e-9);
+    // 0.1f lies just above 0.1: a whole notch.
+    wheel(77, 157, 0.1f);
+    EXPECT_NEAR(knob->getValue(), 0.6025, 1e-9);
     knob->setValue(0.98);
     wheel(77, 157, 1.0f);
     EXPECT_DOUBLE_EQ(knob->getValue(), 1.0);
@@ -135,6 +138,8 @@ TEST_F(AnimKnobTest, HostValueDoesNotMoveAKnobBeingDragged)
     EXPECT_DOUBLE_EQ(knob->getValue(), 0.9);
     knob->setValue(1.7);
     EXPECT_DOUBLE_EQ(knob->getValue(), 1.0);
+    knob->setValue(std::nan(""));  // a corrupt host value
+    EXPECT_DOUBLE_EQ(knob->getValue(), 0.0);
 }
 
 TEST_F(AnimKnobTest, FrameForAValueFollowsTheStripGrid)

@@ -130,6 +130,34 @@ TEST_F(PresetManagerTest, UndoOfALoadRestoresThePresetAndTheEditsBeforeIt) {
     EXPECT_EQ(sink.last(4), 0.3f);
 }
 
+TEST_F(PresetManagerTest, LoadAfterUndoDropsTheUndoneSteps) {
+    for (const double value : {0.6, 0.7, 0.8}) {
+        clock.advance(100);
+        edit(5, value);
+    }
+    manager->undo();
+    manager->undo();  // 0.6
+    manager->selectPreset(15);
+    manager->undo();  // "Default" as it stood: 0.6
+    EXPECT_EQ(sink.last(5), 0.6f);
+    manager->undo();  // the first edit, not one of the undone ones
+    EXPECT_EQ(sink.last(5), 0.5f);
+    sink.received.clear();
+    manager->undo();
+    EXPECT_TRUE(sink.received.empty());
+}
+
+TEST_F(PresetManagerTest, QuickEditAfterALoadIsItsOwnStep) {
+    edit(4, 0.6);
+    clock.advance(10);
+    manager->selectPreset(15);  // "Kick", Time 0.3
+    clock.advance(10);
+    edit(4, 0.9);
+    manager->undo();  // the edit, not the load
+    EXPECT_EQ(sink.last(4), 0.3f);
+    EXPECT_STREQ(manager->getActiveCurrent()->name, "Kick");
+}
+
 TEST_F(PresetManagerTest, SetupsAAndBAreIndependentAndCopiedWhole) {
     manager->selectSetup(1.0);
     EXPECT_TRUE(manager->isSetupBActive());

@@ -109,6 +109,12 @@ TEST_F(TextControls, AChoiceFromThePopupMenuBecomesCurrentAndIsReportedOnce)
     }
     EXPECT_EQ(changes.size(), 2u);
     EXPECT_EQ(f.window->getMenuPopupCount(), 5u);
+
+    // Removing the entry whose submenu held the last choice forgets the
+    // choice instead of pointing into a deleted menu.
+    EXPECT_TRUE(menu->removeEntry(4));
+    EXPECT_EQ(menu->getLastItemMenu(index), nullptr);
+    EXPECT_EQ(index, -1);
 }
 
 TEST_F(TextControls, LabelDrawsItsBackgroundAndText)

@@ -180,11 +180,11 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetChunkIDFromIndex(int32_t ind
     }
 }
 
-int32_t HRX_HVTN_2210_AAX_Parameters_Wrapper::allChunkSize() {
+int32_t HRX_HVTN_2210_AAX_Parameters_Wrapper::allChunkBytes(uint8_t** bytes) {
     HRXBaseParametersController* product = mController.getParametersController();
-    uint8_t* bytes = nullptr;
-    const int32_t controllerSize = product ? product->getChunk(&bytes) : 0;
-    return controllerSize + kHRX_AllChunkTrailerSize;
+    *bytes = nullptr;
+    const int32_t controllerSize = product ? product->getChunk(bytes) : 0;
+    return controllerSize > 0 && *bytes ? controllerSize : 0;
 }
 
 AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetChunkSize(AAX_CTypeID chunkID, uint32_t* size) {
@@ -192,8 +192,12 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetChunkSize(AAX_CTypeID chunkI
         return AAX_CEffectParameters::GetChunkSize(chunkID, size);
     if (!size)
         return AAX_ERROR_NULL_OBJECT;
-    *size = static_cast<uint32_t>(allChunkSize());
-    return AAX_SUCCESS;
+    uint8_t* bytes = nullptr;
+    const int32_t controllerSize = allChunkBytes(&bytes);
+    // A state the controller cannot produce is an error, not a chunk of
+    // trailer words that no restore would accept.
+    *size = controllerSize > 0 ? static_cast<uint32_t>(controllerSize + kHRX_AllChunkTrailerSize) : 0;
+    return controllerSize > 0 ? AAX_SUCCESS : AAX_ERROR_INCORRECT_CHUNK_SIZE;
 }
 
 AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk* chunk) {
@@ -201,17 +205,15 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetChunk(AAX_CTypeID chunkID, A
         return AAX_CEffectParameters::GetChunk(chunkID, chunk);
     if (!chunk)
         return AAX_ERROR_NULL_OBJECT;
-    HRXBaseParametersController* product = mController.getParametersController();
     uint8_t* bytes = nullptr;
-    const int32_t controllerSize = product ? product->getChunk(&bytes) : 0;
+    const int32_t controllerSize = allChunkBytes(&bytes);
     const int32_t size = controllerSize + kHRX_AllChunkTrailerSize;
     // The host allocated room for the size it asked before; never write past it.
-    if (chunk->fSize < size)
+    if (controllerSize <= 0 || chunk->fSize < size)
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
     chunk->fSize = size;
     uint8_t* data = reinterpret_cast<uint8_t*>(chunk->fData);
-    if (controllerSize > 0)
-        std::memcpy(data, bytes, static_cast<size_t>(controllerSize));
+    std::memcpy(data, bytes, static_cast<size_t>(controllerSize));
     for (int32_t word = 0; word < kHRX_AllChunkTrailerSize / 4; ++word) {
         uint8_t* trailer = data + controllerSize + 4 * word;  // little-endian
         trailer[0] = static_cast<uint8_t>(kHRX_AllChunkTrailerWord);

@@ -44,8 +44,9 @@ protected:
     AAX_Result EffectInit() override;
 
 private:
-    // Data bytes of the 'All ' chunk: the controller's bytes and the trailer.
-    int32_t allChunkSize();
+    // The controller's part of the 'All ' chunk data (the trailer follows it):
+    // its size, 0 when the controller produced none.
+    int32_t allChunkBytes(uint8_t** bytes);
 
     HRX_AAX_ControllerWrapper mController;
 };
