@@ -11,20 +11,20 @@
 
 namespace {
 
-struct ValveConstants {
-    double factor;   // u
-    double ceiling;  // V
+// Settings that hold for a whole block.
+struct BlockSettings {
+    double factor;      // u, the valve input factor
+    double ceiling;     // V, the valve ceiling
+    int32_t attackSteps;
+    bool valve;
 };
 
-// Once per block: clamps the stored ratio index, then derives the valve
-// constants from the ratio and the valve scales.
-ValveConstants beginBlock(int32_t& ratioIndex, double valveInScale, double valveOutScale) {
-    if (ratioIndex < 0)
-        ratioIndex = 0;
-    if (ratioIndex > 6)
-        ratioIndex = 6;
-    const velvaTonRatio& ratio = kRatioTable[ratioIndex];
-    return {ratio.companion * valveInScale, ratio.ratio * valveOutScale};
+// Steps the drive and output-gain smoothers once, in the kernel's order.
+inline void stepGainSmoothers(double& drive, double driveTarget, double& inverseDrive, double& outputGain,
+                              double outputGainTarget) {
+    tickGainSmoother(drive, driveTarget);
+    inverseDrive = 1.0 / drive;
+    tickGainSmoother(outputGain, outputGainTarget);
 }
 
 // NaN samples read as 0. Infinite samples too: one of them would otherwise
@@ -45,6 +45,20 @@ constexpr const int32_t (&attackTable())[kRatioSettings] {
         return kAttackSteps32;
     else
         return kAttackSteps64;
+}
+
+// Once per block: clamps the stored ratio index, then derives the valve
+// constants from the ratio and the valve scales.
+template <typename Sample>
+BlockSettings beginBlock(int32_t& ratioIndex, double valveInScale, double valveOutScale,
+                         int32_t attackRatioIndex, int32_t processMode) {
+    if (ratioIndex < 0)
+        ratioIndex = 0;
+    if (ratioIndex > 6)
+        ratioIndex = 6;
+    const velvaTonRatio& ratio = kRatioTable[ratioIndex];
+    return {ratio.companion * valveInScale, ratio.ratio * valveOutScale,
+            attackSteps(attackTable<Sample>(), attackRatioIndex), processMode == 2};
 }
 
 }  // namespace
@@ -96,30 +110,25 @@ inline double followAndGain(Sections sections, double s, double timeConstant, in
 
 template <typename Sample>
 void velvaTonEffect::compressMono(Sample* input, Sample* output0, Sample* output1, uint32_t frames) {
-    const ValveConstants valveConstants = beginBlock(ratioIndex_, valveInScale_, valveOutScale_);
-    const double u = valveConstants.factor;
-    const double V = valveConstants.ceiling;
+    const BlockSettings block =
+        beginBlock<Sample>(ratioIndex_, valveInScale_, valveOutScale_, attackRatioIndex_, processMode_);
     if (frames == 0)
         return;
-    const int32_t steps = attackSteps(attackTable<Sample>(), attackRatioIndex_);
     const velvaTonKernel::Sections sections {fastEnvelope_, slowEnvelope_, programEnvelope_, meterSmoother_};
-    const bool valve = processMode_ == 2;
 
     for (uint32_t i = 0; i < frames; ++i) {
-        tickGainSmoother(drive_, driveTarget_);
-        inverseDrive_ = 1.0 / drive_;
-        tickGainSmoother(outputGain_, outputGainTarget_);
+        stepGainSmoothers(drive_, driveTarget_, inverseDrive_, outputGain_, outputGainTarget_);
 
         const double x = readSample(static_cast<double>(input[i]));
         const double n = tickNoise(noise_);
         const double d = n + drive_ * x;
         const double h = tickBiquad(detectorHighPassL_, d);
         const double s = std::fabs(h);
-        const double g = velvaTonKernel::followAndGain(sections, s, timeConstant_, steps, ratioIndex_,
+        const double g = velvaTonKernel::followAndGain(sections, s, timeConstant_, block.attackSteps, ratioIndex_,
                                                        envelope_, meterGain_);
         double y = g * d;
-        if (valve)
-            y = valveStage(y, u, V);
+        if (block.valve)
+            y = valveStage(y, block.factor, block.ceiling);
         const Sample out = narrowSample<Sample>(y * inverseDrive_ * outputGain_);
         output0[i] = out;
         output1[i] = out;
@@ -129,19 +138,14 @@ void velvaTonEffect::compressMono(Sample* input, Sample* output0, Sample* output
 template <typename Sample>
 void velvaTonEffect::compressStereo(Sample* input0, Sample* input1, Sample* output0, Sample* output1,
                                     uint32_t frames) {
-    const ValveConstants valveConstants = beginBlock(ratioIndex_, valveInScale_, valveOutScale_);
-    const double u = valveConstants.factor;
-    const double V = valveConstants.ceiling;
+    const BlockSettings block =
+        beginBlock<Sample>(ratioIndex_, valveInScale_, valveOutScale_, attackRatioIndex_, processMode_);
     if (frames == 0)
         return;
-    const int32_t steps = attackSteps(attackTable<Sample>(), attackRatioIndex_);
     const velvaTonKernel::Sections sections {fastEnvelope_, slowEnvelope_, programEnvelope_, meterSmoother_};
-    const bool valve = processMode_ == 2;
 
     for (uint32_t i = 0; i < frames; ++i) {
-        tickGainSmoother(drive_, driveTarget_);
-        inverseDrive_ = 1.0 / drive_;
-        tickGainSmoother(outputGain_, outputGainTarget_);
+        stepGainSmoothers(drive_, driveTarget_, inverseDrive_, outputGain_, outputGainTarget_);
 
         const double x1 = readSample(static_cast<double>(input0[i]));
         const double x2 = readSample(static_cast<double>(input1[i]));
@@ -152,13 +156,13 @@ void velvaTonEffect::compressStereo(Sample* input0, Sample* input1, Sample* outp
         const double h1 = tickBiquad(detectorHighPassL_, d1);
         const double h2 = tickBiquad(detectorHighPassR_, d2);
         const double s = (h1 * h1 + h2 * h2) * 0.7071;
-        const double g = velvaTonKernel::followAndGain(sections, s, timeConstant_, steps, ratioIndex_,
+        const double g = velvaTonKernel::followAndGain(sections, s, timeConstant_, block.attackSteps, ratioIndex_,
                                                        envelope_, meterGain_);
         double y1 = g * d1;
         double y2 = g * d2;
-        if (valve) {
-            y1 = valveStage(y1, u, V);
-            y2 = valveStage(y2, u, V);
+        if (block.valve) {
+            y1 = valveStage(y1, block.factor, block.ceiling);
+            y2 = valveStage(y2, block.factor, block.ceiling);
         }
         output0[i] = narrowSample<Sample>(y1 * inverseDrive_ * outputGain_);
         output1[i] = narrowSample<Sample>(y2 * inverseDrive_ * outputGain_);

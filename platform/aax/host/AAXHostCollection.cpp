@@ -42,32 +42,27 @@ AAX_Result AAXHostComponentDescriptor::Declare(AAXHostField field) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAXHostComponentDescriptor::AddAudioIn(AAX_CFieldIndex index) {
+AAX_Result AAXHostComponentDescriptor::DeclareKind(AAX_CFieldIndex index, AAXHostFieldKind kind) {
     AAXHostField field;
     field.index = index;
-    field.kind = AAXHostFieldKind::AudioIn;
+    field.kind = kind;
     return Declare(std::move(field));
+}
+
+AAX_Result AAXHostComponentDescriptor::AddAudioIn(AAX_CFieldIndex index) {
+    return DeclareKind(index, AAXHostFieldKind::AudioIn);
 }
 
 AAX_Result AAXHostComponentDescriptor::AddAudioOut(AAX_CFieldIndex index) {
-    AAXHostField field;
-    field.index = index;
-    field.kind = AAXHostFieldKind::AudioOut;
-    return Declare(std::move(field));
+    return DeclareKind(index, AAXHostFieldKind::AudioOut);
 }
 
 AAX_Result AAXHostComponentDescriptor::AddAudioBufferLength(AAX_CFieldIndex index) {
-    AAXHostField field;
-    field.index = index;
-    field.kind = AAXHostFieldKind::BufferLength;
-    return Declare(std::move(field));
+    return DeclareKind(index, AAXHostFieldKind::BufferLength);
 }
 
 AAX_Result AAXHostComponentDescriptor::AddSampleRate(AAX_CFieldIndex index) {
-    AAXHostField field;
-    field.index = index;
-    field.kind = AAXHostFieldKind::SampleRate;
-    return Declare(std::move(field));
+    return DeclareKind(index, AAXHostFieldKind::SampleRate);
 }
 
 AAX_Result AAXHostComponentDescriptor::AddDataInPort(AAX_CFieldIndex index, uint32_t packetSize,

@@ -46,6 +46,7 @@ public:
 
 private:
     AAX_Result Declare(AAXHostField field);
+    AAX_Result DeclareKind(AAX_CFieldIndex index, AAXHostFieldKind kind);  // a field with no settings
 
     AAXHostCollection& mOwner;
     AAXHostComponent mComponent;
