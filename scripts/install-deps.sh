@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcairo2-dev libpng-dev libx11-dev fontconfig fonts-liberation fonts-comic-neue
+  libcairo2-dev libpng-dev libx11-dev libxtst-dev fontconfig fonts-liberation fonts-comic-neue
+  xvfb xauth xdotool
   clang libclang-rt-14-dev
 )
 
