@@ -221,4 +221,10 @@ bool CFrame::platformOnKeyUp(VstKeyCode& key)
     return onKeyUp(key) == 1;
 }
 
+void CFrame::platformOnWindowClosed()
+{
+    if (editor_)
+        editor_->onWindowClosed();
+}
+
 } // namespace VSTGUI

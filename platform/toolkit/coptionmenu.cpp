@@ -139,12 +139,7 @@ bool COptionMenu::popup()
         return false;
     CPoint where(getViewSize().left, getViewSize().bottom);
     localToFrame(where);
-    COptionMenu* menu = nullptr;
-    int32_t index = -1;
-    if (!platform->popupMenu(this, where, menu, index))
-        return false;
-    choose(menu, index);
-    return true;
+    return platform->popupMenu(this, where);
 }
 
 void COptionMenu::choose(COptionMenu* menu, int32_t index)

@@ -82,6 +82,21 @@ void CVSTGUITimer::fire()
     forget();
 }
 
+// The running timer due at time with the earliest deadline (equal
+// deadlines: earlier start); null when none is due.
+CVSTGUITimer* TimerPump::earliestDue(uint64_t time)
+{
+    CVSTGUITimer* due = nullptr;
+    for (CVSTGUITimer* timer : runningTimers()) {
+        if (timer->deadline_ > time)
+            continue;
+        if (!due || timer->deadline_ < due->deadline_ ||
+            (timer->deadline_ == due->deadline_ && timer->sequence_ < due->sequence_))
+            due = timer;
+    }
+    return due;
+}
+
 uint64_t TimerPump::now()
 {
     return gNow;
@@ -101,14 +116,7 @@ bool TimerPump::nextDeadline(uint64_t& time)
 void TimerPump::advanceTo(uint64_t time)
 {
     for (;;) {
-        CVSTGUITimer* due = nullptr;
-        for (CVSTGUITimer* timer : runningTimers()) {
-            if (timer->deadline_ > time)
-                continue;
-            if (!due || timer->deadline_ < due->deadline_ ||
-                (timer->deadline_ == due->deadline_ && timer->sequence_ < due->sequence_))
-                due = timer;
-        }
+        CVSTGUITimer* due = earliestDue(time);
         if (!due)
             break;
         gNow = std::max(gNow, due->deadline_);
@@ -116,6 +124,20 @@ void TimerPump::advanceTo(uint64_t time)
         due->fire();
     }
     gNow = std::max(gNow, time);
+}
+
+void TimerPump::advanceCoalescedBy(uint64_t milliseconds)
+{
+    gNow += milliseconds;
+    // Each fire moves its timer's deadline past now, and timers started by a
+    // callback begin after now, so the loop ends.
+    for (;;) {
+        CVSTGUITimer* due = earliestDue(gNow);
+        if (!due)
+            break;
+        due->deadline_ += due->fireTime_ * ((gNow - due->deadline_) / due->fireTime_ + 1);
+        due->fire();
+    }
 }
 
 } // namespace VSTGUI

@@ -203,28 +203,31 @@ void OffscreenPlatformFrame::hideTooltip()
     tooltipText_.clear();
 }
 
-bool OffscreenPlatformFrame::popupMenu(COptionMenu* menu, const CPoint& /*where*/, COptionMenu*& chosenMenu,
-                                       int32_t& chosenIndex)
+bool OffscreenPlatformFrame::popupMenu(COptionMenu* menu, const CPoint& /*where*/)
 {
-    ++menuPopups_;
-    if (menuChoices_.empty() || !menu)
+    if (!menu)
         return false;
+    ++menuPopups_;
+    if (menuChoices_.empty())
+        return true;
     std::vector<int32_t> path = menuChoices_.front();
     menuChoices_.pop_front();
     if (path.empty())
-        return false;
+        return true;
     COptionMenu* current = menu;
     for (size_t i = 0; i + 1 < path.size(); ++i) {
         CMenuItem* item = current->getEntry(path[i]);
         if (!item || !item->getSubmenu())
-            return false;
+            return true;
         current = item->getSubmenu();
     }
     CMenuItem* item = current->getEntry(path.back());
     if (!item || !item->isEnabled() || item->isSeparator() || item->isTitle() || item->getSubmenu())
-        return false;
-    chosenMenu = current;
-    chosenIndex = path.back();
+        return true;
+    // The choice may remove the menu from its frame: keep it alive.
+    menu->remember();
+    menu->choose(current, path.back());
+    menu->forget();
     return true;
 }
 

@@ -13,6 +13,10 @@ class VSTGUIEditorInterface {
 public:
     virtual ~VSTGUIEditorInterface() = default;
     virtual CFrame* getFrame() const = 0;
+    // The frame's window went away by itself (closed by the window manager,
+    // its parent destroyed, the window system lost). The editor may close
+    // and delete the frame here.
+    virtual void onWindowClosed() {}
 };
 
 // The top container, bound to a platform window. Its view size is the
@@ -79,6 +83,7 @@ public:
     bool platformOnMouseWheel(const CPoint& where, float distance, const CButtonState& buttons) override;
     bool platformOnKeyDown(VstKeyCode& key) override;
     bool platformOnKeyUp(VstKeyCode& key) override;
+    void platformOnWindowClosed() override;
 
 private:
     VSTGUIEditorInterface* editor_;

@@ -70,9 +70,10 @@ public:
     // The menu and entry of the last choice (may be a submenu).
     COptionMenu* getLastItemMenu(int32_t& index) const;
 
-    // Pops the menu up below the control; true when an entry was chosen.
+    // Pops the menu up below the control and returns at once; true when it
+    // is shown. The platform window delivers a choice later through choose.
     bool popup();
-    // Records a choice as if the user made it in the pop-up.
+    // Records a choice made in the pop-up (or as if the user made it).
     void choose(COptionMenu* menu, int32_t index);
 
     void draw(CDrawContext* context) override;

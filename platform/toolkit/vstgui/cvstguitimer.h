@@ -50,8 +50,17 @@ public:
     // A timer fires once per elapsed period.
     static void advanceTo(uint64_t time);
     static void advanceBy(uint64_t milliseconds) { advanceTo(now() + milliseconds); }
+    // Moves the clock forward the way a window system delivers late timer
+    // ticks: each due timer fires once (deadline order, clock already at
+    // the new time) and its next deadline moves to the first period boundary
+    // after it. A real event loop calls this with the time since its last
+    // call.
+    static void advanceCoalescedBy(uint64_t milliseconds);
     // The earliest deadline of a running timer; false when none runs.
     static bool nextDeadline(uint64_t& time);
+
+private:
+    static CVSTGUITimer* earliestDue(uint64_t time);
 };
 
 } // namespace VSTGUI

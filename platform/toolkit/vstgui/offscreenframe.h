@@ -55,8 +55,8 @@ public:
     const std::string& getTooltipText() const { return tooltipText_; }
     const CRect& getTooltipRect() const { return tooltipRect_; }
 
-    // Answers the next pop-up menu: a path of entry indices (submenu
-    // entries first). An empty queue cancels the menu.
+    // Answers the next pop-up menu at once: a path of entry indices
+    // (submenu entries first). An empty queue cancels the menu.
     void queueMenuChoice(const std::vector<int32_t>& path) { menuChoices_.push_back(path); }
     // The menus popped up so far.
     uint32_t getMenuPopupCount() const { return menuPopups_; }
@@ -69,8 +69,7 @@ public:
     bool getCurrentMouseButtons(CButtonState& buttons) const override;
     void showTooltip(const CRect& rect, const char* text) override;
     void hideTooltip() override;
-    bool popupMenu(COptionMenu* menu, const CPoint& where, COptionMenu*& chosenMenu,
-                   int32_t& chosenIndex) override;
+    bool popupMenu(COptionMenu* menu, const CPoint& where) override;
     void* getPlatformRepresentation() const override { return nullptr; }
 
 private:

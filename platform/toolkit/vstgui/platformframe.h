@@ -26,6 +26,11 @@ public:
     virtual bool platformOnMouseWheel(const CPoint& where, float distance, const CButtonState& buttons) = 0;
     virtual bool platformOnKeyDown(VstKeyCode& key) = 0;
     virtual bool platformOnKeyUp(VstKeyCode& key) = 0;
+    // The window went away by itself: closed by the window manager, its
+    // parent destroyed, or the window system lost. The receiver may close
+    // and delete the frame inside this call; the platform window touches
+    // nothing of it (or of itself) afterwards.
+    virtual void platformOnWindowClosed() = 0;
 };
 
 // What the frame asks of its platform window. The offscreen backend draws
@@ -45,11 +50,13 @@ public:
     // Shows text near rect (window coordinates) until hideTooltip.
     virtual void showTooltip(const CRect& rect, const char* text) = 0;
     virtual void hideTooltip() = 0;
-    // Shows a pop-up menu at a point (window coordinates) and waits for the
-    // choice: the menu the chosen entry belongs to (root or a submenu) and
-    // its index. False when the user cancelled.
-    virtual bool popupMenu(COptionMenu* menu, const CPoint& where, COptionMenu*& chosenMenu,
-                           int32_t& chosenIndex) = 0;
+    // Shows a pop-up menu at a point (window coordinates) and returns at
+    // once; it never waits, since the user-interface thread belongs to the
+    // host. A choice is delivered later as menu->choose(chosen menu, index)
+    // (the root or a submenu the entry belongs to); a cancelled menu
+    // delivers nothing. The menu is kept alive while shown. False when the
+    // menu could not be shown.
+    virtual bool popupMenu(COptionMenu* menu, const CPoint& where) = 0;
     // The native handle (window id), null offscreen.
     virtual void* getPlatformRepresentation() const = 0;
 };

@@ -52,6 +52,31 @@ TEST(Timer, StopFromTheCallbackAndRestartWithANewPeriod)
     timer->forget();
 }
 
+TEST(Timer, CoalescedAdvanceFiresEachDueTimerOnceOnItsPeriodGrid)
+{
+    const uint64_t start = TimerPump::now();
+    std::vector<std::pair<int, uint64_t>> ticks;
+    CVSTGUITimer* started = nullptr;
+    auto* editor = new CVSTGUITimer([&](CVSTGUITimer*) { ticks.push_back({17, TimerPump::now() - start}); }, 17);
+    auto* fast = new CVSTGUITimer(
+        [&](CVSTGUITimer*) {
+            ticks.push_back({10, TimerPump::now() - start});
+            // Started during the advance: first due 10 ms after it.
+            if (!started)
+                started = new CVSTGUITimer([&](CVSTGUITimer*) { ticks.push_back({1, TimerPump::now() - start}); }, 10);
+        },
+        10);
+    TimerPump::advanceCoalescedBy(100);
+    EXPECT_EQ(ticks, (std::vector<std::pair<int, uint64_t>>{{10, 100}, {17, 100}}));
+    // Next deadlines: 110 (fast, started) and 102 (editor).
+    TimerPump::advanceCoalescedBy(2);
+    TimerPump::advanceCoalescedBy(8);
+    EXPECT_EQ(ticks, (std::vector<std::pair<int, uint64_t>>{{10, 100}, {17, 100}, {17, 102}, {10, 110}, {1, 110}}));
+    editor->forget();
+    fast->forget();
+    started->forget();
+}
+
 namespace {
 
 struct Listener : CBaseObject {
