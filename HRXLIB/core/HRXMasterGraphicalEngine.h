@@ -34,7 +34,10 @@ public:
     virtual void refreshFrame() = 0;
     virtual int64_t getUserValue() = 0;
     virtual HRXBaseEditor* getEditor() = 0;
-    virtual void controlClicked(int32_t tag, uint32_t buttons) = 0;
+    // A control took a mouse-down; the host may act on it too (automation
+    // menu). Answers the host's result, or the tag's parameter flags when the
+    // click is not the host's.
+    virtual int32_t controlClicked(int32_t tag, uint32_t buttons) = 0;
     virtual void idle() = 0;
     virtual void notifyEditor(int32_t index, double value) = 0;
     virtual void setPresetBarUserValue(int64_t value) = 0;

@@ -18,14 +18,17 @@ uint32_t controlButtons(const VSTGUI::CButtonState& buttons)
     return static_cast<uint32_t>(buttons.getButtonState()) & kHRXControlButtonMask;
 }
 
-// A control that wants no further events still used the click: it must not
-// fall through to the views beneath (an about box over the panel would
-// otherwise start a drag on the knob under it).
-VSTGUI::CMouseEventResult toToolkit(int32_t result)
+// A control that wants no further events still used a left click: it must
+// not fall through to the views beneath (an about box over the panel would
+// otherwise start a drag on the knob under it). Any other button passes on,
+// so a right click still reaches the control beneath and the host's menu.
+VSTGUI::CMouseEventResult toToolkit(int32_t result, const VSTGUI::CButtonState& buttons)
 {
     switch (result) {
     case kHRXMouseHandled: return VSTGUI::kMouseEventHandled;
-    case kHRXMouseHandledNoMoves: return VSTGUI::kMouseDownEventHandledButDontNeedMovedOrUpEvents;
+    case kHRXMouseHandledNoMoves:
+        return buttons.isLeftButton() ? VSTGUI::kMouseDownEventHandledButDontNeedMovedOrUpEvents
+                                      : VSTGUI::kMouseEventNotHandled;
     default: return VSTGUI::kMouseEventNotHandled;
     }
 }
@@ -66,30 +69,30 @@ VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseDown(VSTGUI::CPoint& wh
     const int32_t result = control->onMouseDown(toPoint(where), controlButtons(buttons));
     if (control->getReportClicks() && engine)
         engine->controlClicked(control->getTag(), static_cast<uint32_t>(buttons.getButtonState()));
-    return toToolkit(result);
+    return toToolkit(result, buttons);
 }
 
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseUp(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons)
 {
-    return toToolkit(control->onMouseUp(toPoint(where), controlButtons(buttons)));
+    return toToolkit(control->onMouseUp(toPoint(where), controlButtons(buttons)), buttons);
 }
 
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseMoved(VSTGUI::CPoint& where,
                                                                const VSTGUI::CButtonState& buttons)
 {
-    return toToolkit(control->onMouseMoved(toPoint(where), controlButtons(buttons)));
+    return toToolkit(control->onMouseMoved(toPoint(where), controlButtons(buttons)), buttons);
 }
 
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseEntered(VSTGUI::CPoint& where,
                                                                  const VSTGUI::CButtonState& buttons)
 {
-    return toToolkit(control->onMouseEntered(toPoint(where), controlButtons(buttons)));
+    return toToolkit(control->onMouseEntered(toPoint(where), controlButtons(buttons)), buttons);
 }
 
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseExited(VSTGUI::CPoint& where,
                                                                 const VSTGUI::CButtonState& buttons)
 {
-    return toToolkit(control->onMouseExited(toPoint(where), controlButtons(buttons)));
+    return toToolkit(control->onMouseExited(toPoint(where), controlButtons(buttons)), buttons);
 }
 
 bool CHRXBaseControlWrapper::onWheel(const VSTGUI::CPoint& where, const float& distance,

@@ -2,6 +2,7 @@
 
 #include "CHRXBaseControlWrapper.h"
 #include "CHRXToolkitResources.h"
+#include "CHRXViewContainer.h"
 #include "HRXBaseControl.h"
 
 namespace Brackenworks {
@@ -17,7 +18,7 @@ bool hasBaseCompanion(int32_t kind) { return (kind >= 1 && kind <= 9) || kind ==
 
 CHRXViewContainerWrapper::CHRXViewContainerWrapper(const HRXRect& rect, VSTGUI::IControlListener* listener,
                                                    HRXMasterGraphicalEngine* engine)
-    : container(new VSTGUI::CViewContainer(toCRect(rect))), listener(listener), engine(engine)
+    : container(new CHRXViewContainer(toCRect(rect))), listener(listener), engine(engine)
 {
     container->setMouseableArea(toCRect(rect));
 }

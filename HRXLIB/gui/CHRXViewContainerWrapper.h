@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HRXViewContainer.h"
-#include "vstgui/cviewcontainer.h"
+#include "CHRXViewContainer.h"
 
 class HRXMasterGraphicalEngine;
 
@@ -24,7 +24,7 @@ public:
     CHRXViewContainerWrapper(const CHRXViewContainerWrapper&) = delete;
     CHRXViewContainerWrapper& operator=(const CHRXViewContainerWrapper&) = delete;
 
-    VSTGUI::CViewContainer* getContainer() const { return container; }
+    CHRXViewContainer* getContainer() const { return container; }
 
     void setViewSize(const HRXRect& rect) override;
     HRXRect getRect() const override;
@@ -35,7 +35,7 @@ public:
     void removeControl(HRXBaseControl* control) override;
 
 private:
-    VSTGUI::CViewContainer* container;
+    CHRXViewContainer* container;
     VSTGUI::IControlListener* listener;
     HRXMasterGraphicalEngine* engine;
 };

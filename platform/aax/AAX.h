@@ -44,13 +44,15 @@ typedef void (*AAX_CProcessProc)(void* const inInstancesBegin[], const void* inI
 // host owns and deletes.
 enum AAX_EProcPtrID : AAX_CProcPtrID {
     kAAX_ProcPtrID_Create_EffectParameters = 0,  // AAX_IEffectParameters* (*)()
-    kAAX_ProcPtrID_Create_EffectGUI = 1,         // recorded, not called by this host
+    kAAX_ProcPtrID_Create_EffectGUI = 1,         // AAX_IEffectGUI* (*)()
     kAAX_ProcPtrID_Create_EffectDirectData = 5,  // AAX_IEffectDirectData* (*)()
 };
 
 class AAX_IEffectParameters;
 class AAX_IEffectDirectData;
+class AAX_IEffectGUI;
 typedef AAX_IEffectParameters* (*AAX_CCreateEffectParametersProc)();
+typedef AAX_IEffectGUI* (*AAX_CCreateEffectGUIProc)();
 typedef AAX_IEffectDirectData* (*AAX_CCreateEffectDirectDataProc)();
 
 enum AAX_EDataInPortType : uint32_t {

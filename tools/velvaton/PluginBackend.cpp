@@ -54,6 +54,9 @@ bool PluginBackend::prepare(int sampleRate, int channels, const double* values, 
             error = "the state file does not restore: " + resultText(result);
             return false;
         }
+        // The restored values reach the host's parameters (and through them
+        // the engine) when the host answers the plug-in's requests.
+        instance_->idle();
     }
     // The chosen values as a user's edits in the host's controls: touch, set,
     // release. The plug-in hears the touched value and records it.
@@ -69,6 +72,7 @@ bool PluginBackend::prepare(int sampleRate, int channels, const double* values, 
             return false;
         }
     }
+    instance_->idle();
     if (settings_.bypass) {
         std::string bypassID;
         instance_->masterBypassID(&bypassID);

@@ -32,6 +32,8 @@ Control* addTo(HRXViewContainer* container, Control* control, const char* toolti
 
 velvaTonEditor::velvaTonEditor(HRXMasterGraphicalEngine* engine, const HRXRect& rect) : HRXBaseEditor(engine, rect) {}
 
+HRXBaseEditor* createVelvaTonEditor(HRXMasterGraphicalEngine* engine) { return new velvaTonEditor(engine, kEditorRect); }
+
 velvaTonEditor::~velvaTonEditor()
 {
     // An editor destroyed while open releases what it holds.

@@ -53,3 +53,6 @@ private:
     CInfo* aboutBox = nullptr;
     velvaTonNeedleAnimation needle;
 };
+
+// Makes the panel for a graphical engine (the editor wrappers own it).
+HRXBaseEditor* createVelvaTonEditor(HRXMasterGraphicalEngine* engine);

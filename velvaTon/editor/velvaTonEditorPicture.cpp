@@ -1,6 +1,6 @@
 #include "velvaTonEditorPicture.h"
 
-#include "HRXOffscreenEngine.h"
+#include "HRXVSTGUIEditorWrapperV4_PresetBar.h"
 #include "velvaTonEditor.h"
 #include "velvaTonEditorLayout.h"
 #include "vstgui/offscreenframe.h"
@@ -17,24 +17,25 @@ bool writeEditorPicture(const velvaTonEditorPicture& picture, const std::string&
         error = "zoom must be 70 to 400 percent";
         return false;
     }
-    Brackenworks::HRXOffscreenEngine engine(kEditorRect);
-    engine.setZoom(picture.zoomPercent / 100.0);
-    velvaTonEditor editor(&engine, kEditorRect);
-    engine.setEditor(&editor);
-    editor.open();
+    Brackenworks::HRXVSTGUIEditorWrapperV4_PresetBar wrapper(&createVelvaTonEditor);
+    if (!wrapper.open(nullptr, VSTGUI::PlatformType::kOffscreen)) {
+        error = "the panel could not be drawn";
+        return false;
+    }
+    wrapper.applyZoom(picture.zoomPercent / 100.0);
     // The values arrive as the controller pushes them to a freshly opened
     // editor.
     for (int32_t index = 0; index < kPresetValues; ++index)
-        editor.parameterChanged(index, picture.values[index]);
+        wrapper.notifyEditor(index, picture.values[index]);
     // The needle shows the previous of the two latest values at once; report
     // the same value twice so it rests on it.
-    editor.parameterChanged(kGainReduction, picture.gainReduction);
-    editor.parameterChanged(kGainReduction, picture.gainReduction);
-    editor.idle();
+    wrapper.notifyEditor(kGainReduction, picture.gainReduction);
+    wrapper.notifyEditor(kGainReduction, picture.gainReduction);
+    wrapper.getEditor()->idle();
     if (picture.aboutBox)
-        editor.parameterChanged(kMessageShowAbout, 1.0);
+        wrapper.notifyEditor(kMessageShowAbout, 1.0);
 
-    VSTGUI::OffscreenPlatformFrame* window = engine.getWindow();
+    VSTGUI::OffscreenPlatformFrame* window = VSTGUI::OffscreenPlatformFrame::of(wrapper.getFrame());
     bool written = false;
     if (!window || !window->render()) {
         error = "the panel could not be drawn";
@@ -43,7 +44,5 @@ bool writeEditorPicture(const velvaTonEditorPicture& picture, const std::string&
     } else {
         written = true;
     }
-    editor.close();
-    engine.setEditor(nullptr);
     return written;
 }

@@ -100,6 +100,13 @@ bool AAXHostInstance::isTouched(const std::string& id) const {
     return found != mImpl->mTouches.end() && found->second > 0;
 }
 
+void AAXHostInstance::idle() { mImpl->idle(); }
+bool AAXHostInstance::hasPendingRequests() const { return !mImpl->mRequests.empty(); }
+
+AAX_Result AAXHostInstance::createEditor() { return mImpl->createEditor(); }
+AAXHostEditor* AAXHostInstance::editor() const { return mImpl->mEditor.get(); }
+void AAXHostInstance::destroyEditor() { mImpl->destroyEditor(); }
+
 const std::vector<AAXHostGesture>& AAXHostInstance::gestures() const { return mImpl->mGestures; }
 void AAXHostInstance::clearGestures() { mImpl->mGestures.clear(); }
 

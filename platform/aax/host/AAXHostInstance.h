@@ -8,6 +8,7 @@
 #include "AAXHostDescription.h"
 #include "AAXHostTransport.h"
 
+class AAXHostEditor;
 class AAX_IEffectDirectData;
 class AAX_IEffectParameters;
 class AAX_IPrivateDataAccess;
@@ -31,6 +32,13 @@ struct AAXHostGesture {
 // One plug-in instance of one variant, with its render state. Everything runs
 // on the caller's thread: render() stands for the host's real-time thread and
 // everything else for its main thread; the class is not thread-safe.
+//
+// Main thread: the plug-in's gestures and set-value requests (touch, set,
+// release) are recorded at once but answered at the host's next idle(), in
+// order, as a real host answers them from its event loop: the touch state
+// changes, UpdateParameterNormalizedValue reports the value, then an open
+// editor hears ParameterUpdated. The host's own gestures and automation
+// (touchParameter, setParameterValue, releaseParameter) take effect at once.
 //
 // Render path: render() copies the packets posted since the last call into
 // their ports, sets the block length and channel pointers, calls the render
@@ -94,6 +102,19 @@ public:
     AAX_Result setParameterValue(const std::string& id, double normalizedValue);
     AAX_Result releaseParameter(const std::string& id);
     bool isTouched(const std::string& id) const;
+    // The main thread's idle: answers the plug-in's waiting requests, tells an
+    // attached editor which parameters changed, and runs the editor's share
+    // of the main thread (see AAXHostEditor::idle).
+    void idle();
+    bool hasPendingRequests() const;
+
+    // The plug-in's editor object (creation procedure 1): made once and kept
+    // until destroyEditor or the instance goes. AAX_ERROR_UNIMPLEMENTED when
+    // the plug-in has none.
+    AAX_Result createEditor();
+    AAXHostEditor* editor() const;  // null before createEditor
+    void destroyEditor();
+
     // Gestures and set-value requests the plug-in posted, oldest first.
     const std::vector<AAXHostGesture>& gestures() const;
     void clearGestures();

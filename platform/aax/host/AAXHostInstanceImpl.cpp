@@ -6,12 +6,12 @@
 
 #include "AAX_Errors.h"
 #include "AAX_IEffectDirectData.h"
+#include "AAX_IEffectGUI.h"
 #include "AAX_IEffectParameters.h"
 
 namespace {
 
 constexpr size_t kFieldAlignment = 64;
-constexpr int32_t kMaxRequestDepth = 8;
 constexpr size_t kPendingReserve = 256;
 
 }  // namespace
@@ -69,6 +69,8 @@ AAXHostInstance::Impl::Impl(std::shared_ptr<AAXHostLibrary> library, const AAXHo
 }
 
 AAXHostInstance::Impl::~Impl() {
+    // The editor object goes first: it holds on to the parameters object.
+    mEditor.reset();
     if (mDirectData) {
         mDirectData->Uninitialize();
         delete mDirectData;
@@ -98,6 +100,9 @@ AAX_Result AAXHostInstance::Impl::create(const AAXHostEffect& effect) {
         if (result != AAX_SUCCESS) return result;
     }
     mParameters->GenerateCoefficients();
+    const auto createGUI = effect.procs.find(kAAX_ProcPtrID_Create_EffectGUI);
+    if (createGUI != effect.procs.end())
+        mCreateGUI = reinterpret_cast<AAX_CCreateEffectGUIProc>(createGUI->second);
     const auto createDirectData = effect.procs.find(kAAX_ProcPtrID_Create_EffectDirectData);
     if (createDirectData != effect.procs.end()) {
         mDirectData = reinterpret_cast<AAX_CCreateEffectDirectDataProc>(createDirectData->second)();
@@ -174,19 +179,19 @@ AAX_Result AAXHostInstance::Impl::UnregisterParameter(AAX_CParamID id) {
 AAX_Result AAXHostInstance::Impl::PostSetValueRequest(AAX_CParamID id, double normalizedValue) {
     if (!id || mTouches.count(id) == 0) return AAX_ERROR_INVALID_PARAMETER_ID;
     mGestures.push_back(AAXHostGesture{AAXHostGesture::SetValue, id, normalizedValue});
-    if (mRequestDepth >= kMaxRequestDepth) return AAX_ERROR_POST_PACKET_FAILED;
-    ++mRequestDepth;
-    const AAX_Result result = mParameters->UpdateParameterNormalizedValue(
-        id, normalizedValue, mRestoringChunk ? AAX_eUpdateSource_Chunk : AAX_eUpdateSource_Unspecified);
-    mParameters->GenerateCoefficients();
-    --mRequestDepth;
-    return result;
+    mRequests.push_back(Request{AAXHostGesture::SetValue, id, normalizedValue,
+                                mRestoringChunk ? AAX_eUpdateSource_Chunk : AAX_eUpdateSource_Unspecified});
+    return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::touch(const std::string& id, bool fromHost) {
     const auto found = mTouches.find(id);
     if (found == mTouches.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
-    if (!fromHost) mGestures.push_back(AAXHostGesture{AAXHostGesture::Touch, id, 0.0});
+    if (!fromHost) {
+        mGestures.push_back(AAXHostGesture{AAXHostGesture::Touch, id, 0.0});
+        mRequests.push_back(Request{AAXHostGesture::Touch, id, 0.0, AAX_eUpdateSource_Unspecified});
+        return AAX_SUCCESS;
+    }
     if (found->second++ == 0) mParameters->UpdateParameterTouch(id.c_str(), 1);
     return AAX_SUCCESS;
 }
@@ -194,7 +199,11 @@ AAX_Result AAXHostInstance::Impl::touch(const std::string& id, bool fromHost) {
 AAX_Result AAXHostInstance::Impl::release(const std::string& id, bool fromHost) {
     const auto found = mTouches.find(id);
     if (found == mTouches.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
-    if (!fromHost) mGestures.push_back(AAXHostGesture{AAXHostGesture::Release, id, 0.0});
+    if (!fromHost) {
+        mGestures.push_back(AAXHostGesture{AAXHostGesture::Release, id, 0.0});
+        mRequests.push_back(Request{AAXHostGesture::Release, id, 0.0, AAX_eUpdateSource_Unspecified});
+        return AAX_SUCCESS;
+    }
     if (found->second > 0 && --found->second == 0) mParameters->UpdateParameterTouch(id.c_str(), 0);
     return AAX_SUCCESS;
 }
@@ -204,7 +213,58 @@ AAX_Result AAXHostInstance::Impl::update(const std::string& id, double value) {
     const AAX_Result result =
         mParameters->UpdateParameterNormalizedValue(id.c_str(), value, AAX_eUpdateSource_Unspecified);
     mParameters->GenerateCoefficients();
+    if (result == AAX_SUCCESS) noteEditorUpdate(id);
     return result;
+}
+
+AAX_Result AAXHostInstance::Impl::answer(const Request& request) {
+    switch (request.kind) {
+        case AAXHostGesture::Touch: return touch(request.id, true);
+        case AAXHostGesture::Release: return release(request.id, true);
+        case AAXHostGesture::SetValue: break;
+    }
+    const AAX_Result result =
+        mParameters->UpdateParameterNormalizedValue(request.id.c_str(), request.value, request.source);
+    mParameters->GenerateCoefficients();
+    if (result == AAX_SUCCESS) noteEditorUpdate(request.id);
+    return result;
+}
+
+void AAXHostInstance::Impl::noteEditorUpdate(const std::string& id) {
+    if (!mEditor || !mEditor->isAttached()) return;
+    for (const std::string& pending : mEditorUpdates) {
+        if (pending == id) return;
+    }
+    mEditorUpdates.push_back(id);
+}
+
+void AAXHostInstance::Impl::idle() {
+    // Requests the answers raise wait for the next idle, so a plug-in that
+    // answers every value with a new request cannot keep the host here.
+    std::vector<Request> requests;
+    requests.swap(mRequests);
+    for (const Request& request : requests) answer(request);
+    if (!mEditor) return;
+    std::vector<std::string> updates;
+    updates.swap(mEditorUpdates);
+    for (const std::string& id : updates) mEditor->parameterUpdated(id);
+    mEditor->idle();
+}
+
+AAX_Result AAXHostInstance::Impl::createEditor() {
+    if (mEditor) return AAX_SUCCESS;
+    if (!mCreateGUI) return AAX_ERROR_UNIMPLEMENTED;
+    AAX_IEffectGUI* gui = mCreateGUI();
+    if (!gui) return AAX_ERROR_NULL_OBJECT;
+    const AAX_Result result = gui->Initialize(this);
+    mEditor = std::make_unique<AAXHostEditor>(gui);
+    if (result != AAX_SUCCESS) mEditor.reset();
+    return result;
+}
+
+void AAXHostInstance::Impl::destroyEditor() {
+    mEditor.reset();
+    mEditorUpdates.clear();
 }
 
 AAX_Result AAXHostInstance::Impl::PostTouchRequest(AAX_CParamID id) {

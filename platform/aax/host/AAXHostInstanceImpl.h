@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "AAXHostEditor.h"
 #include "AAXHostInstance.h"
 #include "AAXHostLibrary.h"
 #include "AAX_IAutomationDelegate.h"
@@ -63,6 +64,9 @@ public:
     AAX_Result touch(const std::string& id, bool fromHost);
     AAX_Result release(const std::string& id, bool fromHost);
     AAX_Result update(const std::string& id, double value);
+    void idle();
+    AAX_Result createEditor();
+    void destroyEditor();
 
     AAX_Result fillRecord(const AAXHostChunk& chunk, std::vector<uint64_t>* storage) const;
     AAX_Result setChunk(const AAXHostChunk& chunk);
@@ -91,10 +95,24 @@ public:
         uint32_t size;
     };
 
+    // A gesture or set-value request of the plug-in, answered at the next
+    // idle in the order it came.
+    struct Request {
+        AAXHostGesture::Kind kind;
+        std::string id;
+        double value;
+        AAX_EUpdateSource source;
+    };
+    AAX_Result answer(const Request& request);
+    // Tells an attached editor that a parameter changed (at the next idle).
+    void noteEditorUpdate(const std::string& id);
+
     std::shared_ptr<AAXHostLibrary> mLibrary;  // released last: the code below lives in it
     AAXHostComponent mComponent;
     AAX_IEffectParameters* mParameters = nullptr;
     AAX_IEffectDirectData* mDirectData = nullptr;
+    AAX_CCreateEffectGUIProc mCreateGUI = nullptr;
+    std::unique_ptr<AAXHostEditor> mEditor;
 
     // Render state: one slot per field index, and what the slots point at.
     std::vector<void*> mSlots;
@@ -122,7 +140,8 @@ public:
     int32_t mLatency = 0;
     std::map<std::string, int32_t> mTouches;  // registered parameters and their open touches
     std::vector<AAXHostGesture> mGestures;
-    int32_t mRequestDepth = 0;
+    std::vector<Request> mRequests;
+    std::vector<std::string> mEditorUpdates;
     bool mRestoringChunk = false;
     int64_t mFramesSinceTimer = 0;
     bool mTimerDue = true;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "HRXBaseEditor.h"
-#include "HRXOffscreenEngine.h"
+#include "HRXVSTGUIEditorWrapperV1.h"
 #include "HRXViewContainer.h"
 #include "vstgui/cbuttonstate.h"
 #include "vstgui/offscreenframe.h"
@@ -27,9 +27,11 @@ protected:
         std::vector<std::pair<int32_t, double>> reports;
     };
 
-    ControlKitTest() : engine({0, 0, 400, 275}), editor(&engine)
+    ControlKitTest()
+        : engine([](HRXMasterGraphicalEngine* owner) -> HRXBaseEditor* { return new RecordingEditor(owner); }),
+          editor(*static_cast<RecordingEditor*>(engine.getEditor()))
     {
-        engine.setEditor(&editor);
+        engine.open(nullptr, VSTGUI::PlatformType::kOffscreen);
         container = engine.createViewContainer({0, 0, 400, 275});
         engine.addView(container);
     }
@@ -38,7 +40,6 @@ protected:
     {
         engine.removeView(container);
         delete container;  // releases the companions and their controls
-        engine.setEditor(nullptr);
         engine.setKnobMode(0);  // the mode is library-wide
     }
 
@@ -49,7 +50,7 @@ protected:
         return control;
     }
 
-    VSTGUI::OffscreenPlatformFrame& window() { return *engine.getWindow(); }
+    VSTGUI::OffscreenPlatformFrame& window() { return *VSTGUI::OffscreenPlatformFrame::of(engine.getFrame()); }
     void down(double x, double y, int32_t buttons = VSTGUI::kLButton) { window().mouseDown({x, y}, buttons); }
     void move(double x, double y, int32_t buttons = VSTGUI::kLButton) { window().mouseMove({x, y}, buttons); }
     void up(double x, double y, int32_t buttons = 0) { window().mouseUp({x, y}, buttons); }
@@ -58,7 +59,7 @@ protected:
     const std::vector<std::pair<int32_t, double>>& reports() const { return editor.reports; }
     double lastReport() const { return editor.reports.empty() ? -1.0 : editor.reports.back().second; }
 
-    Brackenworks::HRXOffscreenEngine engine;
-    RecordingEditor editor;
+    Brackenworks::HRXVSTGUIEditorWrapperV1 engine;
+    RecordingEditor& editor;
     HRXViewContainer* container = nullptr;
 };

@@ -183,7 +183,7 @@ TEST(EditorPicture, WritesAPngOfTheZoomedPanelAndRefusesZoomsOutOfRange)
     const uint32_t width = (header[16] << 24) | (header[17] << 16) | (header[18] << 8) | header[19];
     const uint32_t height = (header[20] << 24) | (header[21] << 16) | (header[22] << 8) | header[23];
     EXPECT_EQ(width, 600u);
-    EXPECT_EQ(height, 413u);  // 275 x 1.5 = 412.5, whole pixels
+    EXPECT_EQ(height, 490u);  // the strip and the panel, (52 + 275) x 1.5 = 490.5 cut to whole pixels
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "HRXOffscreenEngine.h"
+#include "HRXFrame.h"
+#include "HRXVSTGUIEditorWrapperV1.h"
 #include "HRXTickCount.h"
 #include "velvaTonEditor.h"
 #include "velvaTonEditorLayout.h"
@@ -13,12 +14,14 @@
 #include "vstgui/cframe.h"
 #include "vstgui/offscreenframe.h"
 
-// A graphical engine over the offscreen frame that records what the editor
-// sends toward the host.
-class RecordingEngine : public Brackenworks::HRXOffscreenEngine {
+// The editor window without a strip or a host, offscreen, recording what
+// the editor sends toward the host.
+class RecordingEngine : public Brackenworks::HRXVSTGUIEditorWrapperV1 {
 public:
-    RecordingEngine() : HRXOffscreenEngine(kEditorRect) {}
+    RecordingEngine() : HRXVSTGUIEditorWrapperV1(&createVelvaTonEditor) {}
     void editParameter(int32_t index, double value) override { edits.emplace_back(index, value); }
+    bool setZoom(double zoom) { return getHRXFrame()->setZoomFactor(zoom); }
+    VSTGUI::OffscreenPlatformFrame* getWindow() const { return VSTGUI::OffscreenPlatformFrame::of(getFrame()); }
     std::vector<std::pair<int32_t, double>> edits;
 };
 
@@ -32,17 +35,14 @@ public:
 // The panel opened on the offscreen frame at zoom 1.
 class EditorTest : public ::testing::Test {
 protected:
-    EditorTest() : editor(&engine, kEditorRect)
+    EditorTest() : opened((setTickSource(&clock), engine.open(nullptr, VSTGUI::PlatformType::kOffscreen))),
+                   editor(*static_cast<velvaTonEditor*>(engine.getEditor()))
     {
-        setTickSource(&clock);
-        engine.setEditor(&editor);
-        editor.open();
     }
 
     ~EditorTest() override
     {
-        editor.close();
-        engine.setEditor(nullptr);
+        engine.close();
         setTickSource(nullptr);
     }
 
@@ -55,5 +55,6 @@ protected:
 
     ManualClock clock;
     RecordingEngine engine;
-    velvaTonEditor editor;
+    bool opened;
+    velvaTonEditor& editor;
 };

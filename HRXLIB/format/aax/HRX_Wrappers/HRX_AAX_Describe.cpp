@@ -10,6 +10,7 @@
 #include "HRX_AAX_Identifiers.h"
 #include "HRX_AAX_RenderState.h"
 #include "HRX_HVTN_2210_AAX_Parameters_Wrapper.h"
+#include "HRX_HVTN_2210_HRX_AAXWrapper_GUI.h"
 #include "velvaTonEffect.h"
 #include "velvaTonProduct.h"
 
@@ -116,6 +117,8 @@ AAX_Result describeEffect(AAX_IEffectDescriptor& effect) {
     HRX_CHECK_SUCCESS(effect.AddProcPtr(reinterpret_cast<void*>(&HRX_HVTN_2210_AAX_Parameters_Wrapper::Create),
                                         kAAX_ProcPtrID_Create_EffectParameters));
     effect.AddResourceInfo(AAX_eResourceType_PageTable, kPageTableFileName);
+    HRX_CHECK_SUCCESS(effect.AddProcPtr(reinterpret_cast<void*>(&HRX_HVTN_2210_HRX_AAXWrapper_GUI::Create),
+                                        kAAX_ProcPtrID_Create_EffectGUI));
     HRX_CHECK_SUCCESS(effect.AddProcPtr(reinterpret_cast<void*>(&HRX_AAX_DirectData::Create),
                                         kAAX_ProcPtrID_Create_EffectDirectData));
     return describeMeters(effect);

@@ -154,7 +154,8 @@ public:
         set = reinterpret_cast<Set>(dlsym(handle, "velvaTonProbe_setParameter"));
         value = reinterpret_cast<Get>(dlsym(handle, "velvaTonProbe_value"));
         pending = reinterpret_cast<Pending>(dlsym(handle, "velvaTonProbe_mailboxPending"));
-        EXPECT_TRUE(edit && set && value && pending);
+        historySteps = reinterpret_cast<Pending>(dlsym(handle, "velvaTonProbe_historySteps"));
+        EXPECT_TRUE(edit && set && value && pending && historySteps);
     }
     ~ProbedPlugin() {
         if (handle)
@@ -170,6 +171,7 @@ public:
     Set set = nullptr;
     Get value = nullptr;
     Pending pending = nullptr;
+    Pending historySteps = nullptr;
 };
 
 TEST_F(EndToEndTest, EditorEditReachesTheEngineByTheHostEcho) {
@@ -179,7 +181,10 @@ TEST_F(EndToEndTest, EditorEditReachesTheEngineByTheHostEcho) {
     ASSERT_TRUE(edited && automated);
 
     probe.edit(edited->parameters(), kCompression, 0.9);
-    // The controller stores the value only when the host echoes it.
+    // The controller stores the value only when the host echoes it, which it
+    // does from its next idle.
+    EXPECT_EQ(0.5, probe.value(edited->parameters(), kCompression));
+    edited->idle();
     EXPECT_EQ(static_cast<double>(0.9f), static_cast<double>(static_cast<float>(probe.value(edited->parameters(), kCompression))));
     double hostValue = 0.0;
     ASSERT_EQ(AAX_SUCCESS, edited->parameterValue(parameterIdTable[kCompression], &hostValue));
@@ -202,6 +207,29 @@ TEST_F(EndToEndTest, EditorEditReachesTheEngineByTheHostEcho) {
     // An edit is undoable state: the saved 'All ' chunk differs from a fresh one.
     auto fresh = probe.host.createInstance(AAXHostVariant::Stereo, 48000.0);
     EXPECT_NE(allChunk(*fresh), allChunk(*edited));
+}
+
+// The host answers an editor group's requests after the group has ended; the
+// controller replays the echoes as one group, and the user's next edit is
+// recorded for undo again.
+TEST_F(EndToEndTest, EditAfterAnEditorGroupEntersTheUndoHistory) {
+    ProbedPlugin probe;
+    auto instance = probe.host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    ASSERT_TRUE(instance);
+    AAX_IEffectParameters* parameters = instance->parameters();
+    probe.edit(parameters, kMessageGroupBegin, 1.0);
+    probe.edit(parameters, kRatio, 0.25);
+    probe.edit(parameters, kTime, 0.75);
+    probe.edit(parameters, kMessageGroupEnd, 1.0);
+    instance->idle();
+    instance->idle();
+    ASSERT_DOUBLE_EQ(0.75, probe.value(parameters, kTime));
+
+    const int32_t steps = probe.historySteps(parameters);
+    probe.edit(parameters, kOutput, 0.4);
+    instance->idle();
+    EXPECT_DOUBLE_EQ(0.4, probe.value(parameters, kOutput));
+    EXPECT_EQ(steps + 1, probe.historySteps(parameters)) << "the edit was not recorded";
 }
 
 TEST_F(EndToEndTest, InternalSlotsTravelThroughTheMailboxOnTheTimerCadence) {
@@ -241,6 +269,7 @@ TEST_F(EndToEndTest, StateSavedFromOneInstanceRestoresIntoAFreshOne) {
 
     auto restored = create(AAXHostVariant::Stereo);
     ASSERT_EQ(AAX_SUCCESS, restored->setState(state));
+    restored->idle();
     for (int32_t i = 0; i < original->parameterCount(); ++i) {
         double expected = -1.0, actual = -2.0;
         original->parameterValue(original->parameterID(i), &expected);

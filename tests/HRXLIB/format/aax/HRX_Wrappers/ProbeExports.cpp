@@ -1,6 +1,7 @@
 // Extra exports of the probe build of the plug-in library: the controller
 // entries that the editor and the preset system use inside the library,
 // reachable from a test that only holds the host's parameters object.
+#include "HRXPresetManager.h"
 #include "HRX_HVTN_2210_AAX_Parameters_Wrapper.h"
 
 #define PROBE_EXPORT extern "C" __attribute__((visibility("default")))
@@ -30,4 +31,13 @@ PROBE_EXPORT double velvaTonProbe_value(AAX_IEffectParameters* parameters, int32
 PROBE_EXPORT int32_t velvaTonProbe_mailboxPending(AAX_IEffectParameters* parameters) {
     HRX_AAX_ControllerWrapper* controller = controllerOf(parameters);
     return controller ? (controller->isMailboxPending() ? 1 : 0) : -1;
+}
+
+// Steps in the undo history.
+PROBE_EXPORT int32_t velvaTonProbe_historySteps(AAX_IEffectParameters* parameters) {
+    HRX_AAX_ControllerWrapper* controller = controllerOf(parameters);
+    const HRXPresetManager* manager = controller ? controller->getPresetManager() : nullptr;
+    if (!manager)
+        return -1;
+    return (manager->head - manager->tail + HRXPresetManager::kUndoSteps) % HRXPresetManager::kUndoSteps;
 }

@@ -1,0 +1,94 @@
+#include "HRX_AAX_EditorWrapper.h"
+
+#include "AAX_GUITypes.h"
+#include "AAX_IViewContainer.h"
+#include "HRXKeyState.h"
+#include "HRX_AAX_ControllerWrapper.h"
+#include "velvaTonParameters.h"
+#include "vstgui/cbuttonstate.h"
+
+#include <cmath>
+
+namespace {
+
+// The toolkit's buttons as the host's modifier bits. Shift is the plug-in's
+// own (fine adjustment) and is not passed on.
+uint32_t hostModifiers(uint32_t buttons)
+{
+    uint32_t modifiers = AAX_eModifiers_None;
+    if (buttons & VSTGUI::kControl)
+        modifiers |= AAX_eModifiers_Control;
+    if (buttons & VSTGUI::kApple)
+        modifiers |= AAX_eModifiers_Command;
+    if (buttons & VSTGUI::kAlt)
+        modifiers |= AAX_eModifiers_Option;
+    if (buttons & VSTGUI::kRButton)
+        modifiers |= AAX_eModifiers_SecondaryButton;
+    // Control, Alt and Windows held together on the keyboard: the host's
+    // combination for its own parameter commands, whatever the click said.
+    if (isKeyDown(HRXKey::Control) && isKeyDown(HRXKey::Alt) && isKeyDown(HRXKey::Windows))
+        modifiers = AAX_eModifiers_Control | AAX_eModifiers_Option | AAX_eModifiers_Command;
+    return modifiers;
+}
+
+}  // namespace
+
+HRX_AAX_EditorWrapper::HRX_AAX_EditorWrapper(Brackenworks::HRXEditorFactory createEditor)
+    : HRXVSTGUIEditorWrapperV4_PresetBar(createEditor)
+{
+}
+
+bool HRX_AAX_EditorWrapper::openInHostWindow(void* parentWindow)
+{
+    if (!editor)
+        return false;
+    // TODO-X11 registerPlatform
+    return open(parentWindow, VSTGUI::PlatformType::kX11Window);
+}
+
+void HRX_AAX_EditorWrapper::constrainSize(VSTGUI::CRect& proposal) const
+{
+    const double width = proposal.getWidth();
+    const double height = proposal.getHeight();
+    const double clampedWidth = std::fmin(std::fmax(width, getMinimumWidth()), getMaximumWidth());
+    const double clampedHeight = std::fmin(std::fmax(height, getMinimumHeight()), getMaximumHeight());
+    if (clampedWidth == width && clampedHeight == height)
+        return;
+    proposal.right = proposal.left + std::trunc(clampedWidth);
+    proposal.bottom = proposal.top + std::trunc(clampedHeight);
+}
+
+void HRX_AAX_EditorWrapper::editParameter(int32_t index, double value)
+{
+    if (controller)
+        controller->editParameter(index, value);
+}
+
+int32_t HRX_AAX_EditorWrapper::controlClicked(int32_t tag, uint32_t buttons)
+{
+    const auto flags = static_cast<int32_t>(getParameterFlags(tag));
+    if (!(flags & kFlagHostParameter) || !viewContainer)
+        return flags;
+    return viewContainer->HandleParameterMouseDown(parameterIdTable[tag], hostModifiers(buttons));
+}
+
+void HRX_AAX_EditorWrapper::setEditorSize(int32_t width, int32_t height)
+{
+    HRXVSTGUIEditorWrapperV4_PresetBar::setEditorSize(width, height);
+    const HRXRect frameRect = getFrameRect();
+    viewRect[0] = frameRect.left;
+    viewRect[1] = frameRect.top;
+    viewRect[2] = frameRect.right;
+    viewRect[3] = frameRect.bottom;
+    if (viewContainer) {
+        AAX_Point size;
+        size.vert = static_cast<float>(viewRect[3] - viewRect[1]);
+        size.horz = static_cast<float>(viewRect[2] - viewRect[0]);
+        viewContainer->SetViewSize(size);
+    }
+}
+
+void HRX_AAX_EditorWrapper::notifyEditor(int32_t index, double value)
+{
+    HRXVSTGUIEditorWrapperV4_PresetBar::notifyEditor(index, value);
+}
