@@ -32,6 +32,7 @@ public:
     CInfo* getAboutBox() const { return aboutBox; }
     HRXViewContainer* getMainContainer() const { return mainContainer; }
     HRXViewContainer* getAboutContainer() const { return aboutContainer; }
+    const velvaTonNeedleAnimation& getNeedle() const { return needle; }
 
 private:
     void buildControls();

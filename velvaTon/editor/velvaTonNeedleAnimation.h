@@ -20,6 +20,9 @@ public:
     // reset shows the start value.
     double valueAt(double now);
 
+    // The latest gain-reduction value, where the needle is heading.
+    double getTargetValue() const { return targetValue; }
+
     // Set when the editor closes, so a reopened meter starts with a jump.
     void requestJump() { jumpFirst = true; }
 

@@ -62,7 +62,10 @@ public:
         ++latencyChanges;
         return AAX_SUCCESS;
     }
-    AAX_Result GetCurrentMeterValue(AAX_CTypeID, float* value) const override { *value = 0.0f; return AAX_SUCCESS; }
+    AAX_Result GetCurrentMeterValue(AAX_CTypeID, float* value) const override {
+        *value = meterValue;
+        return AAX_SUCCESS;
+    }
     AAX_Result PostPacket(AAX_CFieldIndex port, const void* payload, uint32_t size) override {
         if (failPosts) return AAX_ERROR_POST_PACKET_FAILED;
         const auto* bytes = static_cast<const unsigned char*>(payload);
@@ -79,6 +82,7 @@ public:
 
     std::vector<Packet> packets;
     bool failPosts = false;
+    float meterValue = 0.0f;
     int32_t latency = 0;
     int latencyChanges = 0;
 };
