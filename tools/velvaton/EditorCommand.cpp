@@ -1,5 +1,7 @@
 // velvaton editor --png FILE [--zoom PERCENT] [--set NAME=VALUE ...] [--gr VALUE] [--about]
+// velvaton editor --window [--zoom PERCENT] [--preset NAME]
 #include "Command.h"
+#include "LiveEditor.h"
 #include "ParameterArgument.h"
 #include "velvaTonEditorPicture.h"
 
@@ -12,11 +14,19 @@
 extern const char kEditorUsage[] =
     "usage: velvaton editor --png FILE [--zoom PERCENT] [--set NAME=VALUE ...]\n"
     "                       [--gr VALUE] [--about]\n"
+    "       velvaton editor --window [--zoom PERCENT] [--preset NAME]\n"
     "\n"
-    "Draws the plug-in's panel without a window and writes it to FILE as a PNG.\n"
+    "With --png, draws the plug-in's window without a screen and writes it to FILE\n"
+    "as a PNG. With --window, opens the editor of a live plug-in instance in a\n"
+    "window of the X display (DISPLAY): the built-in demo programme plays through\n"
+    "the instance in real time (no audio device is used), so the meter moves, and\n"
+    "every control works. Closing the window ends the program.\n"
     "\n"
     "  --png FILE        the picture to write (replaced only when complete)\n"
-    "  --zoom PERCENT    zoom from 70 to 400 (default 100)\n"
+    "  --window          open the live editor instead of drawing a picture\n"
+    "  --zoom PERCENT    zoom from 70 to 400 (default: 100 for --png, the zoom\n"
+    "                    you last chose for --window)\n"
+    "  --preset NAME     (--window) start from a factory or user preset\n"
     "  --set NAME=VALUE  show a parameter at a normalised VALUE from 0 to 1; NAME is\n"
     "                    one of Process, Ratio, AttackRatio, Time, Compression,\n"
     "                    Output, ValveLevel. Unset parameters show their defaults.\n"
@@ -48,11 +58,16 @@ int usageError(const std::string& message)
 int runEditor(int argc, char** argv)
 {
     velvaTonEditorPicture picture;
+    LiveEditorOptions live;
+    bool window = false;
+    bool pictureOnly = false;
     std::string path;
     std::string error;
     for (int i = 0; i < argc; ++i) {
         const std::string option = argv[i];
-        const bool takesValue = option == "--png" || option == "--zoom" || option == "--set" || option == "--gr";
+        const bool takesValue = option == "--png" || option == "--zoom" || option == "--set" || option == "--gr" ||
+                                option == "--preset";
+        pictureOnly = pictureOnly || option == "--set" || option == "--gr" || option == "--about";
         if (takesValue && i + 1 >= argc)
             return usageError(option + " needs a value");
         if (option == "--png") {
@@ -60,6 +75,11 @@ int runEditor(int argc, char** argv)
         } else if (option == "--zoom") {
             if (!parseZoom(argv[++i], picture.zoomPercent))
                 return usageError(std::string("zoom '") + argv[i] + "' is not a whole number from 70 to 400");
+            live.zoomPercent = picture.zoomPercent;
+        } else if (option == "--window") {
+            window = true;
+        } else if (option == "--preset") {
+            live.presetName = argv[++i];
         } else if (option == "--set") {
             int32_t index = -1;
             double value = 0.0;
@@ -77,8 +97,15 @@ int runEditor(int argc, char** argv)
             return usageError("unknown argument '" + option + "'");
         }
     }
+    if (window) {
+        if (!path.empty() || pictureOnly)
+            return usageError("--window takes only --zoom and --preset");
+        return runLiveEditor(live);
+    }
+    if (!live.presetName.empty())
+        return usageError("--preset goes with --window");
     if (path.empty())
-        return usageError("--png FILE is required");
+        return usageError("--png FILE or --window is required");
     if (!writeEditorPicture(picture, path, error)) {
         std::fprintf(stderr, "velvaton editor: %s\n", error.c_str());
         return kExitFailed;

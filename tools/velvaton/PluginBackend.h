@@ -33,6 +33,8 @@ public:
 
     // The data bytes of the instance's 'All ' chunk once prepared.
     bool saveState(std::vector<uint8_t>& bytes, std::string& error);
+    // The prepared instance (null before prepare), for a host window.
+    AAXHostInstance* instance() const { return instance_.get(); }
 
 private:
     void applyAutomation();

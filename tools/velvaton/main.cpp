@@ -24,7 +24,7 @@ const Command kCommands[] = {
     {"render", "run an audio file through the compressor", kRenderUsage, runRender},
     {"demo", "render a built-in drum and bass programme", kDemoUsage, runDemo},
     {"presets", "list, show, export and import presets", kPresetsUsage, runPresets},
-    {"editor", "draw the plug-in's panel to a PNG file", kEditorUsage, runEditor},
+    {"editor", "open the plug-in's editor, or draw it to a PNG file", kEditorUsage, runEditor},
     {"describe", "print what a host learns from the plug-in library", kDescribeUsage, runDescribe},
 };
 

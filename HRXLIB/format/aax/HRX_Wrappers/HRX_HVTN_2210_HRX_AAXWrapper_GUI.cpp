@@ -4,6 +4,7 @@
 #include "AAX_IController.h"
 #include "AAX_IEffectParameters.h"
 #include "AAX_IViewContainer.h"
+#include "HRXPresetManager.h"
 #include "HRX_AAX_ControllerWrapper.h"
 #include "HRX_AAX_EditorWrapper.h"
 #include "HRX_AAX_Identifiers.h"
@@ -56,6 +57,9 @@ void HRX_HVTN_2210_HRX_AAXWrapper_GUI::CreateViewContainer()
         wrapper->setProductController(controller->getParametersController());
         wrapper->setPresetManager(controller->getPresetManager());
         controller->setEditor(wrapper);
+        // The window opens at this instance's zoom (restored with its state).
+        if (HRXPresetManager* manager = controller->getPresetManager())
+            wrapper->applyZoom(manager->zoomPercent * 0.01);
     }
     wrapper->setViewContainer(container);
     wrapper->openInHostWindow(parentWindow);

@@ -1,0 +1,98 @@
+#include "AAXHostWindow.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+struct AAXHostWindow::State {
+    Display* display = nullptr;
+    Window window = 0;
+    Atom deleteWindow = 0;
+    bool open = false;
+};
+
+namespace {
+
+// A lost connection must not end the host process (Xlib exits after the
+// ordinary IO error handler): this handler returns to Xlib, which then only
+// marks the display dead. The flag makes every later call a no-op.
+void onConnectionLost(Display*, void* state) {
+    auto* open = static_cast<bool*>(state);
+    if (*open) std::fprintf(stderr, "velvaton: the connection to the X server was lost\n");
+    *open = false;
+}
+
+}  // namespace
+
+std::unique_ptr<AAXHostWindow> AAXHostWindow::open(const std::string& title, int width, int height,
+                                                   std::string* error) {
+    auto fail = [error](const std::string& reason) {
+        if (error) *error = reason;
+        return std::unique_ptr<AAXHostWindow>();
+    };
+    const char* name = std::getenv("DISPLAY");
+    if (!name || !*name) return fail("no X display (DISPLAY is not set)");
+    auto state = std::make_unique<State>();
+    state->display = XOpenDisplay(name);
+    if (!state->display) return fail(std::string("cannot open the X display '") + name + "'");
+    XSetIOErrorExitHandler(state->display, &onConnectionLost, &state->open);
+    const int screen = DefaultScreen(state->display);
+    state->window = XCreateSimpleWindow(state->display, RootWindow(state->display, screen), 0, 0,
+                                        static_cast<unsigned>(width > 0 ? width : 1),
+                                        static_cast<unsigned>(height > 0 ? height : 1), 0, 0,
+                                        BlackPixel(state->display, screen));
+    XStoreName(state->display, state->window, title.c_str());
+    state->deleteWindow = XInternAtom(state->display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(state->display, state->window, &state->deleteWindow, 1);
+    XSelectInput(state->display, state->window, StructureNotifyMask);
+    XMapWindow(state->display, state->window);
+    XFlush(state->display);
+    state->open = true;
+    std::unique_ptr<AAXHostWindow> window(new AAXHostWindow(std::move(state)));
+    window->resize(width, height);
+    return window;
+}
+
+AAXHostWindow::AAXHostWindow(std::unique_ptr<State> state) : mState(std::move(state)) {}
+
+AAXHostWindow::~AAXHostWindow() {
+    if (mState->open) {
+        XDestroyWindow(mState->display, mState->window);
+        XFlush(mState->display);
+    }
+    XCloseDisplay(mState->display);
+}
+
+uintptr_t AAXHostWindow::id() const { return static_cast<uintptr_t>(mState->window); }
+
+int AAXHostWindow::fileDescriptor() const { return mState->open ? ConnectionNumber(mState->display) : -1; }
+
+void AAXHostWindow::resize(int width, int height) {
+    if (!mState->open || width < 1 || height < 1) return;
+    // A fixed size: the window manager offers no resizing of its own.
+    XSizeHints* hints = XAllocSizeHints();
+    if (hints) {
+        hints->flags = PMinSize | PMaxSize;
+        hints->min_width = hints->max_width = width;
+        hints->min_height = hints->max_height = height;
+        XSetWMNormalHints(mState->display, mState->window, hints);
+        XFree(hints);
+    }
+    XResizeWindow(mState->display, mState->window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XFlush(mState->display);
+}
+
+bool AAXHostWindow::pump() {
+    while (mState->open && XPending(mState->display) > 0) {
+        XEvent event;
+        XNextEvent(mState->display, &event);
+        if (event.type == ClientMessage && static_cast<Atom>(event.xclient.data.l[0]) == mState->deleteWindow) {
+            mState->open = false;
+        } else if (event.type == DestroyNotify && event.xdestroywindow.window == mState->window) {
+            mState->open = false;
+        }
+    }
+    return mState->open;
+}

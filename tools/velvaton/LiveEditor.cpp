@@ -1,0 +1,120 @@
+#include "LiveEditor.h"
+
+#include "AAXHostEditor.h"
+#include "AAXHostWindow.h"
+#include "AAX_Errors.h"
+#include "AAX_FourCC.h"
+#include "Command.h"
+#include "DemoProgramme.h"
+#include "HRXPresetContainer.h"
+#include "PluginBackend.h"
+#include "PluginLocation.h"
+#include "RenderJob.h"
+#include "RenderPreset.h"
+
+#include <poll.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kSampleRate = 48000;
+constexpr uint32_t kBlockFrames = 512;
+constexpr int kIdleMilliseconds = 5;
+// Further behind than this (the machine stalled), the programme skips ahead
+// instead of rendering the backlog in one burst.
+constexpr int64_t kMaximumBacklogFrames = kSampleRate / 2;
+// The state chunk's data: an 8-byte prefix, then the bank container.
+constexpr size_t kStatePrefixSize = 8;
+constexpr size_t kZoomOffset = 33;
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "velvaton editor: %s\n", message.c_str());
+    return kExitFailed;
+}
+
+// Writes the instance zoom into state chunk data, in the container's own
+// byte order. False when the data is no bank container.
+bool setStateZoom(std::vector<uint8_t>& state, int32_t percent) {
+    if (state.size() < kStatePrefixSize + kContainerHeaderSize) return false;
+    HRXContainerHeader header;
+    bool swapped = false;
+    if (!readContainerHeader(state.data() + kStatePrefixSize, state.size() - kStatePrefixSize, header, swapped))
+        return false;
+    const auto word = static_cast<uint32_t>(percent);
+    for (int i = 0; i < 4; ++i) {
+        const int shift = swapped ? 24 - 8 * i : 8 * i;
+        state[kStatePrefixSize + kZoomOffset + static_cast<size_t>(i)] = static_cast<uint8_t>(word >> shift);
+    }
+    return true;
+}
+
+// One block of the demo programme from `position`, wrapping at its end.
+void fillBlock(const AudioData& programme, int64_t position, std::vector<float> (&block)[2]) {
+    const auto length = static_cast<int64_t>(programme.frames());
+    for (int c = 0; c < 2; ++c) {
+        const std::vector<float>& source = programme.channels[static_cast<size_t>(std::min(c, int(programme.channels.size()) - 1))];
+        for (uint32_t i = 0; i < kBlockFrames; ++i) block[c][i] = source[static_cast<size_t>((position + i) % length)];
+    }
+}
+
+}  // namespace
+
+int runLiveEditor(const LiveEditorOptions& options) {
+    std::string error;
+    std::unique_ptr<AAXHostWindow> window = AAXHostWindow::open("HRX velvaTon", 400, 327, &error);
+    if (!window) return fail("cannot open a window: " + error);
+
+    ParameterValues values = ParameterValues::defaults();
+    if (!applyRenderPreset(options.presetName, "", values.value, error)) return fail(error);
+    PluginRenderSettings settings;
+    settings.libraryPath = findPluginLibrary();
+    for (bool& edited : settings.edited) edited = !options.presetName.empty();
+    PluginBackend backend(settings);
+    if (!backend.prepare(kSampleRate, 2, values.value, error)) return fail(error);
+    AAXHostInstance& instance = *backend.instance();
+
+    if (options.zoomPercent > 0) {
+        AAXHostChunk chunk;
+        chunk.id = AAX_FourCC("All ");
+        if (!backend.saveState(chunk.data, error)) return fail(error);
+        if (!setStateZoom(chunk.data, options.zoomPercent) || instance.setChunk(chunk) != AAX_SUCCESS)
+            return fail("the plug-in did not take the zoom");
+        instance.idle();
+    }
+
+    if (instance.createEditor() != AAX_SUCCESS) return fail("the plug-in has no editor");
+    AAXHostEditor& editor = *instance.editor();
+    editor.onViewSizeRequest = [&window](const AAX_Point& size) {
+        window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+    };
+    editor.attach(window->id());
+    AAX_Point size;
+    if (editor.viewSize(&size) == AAX_SUCCESS) window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+
+    const AudioData programme = synthesiseDemoProgramme();
+    std::vector<float> block[2] = {std::vector<float>(kBlockFrames), std::vector<float>(kBlockFrames)};
+    const auto start = std::chrono::steady_clock::now();
+    int64_t rendered = 0;
+    while (window->pump()) {
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        const int64_t due = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() * kSampleRate / 1000000;
+        if (due - rendered > kMaximumBacklogFrames) rendered = due - kBlockFrames;
+        while (rendered + kBlockFrames <= due) {
+            fillBlock(programme, rendered, block);
+            float* channels[2] = {block[0].data(), block[1].data()};
+            backend.process(channels, kBlockFrames);
+            rendered += kBlockFrames;
+        }
+        instance.idle();
+        pollfd connection{window->fileDescriptor(), POLLIN, 0};
+        poll(&connection, connection.fd >= 0 ? 1 : 0, kIdleMilliseconds);
+    }
+    editor.detach();
+    instance.destroyEditor();
+    return kExitSuccess;
+}

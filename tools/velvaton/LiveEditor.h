@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// velvaton editor --window: the plug-in's editor of a live instance in a
+// top-level window, the built-in demo programme playing through the instance
+// in real time (paced by the clock, no audio device), until the window is
+// closed.
+struct LiveEditorOptions {
+    int32_t zoomPercent = 0;  // 70..400; 0 keeps the user's zoom
+    std::string presetName;   // empty: the default settings
+};
+
+// An exit status: 0 when the window was closed, 1 (with a message on the
+// standard error stream) when it could not open.
+int runLiveEditor(const LiveEditorOptions& options);
