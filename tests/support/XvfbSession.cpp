@@ -1,0 +1,159 @@
+#include "XvfbSession.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kStartSeconds = 20;
+constexpr int kStopMilliseconds = 5000;
+
+int64_t nowMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Waits for the child to end, up to a deadline; true when it was reaped.
+bool reap(pid_t pid, int milliseconds)
+{
+    const int64_t deadline = nowMilliseconds() + milliseconds;
+    for (;;) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid || (done < 0 && errno != EINTR))
+            return true;
+        if (nowMilliseconds() >= deadline)
+            return false;
+        const timespec pause{0, 5 * 1000000L};
+        nanosleep(&pause, nullptr);
+    }
+}
+
+} // namespace
+
+bool XvfbSession::isInstalled()
+{
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= folders.size()) {
+        size_t end = folders.find(':', start);
+        if (end == std::string::npos)
+            end = folders.size();
+        const std::string candidate = folders.substr(start, end - start) + "/Xvfb";
+        if (end > start && access(candidate.c_str(), X_OK) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+XvfbSession::XvfbSession()
+{
+    int fds[2];
+    if (pipe(fds) != 0) {
+        error_ = std::string("pipe: ") + std::strerror(errno);
+        return;
+    }
+    // Only the write end reaches the server.
+    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+    const std::string fd = std::to_string(fds[1]);
+    std::vector<std::string> arguments = {"Xvfb", "-displayfd", fd, "-nolisten", "tcp", "-screen", "0", "1024x768x24"};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(&argument[0]);
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    // Its notices (keyboard map compiler and the like) are of no interest.
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int spawned = posix_spawnp(&pid, "Xvfb", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    if (spawned != 0) {
+        close(fds[0]);
+        error_ = std::string("cannot start Xvfb: ") + std::strerror(spawned);
+        return;
+    }
+    pid_ = pid;
+
+    // The server writes its display number and a newline once it accepts
+    // connections.
+    std::string number;
+    const int64_t deadline = nowMilliseconds() + kStartSeconds * 1000;
+    bool complete = false;
+    while (!complete) {
+        const int64_t left = deadline - nowMilliseconds();
+        if (left <= 0)
+            break;
+        pollfd reader{fds[0], POLLIN, 0};
+        const int ready = poll(&reader, 1, static_cast<int>(left));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            break;
+        char buffer[32];
+        const ssize_t got = read(fds[0], buffer, sizeof(buffer));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        for (ssize_t i = 0; i < got; ++i) {
+            if (buffer[i] == '\n')
+                complete = true;
+            else if (!complete)
+                number += buffer[i];
+        }
+    }
+    close(fds[0]);
+    if (!complete || number.empty() || number.find_first_not_of("0123456789") != std::string::npos) {
+        error_ = "Xvfb did not report a display within " + std::to_string(kStartSeconds) + " s";
+        stop();
+        return;
+    }
+    display_ = ":" + number;
+    if (const char* previous = std::getenv("DISPLAY")) {
+        hadDisplay_ = true;
+        previousDisplay_ = previous;
+    }
+    setenv("DISPLAY", display_.c_str(), 1);
+}
+
+XvfbSession::~XvfbSession()
+{
+    stop();
+    if (display_.empty())
+        return;
+    if (hadDisplay_)
+        setenv("DISPLAY", previousDisplay_.c_str(), 1);
+    else
+        unsetenv("DISPLAY");
+}
+
+void XvfbSession::stop()
+{
+    if (pid_ <= 0)
+        return;
+    kill(pid_, SIGTERM);
+    if (!reap(pid_, kStopMilliseconds)) {
+        kill(pid_, SIGKILL);
+        reap(pid_, kStopMilliseconds);
+    }
+    pid_ = -1;
+}
