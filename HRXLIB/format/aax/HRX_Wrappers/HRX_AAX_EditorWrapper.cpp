@@ -6,6 +6,7 @@
 #include "HRX_AAX_ControllerWrapper.h"
 #include "velvaTonParameters.h"
 #include "vstgui/cbuttonstate.h"
+#include "x11/X11Platform.h"
 
 #include <cmath>
 
@@ -42,7 +43,7 @@ bool HRX_AAX_EditorWrapper::openInHostWindow(void* parentWindow)
 {
     if (!editor)
         return false;
-    // TODO-X11 registerPlatform
+    VSTGUI::X11::registerPlatform();
     return open(parentWindow, VSTGUI::PlatformType::kX11Window);
 }
 
