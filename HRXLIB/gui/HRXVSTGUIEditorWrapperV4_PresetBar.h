@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CHRXViewContainer.h"
 #include "HRXVSTGUIEditorWrapperV2.h"
 
 namespace Brackenworks {
@@ -14,6 +15,8 @@ public:
     // Opens at the current zoom factor: the native window is the editor and
     // strip times the zoom, truncated to whole pixels.
     bool open(void* parent, VSTGUI::PlatformType platform) override;
+    void close() override;
+    void setEditorSize(int32_t width, int32_t height) override;
     double getZoomFactor() override { return zoom; }
 
     // Zooms the window as the preset bar's zoom controls do: the factor is
@@ -21,8 +24,12 @@ public:
     // the native window follows. Remembered for the next opening while closed.
     void applyZoom(double factor);
 
+    // The strip above the editor content that holds the preset bar.
+    CHRXViewContainer* getPresetBarStrip() const { return strip; }
+
 private:
     double zoom;
+    CHRXViewContainer* strip = nullptr;
 };
 
 }  // namespace Brackenworks

@@ -15,6 +15,7 @@ extern const char kEditorUsage[] =
     "usage: velvaton editor --png FILE [--zoom PERCENT] [--set NAME=VALUE ...]\n"
     "                       [--gr VALUE] [--about]\n"
     "       velvaton editor --window [--zoom PERCENT] [--preset NAME]\n"
+    "                       [--screenshot FILE]\n"
     "\n"
     "With --png, draws the plug-in's window without a screen and writes it to FILE\n"
     "as a PNG. With --window, opens the editor of a live plug-in instance in a\n"
@@ -27,6 +28,8 @@ extern const char kEditorUsage[] =
     "  --zoom PERCENT    zoom from 70 to 400 (default: 100 for --png, the zoom\n"
     "                    you last chose for --window)\n"
     "  --preset NAME     (--window) start from a factory or user preset\n"
+    "  --screenshot FILE (--window) after two seconds, write the window as the\n"
+    "                    screen shows it to FILE as a PNG, and end\n"
     "  --set NAME=VALUE  show a parameter at a normalised VALUE from 0 to 1; NAME is\n"
     "                    one of Process, Ratio, AttackRatio, Time, Compression,\n"
     "                    Output, ValveLevel. Unset parameters show their defaults.\n"
@@ -66,7 +69,7 @@ int runEditor(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         const std::string option = argv[i];
         const bool takesValue = option == "--png" || option == "--zoom" || option == "--set" || option == "--gr" ||
-                                option == "--preset";
+                                option == "--preset" || option == "--screenshot";
         pictureOnly = pictureOnly || option == "--set" || option == "--gr" || option == "--about";
         if (takesValue && i + 1 >= argc)
             return usageError(option + " needs a value");
@@ -80,6 +83,8 @@ int runEditor(int argc, char** argv)
             window = true;
         } else if (option == "--preset") {
             live.presetName = argv[++i];
+        } else if (option == "--screenshot") {
+            live.screenshotPath = argv[++i];
         } else if (option == "--set") {
             int32_t index = -1;
             double value = 0.0;
@@ -99,11 +104,11 @@ int runEditor(int argc, char** argv)
     }
     if (window) {
         if (!path.empty() || pictureOnly)
-            return usageError("--window takes only --zoom and --preset");
+            return usageError("--window takes only --zoom, --preset and --screenshot");
         return runLiveEditor(live);
     }
-    if (!live.presetName.empty())
-        return usageError("--preset goes with --window");
+    if (!live.presetName.empty() || !live.screenshotPath.empty())
+        return usageError("--preset and --screenshot go with --window");
     if (path.empty())
         return usageError("--png FILE or --window is required");
     if (!writeEditorPicture(picture, path, error)) {

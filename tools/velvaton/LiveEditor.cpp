@@ -12,6 +12,9 @@
 #include "RenderJob.h"
 #include "RenderPreset.h"
 
+#include "x11/X11Screenshot.h"
+
+#include <X11/Xlib.h>
 #include <poll.h>
 
 #include <algorithm>
@@ -25,6 +28,7 @@ namespace {
 constexpr int kSampleRate = 48000;
 constexpr uint32_t kBlockFrames = 512;
 constexpr int kIdleMilliseconds = 5;
+constexpr int64_t kScreenshotDelayFrames = 2 * kSampleRate;
 // Further behind than this (the machine stalled), the programme skips ahead
 // instead of rendering the backlog in one burst.
 constexpr int64_t kMaximumBacklogFrames = kSampleRate / 2;
@@ -51,6 +55,15 @@ bool setStateZoom(std::vector<uint8_t>& state, int32_t percent) {
         state[kStatePrefixSize + kZoomOffset + static_cast<size_t>(i)] = static_cast<uint8_t>(word >> shift);
     }
     return true;
+}
+
+// Writes the window as the X server shows it.
+bool writeScreenshot(uintptr_t window, const std::string& path) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    const bool written = VSTGUI::X11::writeWindowPNG(display, static_cast<unsigned long>(window), path.c_str());
+    XCloseDisplay(display);
+    return written;
 }
 
 // One block of the demo programme from `position`, wrapping at its end.
@@ -111,6 +124,12 @@ int runLiveEditor(const LiveEditorOptions& options) {
             rendered += kBlockFrames;
         }
         instance.idle();
+        if (!options.screenshotPath.empty() && rendered >= kScreenshotDelayFrames) {
+            if (!writeScreenshot(window->id(), options.screenshotPath))
+                return fail("cannot write the screenshot '" + options.screenshotPath + "'");
+            std::printf("wrote %s\n", options.screenshotPath.c_str());
+            break;
+        }
         pollfd connection{window->fileDescriptor(), POLLIN, 0};
         poll(&connection, connection.fd >= 0 ? 1 : 0, kIdleMilliseconds);
     }

@@ -10,6 +10,9 @@
 struct LiveEditorOptions {
     int32_t zoomPercent = 0;  // 70..400; 0 keeps the user's zoom
     std::string presetName;   // empty: the default settings
+    // When set: after two seconds the window's picture is written there as
+    // a PNG (read back from the X server) and the program ends.
+    std::string screenshotPath;
 };
 
 // An exit status: 0 when the window was closed, 1 (with a message on the

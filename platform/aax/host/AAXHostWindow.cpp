@@ -1,7 +1,9 @@
 #include "AAXHostWindow.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +46,10 @@ std::unique_ptr<AAXHostWindow> AAXHostWindow::open(const std::string& title, int
                                         static_cast<unsigned>(height > 0 ? height : 1), 0, 0,
                                         BlackPixel(state->display, screen));
     XStoreName(state->display, state->window, title.c_str());
+    // The process that owns the window, for window managers and tools.
+    const long pid = static_cast<long>(getpid());
+    XChangeProperty(state->display, state->window, XInternAtom(state->display, "_NET_WM_PID", False), XA_CARDINAL,
+                    32, PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
     state->deleteWindow = XInternAtom(state->display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(state->display, state->window, &state->deleteWindow, 1);
     XSelectInput(state->display, state->window, StructureNotifyMask);

@@ -1,0 +1,195 @@
+// The plug-in's editor in a real X11 window of the host, on a private X
+// server: the user's pointer moves knobs, and the values travel through the
+// host to the engine; the window shows what the offscreen drawing shows.
+
+// Before Xlib, whose macros (None) break gtest's names.
+#include <gtest/gtest.h>
+
+#include "AAXHost.h"
+#include "AAXHostEditor.h"
+#include "AAXHostWindow.h"
+#include "AAX_Errors.h"
+#include "PluginLibrary.h"
+#include "PresetTestSupport.h"
+#include "XvfbSession.h"
+#include "velvaTonEditorPicture.h"
+#include "velvaTonParameters.h"
+#include "vstgui/offscreenframe.h"
+#include "x11/X11Screenshot.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <cairo.h>
+
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kStrip = 52;
+
+class EditorWindowEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!XvfbSession::isInstalled())
+            GTEST_SKIP() << XvfbSession::kNotInstalled;
+        xvfb = std::make_unique<XvfbSession>();
+        ASSERT_TRUE(xvfb->isRunning()) << xvfb->error();
+        user = XOpenDisplay(nullptr);
+        ASSERT_NE(user, nullptr);
+        loadPlugin(host);
+        instance = host.createInstance(AAXHostVariant::Stereo, 48000.0);
+        ASSERT_TRUE(instance);
+        std::string error;
+        window = AAXHostWindow::open("velvaTon test", 400, 327, &error);
+        ASSERT_TRUE(window) << error;
+        ASSERT_EQ(AAX_SUCCESS, instance->createEditor());
+        instance->editor()->onViewSizeRequest = [this](const AAX_Point& size) {
+            window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+        };
+        ASSERT_EQ(AAX_SUCCESS, instance->editor()->attach(window->id()));
+        ASSERT_TRUE(pumpUntil([this] { return pixel(5, 5) == 0x1E1E1E; })) << "the window never drew";
+    }
+
+    void TearDown() override {
+        if (instance) instance->destroyEditor();
+        instance.reset();
+        window.reset();
+        if (user) XCloseDisplay(user);
+        xvfb.reset();
+    }
+
+    // Runs the host's main thread until the condition holds; false after 5 s.
+    bool pumpUntil(const std::function<bool()>& condition) {
+        const time_t deadline = time(nullptr) + 5;
+        for (;;) {
+            XSync(user, False);
+            window->pump();
+            instance->idle();
+            if (condition()) return true;
+            if (time(nullptr) > deadline) return false;
+            const timespec pause{0, 2000000L};
+            nanosleep(&pause, nullptr);
+        }
+    }
+
+    // The window's pixel as the screen shows it, 0xRRGGBB.
+    uint32_t pixel(int x, int y) {
+        cairo_surface_t* shot = VSTGUI::X11::grabWindow(user, static_cast<unsigned long>(window->id()));
+        if (!shot) return 0xFFFFFFFFu;
+        uint32_t value = 0xFFFFFFFFu;
+        if (x < cairo_image_surface_get_width(shot) && y < cairo_image_surface_get_height(shot)) {
+            const uint8_t* row = cairo_image_surface_get_data(shot) + y * cairo_image_surface_get_stride(shot);
+            std::memcpy(&value, row + 4 * x, 4);
+            value &= 0xFFFFFF;
+        }
+        cairo_surface_destroy(shot);
+        return value;
+    }
+
+    double hostValue(int32_t slot) {
+        double value = -1.0;
+        instance->parameterValue(parameterIdTable[slot], &value);
+        return value;
+    }
+
+    void moveTo(int x, int y) {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(user, static_cast<Window>(window->id()), &attributes);
+        XTestFakeMotionEvent(user, -1, attributes.x + x, attributes.y + y, CurrentTime);
+    }
+    void button(unsigned int number, bool down) { XTestFakeButtonEvent(user, number, down, CurrentTime); }
+
+    std::unique_ptr<XvfbSession> xvfb;
+    Display* user = nullptr;
+    TemporaryUserHome home;
+    AAXHost host;
+    std::unique_ptr<AAXHostInstance> instance;
+    std::unique_ptr<AAXHostWindow> window;
+};
+
+TEST_F(EditorWindowEndToEnd, WindowShowsTheOffscreenDrawing) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(user, static_cast<Window>(window->id()), &attributes);
+    EXPECT_EQ(400, attributes.width);
+    EXPECT_EQ(327, attributes.height);
+
+    velvaTonEditorPicture picture;
+    for (int32_t slot = 0; slot < kPresetValues; ++slot) {
+        if (getParameterFlags(slot) & kFlagHostParameter) picture.values[slot] = hostValue(slot);
+    }
+    const std::string path = ::testing::TempDir() + "velvaton-offscreen-" + std::to_string(getpid()) + ".png";
+    std::string error;
+    ASSERT_TRUE(writeEditorPicture(picture, path, error)) << error;
+    cairo_surface_t* drawn = cairo_image_surface_create_from_png(path.c_str());
+    std::remove(path.c_str());
+    ASSERT_EQ(CAIRO_STATUS_SUCCESS, cairo_surface_status(drawn));
+    // Points off the needle and the text: the strip, the name plate, the
+    // switch, the knobs' caps, the screws.
+    const int points[][2] = {{5, 5}, {380, 40}, {200, 60}, {12, 70}, {315, 130}, {85, 252}, {200, 252}, {315, 252},
+                             {85, 137}, {10, 318}};
+    cairo_surface_flush(drawn);
+    for (const auto& p : points) {
+        uint32_t expected = 0;
+        std::memcpy(&expected, cairo_image_surface_get_data(drawn) + p[1] * cairo_image_surface_get_stride(drawn) +
+                                   4 * p[0], 4);
+        EXPECT_EQ(expected & 0xFFFFFF, pixel(p[0], p[1])) << p[0] << "," << p[1];
+    }
+    cairo_surface_destroy(drawn);
+}
+
+TEST_F(EditorWindowEndToEnd, PointerEditsReachTheEngineThroughTheHost) {
+    const double time = hostValue(kTime);
+    // Drag the Time knob up by 60 pixels: 300 pixels span its range.
+    moveTo(85, kStrip + 200);
+    button(1, true);
+    for (int step = 1; step <= 6; ++step) {
+        moveTo(85, kStrip + 200 - 10 * step);
+        ASSERT_TRUE(pumpUntil([] { return true; }));
+    }
+    button(1, false);
+    ASSERT_TRUE(pumpUntil([&] { return std::fabs(hostValue(kTime) - (time + 0.2)) < 1e-6; })) << hostValue(kTime);
+
+    // One wheel notch over the Ratio knob: one of its seven positions.
+    const double ratio = hostValue(kRatio);
+    moveTo(85, kStrip + 85);
+    button(4, true);
+    button(4, false);
+    ASSERT_TRUE(pumpUntil([&] { return std::fabs(hostValue(kRatio) - (ratio + 1.0 / 6.0)) < 1e-6; }))
+        << hostValue(kRatio);
+
+    // The engine runs on what the host holds: the same audio as an instance
+    // automated to those values.
+    auto reference = host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    ASSERT_TRUE(reference);
+    reference->setParameterValue(parameterIdTable[kTime], hostValue(kTime));
+    reference->setParameterValue(parameterIdTable[kRatio], hostValue(kRatio));
+    std::vector<float> left(4800), right(4800);
+    for (size_t i = 0; i < left.size(); ++i) left[i] = right[i] = 0.8f * std::sin(0.05f * static_cast<float>(i));
+    std::vector<float> otherLeft = left, otherRight = right;
+    const float* inputs[2] = {left.data(), right.data()};
+    float* outputs[2] = {left.data(), right.data()};
+    const float* otherInputs[2] = {otherLeft.data(), otherRight.data()};
+    float* otherOutputs[2] = {otherLeft.data(), otherRight.data()};
+    ASSERT_EQ(AAX_SUCCESS, instance->process(inputs, outputs, 4800 / 2));
+    ASSERT_EQ(AAX_SUCCESS, reference->process(otherInputs, otherOutputs, 4800 / 2));
+    EXPECT_EQ(left, otherLeft);
+}
+
+TEST_F(EditorWindowEndToEnd, AboutBoxOpensAndClosesByClicks) {
+    const uint32_t panel = pixel(150, kStrip + 140);
+    moveTo(200, 25 + kStrip);  // the product name
+    button(1, true);
+    button(1, false);
+    ASSERT_TRUE(pumpUntil([&] { return pixel(150, kStrip + 140) != panel; })) << "no about box";
+    moveTo(40, kStrip + 240);  // anywhere but the web link
+    button(1, true);
+    button(1, false);
+    EXPECT_TRUE(pumpUntil([&] { return pixel(150, kStrip + 140) == panel; })) << "the about box stayed";
+}
+
+}  // namespace
