@@ -135,5 +135,6 @@ int runLiveEditor(const LiveEditorOptions& options) {
     }
     editor.detach();
     instance.destroyEditor();
+    window.reset();  // before the plug-in library goes
     return kExitSuccess;
 }

@@ -17,6 +17,31 @@ struct AAXHostWindow::State {
 
 namespace {
 
+// Xlib's protocol error handler is process-wide and ends the process by
+// default. The host's window may be destroyed under it at any time (by the
+// user, another client or the server), so an error on the host's own
+// connection is only reported; errors of other connections (a plug-in's
+// own) go to the handler that was there before.
+Display* gHostDisplays[8] = {};
+XErrorHandler gPreviousErrorHandler = nullptr;
+bool gErrorHandlerInstalled = false;
+
+int onProtocolError(Display* display, XErrorEvent* event) {
+    for (Display* host : gHostDisplays) {
+        if (host && host == display) return 0;
+    }
+    return gPreviousErrorHandler ? gPreviousErrorHandler(display, event) : 0;
+}
+
+void trackDisplay(Display* display, bool track) {
+    for (Display*& slot : gHostDisplays) {
+        if (track ? slot == nullptr : slot == display) {
+            slot = track ? display : nullptr;
+            return;
+        }
+    }
+}
+
 // A lost connection must not end the host process (Xlib exits after the
 // ordinary IO error handler): this handler returns to Xlib, which then only
 // marks the display dead. The flag makes every later call a no-op.
@@ -40,6 +65,11 @@ std::unique_ptr<AAXHostWindow> AAXHostWindow::open(const std::string& title, int
     state->display = XOpenDisplay(name);
     if (!state->display) return fail(std::string("cannot open the X display '") + name + "'");
     XSetIOErrorExitHandler(state->display, &onConnectionLost, &state->open);
+    if (!gErrorHandlerInstalled) {
+        gPreviousErrorHandler = XSetErrorHandler(&onProtocolError);
+        gErrorHandlerInstalled = true;
+    }
+    trackDisplay(state->display, true);
     const int screen = DefaultScreen(state->display);
     state->window = XCreateSimpleWindow(state->display, RootWindow(state->display, screen), 0, 0,
                                         static_cast<unsigned>(width > 0 ? width : 1),
@@ -69,6 +99,7 @@ AAXHostWindow::~AAXHostWindow() {
         XFlush(mState->display);
     }
     XCloseDisplay(mState->display);
+    trackDisplay(mState->display, false);
 }
 
 uintptr_t AAXHostWindow::id() const { return static_cast<uintptr_t>(mState->window); }

@@ -92,6 +92,24 @@ Connection::~Connection()
     XCloseDisplay(display_);
     auto& list = allConnections();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    if (list.empty())
+        restoreHandlers();
+}
+
+// With no connection left, the handlers found at installation serve again:
+// this code may be unloaded next (a plug-in library), and Xlib must not call
+// into it afterwards. Handlers installed after ours chain to ours and stay.
+void Connection::restoreHandlers()
+{
+    if (!gHandlersInstalled)
+        return;
+    const XErrorHandler current = XSetErrorHandler(gPreviousErrorHandler);
+    if (current != onError)
+        XSetErrorHandler(current);
+    const XIOErrorHandler currentIO = XSetIOErrorHandler(gPreviousIOErrorHandler);
+    if (currentIO != onIOError)
+        XSetIOErrorHandler(currentIO);
+    gHandlersInstalled = false;
 }
 
 void Connection::readKeyCodes()

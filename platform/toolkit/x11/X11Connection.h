@@ -107,6 +107,7 @@ private:
     static int onError(Display* display, XErrorEvent* error);
     static int onIOError(Display* display);
     static void onIOErrorExit(Display* display, void* context);
+    static void restoreHandlers();
     static Connection* owning(Display* display);
     void markLost();
     void readKeyCodes();
