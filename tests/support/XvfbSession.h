@@ -5,8 +5,9 @@
 
 // A private X server for a test: starts Xvfb on a display number the server
 // picks itself (-displayfd, so parallel tests never collide), with one
-// 1024x768 24-bit screen and no TCP listener, points DISPLAY at it, and
-// stops it (restoring DISPLAY) at the end of the scope.
+// 1024x768 24-bit screen, no TCP listener and no MIT-SHM (see the .cpp),
+// points DISPLAY at it, and stops it (restoring DISPLAY) at the end of the
+// scope.
 //
 //   if (!XvfbSession::isInstalled())
 //       GTEST_SKIP() << XvfbSession::kNotInstalled;

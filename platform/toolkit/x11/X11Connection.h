@@ -40,14 +40,14 @@ public:
     static Connection* acquire();
     void release();
 
-    // Null once the connection is lost.
+    // Null once the connection is lost: every Xlib call checks it first.
     Display* display() const { return alive_ ? display_ : nullptr; }
     bool isAlive() const { return alive_; }
 
     void addClient(ConnectionClient* client);
     void removeClient(ConnectionClient* client);
-    // Routes a window's events to a client (the window stays routed until
-    // unrouted, destroyed or not).
+    // Routes a window's events to a client until unroute or removeClient;
+    // destroying the window does not end the route.
     void route(Window window, ConnectionClient* client);
     void unroute(Window window);
 

@@ -59,14 +59,17 @@ X11PlatformFrame::X11PlatformFrame(IPlatformFrameCallback* frame, Connection* co
 
 X11PlatformFrame::~X11PlatformFrame()
 {
-    menu_.reset();
-    tooltip_.reset();
-    canvas_.detach();
-    if (window_ && connection_->display()) {
-        // The host may have destroyed the parent (and so this window)
-        // already: that is not worth a report.
-        Connection::ErrorTrap trap(*connection_);
-        XDestroyWindow(connection_->display(), window_);
+    {
+        // The host may have destroyed the parent, and with it this window
+        // and its resources, already: that is not worth a report.
+        std::unique_ptr<Connection::ErrorTrap> trap;
+        if (connection_->display())
+            trap = std::make_unique<Connection::ErrorTrap>(*connection_);
+        menu_.reset();
+        tooltip_.reset();
+        canvas_.detach();
+        if (window_ && connection_->display())
+            XDestroyWindow(connection_->display(), window_);
     }
     connection_->removeClient(this);
     connection_->release();
@@ -93,6 +96,11 @@ bool X11PlatformFrame::openWindow(Window parent)
         classHint.res_name = const_cast<char*>("hrx-editor");
         classHint.res_class = const_cast<char*>("HRX");
         XSetClassHint(display, window_, &classHint);
+        XWMHints wmHints{};
+        wmHints.flags = InputHint | StateHint;
+        wmHints.input = True;
+        wmHints.initial_state = NormalState;
+        XSetWMHints(display, window_, &wmHints);
         // The size follows the editor (its zoom), not the user's dragging.
         XSizeHints hints{};
         hints.flags = PMinSize | PMaxSize;

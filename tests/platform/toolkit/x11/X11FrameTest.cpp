@@ -5,6 +5,7 @@
 #include "x11/X11Screenshot.h"
 
 #include "HRXKeyState.h"
+#include "HRXTickCount.h"
 
 #include <X11/keysym.h>
 #include <cairo.h>
@@ -316,6 +317,37 @@ TEST_F(X11Test, ALostServerClosesTheFramesAndLeavesTheProcessRunning)
     window = open(CRect(0, 0, 120, 80));
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(pumpUntilDrawn(window));
+}
+
+class SteppedClock : public HRXTickSource {
+public:
+    uint32_t tickCount() override { return now; }
+    uint32_t now = 5000;
+};
+
+TEST(X11Platform, ToolkitTimersRunFromThePumpOnThePlatformClockCoalesced)
+{
+    SteppedClock clock;
+    setTickSource(&clock);
+    X11::registerPlatform();
+    HRXRunLoop::pump();  // the clock replaced: time starts over here
+    int ticks = 0;
+    auto* timer = new CVSTGUITimer([&](CVSTGUITimer*) { ++ticks; }, 17);
+    clock.now += 16;
+    HRXRunLoop::pump();
+    EXPECT_EQ(ticks, 0);
+    clock.now += 1;
+    HRXRunLoop::pump();
+    EXPECT_EQ(ticks, 1);
+    // A late pump fires once; the next tick keeps the 17 ms grid.
+    clock.now += 100;
+    HRXRunLoop::pump();
+    EXPECT_EQ(ticks, 2);
+    clock.now += 2;
+    HRXRunLoop::pump();
+    EXPECT_EQ(ticks, 3);
+    timer->forget();
+    setTickSource(nullptr);
 }
 
 } // namespace
