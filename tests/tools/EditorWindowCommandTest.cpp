@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cairo.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -47,6 +48,28 @@ int waitFor(pid_t pid) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Starts `velvaton editor --window`, its standard error going to errorFile;
+// answers its pid once its window is on screen (-1 after 10 s).
+pid_t startLiveEditor(const std::string& errorFile) {
+    const std::string tool = std::string(std::getenv("VELVATON_TEST_BINARY_DIR")) + "/tools/velvaton/velvaton";
+    char* argv[] = {const_cast<char*>(tool.c_str()), const_cast<char*>("editor"), const_cast<char*>("--window"),
+                    nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = -1;
+    const int started = posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (started != 0) return -1;
+    if (outputOf("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null")
+            .empty()) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return -1;
+    }
+    return pid;
+}
+
 TEST(EditorWindowCommand, WithoutADisplayFailsWithOneClearMessage) {
     TemporaryUserHome home;
     unsetenv("DISPLAY");
@@ -69,16 +92,26 @@ TEST(EditorWindowCommand, OpensTheLiveEditorAndEndsWhenTheWindowCloses) {
     EXPECT_EQ(490, cairo_image_surface_get_height(picture));
     cairo_surface_destroy(picture);
 
-    const std::string tool = std::string(std::getenv("VELVATON_TEST_BINARY_DIR")) + "/tools/velvaton/velvaton";
-    char* argv[] = {const_cast<char*>(tool.c_str()), const_cast<char*>("editor"), const_cast<char*>("--window"),
-                    nullptr};
-    pid_t pid = -1;
-    ASSERT_EQ(0, posix_spawn(&pid, tool.c_str(), nullptr, nullptr, argv, environ));
-    const std::string window =
-        outputOf("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null");
-    ASSERT_FALSE(window.empty());
+    const pid_t pid = startLiveEditor(folder.file("err"));
+    ASSERT_GT(pid, 0);
+    const std::string window = outputOf("xdotool search --pid " + std::to_string(pid));
     outputOf("xdotool windowclose " + window.substr(0, window.find('\n')));
     EXPECT_EQ(0, waitFor(pid));
+}
+
+// The X server goes away under the window: the program reports it and ends.
+TEST(EditorWindowCommand, LostXServerEndsWithAMessageNotACrash) {
+    if (!XvfbSession::isInstalled()) GTEST_SKIP() << XvfbSession::kNotInstalled;
+    TemporaryUserHome home;
+    XvfbSession xvfb;
+    ASSERT_TRUE(xvfb.isRunning()) << xvfb.error();
+    ScratchFolder folder;
+    const pid_t pid = startLiveEditor(folder.file("err"));
+    ASSERT_GT(pid, 0);
+    xvfb.stop();
+    EXPECT_EQ(1, waitFor(pid));
+    const std::string error = readBytes(folder.file("err"));
+    EXPECT_NE(std::string::npos, error.find("the connection to the X server was lost")) << error;
 }
 
 }  // namespace

@@ -133,8 +133,9 @@ int runLiveEditor(const LiveEditorOptions& options) {
         pollfd connection{window->fileDescriptor(), POLLIN, 0};
         poll(&connection, connection.fd >= 0 ? 1 : 0, kIdleMilliseconds);
     }
+    const bool lost = window->isConnectionLost();
     editor.detach();
     instance.destroyEditor();
     window.reset();  // before the plug-in library goes
-    return kExitSuccess;
+    return lost ? fail("the connection to the X server was lost") : kExitSuccess;
 }

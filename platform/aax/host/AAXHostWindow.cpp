@@ -13,24 +13,37 @@ struct AAXHostWindow::State {
     Window window = 0;
     Atom deleteWindow = 0;
     bool open = false;
+    bool lost = false;
 };
 
 namespace {
 
-// Xlib's protocol error handler is process-wide and ends the process by
-// default. The host's window may be destroyed under it at any time (by the
+// Xlib's error handlers are process-wide and end the process by default. The host's window may be destroyed under it at any time (by the
 // user, another client or the server), so an error on the host's own
 // connection is only reported; errors of other connections (a plug-in's
 // own) go to the handler that was there before.
 Display* gHostDisplays[8] = {};
 XErrorHandler gPreviousErrorHandler = nullptr;
-bool gErrorHandlerInstalled = false;
+XIOErrorHandler gPreviousIOErrorHandler = nullptr;
+bool gErrorHandlersInstalled = false;
+
+bool isHostDisplay(Display* display) {
+    for (Display* host : gHostDisplays) {
+        if (host && host == display) return true;
+    }
+    return false;
+}
 
 int onProtocolError(Display* display, XErrorEvent* event) {
-    for (Display* host : gHostDisplays) {
-        if (host && host == display) return 0;
-    }
+    if (isHostDisplay(display)) return 0;
     return gPreviousErrorHandler ? gPreviousErrorHandler(display, event) : 0;
+}
+
+// Returning lets Xlib go on to the display's exit handler below, which
+// returns too, instead of ending the process as the default handler does.
+int onIOError(Display* display) {
+    if (isHostDisplay(display)) return 0;
+    return gPreviousIOErrorHandler ? gPreviousIOErrorHandler(display) : 0;
 }
 
 void trackDisplay(Display* display, bool track) {
@@ -45,10 +58,10 @@ void trackDisplay(Display* display, bool track) {
 // A lost connection must not end the host process (Xlib exits after the
 // ordinary IO error handler): this handler returns to Xlib, which then only
 // marks the display dead. The flag makes every later call a no-op.
-void onConnectionLost(Display*, void* state) {
-    auto* open = static_cast<bool*>(state);
-    if (*open) std::fprintf(stderr, "velvaton: the connection to the X server was lost\n");
-    *open = false;
+void onConnectionLost(Display*, void* context) {
+    auto* state = static_cast<AAXHostWindow::State*>(context);
+    state->open = false;
+    state->lost = true;
 }
 
 }  // namespace
@@ -64,10 +77,11 @@ std::unique_ptr<AAXHostWindow> AAXHostWindow::open(const std::string& title, int
     auto state = std::make_unique<State>();
     state->display = XOpenDisplay(name);
     if (!state->display) return fail(std::string("cannot open the X display '") + name + "'");
-    XSetIOErrorExitHandler(state->display, &onConnectionLost, &state->open);
-    if (!gErrorHandlerInstalled) {
+    XSetIOErrorExitHandler(state->display, &onConnectionLost, state.get());
+    if (!gErrorHandlersInstalled) {
         gPreviousErrorHandler = XSetErrorHandler(&onProtocolError);
-        gErrorHandlerInstalled = true;
+        gPreviousIOErrorHandler = XSetIOErrorHandler(&onIOError);
+        gErrorHandlersInstalled = true;
     }
     trackDisplay(state->display, true);
     const int screen = DefaultScreen(state->display);
@@ -103,6 +117,8 @@ AAXHostWindow::~AAXHostWindow() {
 }
 
 uintptr_t AAXHostWindow::id() const { return static_cast<uintptr_t>(mState->window); }
+
+bool AAXHostWindow::isConnectionLost() const { return mState->lost; }
 
 int AAXHostWindow::fileDescriptor() const { return mState->open ? ConnectionNumber(mState->display) : -1; }
 

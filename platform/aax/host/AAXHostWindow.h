@@ -25,11 +25,14 @@ public:
     // Handles pending events. False once the window is gone: closed by the
     // user (the window manager's close), destroyed, or the X server lost.
     bool pump();
+    // Whether the window went because the X server connection was lost.
+    bool isConnectionLost() const;
     // The connection's file descriptor, to wait on with poll(); -1 when gone.
     int fileDescriptor() const;
 
-private:
     struct State;
+
+private:
     explicit AAXHostWindow(std::unique_ptr<State> state);
     std::unique_ptr<State> mState;
 };

@@ -59,6 +59,7 @@ TEST_F(RegistrationTest, DescribesOneEffectWithNamesAndPackage) {
     EXPECT_EQ(1, effect().resources[0].type);
     EXPECT_EQ("HRXvelvaTonPageTables.xml", effect().resources[0].info);
     EXPECT_EQ(1u, effect().procs.count(kAAX_ProcPtrID_Create_EffectParameters));
+    EXPECT_EQ(1u, effect().procs.count(kAAX_ProcPtrID_Create_EffectGUI));
     EXPECT_EQ(1u, effect().procs.count(kAAX_ProcPtrID_Create_EffectDirectData));
 }
 
