@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpng-dev libx11-dev fontconfig fonts-liberation fonts-comic-neue
   clang libclang-rt-14-dev
+  strace time
 )
 
 missing=()
