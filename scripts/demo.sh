@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Quick start: installs what is needed, builds, and renders the built-in demo
-# programme into ./demo-out (demo-in.wav and demo-out.wav).
+# programme into ./demo-out (demo-in.wav, demo-out.wav and the plot demo.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -10,6 +10,7 @@ packages=(
   libcairo2-dev libpng-dev libx11-dev libxtst-dev fontconfig fonts-liberation fonts-comic-neue
   xvfb xauth xdotool
   clang libclang-rt-14-dev
+  strace time
 )
 
 missing=()

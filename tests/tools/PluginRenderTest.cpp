@@ -1,6 +1,5 @@
 // render through the plug-in library: bypass, host automation, saved and
 // restored state; describe; the automation lane itself.
-#include "AudioFile.h"
 #include "AutomationLane.h"
 #include "ToolTestSupport.h"
 
@@ -22,9 +21,8 @@ std::vector<float> burstSignal(size_t frames) {
 }
 
 std::vector<float> samplesOf(const std::string& path) {
-    AudioData audio;
-    std::string error;
-    EXPECT_TRUE(readAudioFile(path, 2, audio, error)) << error;
+    const TestAudio audio = readTestAudio(path);
+    EXPECT_FALSE(audio.channels.empty()) << path;
     return audio.channels.empty() ? std::vector<float>() : audio.channels[0];
 }
 

@@ -54,13 +54,13 @@ TEST_F(PresetsCommand, ExportsTheFactoryPresetAsThe433ByteFileAndShowsIt) {
     ASSERT_EQ(show.exitCode, 0) << show.err;
     EXPECT_EQ(show.out,
               "name: Kick\n"
-              " 0 Process      1.0000  Valve\n"
-              " 2 Ratio        0.5000  3:1\n"
-              " 3 AttackRatio  0.5000  x1\n"
-              " 4 Time         0.3000  3.00\n"
-              " 5 Compression  0.5000  5.00\n"
-              " 6 Output       0.1330  4.00\n"
-              " 7 ValveLevel   0.5000  0\n");
+              " 0 Process=Valve            1\n"
+              " 2 Ratio=3:1                0.5\n"
+              " 3 AttackRatio=x1           0.5\n"
+              " 4 Time=3/10                0.3\n"
+              " 5 Compression=5/10         0.5\n"
+              " 6 Output=4dB               0.133\n"
+              " 7 ValveLevel=0             0.5\n");
 }
 
 TEST_F(PresetsCommand, ImportsIntoTheUserFolderAndRefusesDamageOrOverwrite) {
@@ -130,11 +130,17 @@ TEST_F(RenderWithPreset, PresetThenSetOverridesIt) {
     // Kick with Time and Output of "CompressMed2" (0.15 as the float it is stored as).
     EXPECT_EQ(render("d.wav", {"--preset", "Kick", "--set", "Time=0.5", "--set", "Output=0.15000000596046448"}),
               render("e.wav", {"--preset", "CompressMed2"}));
+    // The settings `presets show` prints, pasted back, sound as the preset does
+    // (Output 4dB is 8/60, not the stored 0.133, but the engine hears the same step).
+    EXPECT_EQ(render("f.wav", {"--set", "Process=Valve", "--set", "Ratio=3:1", "--set", "AttackRatio=x1", "--set",
+                               "Time=3/10", "--set", "Compression=5/10", "--set", "Output=4dB", "--set",
+                               "ValveLevel=0"}),
+              byName);
 
-    const ToolRun missing = runVelvaton({"render", folder.file("in.wav"), folder.file("f.wav"), "--preset", "Kik"});
+    const ToolRun missing = runVelvaton({"render", folder.file("in.wav"), folder.file("g.wav"), "--preset", "Kik"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("closest names: 'Kick'"), std::string::npos);
-    EXPECT_FALSE(fileExists(folder.file("f.wav")));
+    EXPECT_FALSE(fileExists(folder.file("g.wav")));
 }
 
 }  // namespace

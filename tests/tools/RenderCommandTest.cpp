@@ -1,7 +1,9 @@
-#include "AudioFile.h"
 #include "ToolTestSupport.h"
 #include "velvaTonEffect.h"
 
+#include "RenderPlot.h"
+
+#include <cairo.h>
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
@@ -20,10 +22,9 @@ std::vector<float> testSignal(size_t frames, int rate, double frequency) {
     return out;
 }
 
-AudioData readBack(const std::string& path) {
-    AudioData audio;
-    std::string error;
-    EXPECT_TRUE(readAudioFile(path, 8, audio, error)) << error;
+TestAudio readBack(const std::string& path) {
+    TestAudio audio = readTestAudio(path);
+    EXPECT_FALSE(audio.channels.empty()) << path;
     return audio;
 }
 
@@ -95,6 +96,12 @@ TEST_F(RenderCommand, RefusedInputsLeaveNoOutput) {
         {{input, output, "--set"}, 2, "--set needs a value"},     {{input, output, "--block", "0"}, 2, "block size 0"},
         {{input, output, "--block", "-4"}, 2, "block size -4"},
         {{input}, 2, "expected an input and an output"},          {{input, output, "--fast"}, 2, "unknown option '--fast'"},
+        {{input, output, "--set", "Output=12.3dB"}, 2, "nearest: 12dB and 12.5dB"},
+        // Formats libsndfile cannot write are refused before any audio is read.
+        {{input, folder.file("out.mp3")}, 2, "write one of .wav, .flac"},
+        {{input, folder.file("out.flac"), "--bits", "32f"}, 2, "FLAC holds 16 or 24-bit samples"},
+        {{input, output, "--bits", "8"}, 2, "--bits takes 16, 24 or 32f"},
+        {{input, output, "--plot", output}, 2, "two different files"},
     };
     for (const char* value : {"Ratio=half", "Ratio=", "Ratio=0.5x", "Ratio=nan", "Ratio=inf"})
         cases.push_back({{input, output, "--set", value}, 2, "not a number"});
@@ -118,19 +125,19 @@ TEST_F(RenderCommand, WritesFloatWavEqualToTheEngineOutput) {
     SF_INFO info {};
     sf_close(sf_open(output.c_str(), SFM_READ, &info));
     EXPECT_EQ(info.format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    const AudioData rendered = readBack(output);
+    const TestAudio rendered = readBack(output);
     EXPECT_EQ(rendered.sampleRate, 44100);
     ASSERT_EQ(rendered.channels.size(), 1u);
 
     // The same samples through the engine, driven as a host's first block does.
-    AudioData source = readBack(input);
+    TestAudio source = readBack(input);
     velvaTonEffect engine;
     engine.setSampleRate(44100.0);
     const double values[8] = {1.0, 0.0, 0.0, 0.5, 0.5, 0.8f, 0.15f, 0.5};
     for (uint32_t index : {0u, 2u, 3u, 4u, 5u, 6u, 7u})
         engine.setParameter(index, values[index]);
     float* io[2] = {source.channels[0].data(), nullptr};
-    engine.process(io, io, static_cast<uint32_t>(source.frames()));
+    engine.process(io, io, static_cast<uint32_t>(source.channels[0].size()));
     EXPECT_EQ(rendered.channels[0], source.channels[0]);
 }
 
@@ -140,8 +147,8 @@ TEST_F(RenderCommand, BlockSizeDoesNotChangeTheResult) {
     ASSERT_EQ(runVelvaton({"render", input, output, "--block", "1"}).exitCode, 0);
     const std::string tiny = folder.file("tiny.wav");
     ASSERT_EQ(runVelvaton({"render", input, tiny, "--block", "4096"}).exitCode, 0);
-    const AudioData a = readBack(output);
-    const AudioData b = readBack(tiny);
+    const TestAudio a = readBack(output);
+    const TestAudio b = readBack(tiny);
     EXPECT_EQ(a.sampleRate, 96000);
     ASSERT_EQ(a.channels.size(), 2u);
     EXPECT_EQ(a.channels, b.channels);
@@ -153,18 +160,121 @@ TEST_F(RenderCommand, ProcessOffPassesTheFileThrough) {
     EXPECT_EQ(readBack(output).channels, readBack(input).channels);
 }
 
+// What the writer must make of a float sample at `bits`, without dither.
+float rounded(float sample, int bits, int64_t& clipped) {
+    const double scale = std::ldexp(1.0, bits - 1);
+    double steps = std::nearbyint(sample * scale);
+    if (steps > scale - 1 || steps < -scale) {
+        steps = steps > 0 ? scale - 1 : -scale;
+        ++clipped;
+    }
+    return static_cast<float>(steps / scale);
+}
+
+TEST_F(RenderCommand, IntegerFormatsRoundTripWithAndWithoutDither) {
+    writeTestAudio(input, 44100, {testSignal(20000, 44100, 55.0), testSignal(20000, 44100, 82.0)},
+                   SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    // 12 dB of make-up gain takes the peaks beyond full scale.
+    ASSERT_EQ(runVelvaton({"render", input, output, "--set", "Output=12dB"}).exitCode, 0);
+    const TestAudio floats = readBack(output);
+    ASSERT_EQ(floats.channels.size(), 2u);
+
+    const struct {
+        const char* name;
+        std::vector<std::string> options;
+        int format;
+        int bits;
+    } cases[] = {{"plain.flac", {"--no-dither"}, SF_FORMAT_FLAC | SF_FORMAT_PCM_24, 24},
+                 {"short.aiff", {"--bits", "16", "--no-dither"}, SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 16},
+                 {"dithered.wav", {"--bits", "16"}, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16}};
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"render", input, folder.file(c.name), "--set", "Output=12dB"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ToolRun run = runVelvaton(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const TestAudio written = readBack(folder.file(c.name));
+        EXPECT_EQ(written.format, c.format) << c.name;
+        ASSERT_EQ(written.channels.size(), 2u);
+        const bool dithered = c.options.size() == 2;
+        int64_t clipped = 0;
+        size_t moved = 0;
+        for (size_t channel = 0; channel < 2; ++channel) {
+            ASSERT_EQ(written.channels[channel].size(), floats.channels[channel].size());
+            for (size_t i = 0; i < floats.channels[channel].size(); ++i) {
+                const float exact = rounded(floats.channels[channel][i], c.bits, clipped);
+                const float got = written.channels[channel][i];
+                if (!dithered) {
+                    ASSERT_EQ(got, exact) << c.name << " sample " << i;
+                    continue;
+                }
+                // +-1 step of triangular dither, then rounding: within 1.5 steps.
+                const float clamped = std::fmin(std::fmax(floats.channels[channel][i], -1.0f), 32767.0f / 32768.0f);
+                ASSERT_LE(std::fabs(got - clamped), 1.5f / 32768.0f) << "sample " << i;
+                moved += got != exact;
+            }
+        }
+        EXPECT_GT(clipped, 100) << c.name;
+        if (dithered)
+            EXPECT_GT(moved, floats.channels[0].size() / 4);
+        else
+            EXPECT_NE(run.out.find(", no dither, " + std::to_string(clipped) + " samples clipped"), std::string::npos)
+                << run.out;
+    }
+}
+
+TEST_F(RenderCommand, PlotShowsTheGainReductionWhereTheInputIsLoud) {
+    // Two seconds of silence, then two of loud bursts.
+    std::vector<float> signal = testSignal(192000, 48000, 55.0);
+    std::fill(signal.begin(), signal.begin() + 96000, 0.0f);
+    writeTestAudio(input, 48000, {signal}, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    const std::string plot = folder.file("plot.png");
+    const ToolRun run = runVelvaton({"render", input, output, "--set", "Compression=10/10", "--plot", plot});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+
+    cairo_surface_t* image = cairo_image_surface_create_from_png(plot.c_str());
+    ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(image), 1200);
+    EXPECT_EQ(cairo_image_surface_get_height(image), 600);
+    const unsigned char* pixels = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    // The highest green pixel of a column of the gain-reduction panel: the trace.
+    const auto traceRow = [&](int x) {
+        for (int y = PlotLayout::kReductionTop; y <= PlotLayout::kReductionBottom; ++y) {
+            const uint32_t pixel = *reinterpret_cast<const uint32_t*>(pixels + y * stride + x * 4);
+            const int r = (pixel >> 16) & 0xff, g = (pixel >> 8) & 0xff, b = pixel & 0xff;
+            if (g > r + 60 && g > b + 60)
+                return y;
+        }
+        return -1;
+    };
+    const int middle = (PlotLayout::kLeft + PlotLayout::kRight) / 2;
+    for (int x = PlotLayout::kLeft + 2; x < middle - 2; x += 7)
+        EXPECT_LE(traceRow(x), PlotLayout::kReductionTop + 2) << "silence, column " << x;
+    int deepest = 0;
+    for (int x = middle + 20; x < PlotLayout::kRight - 2; x += 7) {
+        EXPECT_GE(traceRow(x), PlotLayout::kReductionTop + 10) << "loud, column " << x;
+        deepest = std::max(deepest, traceRow(x));
+    }
+    EXPECT_LT(deepest, PlotLayout::kReductionBottom);  // the axis holds the largest reduction
+    cairo_surface_destroy(image);
+}
+
 TEST_F(RenderCommand, DemoWritesTheSameProgrammeEveryTime) {
     const ToolRun first = runVelvaton({"demo", folder.path()});
     ASSERT_EQ(first.exitCode, 0) << first.err;
     EXPECT_NE(first.out.find("gain reduction"), std::string::npos);
-    const AudioData in = readBack(folder.file("demo-in.wav"));
+    const TestAudio in = readBack(folder.file("demo-in.wav"));
     EXPECT_EQ(in.sampleRate, 48000);
     ASSERT_EQ(in.channels.size(), 2u);
-    EXPECT_NEAR(static_cast<double>(in.frames()) / 48000.0, 8.0, 0.5);
+    EXPECT_NEAR(static_cast<double>(in.channels[0].size()) / 48000.0, 8.0, 0.5);
     const std::string out1 = readBytes(folder.file("demo-out.wav"));
     ASSERT_EQ(runVelvaton({"demo", folder.path()}).exitCode, 0);
     EXPECT_TRUE(readBytes(folder.file("demo-out.wav")) == out1);
     EXPECT_FALSE(readBytes(folder.file("demo-in.wav")) == out1);
+
+    cairo_surface_t* plot = cairo_image_surface_create_from_png(folder.file("demo.png").c_str());
+    EXPECT_EQ(cairo_image_surface_get_width(plot), 1200);
+    cairo_surface_destroy(plot);
 
     expectRefused({"demo", folder.file("nowhere")}, 1, "nowhere");
     expectRefused({"demo", "a", "b"}, 2, "at most one folder");

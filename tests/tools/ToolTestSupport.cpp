@@ -56,9 +56,10 @@ std::vector<std::string> ScratchFolder::entries() const {
     return names;
 }
 
-ToolRun runVelvaton(const std::vector<std::string>& args) {
+ToolRun runVelvaton(const std::vector<std::string>& args, const ToolRunOptions& options) {
     const char* binaryDir = std::getenv("VELVATON_TEST_BINARY_DIR");
-    std::vector<std::string> argvStrings = {std::string(binaryDir ? binaryDir : ".") + "/tools/velvaton/velvaton"};
+    std::vector<std::string> argvStrings = options.prefix;
+    argvStrings.push_back(std::string(binaryDir ? binaryDir : ".") + "/tools/velvaton/velvaton");
     argvStrings.insert(argvStrings.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : argvStrings)
@@ -68,11 +69,12 @@ ToolRun runVelvaton(const std::vector<std::string>& args) {
     ScratchFolder capture;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, capture.file("stdout").c_str(), O_WRONLY | O_CREAT, 0644);
+    const std::string stdoutPath = options.stdoutPath.empty() ? capture.file("stdout") : options.stdoutPath;
+    posix_spawn_file_actions_addopen(&actions, 1, stdoutPath.c_str(), O_WRONLY | O_CREAT, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, capture.file("stderr").c_str(), O_WRONLY | O_CREAT, 0644);
     pid_t pid = 0;
     ToolRun run;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -115,4 +117,21 @@ void writeTestAudio(const std::string& path, int rate, const std::vector<std::ve
             interleaved[i * channels.size() + c] = channels[c][i];
     sf_writef_float(file, interleaved.data(), static_cast<sf_count_t>(frames));
     sf_close(file);
+}
+
+TestAudio readTestAudio(const std::string& path) {
+    SF_INFO info {};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    TestAudio audio;
+    if (file == nullptr)
+        return audio;
+    audio.sampleRate = info.samplerate;
+    audio.format = info.format;
+    audio.channels.assign(static_cast<size_t>(info.channels), {});
+    std::vector<float> frame(static_cast<size_t>(info.channels));
+    while (sf_readf_float(file, frame.data(), 1) == 1)
+        for (size_t c = 0; c < frame.size(); ++c)
+            audio.channels[c].push_back(frame[c]);
+    sf_close(file);
+    return audio;
 }

@@ -22,8 +22,13 @@ struct ToolRun {
     std::string err;
 };
 
+struct ToolRunOptions {
+    std::vector<std::string> prefix;  // a command that runs the tool, e.g. strace and its options
+    std::string stdoutPath;           // standard output goes here instead of ToolRun::out
+};
+
 // Runs the built velvaton binary with `args` and collects its output.
-ToolRun runVelvaton(const std::vector<std::string>& args);
+ToolRun runVelvaton(const std::vector<std::string>& args, const ToolRunOptions& options = {});
 
 bool fileExists(const std::string& path);
 std::string readBytes(const std::string& path);
@@ -32,3 +37,12 @@ void writeBytes(const std::string& path, const std::string& bytes);
 // Writes planar float audio with libsndfile in the given major format.
 void writeTestAudio(const std::string& path, int rate, const std::vector<std::vector<float>>& channels,
                     int format);
+
+// A file read back with libsndfile: planar float samples (libsndfile's scale:
+// a 16-bit step is 1/32768), rate and format.
+struct TestAudio {
+    int sampleRate = 0;
+    int format = 0;
+    std::vector<std::vector<float>> channels;
+};
+TestAudio readTestAudio(const std::string& path);

@@ -34,6 +34,22 @@ bool AtomicOutputFile::open(std::string& error) {
     return true;
 }
 
+bool AtomicOutputFile::write(const void* data, size_t size, std::string& error) {
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t count = ::write(fd_, bytes, size);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            error = "cannot write '" + target_ + "': " + std::strerror(count < 0 ? errno : ENOSPC);
+            return false;
+        }
+        bytes += count;
+        size -= static_cast<size_t>(count);
+    }
+    return true;
+}
+
 bool AtomicOutputFile::commit(std::string& error) {
     if (fd_ < 0) {
         error = "'" + target_ + "' was not opened";

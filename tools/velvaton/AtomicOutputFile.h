@@ -19,6 +19,10 @@ public:
     const std::string& temporaryPath() const { return tempPath_; }
     const std::string& targetPath() const { return target_; }
 
+    // Writes all `size` bytes at the file's offset; false with `error` set
+    // when the file system takes not all of them.
+    bool write(const void* data, size_t size, std::string& error);
+
     // Flushes, closes and renames the temporary onto the target.
     bool commit(std::string& error);
 

@@ -1,6 +1,7 @@
 #include "AutomationLane.h"
 
 #include "ParameterArgument.h"
+#include "ParameterNotation.h"
 
 #include <cerrno>
 #include <cmath>
@@ -63,7 +64,7 @@ bool parseAutomationLane(const std::string& text, AutomationLane& lane, std::str
         }
         AutomationLane::Point parsed {};
         if (!parseSeconds(point.substr(0, colon), parsed.seconds, error) ||
-            !parseNormalisedValue(point.substr(colon + 1), parsed.value, error))
+            !parseParameterValue(lane.index, point.substr(colon + 1), parsed.value, error))
             return false;
         if (!lane.points.empty() && parsed.seconds < lane.points.back().seconds) {
             error = "automation points of " + name + " must be in time order";

@@ -21,5 +21,6 @@ struct AutomationLane {
 };
 
 // Parses the option's argument; points must be in ascending time order
-// (equal times allowed: a jump), times finite and not negative, values 0..1.
+// (equal times allowed: a jump), times finite and not negative, values in
+// either notation of ParameterNotation.h.
 bool parseAutomationLane(const std::string& text, AutomationLane& lane, std::string& error);

@@ -1,5 +1,7 @@
 // velvaton demo [DIR]
 #include "AtomicOutputFile.h"
+#include "AudioReader.h"
+#include "AudioWriter.h"
 #include "Command.h"
 #include "DemoProgramme.h"
 #include "PluginBackend.h"
@@ -15,14 +17,25 @@ extern const char kDemoUsage[] =
     "usage: velvaton demo [DIR]\n"
     "\n"
     "Synthesises about 8 s of stereo drums and bass at 48 kHz, renders it with the\n"
-    "default settings and writes demo-in.wav and demo-out.wav into DIR (default:\n"
-    "the current folder). Prints the same summary as render.\n";
+    "default settings and writes demo-in.wav, demo-out.wav (32-bit float) and\n"
+    "demo.png, the plot of the render, into DIR (default: the current folder).\n"
+    "Prints the same summary as render.\n";
 
 namespace {
 
-bool writeProgramme(const AudioData& audio, const std::string& path, std::string& error) {
+bool writeProgramme(const DemoProgramme& programme, const std::string& path, const OutputFormat& format,
+                    std::string& error) {
     AtomicOutputFile file(path);
-    return file.open(error) && writeFloatWav(file, audio, error) && file.commit(error);
+    AudioWriter writer(file, format);
+    const float* channels[2] = {programme.left.data(), programme.right.data()};
+    return file.open(error) && writer.open(DemoProgramme::kSampleRate, 2, error) &&
+           writer.write(channels, static_cast<int64_t>(programme.left.size()), error) && writer.finish(error) &&
+           file.commit(error);
+}
+
+int fail(const std::string& error) {
+    std::fprintf(stderr, "velvaton demo: %s\n", error.c_str());
+    return kExitFailed;
 }
 
 }  // namespace
@@ -38,22 +51,29 @@ int runDemo(int argc, char** argv) {
         std::fprintf(stderr, "velvaton demo: '%s' is not a folder\n", folder.c_str());
         return kExitFailed;
     }
-    AudioData audio = synthesiseDemoProgramme();
     std::string error;
-    if (!writeProgramme(audio, folder + "/demo-in.wav", error)) {
-        std::fprintf(stderr, "velvaton demo: %s\n", error.c_str());
-        return kExitFailed;
-    }
+    RenderTargets targets;
+    if (!chooseOutputFormat(folder + "/demo-out.wav", SampleBits::Float32, false, targets.format, error))
+        return fail(error);
+    // The programme goes through the same path as `render`: from its file.
+    const std::string inputPath = folder + "/demo-in.wav";
+    AudioReader input;
+    if (!writeProgramme(synthesiseDemoProgramme(), inputPath, targets.format, error) ||
+        !input.open(inputPath, 2, error))
+        return fail(error);
+
+    const ParameterValues values = ParameterValues::defaults();
+    targets.audioPath = folder + "/demo-out.wav";
+    targets.plotPath = folder + "/demo.png";
+    targets.plotTitle = "velvaton demo: drums and bass rendered with the default settings";
+    targets.plotSettings = settingsText(values);
     PluginRenderSettings settings;
     settings.libraryPath = findPluginLibrary();
     PluginBackend backend(settings);
     RenderSummary summary;
-    if (!renderToFile(audio, backend, ParameterValues::defaults(), kDefaultBlockFrames,
-                      folder + "/demo-out.wav", summary, error)) {
-        std::fprintf(stderr, "velvaton demo: %s\n", error.c_str());
-        return kExitFailed;
-    }
-    std::printf("wrote %s/demo-in.wav and %s/demo-out.wav\n", folder.c_str(), folder.c_str());
+    if (!renderFile(input, backend, values, kDefaultBlockFrames, targets, summary, error))
+        return fail(error);
+    std::printf("wrote %s, %s/demo-out.wav and %s/demo.png\n", inputPath.c_str(), folder.c_str(), folder.c_str());
     summary.print(stdout);
     return kExitSuccess;
 }

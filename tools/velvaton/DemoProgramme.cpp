@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kRate = 48000;
+constexpr int kRate = DemoProgramme::kSampleRate;
 constexpr int kBeats = 16;                  // four bars at 120 BPM: 8 s
 constexpr int kBeatFrames = kRate / 2;
 constexpr int kFrames = kBeats * kBeatFrames;
@@ -23,29 +23,29 @@ struct Noise {
     }
 };
 
-void addKick(AudioData& audio, int start) {
+void addKick(DemoProgramme& audio, int start) {
     double phase = 0.0;
     for (int i = 0; i < kRate / 2 && start + i < kFrames; ++i) {
         const double t = static_cast<double>(i) / kRate;
         const double frequency = 48.0 + 110.0 * std::exp(-t / 0.03);
         phase += kTwoPi * frequency / kRate;
         const double sample = 0.9 * std::exp(-t / 0.15) * std::sin(phase);
-        audio.channels[0][static_cast<size_t>(start + i)] += static_cast<float>(sample);
-        audio.channels[1][static_cast<size_t>(start + i)] += static_cast<float>(sample);
+        audio.left[static_cast<size_t>(start + i)] += static_cast<float>(sample);
+        audio.right[static_cast<size_t>(start + i)] += static_cast<float>(sample);
     }
 }
 
-void addSnare(AudioData& audio, int start, Noise& noise) {
+void addSnare(DemoProgramme& audio, int start, Noise& noise) {
     for (int i = 0; i < kRate / 4 && start + i < kFrames; ++i) {
         const double t = static_cast<double>(i) / kRate;
         const double body = 0.25 * std::exp(-t / 0.05) * std::sin(kTwoPi * 185.0 * t);
         const double rattle = 0.35 * std::exp(-t / 0.07) * noise.next();
-        audio.channels[0][static_cast<size_t>(start + i)] += static_cast<float>(0.9 * (body + rattle));
-        audio.channels[1][static_cast<size_t>(start + i)] += static_cast<float>(1.1 * (body + rattle));
+        audio.left[static_cast<size_t>(start + i)] += static_cast<float>(0.9 * (body + rattle));
+        audio.right[static_cast<size_t>(start + i)] += static_cast<float>(1.1 * (body + rattle));
     }
 }
 
-void addHat(AudioData& audio, int start, double pan, Noise& noise) {
+void addHat(DemoProgramme& audio, int start, double pan, Noise& noise) {
     double previous = 0.0;
     for (int i = 0; i < kRate / 10 && start + i < kFrames; ++i) {
         const double t = static_cast<double>(i) / kRate;
@@ -53,12 +53,12 @@ void addHat(AudioData& audio, int start, double pan, Noise& noise) {
         const double bright = white - previous;  // first difference: a crude high-pass
         previous = white;
         const double sample = 0.08 * std::exp(-t / 0.02) * bright;
-        audio.channels[0][static_cast<size_t>(start + i)] += static_cast<float>((1.0 - pan) * sample);
-        audio.channels[1][static_cast<size_t>(start + i)] += static_cast<float>((1.0 + pan) * sample);
+        audio.left[static_cast<size_t>(start + i)] += static_cast<float>((1.0 - pan) * sample);
+        audio.right[static_cast<size_t>(start + i)] += static_cast<float>((1.0 + pan) * sample);
     }
 }
 
-void addBassNote(AudioData& audio, int start, int length, double frequency) {
+void addBassNote(DemoProgramme& audio, int start, int length, double frequency) {
     for (int i = 0; i < length && start + i < kFrames; ++i) {
         const double t = static_cast<double>(i) / kRate;
         const double attack = std::fmin(1.0, t / 0.01);
@@ -66,28 +66,28 @@ void addBassNote(AudioData& audio, int start, int length, double frequency) {
         const double w = kTwoPi * frequency * t;
         // Three harmonics of a sawtooth: round and audible on small speakers.
         const double sample = level * (std::sin(w) + 0.5 * std::sin(2.0 * w) + 0.25 * std::sin(3.0 * w));
-        audio.channels[0][static_cast<size_t>(start + i)] += static_cast<float>(sample);
-        audio.channels[1][static_cast<size_t>(start + i)] += static_cast<float>(sample);
+        audio.left[static_cast<size_t>(start + i)] += static_cast<float>(sample);
+        audio.right[static_cast<size_t>(start + i)] += static_cast<float>(sample);
     }
 }
 
-void normalise(AudioData& audio) {
+void normalise(DemoProgramme& audio) {
     float peak = 0.0f;
-    for (const auto& channel : audio.channels)
-        for (float sample : channel)
+    for (const std::vector<float>* channel : {&audio.left, &audio.right})
+        for (float sample : *channel)
             peak = std::fmax(peak, std::fabs(sample));
     const float scale = static_cast<float>(kPeak / peak);
-    for (auto& channel : audio.channels)
-        for (float& sample : channel)
+    for (std::vector<float>* channel : {&audio.left, &audio.right})
+        for (float& sample : *channel)
             sample *= scale;
 }
 
 }  // namespace
 
-AudioData synthesiseDemoProgramme() {
-    AudioData audio;
-    audio.sampleRate = kRate;
-    audio.channels.assign(2, std::vector<float>(static_cast<size_t>(kFrames), 0.0f));
+DemoProgramme synthesiseDemoProgramme() {
+    DemoProgramme audio;
+    audio.left.assign(static_cast<size_t>(kFrames), 0.0f);
+    audio.right.assign(static_cast<size_t>(kFrames), 0.0f);
     Noise noise;
     // A, A, C, G per bar, an octave down on the last beat of every other bar.
     const double bassLine[8] = {55.0, 55.0, 65.41, 49.0, 55.0, 55.0, 65.41, 41.2};

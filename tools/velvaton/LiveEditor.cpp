@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr int kSampleRate = 48000;
+constexpr int kSampleRate = DemoProgramme::kSampleRate;
 constexpr uint32_t kBlockFrames = 512;
 constexpr int kIdleMilliseconds = 5;
 constexpr int64_t kScreenshotDelayFrames = 2 * kSampleRate;
@@ -67,11 +67,12 @@ bool writeScreenshot(uintptr_t window, const std::string& path) {
 }
 
 // One block of the demo programme from `position`, wrapping at its end.
-void fillBlock(const AudioData& programme, int64_t position, std::vector<float> (&block)[2]) {
-    const auto length = static_cast<int64_t>(programme.frames());
-    for (int c = 0; c < 2; ++c) {
-        const std::vector<float>& source = programme.channels[static_cast<size_t>(std::min(c, int(programme.channels.size()) - 1))];
-        for (uint32_t i = 0; i < kBlockFrames; ++i) block[c][i] = source[static_cast<size_t>((position + i) % length)];
+void fillBlock(const DemoProgramme& programme, int64_t position, std::vector<float> (&block)[2]) {
+    const auto length = static_cast<int64_t>(programme.left.size());
+    for (uint32_t i = 0; i < kBlockFrames; ++i) {
+        const auto at = static_cast<size_t>((position + i) % length);
+        block[0][i] = programme.left[at];
+        block[1][i] = programme.right[at];
     }
 }
 
@@ -109,7 +110,7 @@ int runLiveEditor(const LiveEditorOptions& options) {
     AAX_Point size;
     if (editor.viewSize(&size) == AAX_SUCCESS) window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
 
-    const AudioData programme = synthesiseDemoProgramme();
+    const DemoProgramme programme = synthesiseDemoProgramme();
     std::vector<float> block[2] = {std::vector<float>(kBlockFrames), std::vector<float>(kBlockFrames)};
     const auto start = std::chrono::steady_clock::now();
     int64_t rendered = 0;

@@ -1,5 +1,6 @@
 #include "ParameterArgument.h"
 
+#include "ParameterNotation.h"
 #include "velvaTonParameters.h"
 
 #include <cmath>
@@ -63,11 +64,8 @@ bool parseParameterAssignment(const std::string& text, int32_t& index, double& v
         error = "unknown parameter '" + name + "' (known: " + hostParameterNames() + ")";
         return false;
     }
-    std::string valueError;
-    if (!parseNormalisedValue(text.substr(equals + 1), value, valueError)) {
-        error = name + ": " + valueError;
+    if (!parseParameterValue(found, text.substr(equals + 1), value, error))
         return false;
-    }
     index = found;
     return true;
 }

@@ -4,10 +4,12 @@
 #include "HRXPresetContainer.h"
 #include "HRXPresetFile.h"
 #include "HRXPresetLibrary.h"
+#include "ParameterNotation.h"
 #include "PresetLookup.h"
 #include "velvaTonParameters.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -22,8 +24,9 @@ extern const char kPresetsUsage[] =
     "Without arguments, lists the preset groups, categories and presets as the\n"
     "plug-in's preset menu shows them, the user's preset files included.\n"
     "\n"
-    "  show    prints a preset file's name and each stored parameter with its value\n"
-    "          and display text\n"
+    "  show    prints a preset file's name and each stored parameter as NAME=VALUE\n"
+    "          in the editor's notation, as render --set takes it, then its stored\n"
+    "          normalised value\n"
     "  export  writes the factory or user preset NAME (factory presets first, in slot\n"
     "          order) as a single-preset file\n"
     "  import  checks a preset file and copies it into the user preset folder, or into\n"
@@ -55,6 +58,17 @@ int listPresets() {
     return kExitSuccess;
 }
 
+// The shortest decimal text that reads back as the same float.
+std::string shortestText(float value) {
+    char text[32];
+    for (int digits = 1; digits <= 9; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+        if (std::strtof(text, nullptr) == value)
+            break;
+    }
+    return text;
+}
+
 int showPreset(const std::string& path) {
     HRXPresetRecord record;
     bool present[kPresetValues];
@@ -68,10 +82,9 @@ int showPreset(const std::string& path) {
         if (!present[index])
             continue;
         char name[kParameterNameSize + 1] = {};
-        char display[kParameterDisplaySize + 1] = {};
         getParameterName(index, name);
-        getParameterDisplay(index, record.values[index], display);
-        std::printf("%2d %-12s %.4f  %s\n", index, name, record.values[index], display);
+        const std::string setting = std::string(name) + "=" + formatParameterValue(index, record.values[index]);
+        std::printf("%2d %-24s %s\n", index, setting.c_str(), shortestText(record.values[index]).c_str());
     }
     return kExitSuccess;
 }

@@ -17,7 +17,8 @@ ProgressBar::~ProgressBar() {
 void ProgressBar::update(int64_t done) {
     if (!enabled_)
         return;
-    const int percent = total_ > 0 ? static_cast<int>(done * 100 / total_) : 100;
+    // The header's length may be wrong: never past 100 %.
+    const int percent = total_ > 0 && done < total_ ? static_cast<int>(done * 100 / total_) : 100;
     if (percent == lastPercent_)
         return;
     lastPercent_ = percent;

@@ -1,12 +1,16 @@
 #pragma once
 
-#include "AudioFile.h"
-#include "RenderSummary.h"
-
 #include <cstdint>
+#include <string>
 
+class AudioReader;
+class AudioWriter;
 class RenderBackend;
+class RenderHistory;
+struct RenderSummary;
 
-// Runs `audio` through a prepared backend in blocks of `blockFrames`, in
-// place, and answers the levels and gain reduction seen on the way.
-RenderSummary renderBlocks(AudioData& audio, RenderBackend& backend, uint32_t blockFrames);
+// Streams the input through a prepared backend in blocks of `blockFrames`
+// (counted from the start of the file) and on into the writer, gathering the
+// summary and the history on the way. Memory does not grow with the length.
+bool renderBlocks(AudioReader& input, RenderBackend& backend, uint32_t blockFrames, AudioWriter& output,
+                  RenderSummary& summary, RenderHistory& history, std::string& error);

@@ -24,12 +24,17 @@ bool parseBlockFrames(const std::string& text, uint32_t& frames, std::string& er
 
 bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
     std::vector<std::string> positional;
+    SampleBits bits = SampleBits::Default;
+    bool dither = true;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--bypass") {
             options.bypass = true;
+        } else if (arg == "--no-dither") {
+            dither = false;
         } else if (arg == "--set" || arg == "--block" || arg == "--preset" || arg == "--preset-file" ||
-                   arg == "--automate" || arg == "--state" || arg == "--save-state") {
+                   arg == "--automate" || arg == "--state" || arg == "--save-state" || arg == "--bits" ||
+                   arg == "--plot") {
             if (i + 1 >= argc) {
                 error = arg + " needs a value";
                 return false;
@@ -50,12 +55,15 @@ bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
                 if (!parseAutomationLane(value, lane, error))
                     return false;
                 options.automation.push_back(lane);
-            } else if (arg == "--state" || arg == "--save-state") {
+            } else if (arg == "--state" || arg == "--save-state" || arg == "--plot") {
                 if (value.empty()) {
                     error = arg + " needs a file";
                     return false;
                 }
-                (arg == "--state" ? options.statePath : options.saveStatePath) = value;
+                (arg == "--state" ? options.statePath : arg == "--plot" ? options.plotPath : options.saveStatePath) = value;
+            } else if (arg == "--bits") {
+                if (!parseSampleBits(value, bits, error))
+                    return false;
             } else if (arg == "--set") {
                 ParameterAssignment assignment {};
                 if (!parseParameterAssignment(value, assignment.index, assignment.value, error))
@@ -77,5 +85,9 @@ bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
     }
     options.inputPath = positional[0];
     options.outputPath = positional[1];
-    return true;
+    if (options.plotPath == options.outputPath) {
+        error = "the plot and the output need two different files";
+        return false;
+    }
+    return chooseOutputFormat(options.outputPath, bits, dither, options.format, error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AutomationLane.h"
+#include "OutputFormat.h"
 
 #include <cstdint>
 #include <string>
@@ -26,11 +27,14 @@ struct RenderOptions {
     std::vector<AutomationLane> automation;  // --automate, one lane per option
     std::string statePath;      // --state: restore this 'All ' chunk first
     std::string saveStatePath;  // --save-state: write the instance's 'All ' chunk here
+    OutputFormat format;        // from OUT's extension, --bits and --no-dither
+    std::string plotPath;       // --plot: draw the render into this PNG
 };
 
 // Parses IN OUT [--set NAME=VALUE ...] [--block N] [--bypass]
-// [--automate NAME=SECONDS:VALUE,...] [--state FILE] [--save-state FILE] and
-// the preset options; on failure `error` says why.
+// [--automate NAME=SECONDS:VALUE,...] [--state FILE] [--save-state FILE]
+// [--bits 16|24|32f] [--no-dither] [--plot FILE.png] and the preset options;
+// on failure `error` says why.
 bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error);
 
 // Parses a block size: a whole number from 1 to kMaxBlockFrames.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 // Levels and gain reduction gathered over a render, printed after it.
 struct RenderSummary {
@@ -10,6 +11,8 @@ struct RenderSummary {
     double maxReductionDb = 0.0;
     double reductionDbFrames = 0.0;  // sum of (reduction in dB x block frames)
     int64_t frames = 0;
+    std::string output;          // how OUT was written, e.g. "FLAC, 24-bit, triangular dither"
+    int64_t clippedSamples = -1;  // samples clipped to 16 or 24 bits; -1 for float output
 
     void addInput(const float* samples, int64_t count);
     void addOutput(const float* samples, int64_t count);

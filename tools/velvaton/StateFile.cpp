@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include <unistd.h>
-
 bool readStateFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
@@ -34,16 +32,5 @@ bool writeStateFile(const std::string& path, const std::vector<uint8_t>& bytes, 
     AtomicOutputFile output(path);
     if (!output.open(error))
         return false;
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t count = write(output.descriptor(), bytes.data() + written, bytes.size() - written);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            error = "cannot write the state file '" + path + "': " + std::strerror(errno);
-            return false;
-        }
-        written += static_cast<size_t>(count);
-    }
-    return output.commit(error);
+    return output.write(bytes.data(), bytes.size(), error) && output.commit(error);
 }

@@ -1,7 +1,9 @@
 // velvaton: command-line front end of the velvaTon engine.
 #include "Command.h"
+#include "StandardOutput.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 // Each command lives in its own file; add its entry function here and a row
@@ -42,6 +44,7 @@ bool isHelpFlag(const char* arg) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::atexit(closeStandardOutput);
     if (argc < 2) {
         printToolHelp(stderr);
         return kExitUsage;
