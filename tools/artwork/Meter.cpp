@@ -15,11 +15,11 @@ namespace artwork {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kFaceWidth = 100.0;
-constexpr double kFaceHeight = 43.0;
+constexpr double kFaceWidth = kMeterRect.right - kMeterRect.left;
+constexpr double kFaceHeight = kMeterRect.bottom - kMeterRect.top;
 // The pivot in face coordinates, with the half-unit the needle adds.
-constexpr double kPivotX = kNeedlePivotX - kMeter.left + 0.5;
-constexpr double kPivotY = kNeedlePivotY - kMeter.top + 0.5;
+constexpr double kPivotX = kMeterPivot.x - kMeterRect.left + 0.5;
+constexpr double kPivotY = kMeterPivot.y - kMeterRect.top + 0.5;
 
 // Screen point at a radius from the pivot for a needle angle in degrees.
 void polar(double degrees, double radius, double& x, double& y)
