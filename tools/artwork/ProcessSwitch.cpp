@@ -82,7 +82,7 @@ void drawButton(cairo_t* cr, double x, double y, double width, double height, co
     cairo_fill(cr);
 
     setColor(cr, pressed ? 0x4A1C12 : 0x3A2C22);
-    drawText(cr, Face::SansBold, 5.2, cx, y + sink + height - 4.2, segment.label, Align::Centre, 0.35);
+    drawText(cr, Face::SansBold, kSmallestText, cx, y + sink + height - 4.6, segment.label, Align::Centre, 0.2);
 }
 
 void drawFrame(cairo_t* cr, int selected)
