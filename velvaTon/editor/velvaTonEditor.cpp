@@ -3,7 +3,6 @@
 #include "CInfo.h"
 #include "CVelvaVuMeter2.h"
 #include "HRXAnimKnob.h"
-#include "HRXControlEvents.h"
 #include "HRXHorizontalSwitch.h"
 #include "HRXKickButton.h"
 #include "HRXLibraryResources.h"
