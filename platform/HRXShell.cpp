@@ -1,10 +1,8 @@
 #include "HRXShell.h"
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -13,38 +11,27 @@ extern char** environ;
 
 namespace {
 
-constexpr int kVerdictWaitMilliseconds = 2000;
-constexpr int kPollMilliseconds = 10;
-constexpr int kXdgOpenNoTool = 3;  // xdg-open: "a required tool could not be found"
-
 HRXShell* replacementShell = nullptr;
 
-// Openers that outlived their wait; reaped whenever the shell is used again.
+// Started openers not yet reaped.
 std::vector<pid_t>& pendingOpeners() {
     static std::vector<pid_t> pending;
     return pending;
 }
 
-void reapPendingOpeners() {
+// Reaps the openers that have finished, without waiting for the others. An
+// error (the host reaps its children itself) also ends the watch.
+void reapFinishedOpeners() {
     std::vector<pid_t>& pending = pendingOpeners();
     pending.erase(std::remove_if(pending.begin(), pending.end(),
                                  [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; }),
                   pending.end());
 }
 
-HRXShellResult verdictOf(int status) {
-    if (!WIFEXITED(status))
-        return HRXShellResult::Failed;
-    if (WEXITSTATUS(status) == 0)
-        return HRXShellResult::Opened;
-    return WEXITSTATUS(status) == kXdgOpenNoTool ? HRXShellResult::NoApplication
-                                                 : HRXShellResult::Failed;
-}
-
 }  // namespace
 
 HRXShellResult HRXXdgOpenShell::open(const std::string& target) {
-    reapPendingOpeners();
+    reapFinishedOpeners();
     if (target.empty())
         return HRXShellResult::Failed;
     const std::string argument = target[0] == '-' ? "./" + target : target;
@@ -66,17 +53,6 @@ HRXShellResult HRXXdgOpenShell::open(const std::string& target) {
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         return HRXShellResult::Failed;
-
-    for (int waited = 0; waited < kVerdictWaitMilliseconds; waited += kPollMilliseconds) {
-        int status = 0;
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        if (done == pid)
-            return verdictOf(status);
-        if (done < 0 && errno != EINTR)
-            return HRXShellResult::Opened;  // reaped elsewhere (SIGCHLD ignored): no verdict
-        const timespec pause{0, kPollMilliseconds * 1000000L};
-        nanosleep(&pause, nullptr);
-    }
     pendingOpeners().push_back(pid);
     return HRXShellResult::Opened;
 }

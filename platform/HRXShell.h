@@ -4,9 +4,8 @@
 
 // The desktop's "open" action for a file, folder or web address.
 enum class HRXShellResult {
-    Opened,         // handed to the desktop
-    NoApplication,  // no application is associated with the file's type
-    Failed,         // the opener could not be started, or reported an error
+    Opened,  // the opener was started; it hands the target to the desktop
+    Failed,  // the opener could not be started
 };
 
 class HRXShell {
@@ -18,10 +17,11 @@ public:
 // Opens through `xdg-open TARGET`, started with posix_spawnp (found on PATH,
 // never through a shell; the target is one argument as it is, so blanks and
 // quotes are safe). A relative target beginning with '-' is passed as
-// "./TARGET" so it cannot read as an option. Waits up to two seconds for
-// xdg-open's verdict: exit 0 is Opened, 3 (no tool for the type) is
-// NoApplication, any other exit or a spawn failure is Failed; still running
-// after two seconds counts as Opened (it is reaped by a later call).
+// "./TARGET" so it cannot read as an option. Returns as soon as xdg-open is
+// started, never waiting for it: it is called on the user-interface thread,
+// and xdg-open can take seconds or wait for a browser. Opened therefore
+// means started; Failed means an empty target or a failed start. Finished
+// openers are reaped without waiting on the next call.
 class HRXXdgOpenShell : public HRXShell {
 public:
     HRXShellResult open(const std::string& target) override;

@@ -102,8 +102,6 @@ void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign
     if (!text || !*text || rect.isEmpty())
         return;
     cairo_save(cr_);
-    cairo_rectangle(cr_, rect.left, rect.top, rect.getWidth(), rect.getHeight());
-    cairo_clip(cr_);
     if (!antialias) {
         cairo_font_options_t* options = cairo_font_options_create();
         cairo_get_font_options(cr_, options);
@@ -116,6 +114,16 @@ void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign
     cairo_text_extents(cr_, text, &extents);
     cairo_font_extents_t font;
     cairo_font_extents(cr_, &font);
+    // Text wider than the rectangle is cut at its left and right edges.
+    // Nothing is cut above or below it: a text rectangle is often no taller
+    // than the font, and accents and descenders must show (the view's own
+    // clip still bounds them).
+    if (extents.x_advance > rect.getWidth()) {
+        double x1, y1, x2, y2;
+        cairo_clip_extents(cr_, &x1, &y1, &x2, &y2);
+        cairo_rectangle(cr_, rect.left, y1, rect.getWidth(), y2 - y1);
+        cairo_clip(cr_);
+    }
     double x = rect.left;
     if (align == kCenterText)
         x = rect.left + (rect.getWidth() - extents.x_advance) * 0.5;

@@ -2,6 +2,7 @@
 // the light falls from the upper left and does not turn with the knob.
 
 #include "Artwork.h"
+#include "Layout.h"
 #include "Paint.h"
 
 #include <cmath>
@@ -24,9 +25,14 @@ constexpr uint32_t kPointerCream = 0xF4E7C9;
 
 // Frames run down the columns first: frame i sits in column i / rows and
 // row i % rows.
-void drawStrip(cairo_t* cr, int frames, int columns, double frameWidth, double frameHeight,
+// Each frame is as large as the knob's rectangle on the panel.
+void drawStrip(cairo_t* cr, const velvaTonKnobLayout& knob,
                void (*drawFrame)(cairo_t*, double cx, double cy, double value))
 {
+    const int frames = knob.frames;
+    const int columns = knob.columns;
+    const double frameWidth = knob.rect.width();
+    const double frameHeight = knob.rect.height();
     int rows = (frames + columns - 1) / columns;
     for (int i = 0; i < frames; ++i) {
         double x = (i / rows) * frameWidth;
@@ -233,32 +239,32 @@ void drawSmallFrame(cairo_t* cr, double cx, double cy, double value)
 
 void drawTimeKnob(cairo_t* cr)
 {
-    drawStrip(cr, 21, 5, 114, 114, drawTimeFrame);
+    drawStrip(cr, knobLayout(kHRXBitmapTimeKnob), drawTimeFrame);
 }
 
 void drawCompressionKnob(cairo_t* cr)
 {
-    drawStrip(cr, 41, 7, 114, 114, drawCompressionFrame);
+    drawStrip(cr, knobLayout(kHRXBitmapCompressionKnob), drawCompressionFrame);
 }
 
 void drawOutputKnob(cairo_t* cr)
 {
-    drawStrip(cr, 61, 8, 114, 114, drawTimeFrame);
+    drawStrip(cr, knobLayout(kHRXBitmapOutputKnob), drawTimeFrame);
 }
 
 void drawRatioKnob(cairo_t* cr)
 {
-    drawStrip(cr, 7, 1, 70, 70, drawRatioFrame);
+    drawStrip(cr, knobLayout(kHRXBitmapRatioKnob), drawRatioFrame);
 }
 
 void drawAttackRatioKnob(cairo_t* cr)
 {
-    drawStrip(cr, 7, 1, 31, 31, drawSmallFrame);
+    drawStrip(cr, knobLayout(kHRXBitmapAttackRatioKnob), drawSmallFrame);
 }
 
 void drawValveLevelKnob(cairo_t* cr)
 {
-    drawStrip(cr, 7, 1, 31, 31, drawSmallFrame);
+    drawStrip(cr, knobLayout(kHRXBitmapValveLevelKnob), drawSmallFrame);
 }
 
 } // namespace artwork

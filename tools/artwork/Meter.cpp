@@ -15,11 +15,14 @@ namespace artwork {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kFaceWidth = 100.0;
-constexpr double kFaceHeight = 43.0;
+constexpr double kFaceWidth = kMeterRect.right - kMeterRect.left;
+constexpr double kFaceHeight = kMeterRect.bottom - kMeterRect.top;
 // The pivot in face coordinates, with the half-unit the needle adds.
-constexpr double kPivotX = kNeedlePivotX - kMeter.left + 0.5;
-constexpr double kPivotY = kNeedlePivotY - kMeter.top + 0.5;
+constexpr double kPivotX = kMeterPivot.x - kMeterRect.left + 0.5;
+constexpr double kPivotY = kMeterPivot.y - kMeterRect.top + 0.5;
+
+// The editor strokes the needle 2 units wide.
+constexpr double kNeedleHalfWidth = 1.0;
 
 // Screen point at a radius from the pivot for a needle angle in degrees.
 void polar(double degrees, double radius, double& x, double& y)
@@ -63,11 +66,11 @@ void drawFace(cairo_t* cr, const FaceColours& c)
     cairo_set_line_width(cr, 0.8);
     setColor(cr, c.ink, c.inkAlpha);
     cairo_new_path(cr);
-    cairo_arc_negative(cr, kPivotX, kPivotY, arcRadius, -from * kPi / 180.0, -split * kPi / 180.0);
+    cairo_arc(cr, kPivotX, kPivotY, arcRadius, -from * kPi / 180.0, -split * kPi / 180.0);
     cairo_stroke(cr);
     cairo_set_line_width(cr, 2.2);
     setColor(cr, c.red, c.inkAlpha);
-    cairo_arc_negative(cr, kPivotX, kPivotY, arcRadius + 1.5, -split * kPi / 180.0, -to * kPi / 180.0);
+    cairo_arc(cr, kPivotX, kPivotY, arcRadius + 1.5, -split * kPi / 180.0, -to * kPi / 180.0);
     cairo_stroke(cr);
 
     // Ticks: every decibel to -6, then the longer steps.
@@ -95,16 +98,29 @@ void drawFace(cairo_t* cr, const FaceColours& c)
         cairo_stroke(cr);
         char label[8];
         std::snprintf(label, sizeof(label), "%d", static_cast<int>(d));
+        const double labelRadius = arcRadius + 10.5;
+        double labelAngle = a;
+        if (d == 0.0) {
+            // The needle rests on the 0 mark and would hide a figure printed
+            // on it: the "0" sits just left of its mark, where the needle
+            // never goes. Its box must clear the needle's half width and a
+            // gap, measured across the needle.
+            const double halfWidth = textWidth(cr, Face::SansBold, kSmallestText, label) * 0.5;
+            const double halfHeight = capitalHeight(cr, Face::SansBold, kSmallestText) * 0.5;
+            const double across = halfWidth * std::fabs(std::sin(a * kPi / 180.0)) +
+                                  halfHeight * std::fabs(std::cos(a * kPi / 180.0));
+            labelAngle += std::asin((across + kNeedleHalfWidth + 1.5) / labelRadius) * 180.0 / kPi;
+        }
         double lx, ly;
-        polar(a, arcRadius + 10.5, lx, ly);
-        drawText(cr, Face::SansBold, 6.0, lx, ly, label, Align::Centre);
+        polar(labelAngle, labelRadius, lx, ly);
+        drawText(cr, Face::SansBold, kSmallestText, lx, ly, label, Align::Centre);
     }
 
     // Legends.
     setColor(cr, c.ink, c.inkAlpha);
-    drawText(cr, Face::SansBold, 5.0, kFaceWidth * 0.5 + 16.0, 29.0, "dB", Align::Centre, 0.4);
+    drawText(cr, Face::SansBold, kSmallestText, kFaceWidth * 0.5 + 17.0, 27.5, "dB", Align::Centre, 0.4);
     setColor(cr, c.ink, c.inkAlpha * 0.75);
-    drawText(cr, Face::SerifItalicBold, 6.5, kFaceWidth * 0.5, 37.0, "velvaTon", Align::Centre);
+    drawText(cr, Face::SerifItalicBold, kSmallestText + 0.5, kFaceWidth * 0.5, 35.0, "velvaTon", Align::Centre);
 
     // Shade under the bezel's upper edge and a faint reflection on the glass.
     cairo_pattern_t* shade = cairo_pattern_create_linear(0, 0, 0, 8);

@@ -12,6 +12,10 @@ namespace artwork {
 // Every image is drawn in logical units onto pixels at twice that size.
 constexpr double kPixelsPerUnit = 2.0;
 
+// The smallest type size of any legend, scale figure or caption: smaller
+// lettering does not read on the panel at 100 %.
+constexpr double kSmallestText = 7.0;
+
 void setColor(cairo_t* cr, uint32_t rgb, double alpha = 1.0);
 void addStop(cairo_pattern_t* pattern, double offset, uint32_t rgb, double alpha = 1.0);
 

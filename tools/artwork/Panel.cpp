@@ -61,30 +61,30 @@ void drawScale(cairo_t* cr, double cx, double cy, const Scale& s)
     }
 }
 
-void drawCaption(cairo_t* cr, double x, double y, const char* text, double size = 6.5)
+void drawCaption(cairo_t* cr, double x, double y, const char* text, double letterSpacing = 2.0)
 {
     setColor(cr, kInk, 0.92);
-    drawText(cr, Face::SansBold, size, x, y, text, Align::Centre, size * 0.28);
+    drawText(cr, Face::SansBold, kSmallestText, x, y, text, Align::Centre, letterSpacing);
 }
 
 void drawFaceplate(cairo_t* cr)
 {
-    cairo_pattern_t* plate = cairo_pattern_create_linear(0, 0, 0, kPanel.bottom);
+    cairo_pattern_t* plate = cairo_pattern_create_linear(0, 0, 0, kEditorRect.bottom);
     addStop(plate, 0.0, 0xEDE1C5);
     addStop(plate, 0.55, 0xE3D3B0);
     addStop(plate, 1.0, 0xD2BE95);
     cairo_set_source(cr, plate);
-    cairo_rectangle(cr, 0, 0, kPanel.right, kPanel.bottom);
+    cairo_rectangle(cr, 0, 0, kEditorRect.right, kEditorRect.bottom);
     cairo_fill(cr);
     cairo_pattern_destroy(plate);
-    drawGrain(cr, 0, 0, kPanel.right, kPanel.bottom, 0xC0FFEE, 0.10);
+    drawGrain(cr, 0, 0, kEditorRect.right, kEditorRect.bottom, 0xC0FFEE, 0.10);
     // Darkened edges, as on an aged front plate.
     cairo_pattern_t* vignette =
         cairo_pattern_create_radial(200, 150, 120, 200, 150, 280);
     cairo_pattern_add_color_stop_rgba(vignette, 0.0, 0.2, 0.12, 0.05, 0.0);
     cairo_pattern_add_color_stop_rgba(vignette, 1.0, 0.2, 0.12, 0.05, 0.28);
     cairo_set_source(cr, vignette);
-    cairo_rectangle(cr, 0, 0, kPanel.right, kPanel.bottom);
+    cairo_rectangle(cr, 0, 0, kEditorRect.right, kEditorRect.bottom);
     cairo_fill(cr);
     cairo_pattern_destroy(vignette);
 }
@@ -95,32 +95,32 @@ void drawNameBand(cairo_t* cr)
     addStop(band, 0.0, 0x5A2A20);
     addStop(band, 1.0, 0x34160F);
     cairo_set_source(cr, band);
-    cairo_rectangle(cr, 0, 0, kPanel.right, kBandHeight);
+    cairo_rectangle(cr, 0, 0, kEditorRect.right, kBandHeight);
     cairo_fill(cr);
     cairo_pattern_destroy(band);
-    drawGrain(cr, 0, 0, kPanel.right, kBandHeight, 0xBA4D, 0.08);
+    drawGrain(cr, 0, 0, kEditorRect.right, kBandHeight, 0xBA4D, 0.08);
     // Brass trim.
     cairo_pattern_t* trim = cairo_pattern_create_linear(0, kBandHeight, 0, kBandHeight + 2.0);
     addStop(trim, 0.0, 0xE9CB8A);
     addStop(trim, 1.0, 0x8A6A34);
     cairo_set_source(cr, trim);
-    cairo_rectangle(cr, 0, kBandHeight, kPanel.right, 2.0);
+    cairo_rectangle(cr, 0, kBandHeight, kEditorRect.right, 2.0);
     cairo_fill(cr);
     cairo_pattern_destroy(trim);
 
-    double cx = kNameButton.centreX();
+    double cx = centreX(kNameButtonRect);
     setColor(cr, kBrass);
-    drawText(cr, Face::SansBold, 6.0, cx, 8.5, "HRX", Align::Centre, 2.2);
+    drawText(cr, Face::SansBold, kSmallestText, cx, 8.0, "HRX", Align::Centre, 2.4);
     // Name with a faint engraved shadow.
     setColor(cr, 0x000000, 0.45);
     drawText(cr, Face::SerifItalicBold, 22.0, cx + 0.6, 22.6, "velvaTon", Align::Centre, 0.3);
     setColor(cr, kCream);
     drawText(cr, Face::SerifItalicBold, 22.0, cx, 22.0, "velvaTon", Align::Centre, 0.3);
     setColor(cr, kBrass);
-    drawText(cr, Face::SansBold, 5.0, cx, 36.5, "OPTO  COMPRESSOR", Align::Centre, 1.6);
+    drawText(cr, Face::SansBold, kSmallestText, cx, 37.0, "OPTO  COMPRESSOR", Align::Centre, 1.6);
 
     drawScrew(cr, 12.0, 22.0, 4.0, 0.6);
-    drawScrew(cr, kPanel.right - 12.0, 22.0, 4.0, 2.1);
+    drawScrew(cr, kEditorRect.right - 12.0, 22.0, 4.0, 2.1);
 }
 
 void drawKnobScales(cairo_t* cr)
@@ -131,21 +131,27 @@ void drawKnobScales(cairo_t* cr)
     static const char* const kAttack[] = {"x0.25", "x0.4", "x0.6", "x1", "x1.6", "x2.5", "x4"};
     static const char* const kValve[] = {"-3", "-2", "-1", "0", "+1", "+2", "+3"};
 
-    drawScale(cr, kTimeKnob.centreX(), kTimeKnob.centreY(), Scale{kTenth, 11, 1, 35.0, 3.5, 2.0, 6.8});
-    drawScale(cr, kCompressionKnob.centreX(), kCompressionKnob.centreY(), Scale{kTenth, 11, 3, 35.0, 3.5, 2.0, 6.8});
-    drawScale(cr, kOutputKnob.centreX(), kOutputKnob.centreY(), Scale{kOutput, 7, 4, 35.0, 3.5, 2.0, 6.8});
-    drawScale(cr, kRatioKnob.centreX(), kRatioKnob.centreY(), Scale{kRatio, 7, 0, 25.0, 3.0, 1.8, 5.6});
-    drawScale(cr, kAttackRatioKnob.centreX(), kAttackRatioKnob.centreY(), Scale{kAttack, 7, 0, 14.5, 2.0, 1.2, 4.5});
-    drawScale(cr, kValveLevelKnob.centreX(), kValveLevelKnob.centreY(), Scale{kValve, 7, 0, 15.0, 2.0, 1.5, 5.0});
+    drawScale(cr, centreX(kTimeKnobRect), centreY(kTimeKnobRect), Scale{kTenth, 11, 1, 35.0, 3.5, 2.0, kSmallestText});
+    drawScale(cr, centreX(kCompressionKnobRect), centreY(kCompressionKnobRect),
+              Scale{kTenth, 11, 3, 35.0, 3.5, 2.0, kSmallestText});
+    drawScale(cr, centreX(kOutputKnobRect), centreY(kOutputKnobRect), Scale{kOutput, 7, 4, 35.0, 3.5, 2.0, kSmallestText});
+    drawScale(cr, centreX(kRatioKnobRect), centreY(kRatioKnobRect),
+              Scale{kRatio, 7, 0, 25.0, 3.0, 1.8, kSmallestText});
+    drawScale(cr, centreX(kAttackRatioKnobRect), centreY(kAttackRatioKnobRect),
+              Scale{kAttack, 7, 0, 13.0, 2.0, 1.0, kSmallestText});
+    drawScale(cr, centreX(kValveLevelKnobRect), centreY(kValveLevelKnobRect),
+              Scale{kValve, 7, 0, 13.0, 2.0, 1.0, kSmallestText});
 
     double captionY = 266.0;
-    drawCaption(cr, kTimeKnob.centreX(), captionY, "TIME");
-    drawCaption(cr, kCompressionKnob.centreX(), captionY, "COMPRESSION");
-    drawCaption(cr, kOutputKnob.centreX(), captionY, "OUTPUT");
-    drawCaption(cr, kRatioKnob.centreX(), kRatioKnob.bottom + 1.0, "RATIO", 5.5);
-    drawCaption(cr, kAttackRatioKnob.centreX(), kAttackRatioKnob.bottom + 5.0, "ATTACK", 4.6);
-    drawCaption(cr, 336.0, 102.0, "VALVE", 5.5);
-    drawCaption(cr, 336.0, 110.0, "LEVEL", 5.5);
+    drawCaption(cr, centreX(kTimeKnobRect), captionY, "TIME");
+    drawCaption(cr, centreX(kCompressionKnobRect), captionY, "COMPRESSION");
+    drawCaption(cr, centreX(kOutputKnobRect), captionY, "OUTPUT");
+    // In the dead zone of the Ratio scale, just below its two end figures.
+    drawCaption(cr, centreX(kRatioKnobRect), kRatioKnobRect.bottom - 3.0, "RATIO", 1.2);
+    // Under the AttackRatio scale, left of the Time knob's scale.
+    drawCaption(cr, centreX(kAttackRatioKnobRect) - 6.0, kAttackRatioKnobRect.bottom + 11.0, "ATTACK", 0.8);
+    drawCaption(cr, 336.0, 101.0, "VALVE", 1.6);
+    drawCaption(cr, 336.0, 111.0, "LEVEL", 1.6);
 }
 
 } // namespace
@@ -155,11 +161,11 @@ void drawBackground(cairo_t* cr)
     drawFaceplate(cr);
     drawNameBand(cr);
     // Meter bezel and its caption.
-    drawMeterBezelAt(cr, kMeter.left - 6.5, kMeter.top - 1.5, 113.0, 46.0);
-    drawCaption(cr, kMeter.centreX(), kMeter.bottom + 11.0, "GAIN REDUCTION", 5.0);
+    drawMeterBezelAt(cr, kMeterRect.left - 6.5, kMeterRect.top - 1.5, 113.0, 46.0);
+    drawCaption(cr, centreX(kMeterRect), kMeterRect.bottom + 11.0, "GAIN REDUCTION", 1.2);
     drawKnobScales(cr);
-    drawScrew(cr, 12.0, kPanel.bottom - 12.0, 4.0, 1.2);
-    drawScrew(cr, kPanel.right - 12.0, kPanel.bottom - 12.0, 4.0, 0.2);
+    drawScrew(cr, 12.0, kEditorRect.bottom - 12.0, 4.0, 1.2);
+    drawScrew(cr, kEditorRect.right - 12.0, kEditorRect.bottom - 12.0, 4.0, 0.2);
 }
 
 void drawAboutBox(cairo_t* cr)
@@ -168,18 +174,18 @@ void drawAboutBox(cairo_t* cr)
     addStop(card, 0.0, 0x3E2A22);
     addStop(card, 1.0, 0x140C09);
     cairo_set_source(cr, card);
-    cairo_rectangle(cr, 0, 0, kPanel.right, kPanel.bottom);
+    cairo_rectangle(cr, 0, 0, kEditorRect.right, kEditorRect.bottom);
     cairo_fill(cr);
     cairo_pattern_destroy(card);
-    drawGrain(cr, 0, 0, kPanel.right, kPanel.bottom, 0xAB0, 0.06);
+    drawGrain(cr, 0, 0, kEditorRect.right, kEditorRect.bottom, 0xAB0, 0.06);
     // Brass frame.
     cairo_set_line_width(cr, 1.2);
     setColor(cr, kBrass, 0.8);
-    roundedRectangle(cr, 8, 8, kPanel.right - 16, kPanel.bottom - 16, 6);
+    roundedRectangle(cr, 8, 8, kEditorRect.right - 16, kEditorRect.bottom - 16, 6);
     cairo_stroke(cr);
     cairo_set_line_width(cr, 0.5);
     setColor(cr, kBrass, 0.4);
-    roundedRectangle(cr, 12, 12, kPanel.right - 24, kPanel.bottom - 24, 4);
+    roundedRectangle(cr, 12, 12, kEditorRect.right - 24, kEditorRect.bottom - 24, 4);
     cairo_stroke(cr);
     // A faint meter arc behind the title.
     cairo_set_line_width(cr, 10.0);
@@ -192,7 +198,7 @@ void drawAboutBox(cairo_t* cr)
     setColor(cr, kCream);
     drawText(cr, Face::SerifItalicBold, 36.0, 200, 52, "velvaTon", Align::Centre, 0.4);
     setColor(cr, kBrass);
-    drawText(cr, Face::SansBold, 6.5, 200, 84, "OPTO  COMPRESSOR  WITH  VALVE  STAGE", Align::Centre, 1.4);
+    drawText(cr, Face::SansBold, kSmallestText, 200, 84, "OPTO  COMPRESSOR  WITH  VALVE  STAGE", Align::Centre, 1.4);
     // Captions beside the texts the about box draws at run time.
     setColor(cr, 0xA89A88);
     drawText(cr, Face::Sans, 8.0, 292, 74, "version", Align::Right);
@@ -205,7 +211,7 @@ void drawAboutBox(cairo_t* cr)
     cairo_line_to(cr, 280, 196);
     cairo_stroke(cr);
     setColor(cr, 0x8C7E6C);
-    drawText(cr, Face::Sans, 6.5, 200, 250, "click anywhere to close", Align::Centre, 0.3);
+    drawText(cr, Face::Sans, kSmallestText, 200, 250, "click anywhere to close", Align::Centre, 0.3);
 }
 
 void drawDesignerPicture(cairo_t* cr)

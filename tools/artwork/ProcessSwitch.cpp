@@ -21,7 +21,7 @@ struct Segment {
     uint32_t lampDark;
 };
 
-constexpr Segment kSegments[kSwitchPositions] = {
+constexpr Segment kSegments[kProcessSwitchPositions] = {
     {"VALVE", 0xFFA436, 0x5A3416},
     {"CLEAR", 0xFFE7A8, 0x5A5038},
     {"OFF", 0xFF4A36, 0x4A1A14},
@@ -82,13 +82,13 @@ void drawButton(cairo_t* cr, double x, double y, double width, double height, co
     cairo_fill(cr);
 
     setColor(cr, pressed ? 0x4A1C12 : 0x3A2C22);
-    drawText(cr, Face::SansBold, 5.2, cx, y + sink + height - 4.2, segment.label, Align::Centre, 0.35);
+    drawText(cr, Face::SansBold, kSmallestText, cx, y + sink + height - 4.6, segment.label, Align::Centre, 0.2);
 }
 
 void drawFrame(cairo_t* cr, int selected)
 {
-    const double width = kProcessSwitch.width();
-    const double segmentWidth = width / kSwitchPositions;
+    const double width = kProcessSwitchRect.width();
+    const double segmentWidth = width / kProcessSwitchPositions;
     // Recessed slot holding the buttons.
     cairo_set_source_rgba(cr, 0.1, 0.07, 0.05, 0.85);
     roundedRectangle(cr, 1.0, 2.0, width - 2.0, 35.0, 3.5);
@@ -98,7 +98,7 @@ void drawFrame(cairo_t* cr, int selected)
     cairo_move_to(cr, 3.0, 37.3);
     cairo_line_to(cr, width - 3.0, 37.3);
     cairo_stroke(cr);
-    for (int k = 0; k < kSwitchPositions; ++k)
+    for (int k = 0; k < kProcessSwitchPositions; ++k)
         drawButton(cr, k * segmentWidth + 3.0, 4.5, segmentWidth - 6.0, 29.0, kSegments[k], k == selected);
 }
 
@@ -106,10 +106,10 @@ void drawFrame(cairo_t* cr, int selected)
 
 void drawProcessSwitch(cairo_t* cr)
 {
-    const double frameHeight = kProcessSwitch.height();
-    for (int k = 0; k < kSwitchPositions; ++k) {
+    const double frameHeight = kProcessSwitchRect.height();
+    for (int k = 0; k < kProcessSwitchPositions; ++k) {
         cairo_save(cr);
-        cairo_rectangle(cr, 0, k * frameHeight, kProcessSwitch.width(), frameHeight);
+        cairo_rectangle(cr, 0, k * frameHeight, kProcessSwitchRect.width(), frameHeight);
         cairo_clip(cr);
         cairo_translate(cr, 0, k * frameHeight);
         drawFrame(cr, k);

@@ -3,7 +3,6 @@
 #include "CInfo.h"
 #include "CVelvaVuMeter2.h"
 #include "HRXAnimKnob.h"
-#include "HRXControlEvents.h"
 #include "HRXHorizontalSwitch.h"
 #include "HRXKickButton.h"
 #include "HRXLibraryResources.h"
@@ -27,6 +26,10 @@ Control* addTo(HRXViewContainer* container, Control* control, const char* toolti
     delete control;
     return nullptr;
 }
+
+// The switch shows the parameter mirrored (switch value = 1 - parameter
+// value): Valve on the left, Clear in the middle, Off on the right.
+double switchValueOf(velvaTonProcessMode mode) { return 1.0 - 0.5 * static_cast<double>(mode); }
 
 }  // namespace
 
@@ -76,9 +79,9 @@ void velvaTonEditor::buildControls()
     if (HRXBitmap* strip = getLibraryBitmap(kProcessSwitchBitmapId)) {
         auto* control = new HRXHorizontalSwitch(kProcessSwitchRect, kProcess, strip, kProcessSwitchPositions);
         control->setDefaultValue(kProcessSwitchResetValue);
-        // The switch shows the parameter inverted; start on the factory
-        // preset's mode rather than on its mirror image.
-        control->setValue(1.0 - control->getValue());
+        // The control starts on the factory preset's parameter value; show
+        // that mode rather than its mirror image.
+        control->setValue(switchValueOf(getProcessMode(control->getValue())));
         processSwitch = addTo(mainContainer, control, kProcessSwitchTooltip);
     }
 
@@ -169,18 +172,21 @@ void velvaTonEditor::resize(const HRXRect& newRect)
 void velvaTonEditor::parameterChanged(int32_t index, double value)
 {
     switch (index) {
-    case kProcess:
+    case kProcess: {
+        // Switch and lamp follow the mode the engine runs and the display
+        // names, also for values on a boundary or outside 0..1.
+        const velvaTonProcessMode mode = getProcessMode(value);
         if (processSwitch) {
-            processSwitch->setValue(1.0 - value);
+            processSwitch->setValue(switchValueOf(mode));
             processSwitch->redraw();
         }
         if (meter) {
-            // Off (k = 0) darkens the meter; Clear and Valve light it.
-            const int32_t k = static_cast<int32_t>(2.0 * hrxClamp01(value) + 0.5);
-            meter->setLamp(k != 0);
+            // Off darkens the meter; Clear and Valve light it.
+            meter->setLamp(mode != kProcessOff);
             meter->redraw();
         }
         break;
+    }
     case kRatio:
     case kAttackRatio:
     case kTime:

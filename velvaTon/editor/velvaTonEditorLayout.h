@@ -6,7 +6,9 @@
 #include "HRXResourceIds.h"
 
 // The panel's layout in logical units: which control sits where, with which
-// image strip, drag resolution, wheel step and reset value.
+// image strip, drag resolution, wheel step and reset value. The artwork
+// generator (tools/artwork) draws the panel's scales and captions around the
+// same rectangles, so this is the one place they are kept.
 
 constexpr HRXRect kEditorRect{0.0, 0.0, 400.0, 275.0};
 // The editor grows to this while the preset menu is open.
@@ -22,6 +24,13 @@ constexpr HRXRect kProcessSwitchRect{262.0, 46.0, 368.0, 124.0};
 // A reset selects Valve, the parameter's default, in the switch's inverted
 // scale: switch value = 1 - parameter value.
 constexpr double kProcessSwitchResetValue = 0.0;
+
+constexpr HRXRect kTimeKnobRect{28.0, 143.0, 142.0, 257.0};
+constexpr HRXRect kCompressionKnobRect{143.0, 143.0, 257.0, 257.0};
+constexpr HRXRect kOutputKnobRect{258.0, 143.0, 372.0, 257.0};
+constexpr HRXRect kRatioKnobRect{50.0, 50.0, 120.0, 120.0};
+constexpr HRXRect kAttackRatioKnobRect{31.0, 123.0, 62.0, 154.0};
+constexpr HRXRect kValveLevelKnobRect{267.0, 92.0, 298.0, 123.0};
 
 struct velvaTonKnobLayout {
     int32_t tag;
@@ -39,17 +48,17 @@ struct velvaTonKnobLayout {
 
 // In the order the editor builds them.
 constexpr velvaTonKnobLayout kKnobLayout[] = {
-    {4, kHRXBitmapTimeKnob, 21, 5, {28.0, 143.0, 142.0, 257.0}, 300.0, 1500.0, 0.1, 0.5, 0.5,
+    {4, kHRXBitmapTimeKnob, 21, 5, kTimeKnobRect, 300.0, 1500.0, 0.1, 0.5, 0.5,
      "Sets up the combined attack and release time"},
-    {5, kHRXBitmapCompressionKnob, 41, 7, {143.0, 143.0, 257.0, 257.0}, 300.0, 1500.0, 0.05, 0.2, 0.5,
+    {5, kHRXBitmapCompressionKnob, 41, 7, kCompressionKnobRect, 300.0, 1500.0, 0.05, 0.2, 0.5,
      "Controls the amount of gain reduction by adjusting the threshold point"},
-    {6, kHRXBitmapOutputKnob, 61, 8, {258.0, 143.0, 372.0, 257.0}, 300.0, 1500.0, 1.0 / 60.0, 0.2, 0.0,
+    {6, kHRXBitmapOutputKnob, 61, 8, kOutputKnobRect, 300.0, 1500.0, 1.0 / 60.0, 0.2, 0.0,
      "Controls the level of the processed signal"},
-    {2, kHRXBitmapRatioKnob, 7, 1, {50.0, 50.0, 120.0, 120.0}, 150.0, 150.0, 1.0 / 6.0, 1.0, 0.5,
+    {2, kHRXBitmapRatioKnob, 7, 1, kRatioKnobRect, 150.0, 150.0, 1.0 / 6.0, 1.0, 0.5,
      "Controls current compression ratio"},
-    {3, kHRXBitmapAttackRatioKnob, 7, 1, {31.0, 123.0, 62.0, 154.0}, 100.0, 100.0, 1.0 / 7.0, 1.0, 0.5,
+    {3, kHRXBitmapAttackRatioKnob, 7, 1, kAttackRatioKnobRect, 100.0, 100.0, 1.0 / 7.0, 1.0, 0.5,
      "Controls the ratio between the attack and release"},
-    {7, kHRXBitmapValveLevelKnob, 7, 1, {267.0, 92.0, 298.0, 123.0}, 100.0, 100.0, 1.0 / 7.0, 1.0, 0.5,
+    {7, kHRXBitmapValveLevelKnob, 7, 1, kValveLevelKnobRect, 100.0, 100.0, 1.0 / 7.0, 1.0, 0.5,
      "Sets up a valve processing reference level"},
 };
 constexpr int32_t kKnobCount = sizeof(kKnobLayout) / sizeof(kKnobLayout[0]);

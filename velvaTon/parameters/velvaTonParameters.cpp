@@ -103,13 +103,21 @@ void getParameterName(int32_t index, char* text) {
     copyText(text, nameOf(index));
 }
 
+velvaTonProcessMode getProcessMode(double value) {
+    const double clamped = value >= 0.0 ? (value < 1.0 ? value : 1.0) : 0.0;
+    const double held = static_cast<double>(static_cast<float>(clamped));
+    switch (positionOf(held, 2.0)) {
+    case 1: return kProcessClear;
+    case 2: return kProcessValve;
+    default: return kProcessOff;
+    }
+}
+
 void getParameterDisplay(int32_t index, double value, char* text) {
     switch (index) {
-    case 0: {
-        const int32_t k = positionOf(value, 2.0);
-        copyText(text, kProcessTexts[(k == 1 || k == 2) ? k : 0]);
+    case 0:
+        copyText(text, kProcessTexts[getProcessMode(value)]);
         return;
-    }
     case 2: displaySevenPosition(kRatioTexts, value, text); return;
     case 3: displaySevenPosition(kAttackRatioTexts, value, text); return;
     case 4: displayStepped(value, 20.0, 0.5, text); return;

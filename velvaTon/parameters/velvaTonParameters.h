@@ -37,6 +37,13 @@ enum velvaTonMessageId : int32_t {
     kMessageHideAbout = 94,
 };
 
+// The Process modes, as the engine runs them and the display names them.
+enum velvaTonProcessMode : int32_t {
+    kProcessOff = 0,
+    kProcessClear = 1,
+    kProcessValve = 2,
+};
+
 // Flag bits of getParameterFlags.
 constexpr uint32_t kFlagHostParameter = 0x1;
 constexpr uint32_t kFlagMeterOutput = 0x2;
@@ -45,6 +52,11 @@ constexpr uint32_t kFlagUndoableEdit = 0x8;
 
 void getParameterName(int32_t index, char* text);
 void getParameterDisplay(int32_t index, double value, char* text);
+// The mode a Process value selects, read as the host parameter feeding the
+// engine holds it: clamped to 0..1 (NaN as 0), a 32-bit float, then
+// trunc(2v + 0.5). The display, the editor's switch and its meter lamp all
+// take the mode from here, so they never disagree at 0.25 or 0.75.
+velvaTonProcessMode getProcessMode(double value);
 int32_t getParameterSteps(int32_t index);
 int32_t getParameterCoarseSteps(int32_t index);
 double getParameterDefault(int32_t index);

@@ -61,7 +61,9 @@ public:
     void drawRect(const CRect& rect, CDrawStyle style = kDrawStroked);
 
     // Draws a single line of UTF-8 text, vertically centred in the
-    // rectangle, clipped to it.
+    // rectangle. Text wider than the rectangle is cut at its left and right
+    // edges; glyphs reaching above or below it (accents, descenders) draw
+    // in full.
     void drawString(const char* text, const CRect& rect, CHoriTxtAlign align = kCenterText, bool antialias = true);
     CCoord getStringWidth(const char* text);
 

@@ -199,6 +199,27 @@ TEST(Drawing, TextAlignsLeftOrCentredWithTheArialMetrics)
     EXPECT_NEAR((centred.top + centred.bottom + 1) * 0.5, 45.0, 1.5);
 }
 
+TEST(Drawing, TextKeepsDescendersBelowItsRectangleAndCutsOverlongTextAtItsSides)
+{
+    OffscreenFrame f(CRect(0, 0, 200, 60));
+    CFontDesc arial("Arial", 12.0);
+    f.frame->addView(new PaintView(CRect(0, 0, 200, 60), [&](CDrawContext* c, const CRect&) {
+        c->setFont(&arial);
+        c->setFontColor(kRed);
+        // Lower than the font: capitals reach above it, "gy" below it.
+        c->drawString("Technology", CRect(0, 20, 200, 26), kCenterText);
+        c->drawString("AAX Native by Avid Technology", CRect(10, 45, 50, 51), kLeftText);
+    }));
+    f.window->render();
+    InkBox fits = inkOf(f.window, CRect(0, 0, 200, 40));
+    EXPECT_LT(fits.top, 20);
+    EXPECT_GE(fits.bottom, 27);
+    InkBox overlong = inkOf(f.window, CRect(0, 40, 200, 60));
+    EXPECT_EQ(overlong.right, 49);
+    EXPECT_LT(overlong.top, 45);
+    EXPECT_GE(overlong.bottom, 52);
+}
+
 TEST(Drawing, OffscreenContextDrawsIntoABitmap)
 {
     EXPECT_FALSE(COffscreenContext::create(nullptr, 0.5, 10.0));

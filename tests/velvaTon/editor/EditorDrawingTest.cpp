@@ -157,6 +157,39 @@ TEST_F(EditorDrawingTest, DrawnKnobFrameIsTheOneTheValueSelectsAt100And200Percen
     }
 }
 
+// The needle rests on the face's 0 mark: no figure may be printed under it
+// there, and the "0" shows beside it, on the side the needle never swings to.
+TEST(MeterFace, TheRestingNeedleHidesNoFigure)
+{
+    const double ux = std::cos(2.0 * kPi / 3.0), uy = -std::sin(2.0 * kPi / 3.0);  // along the resting needle
+    const double nx = -0.866025403784, ny = 0.5;                                     // across it, to the left
+    for (uint32_t id : {kMeterLitBitmapId, kMeterUnlitBitmapId}) {
+        SCOPED_TRACE(id);
+        std::unique_ptr<HRXBitmapPixelAcces> face(getLibraryBitmap(id)->createPixelAccess());
+        ASSERT_NE(face, nullptr);
+        // Figures are printed in dark ink on light paper.
+        auto isInk = [&](double along, double across) {
+            const double x = kMeterPivot.x + 0.5 + along * ux + across * nx - kMeterRect.left;
+            const double y = kMeterPivot.y + 0.5 + along * uy + across * ny - kMeterRect.top;
+            uint8_t c[4] = {0, 0, 0, 0};
+            if (!face->setPosition(uint32_t(x * 2.0), uint32_t(y * 2.0)))
+                return false;
+            face->getColor(c[0], c[1], c[2], c[3]);
+            return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2] < 100.0;
+        };
+        int underNeedle = 0, beside = 0;
+        // Beyond the 0 mark's tick, out to the needle's tip.
+        for (double along = 77.0; along <= kMeterOuterRadius; along += 0.25) {
+            for (double across = -2.0; across <= 2.0; across += 0.25)
+                underNeedle += isInk(along, across);
+            for (double across = 3.0; across <= 8.0; across += 0.25)
+                beside += isInk(along, across);
+        }
+        EXPECT_EQ(underNeedle, 0);
+        EXPECT_GT(beside, 20);
+    }
+}
+
 TEST(EditorPicture, WritesAPngOfTheZoomedPanelAndRefusesZoomsOutOfRange)
 {
     const std::string path = ::testing::TempDir() + "velvaton-editor-" + std::to_string(getpid()) + ".png";

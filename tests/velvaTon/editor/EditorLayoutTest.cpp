@@ -1,3 +1,6 @@
+#include "AAX_CLinearTaperDelegate.h"
+#include "AAX_CNumberDisplayDelegate.h"
+#include "AAX_CParameter.h"
 #include "CInfo.h"
 #include "CVelvaVuMeter2.h"
 #include "EditorFixture.h"
@@ -5,9 +8,12 @@
 #include "HRXHorizontalSwitch.h"
 #include "HRXKickButton.h"
 #include "HRXShell.h"
+#include "velvaTonEffect.h"
 #include "velvaTonParameters.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -56,17 +62,42 @@ TEST_F(EditorTest, BuildsEveryControlAtItsPlaceWithItsTooltipAndReset)
     EXPECT_FALSE(engine.isAttached(editor.getAboutContainer()));
 }
 
-TEST_F(EditorTest, ProcessValueSelectsTheMirroredSegmentAndSwitchesTheLamp)
+// Host automation can send any value, the boundaries 0.25 and 0.75 exactly
+// among them: the switch, the meter lamp and the display text show the mode
+// the engine runs on the value the host parameter passes it.
+TEST_F(EditorTest, SwitchLampAndDisplayShowTheEnginesProcessMode)
 {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
     const struct {
         double value;
-        int32_t position;  // 0 Valve (left), 1 Clear, 2 Off (right)
-        bool lit;
-    } cases[] = {{0.0, 2, false}, {0.5, 1, true}, {1.0, 0, true}};
+        int32_t mode;  // 0 Off, 1 Clear, 2 Valve
+    } cases[] = {
+        {0.0, 0}, {0.5, 1}, {1.0, 2}, {0.25, 1}, {0.75, 2},
+        {std::nextafter(0.25f, 0.0f), 0}, {std::nextafter(0.25f, 1.0f), 1},
+        {std::nextafter(0.75f, 0.0f), 1}, {std::nextafter(0.75f, 1.0f), 2},
+        {nan, 0}, {-0.1, 0}, {-0.8, 0}, {-inf, 0}, {1.1, 2}, {2.0, 2}, {inf, 2},
+    };
+    const char* const names[] = {"Off", "Clear", "Valve"};
+    AAX_CParameter<float> hostParameter(parameterIdTable[kProcess], parameterIdTable[kProcess], 1.0f,
+                                        AAX_CLinearTaperDelegate<float, 0>(0.0f, 1.0f),
+                                        AAX_CNumberDisplayDelegate<float, 2, 0>(), true);
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        hostParameter.SetNormalizedValue(c.value);
+        velvaTonEffect effect;
+        effect.setParameter(kProcess, hostParameter.GetNormalizedValue());
+        // The engine bypasses in mode 0, adds the valve stage in mode 2 and
+        // compresses clean in any other.
+        const int32_t engineMode = effect.processMode() == 0 ? 0 : (effect.processMode() == 2 ? 2 : 1);
+        EXPECT_EQ(engineMode, c.mode);
+
         editor.parameterChanged(kProcess, c.value);
-        EXPECT_EQ(editor.getProcessSwitch()->getPosition(), c.position) << c.value;
-        EXPECT_EQ(editor.getMeter()->isLampLit(), c.lit) << c.value;
+        EXPECT_EQ(editor.getProcessSwitch()->getPosition(), 2 - c.mode);  // Valve left, Off right
+        EXPECT_EQ(editor.getMeter()->isLampLit(), c.mode != 0);
+        char text[kParameterDisplaySize] = "";
+        getParameterDisplay(kProcess, c.value, text);
+        EXPECT_STREQ(text, names[c.mode]);
     }
 }
 
