@@ -20,9 +20,11 @@ TEST(ParameterNotation, EveryDisplayedValueReadsBackToAValueShowingTheSame) {
         for (int i = 0; i <= 1200; ++i) {
             const double v = i / 1200.0;
             const std::string written = formatParameterValue(index, v);
-            // A switch is written exactly as the editor shows it.
+            // A switch is written exactly as the editor shows it; a bare
+            // number with its sign, so it cannot read as a normalised value.
             if (isSwitch) {
-                EXPECT_EQ(written, display(index, v)) << index;
+                const std::string shown = display(index, v);
+                EXPECT_EQ(written, shown == "0" ? "+0" : shown) << index;
             }
             double value = -1.0;
             std::string error;
@@ -46,9 +48,10 @@ TEST(ParameterNotation, EditorValuesAndNormalisedValuesApart) {
         {kOutput, "12dB", "12.00"},  {kOutput, "12 db", "12.00"}, {kTime, "5.5/10", "5.50"},
         {kProcess, "clear", "Clear"}, {kRatio, "4:1", "4:1"},      {kRatio, "4.0:1", "4:1"},
         {kAttackRatio, "X2.5", "x2.5"},
-        // ValveLevel's whole numbers are its positions; with a point they are normalised.
-        {kValveLevel, "+2", "+2"},   {kValveLevel, "0", "0"},      {kValveLevel, "1", "+1"},
-        {kValveLevel, "1.0", "+3"},  {kValveLevel, "0.0", "-3"},   {kRatio, "1", "10:1"},
+        // ValveLevel's positions carry their sign; unsigned numbers are normalised.
+        {kValveLevel, "+2", "+2"},   {kValveLevel, "+0", "0"},     {kValveLevel, "-1", "-1"},
+        {kValveLevel, "0", "-3"},    {kValveLevel, "1", "+3"},     {kValveLevel, "0.5", "0"},
+        {kRatio, "1", "10:1"},
         {kOutput, "0.4", "12.00"},   {kProcess, "0", "Off"},
     };
     for (const auto& c : cases) {

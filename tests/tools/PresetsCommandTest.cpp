@@ -60,7 +60,7 @@ TEST_F(PresetsCommand, ExportsTheFactoryPresetAsThe433ByteFileAndShowsIt) {
               " 4 Time=3/10                0.3\n"
               " 5 Compression=5/10         0.5\n"
               " 6 Output=4dB               0.133\n"
-              " 7 ValveLevel=0             0.5\n");
+              " 7 ValveLevel=+0            0.5\n");
 }
 
 TEST_F(PresetsCommand, ImportsIntoTheUserFolderAndRefusesDamageOrOverwrite) {
@@ -134,7 +134,7 @@ TEST_F(RenderWithPreset, PresetThenSetOverridesIt) {
     // (Output 4dB is 8/60, not the stored 0.133, but the engine hears the same step).
     EXPECT_EQ(render("f.wav", {"--set", "Process=Valve", "--set", "Ratio=3:1", "--set", "AttackRatio=x1", "--set",
                                "Time=3/10", "--set", "Compression=5/10", "--set", "Output=4dB", "--set",
-                               "ValveLevel=0"}),
+                               "ValveLevel=+0"}),
               byName);
 
     const ToolRun missing = runVelvaton({"render", folder.file("in.wav"), folder.file("g.wav"), "--preset", "Kik"});

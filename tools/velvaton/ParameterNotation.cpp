@@ -73,8 +73,11 @@ bool isPlainDecimal(const std::string& text, bool sign) {
     return digits;
 }
 
-bool isWholeNumber(const std::string& text) {
-    return isPlainDecimal(text, true) && text.find('.') == std::string::npos;
+// A whole number written with its sign ("+2", "-3", "+0"): never a
+// normalised value, which has no sign.
+bool isSignedWholeNumber(const std::string& text) {
+    return !text.empty() && (text[0] == '+' || text[0] == '-') && isPlainDecimal(text, true) &&
+           text.find('.') == std::string::npos;
 }
 
 bool isNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-'; }
@@ -122,7 +125,8 @@ bool endsWithNoCase(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && strcasecmp(text.c_str() + text.size() - end.size(), end.c_str()) == 0;
 }
 
-// The number in `text` between `prefix` and `suffix`; false when it has none.
+// The number in `text` between `prefix` and `suffix`; false when it has none
+// (`whole`: a whole number with its sign).
 bool numberBetween(const std::string& text, const std::string& prefix, const std::string& suffix, bool whole,
                    double& number) {
     if (text.size() < prefix.size() + suffix.size() || !startsWithNoCase(text, prefix) || !endsWithNoCase(text, suffix))
@@ -130,7 +134,7 @@ bool numberBetween(const std::string& text, const std::string& prefix, const std
     std::string middle = text.substr(prefix.size(), text.size() - prefix.size() - suffix.size());
     while (!middle.empty() && middle.back() == ' ')  // "12 dB"
         middle.pop_back();
-    if (!(whole ? isWholeNumber(middle) : isPlainDecimal(middle, true)))
+    if (!(whole ? isSignedWholeNumber(middle) : isPlainDecimal(middle, true)))
         return false;
     number = std::strtod(middle.c_str(), nullptr);
     return true;
@@ -142,8 +146,10 @@ double stepNumber(const std::string& text, const SwitchForm& form) {
 
 std::string notationOf(int32_t index, const DisplayStep& step) {
     const char* unit = unitOf(index);
+    // A bare unsigned position ("0" of ValveLevel) would read as a
+    // normalised value: it is written with a sign.
     if (unit == nullptr)
-        return step.text;
+        return isPlainDecimal(step.text, false) ? "+" + step.text : step.text;
     char number[32];
     std::snprintf(number, sizeof number, "%g", std::strtod(step.text.c_str(), nullptr));
     return number + std::string(unit);
@@ -218,17 +224,19 @@ bool parseParameterValue(int32_t index, const std::string& text, double& value, 
             return pickStep(index, steps, knob, number, text, value, error);
     } else {
         for (const DisplayStep& step : steps) {
-            if (strcasecmp(step.text.c_str(), text.c_str()) == 0) {
+            if (strcasecmp(step.text.c_str(), text.c_str()) == 0 && !isPlainDecimal(text, false)) {
                 value = step.value;
                 return true;
             }
         }
         // A switch whose positions are numbers: "4.0:1" is 4:1, and "5:1" lies
-        // between two positions. Bare whole numbers are positions only where
-        // the texts are bare numbers (ValveLevel).
+        // between two positions. Where the texts are bare numbers (ValveLevel)
+        // a position carries its sign ("+2", "+0"); an unsigned number is a
+        // normalised value, as for every parameter.
         const SwitchForm form = switchFormOf(steps);
         const bool bare = form.prefix.empty() && form.suffix.empty();
-        if (form.numeric && (!bare || isWholeNumber(text)) && numberBetween(text, form.prefix, form.suffix, bare, number))
+        if (form.numeric && (!bare || isSignedWholeNumber(text)) &&
+            numberBetween(text, form.prefix, form.suffix, bare, number))
             return pickStep(index, steps, form, number, text, value, error);
     }
 

@@ -7,13 +7,14 @@
 // Parameter values as the editor shows them, for the command line.
 //
 // A switch takes the text of one of its positions, exactly as the editor
-// shows it ("Clear", "4:1", "x2.5", "+2"; letters in any case). A knob takes
-// its number with the unit or scale the editor uses: Output in dB ("12dB",
-// "4.5dB"), Time and Compression out of 10 ("5.5/10", "7.25/10").
+// shows it ("Clear", "4:1", "x2.5", "+2"; letters in any case). ValveLevel's
+// positions are numbers, so they are written with their sign: "-3" to "+3",
+// the middle one "+0". A knob takes its number with the unit or scale the
+// editor uses: Output in dB ("12dB", "4.5dB"), Time and Compression out of
+// 10 ("5.5/10", "7.25/10").
 //
-// Anything else is a normalised value: a plain number from 0 to 1. ValveLevel,
-// whose positions are shown as numbers, reads whole numbers (0, 2, -3, +1) as
-// its positions, so its normalised values need a decimal point (0.0, 1.0).
+// Anything else is a normalised value: a plain number from 0 to 1, for every
+// parameter alike.
 
 // One position of a parameter's display: the text shown, the normalised
 // values that show it [low, high), and the value chosen for it (0 and 1 at
