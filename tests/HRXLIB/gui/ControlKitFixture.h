@@ -27,8 +27,24 @@ protected:
         std::vector<std::pair<int32_t, double>> reports;
     };
 
+    // The window, recording the clicks it would hand to a host.
+    class Engine : public Brackenworks::HRXVSTGUIEditorWrapperV1 {
+    public:
+        Engine()
+            : HRXVSTGUIEditorWrapperV1(
+                  [](HRXMasterGraphicalEngine* owner) -> HRXBaseEditor* { return new RecordingEditor(owner); })
+        {
+        }
+        int32_t controlClicked(int32_t tag, uint32_t buttons) override
+        {
+            clicks.emplace_back(tag, buttons);
+            return 0;
+        }
+        std::vector<std::pair<int32_t, uint32_t>> clicks;
+    };
+
     ControlKitTest()
-        : engine([](HRXMasterGraphicalEngine* owner) -> HRXBaseEditor* { return new RecordingEditor(owner); }),
+        : engine(),
           editor(*static_cast<RecordingEditor*>(engine.getEditor()))
     {
         engine.open(nullptr, VSTGUI::PlatformType::kOffscreen);
@@ -59,7 +75,7 @@ protected:
     const std::vector<std::pair<int32_t, double>>& reports() const { return editor.reports; }
     double lastReport() const { return editor.reports.empty() ? -1.0 : editor.reports.back().second; }
 
-    Brackenworks::HRXVSTGUIEditorWrapperV1 engine;
+    Engine engine;
     RecordingEditor& editor;
     HRXViewContainer* container = nullptr;
 };

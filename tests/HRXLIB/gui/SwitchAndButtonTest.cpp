@@ -1,4 +1,5 @@
 #include "ControlKitFixture.h"
+#include "HRXAnimKnob.h"
 #include "HRXCustomControl.h"
 #include "HRXHorizontalSwitch.h"
 #include "HRXKickButton.h"
@@ -72,6 +73,23 @@ TEST_F(ControlKitTest, CustomControlLetsTheMouseReachTheViewBeneath)
     up(50, 50);
     ASSERT_EQ(reports().size(), 1u);
     EXPECT_EQ(reports()[0].first, 14);
+}
+
+// A left click that a control takes stops there; a right click goes on to
+// the control beneath and its click reaches the host.
+TEST_F(ControlKitTest, OnlyTheLeftButtonStopsAtAControlThatWantsNoMoreEvents)
+{
+    add(new HRXAnimKnob({0, 0, 100, 100}, 6, nullptr, 1, 1));
+    add(new HRXKickButton({0, 0, 100, 100}, 14));
+    down(50, 50, VSTGUI::kRButton);
+    up(50, 50);
+    const std::vector<std::pair<int32_t, uint32_t>> rightClicks = {{14, VSTGUI::kRButton}, {6, VSTGUI::kRButton}};
+    EXPECT_EQ(rightClicks, engine.clicks);
+    engine.clicks.clear();
+    down(50, 50, VSTGUI::kLButton);
+    up(50, 50);
+    const std::vector<std::pair<int32_t, uint32_t>> leftClicks = {{14, VSTGUI::kLButton}};
+    EXPECT_EQ(leftClicks, engine.clicks);
 }
 
 }  // namespace
