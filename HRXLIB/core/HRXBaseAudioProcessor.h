@@ -20,4 +20,11 @@ public:
     virtual bool supportsStereo() = 0;
     virtual void setParameter(uint32_t index, double value) = 0;
     virtual bool getParameterOutput(int32_t index, double* out) = 0;
+
+    // Where the host binding keeps its transport information for the block
+    // (set before each block; the engine does not read it).
+    void setHostTransport(void* transport) { hostTransport = transport; }
+
+protected:
+    void* hostTransport = nullptr;
 };

@@ -5,17 +5,16 @@
 #include "HRXMasterHostParameters.h"
 #include "HRXPresetLibrary.h"
 #include "HRXPresetManager.h"
-#include "velvaTonFactoryPresets.h"
-#include "velvaTonParameters.h"
+#include "HRXProduct.h"
 
 HRX_AAX_ControllerWrapper::HRX_AAX_ControllerWrapper(HRXMasterHostParameters* hostParameters)
     : hostParameters(hostParameters) {
     // Slots 0..11 start at the "Default" factory preset (spare slots 0.0),
     // the internal slots at their table defaults.
     double presetValues[kPresetValues] = {};
-    getFactoryPreset(0, presetValues, nullptr, nullptr);
+    product().getFactoryPreset(0, presetValues, nullptr, nullptr);
     for (int32_t i = 0; i < kSlots; ++i) {
-        values[i] = i < kPresetValues ? presetValues[i] : getParameterDefault(i);
+        values[i] = i < kPresetValues ? presetValues[i] : product().getParameterDefault(i);
         mailbox[i] = kMailboxEmpty;
     }
 }
@@ -46,13 +45,13 @@ void HRX_AAX_ControllerWrapper::forwardToHost(int32_t index, double value) {
     if (index < 0 || index >= kForwardedSlots)
         return;
     if (hostParameters) {
-        const char* identifier = parameterIdTable[index];
+        const char* identifier = product().parameterIds[index];
         const double clamped = value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
         hostParameters->touchParameter(identifier);
         hostParameters->setParameterNormalizedValue(identifier, clamped);
         hostParameters->releaseParameter(identifier);
     }
-    if (presetManager && !suppressEditRecording && (getParameterFlags(index) & kFlagUndoableEdit))
+    if (presetManager && !suppressEditRecording && (product().getParameterFlags(index) & kFlagUndoableEdit))
         presetManager->onParameterEdited(index, value);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HRXMasterController.h"
+#include "HRXParameterSpace.h"
 
 #include <cstdint>
 
@@ -13,7 +14,7 @@ class HRXMasterEditorLink;
 // Main thread only.
 class HRX_AAX_ControllerWrapper : public HRXMasterController {
 public:
-    static constexpr int32_t kSlots = 29;
+    static constexpr int32_t kSlots = kParameterSlots;
     static constexpr int32_t kForwardedSlots = 13;  // 0..12 have (or may have) a host parameter
     static constexpr double kMailboxEmpty = -1.0;
 

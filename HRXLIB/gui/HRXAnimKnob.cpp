@@ -4,7 +4,7 @@
 
 #include "HRXBitmap.h"
 #include "HRXDrawContext.h"
-#include "velvaTonParameters.h"
+#include "HRXProduct.h"
 
 int32_t HRXAnimKnob::knobMode = 0;
 
@@ -31,8 +31,8 @@ HRXAnimKnob::HRXAnimKnob(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, in
     }
     // The parameter's step counts give the wheel's notch and fine factor
     // until the editor sets its own.
-    int32_t steps = getParameterSteps(tag);
-    int32_t coarse = getParameterCoarseSteps(tag);
+    int32_t steps = product().getParameterSteps(tag);
+    int32_t coarse = product().getParameterCoarseSteps(tag);
     if (steps < 1)
         steps = 1000;
     if (coarse < 1)

@@ -4,8 +4,7 @@
 
 #include "HRXBitmap.h"
 #include "HRXEngineView.h"
-#include "velvaTonFactoryPresets.h"
-#include "velvaTonParameters.h"
+#include "HRXProduct.h"
 
 namespace {
 
@@ -14,11 +13,9 @@ namespace {
 double initialValueFor(int32_t tag)
 {
     if (tag < 0 || tag >= kPresetValues)
-        return getParameterDefault(tag);
+        return product().getParameterDefault(tag);
     double values[kPresetValues];
-    for (int32_t i = 0; i < kPresetValues; ++i)
-        values[i] = getParameterDefault(i);
-    getFactoryPreset(0, values, nullptr, nullptr);
+    getDefaultPresetValues(values);
     return values[tag];
 }
 
@@ -26,7 +23,7 @@ double initialValueFor(int32_t tag)
 
 HRXBaseControl::HRXBaseControl(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, int32_t kind)
     : bitmap(bitmap), viewRect(rect), value(initialValueFor(tag)), tag(tag), kind(kind),
-      defaultValue(getParameterDefault(tag)), initialRect(rect)
+      defaultValue(product().getParameterDefault(tag)), initialRect(rect)
 {
     if (bitmap)
         bitmap->remember();

@@ -7,7 +7,7 @@
 #include "HRXBaseEditor.h"
 #include "HRXFrame.h"
 #include "HRXGlobalSettings.h"
-#include "velvaTonParameters.h"
+#include "HRXParameterSpace.h"
 #include "vstgui/cvstguitimer.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "HRXGlobalSettings.h"
 
 #include "HRXSettingsStore.h"
-#include "velvaTonProduct.h"
+#include "HRXProduct.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,7 +14,7 @@ int32_t HRXGlobalSettings::zoom = 100;
 namespace {
 
 void settingValueName(int32_t number, char (&name)[32]) {
-    std::snprintf(name, sizeof name, kGlobalSettingNamePattern, static_cast<int>(number));
+    std::snprintf(name, sizeof name, product().globalSettingNamePattern, static_cast<int>(number));
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ void HRXGlobalSettings::write(int32_t number, double value) {
     char name[32];
     settingValueName(number, name);
     const float stored = static_cast<float>(value);
-    getSettingsStore().writeBinary(kGlobalSettingsKey, name, &stored, sizeof stored);
+    getSettingsStore().writeBinary(product().globalSettingsKey, name, &stored, sizeof stored);
 }
 
 void HRXGlobalSettings::read(int32_t number, double* value) {
@@ -32,7 +32,7 @@ void HRXGlobalSettings::read(int32_t number, double* value) {
     char name[32];
     settingValueName(number, name);
     std::vector<uint8_t> data;
-    if (!getSettingsStore().readBinary(kGlobalSettingsKey, name, data) || data.size() != sizeof(float))
+    if (!getSettingsStore().readBinary(product().globalSettingsKey, name, data) || data.size() != sizeof(float))
         return;
     float stored;
     std::memcpy(&stored, data.data(), sizeof stored);

@@ -4,7 +4,7 @@
 
 #include "HRXPresetContainer.h"
 #include "HRXSettingsStore.h"
-#include "velvaTonProduct.h"
+#include "HRXProduct.h"
 
 #include <ctime>
 
@@ -17,12 +17,12 @@ void HRXPresetManager::copyToClipboard() {
         std::strftime(name + 10, sizeof name - 10, "%H:%M:%S", &local);
     setPresetRecordName(clipboardRecord, name);
     const std::vector<uint8_t> container = serializePreset(clipboardRecord, auxWord, zoomPercent);
-    getSettingsStore().writeBinary(kSharedSettingsKey, kClipboardValueName, container.data(), container.size());
+    getSettingsStore().writeBinary(product().sharedSettingsKey, product().clipboardValueName, container.data(), container.size());
 }
 
 void HRXPresetManager::pasteFromClipboard() {
     std::vector<uint8_t> value;
-    if (!getSettingsStore().readBinary(kSharedSettingsKey, kClipboardValueName, value))
+    if (!getSettingsStore().readBinary(product().sharedSettingsKey, product().clipboardValueName, value))
         return;
     if (readClipboardContainer(value.data(), value.size(), clipboardRecord) != HRXClipboardRead::Accepted)
         return;

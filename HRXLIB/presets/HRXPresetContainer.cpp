@@ -1,6 +1,6 @@
 #include "HRXPresetContainer.h"
 
-#include "velvaTonParameters.h"
+#include "HRXProduct.h"
 
 #include <cmath>
 #include <cstring>
@@ -48,12 +48,12 @@ constexpr uint32_t kParameterBytesNeeded = 16;
 constexpr size_t kParameterValueOffset = 12;  // within a parameter entry's data
 
 bool isStoredParameter(int32_t index) {
-    return (getParameterFlags(index) & (kFlagStoredInPreset | kFlagUndoableEdit)) != 0;
+    return (product().getParameterFlags(index) & (kFlagStoredInPreset | kFlagUndoableEdit)) != 0;
 }
 
 int32_t storedParameterCount() {
     int32_t count = 0;
-    for (int32_t i = 0; i < kPresetRecordValues; ++i)
+    for (int32_t i = 0; i < kPresetValues; ++i)
         count += isStoredParameter(i) ? 1 : 0;
     return count;
 }
@@ -119,7 +119,7 @@ void writeHeader(uint8_t* out, uint8_t kind, int32_t entryCount, uint32_t payloa
     storeWord(out + 0, kContainerMagic);
     out[4] = kind;
     storeWord(out + 5, kContainerFormatWord);
-    storeWord(out + 9, static_cast<uint32_t>(kPresetRecordValues));
+    storeWord(out + 9, static_cast<uint32_t>(kPresetValues));
     storeWord(out + 13, static_cast<uint32_t>(entryCount));
     storeWord(out + 17, 0);
     storeWord(out + 21, payloadSize);
@@ -138,7 +138,7 @@ size_t writeRecordEntries(uint8_t* out, const HRXPresetRecord& record, uint32_t 
     const size_t nameLength = strnlen(record.name, kPresetNameLength);
     std::memcpy(out + kEntryHeaderSize, record.name, nameLength);
     size_t offset = kNameEntrySize;
-    for (int32_t i = 0; i < kPresetRecordValues; ++i) {
+    for (int32_t i = 0; i < kPresetValues; ++i) {
         if (!isStoredParameter(i))
             continue;
         uint8_t* entry = out + offset;
@@ -178,7 +178,7 @@ bool readContainerHeader(const uint8_t* data, size_t size, HRXContainerHeader& h
     h.payloadSize = loadWord(data + 21, swapped);
     h.lastParameterId = loadWord(data + 25, swapped);
     h.auxWord = static_cast<int32_t>(loadWord(data + 29, swapped));
-    h.zoomPercent = static_cast<int32_t>(loadWord(data + 33, swapped));
+    h.zoomPercent = static_cast<int32_t>(loadWord(data + kContainerZoomPercentOffset, swapped));
     h.reserved = loadWord(data + 37, swapped);
     header = h;
     byteSwapped = swapped;
@@ -209,11 +209,11 @@ bool readPresetContainer(const uint8_t* data, size_t size, HRXPresetRecord& reco
         if (entry.type == kEntryTypeName) {
             takeName(record, entry.data);
         } else if (entry.type == kEntryTypeParameter &&
-                   entry.parameterIndex < static_cast<uint32_t>(kPresetRecordValues)) {
+                   entry.parameterIndex < static_cast<uint32_t>(kPresetValues)) {
             const int32_t index = static_cast<int32_t>(entry.parameterIndex);
             const float value = entry.value;
             const bool valid = !std::isnan(value) && value >= 0.0f && value <= 1.0f;
-            record.values[index] = valid ? value : static_cast<float>(getParameterDefault(index));
+            record.values[index] = valid ? value : static_cast<float>(product().getParameterDefault(index));
         }
         return true;
     });
@@ -234,7 +234,7 @@ HRXEntryWalk parsePresetEntries(const uint8_t* payload, size_t payloadSize,
             takeName(record, entry.data);
         } else if (entry.type == kEntryTypeParameter) {
             float value = std::isnan(entry.value) ? 0.0f : entry.value;
-            const bool inRecord = entry.parameterIndex < static_cast<uint32_t>(kPresetRecordValues);
+            const bool inRecord = entry.parameterIndex < static_cast<uint32_t>(kPresetValues);
             if (inRecord && (value < 0.0f || value > 1.0f)) {
                 record = backup;
                 result = HRXEntryWalk::Rejected;
@@ -288,7 +288,7 @@ bool restoreBank(const uint8_t* data, size_t size, HRXPresetRecord* bank,
     const uint32_t currentProgram = loadLittleEndian(data + 17);
     const uint32_t payloadSize = loadLittleEndian(data + 21);
     const int32_t auxWord = static_cast<int32_t>(loadLittleEndian(data + 29));
-    const int32_t zoomPercent = static_cast<int32_t>(loadLittleEndian(data + 33));
+    const int32_t zoomPercent = static_cast<int32_t>(loadLittleEndian(data + kContainerZoomPercentOffset));
     if (entryCount < 0 || payloadSize > size - kContainerHeaderSize)
         return false;
     const uint8_t* payload = data + kContainerHeaderSize;
@@ -309,7 +309,7 @@ bool restoreBank(const uint8_t* data, size_t size, HRXPresetRecord* bank,
                 value = 0.0f;
             else if (value > 1.0f)
                 value = 1.0f;
-            if (entry.parameterIndex < static_cast<uint32_t>(kPresetRecordValues))
+            if (entry.parameterIndex < static_cast<uint32_t>(kPresetValues))
                 record.values[entry.parameterIndex] = value;
         }
         return true;

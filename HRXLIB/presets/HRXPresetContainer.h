@@ -30,6 +30,7 @@ constexpr uint8_t kContainerKindBank = 0x38;        // three records: state chun
 constexpr uint32_t kContainerFormatWord = 0x02000100u;
 constexpr uint32_t kContainerLastParameterId = 13;
 constexpr size_t kContainerHeaderSize = 41;
+constexpr size_t kContainerZoomPercentOffset = 33;
 constexpr size_t kEntryHeaderSize = 12;
 constexpr uint32_t kEntryTypeName = 0;
 constexpr uint32_t kEntryTypeParameter = 1;
@@ -38,7 +39,6 @@ constexpr uint32_t kParameterEntryDataSize = 20;
 constexpr size_t kSinglePresetContainerSize = 433;  // 41 + 168 + 7 * 32
 constexpr int32_t kBankContainerRecords = 3;
 constexpr size_t kBankContainerSize = 1217;         // 41 + 3 * (168 + 7 * 32)
-constexpr int32_t kBankRecords = 43;                // records of the working bank
 
 struct HRXContainerHeader {
     uint32_t magic = 0;

@@ -2,18 +2,19 @@
 
 #include "HRXFileSystem.h"
 #include "HRXPresetContainer.h"
-#include "velvaTonProduct.h"
+#include "HRXProduct.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr size_t kExtensionLength = std::char_traits<char>::length(kPresetFileExtension);
+// The product's preset file extension (".hrx").
+std::string extension() { return product().presetFileExtension; }
 
 bool endsWithExtension(const std::string& name) {
-    return name.size() >= kExtensionLength &&
-           name.compare(name.size() - kExtensionLength, kExtensionLength, kPresetFileExtension) == 0;
+    const std::string ending = extension();
+    return name.size() >= ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 }  // namespace
@@ -21,8 +22,8 @@ bool endsWithExtension(const std::string& name) {
 std::string normalisePresetFileName(const std::string& name) {
     std::string result = name;
     while (endsWithExtension(result))
-        result.erase(result.size() - kExtensionLength);
-    return result + kPresetFileExtension;
+        result.erase(result.size() - extension().size());
+    return result + extension();
 }
 
 std::string presetFilePath(const std::string& userFolder, const char* subFolder,
@@ -34,7 +35,7 @@ std::string presetFilePath(const std::string& userFolder, const char* subFolder,
         path += '/';
     }
     path += presetName;
-    path += kPresetFileExtension;
+    path += extension();
     return path;
 }
 

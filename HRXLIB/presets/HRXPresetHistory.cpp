@@ -24,7 +24,7 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
     if (index < 0 || index > parameterLimit)
         return;
     const float newValue = static_cast<float>(value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value));
-    const bool stored = index < kPresetRecordValues;
+    const bool stored = index < kPresetValues;
     if (!undoing && !applying) {
         const float oldValue = stored ? activeCurrent->values[index] : -1.0f;
         if (editResolution(oldValue) != editResolution(newValue)) {

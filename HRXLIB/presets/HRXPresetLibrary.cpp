@@ -6,9 +6,7 @@
 #include "HRXFileSystem.h"
 #include "HRXShell.h"
 #include "HRXUserFolders.h"
-#include "velvaTonFactoryPresets.h"
-#include "velvaTonParameters.h"
-#include "velvaTonProduct.h"
+#include "HRXProduct.h"
 
 #include <algorithm>
 #include <cstring>
@@ -28,7 +26,7 @@ const std::string kNoFolder;
 
 void addFactoryItem(HRXPresetCategory& category, int32_t slot) {
     char name[kPresetNameSize] = {};
-    getFactoryPreset(slot, nullptr, name, nullptr);
+    product().getFactoryPreset(slot, nullptr, name, nullptr);
     HRXPresetItem item;
     item.factorySlot = slot;
     setPresetListName(item.name, name, strnlen(name, sizeof name));
@@ -38,9 +36,9 @@ void addFactoryItem(HRXPresetCategory& category, int32_t slot) {
 
 // "All" with every factory slot that has a name, in slot order.
 void fillAllFactorySlots(HRXPresetCategory& all) {
-    for (int32_t slot = 0; slot < kFactoryPresetSlots; ++slot) {
+    for (int32_t slot = 0; slot < kBankRecords; ++slot) {
         char name[kPresetNameSize] = {};
-        getFactoryPreset(slot, nullptr, name, nullptr);
+        product().getFactoryPreset(slot, nullptr, name, nullptr);
         if (name[0] != '\0')
             addFactoryItem(all, slot);
     }
@@ -50,13 +48,13 @@ void buildFactoryTable(HRXPresetCategoryTable& table) {
     fillAllFactorySlots(*table.resetSlot(0, "All"));
     table.count = 1;
     for (int32_t number = 0; number < kMainFolderSlot && table.count < kMainFolderSlot; ++number) {
-        const char* name = getFactoryCategoryName(number);
+        const char* name = product().getFactoryCategoryName(number);
         if (!name)
             continue;
         HRXPresetCategory& category = *table.resetSlot(table.count++, name);
-        for (int32_t slot = 0; slot < kFactoryPresetSlots; ++slot) {
+        for (int32_t slot = 0; slot < kBankRecords; ++slot) {
             HRXPresetPlacement placement{-1, 0};
-            getFactoryPreset(slot, nullptr, nullptr, &placement);
+            product().getFactoryPreset(slot, nullptr, nullptr, &placement);
             if (placement.category == number)
                 addFactoryItem(category, slot);
         }
@@ -70,9 +68,9 @@ void buildDesignerTable(HRXPresetCategoryTable& table) {
 }
 
 bool isPresetFileName(const std::string& name) {
-    const size_t extension = std::strlen(kPresetFileExtension);
-    return name.size() > extension &&
-           name.compare(name.size() - extension, extension, kPresetFileExtension) == 0;
+    const char* ending = product().presetFileExtension;
+    const size_t extension = std::strlen(ending);
+    return name.size() > extension && name.compare(name.size() - extension, extension, ending) == 0;
 }
 
 // A name that does not fit a list entry could not find its file again.
@@ -95,7 +93,7 @@ std::vector<HRXPresetItem> listPresetFiles(const std::string& folder, int32_t fo
     std::vector<HRXDirectoryEntry> entries;
     listDirectory(folder, entries);
     std::vector<HRXPresetItem> files;
-    const size_t extension = std::strlen(kPresetFileExtension);
+    const size_t extension = std::strlen(product().presetFileExtension);
     for (const HRXDirectoryEntry& entry : entries) {
         if (entry.isDirectory || !isPresetFileName(entry.name) || !fitsListName(entry.name.size() - extension))
             continue;
@@ -152,7 +150,8 @@ void HRXPresetLibrary::acquire() {
         HRXGlobalSettings::load();
     if (!library) {
         library.reset(new LibraryState);
-        library->userFolder = makeUserPresetFolder(kMakerDocumentsFolder, kUserPresetsFolder, kProductFolder);
+        library->userFolder = makeUserPresetFolder(product().makerDocumentsFolder, product().userPresetsFolder,
+                                                   product().productFolder);
         buildFactoryTable(library->tables[kFactoryGroup]);
         buildDesignerTable(library->tables[kDesignerGroup]);
         scanUserFolders(*library);
@@ -231,16 +230,16 @@ std::string HRXPresetLibrary::itemFilePath(const HRXPresetItem& presetItem) {
     return presetFilePath(library->userFolder, subFolder, presetItem.name);
 }
 
-bool HRXPresetLibrary::lookupValues(int32_t group, int32_t categoryIndex, int32_t index, double values[12]) {
+bool HRXPresetLibrary::lookupValues(int32_t group, int32_t categoryIndex, int32_t index, double (&values)[kPresetValues]) {
     const HRXPresetItem* presetItem = item(group, categoryIndex, index);
     if (!presetItem)
         return false;
-    for (int32_t i = 0; i < kPresetValues; ++i)
-        values[i] = getParameterDefault(i);
     if (presetItem->factorySlot >= 0) {
-        getFactoryPreset(presetItem->factorySlot, values, nullptr, nullptr);
+        getPresetValues(presetItem->factorySlot, values);
         return true;
     }
+    for (int32_t i = 0; i < kPresetValues; ++i)
+        values[i] = product().getParameterDefault(i);
     const std::string path = itemFilePath(*presetItem);
     if (path.empty())
         return false;
@@ -265,7 +264,7 @@ void HRXPresetLibrary::loadPresetInto(int32_t group, int32_t categoryIndex, int3
     }
     const bool factoryGroup = group == kFactoryGroup || group == kDesignerGroup;
     for (int32_t i = 0; i < kPresetValues; ++i) {
-        const uint32_t flags = getParameterFlags(i);
+        const uint32_t flags = product().getParameterFlags(i);
         if (!(flags & kFlagUndoableEdit))
             continue;
         if ((flags & kFlagStoredInPreset) && selection && factoryGroup)

@@ -40,7 +40,7 @@ public:
 
     // The twelve values of a preset (parameters the preset does not hold
     // keep their defaults). False for a missing item or an unreadable file.
-    static bool lookupValues(int32_t group, int32_t category, int32_t index, double values[12]);
+    static bool lookupValues(int32_t group, int32_t category, int32_t index, double (&values)[kPresetValues]);
     // Loads a preset's stored parameters and name into `record`; on failure
     // the values stay and the name becomes "error loading preset".
     static void loadPresetInto(int32_t group, int32_t category, int32_t index,

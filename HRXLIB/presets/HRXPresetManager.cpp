@@ -4,8 +4,7 @@
 #include "HRXMasterController.h"
 #include "HRXPresetContainer.h"
 #include "HRXPresetLibrary.h"
-#include "velvaTonFactoryPresets.h"
-#include "velvaTonParameters.h"
+#include "HRXProduct.h"
 
 #include <cstring>
 
@@ -24,8 +23,8 @@ HRXPresetManager::HRXPresetManager(HRXMasterController* parameterSink)
     selectActive(setupA);
 
     chunkScratch = new uint8_t[kChunkScratchSize]();
-    workingBank = new HRXPresetRecord[kBankSize]();
-    buildFactoryBank(workingBank, clipboardRecord);
+    workingBank = new HRXPresetRecord[kBankRecords]();
+    product().buildFactoryBank(workingBank, clipboardRecord);
     templateRecord = workingBank[0];
 }
 
@@ -48,7 +47,7 @@ void HRXPresetManager::applySetup(const HRXPresetRecord* record) {
     applying = true;
     parameterSink->setParameter(kMessageGroupBegin, 1.0);
     for (int32_t index = 0; index < kPresetValues; ++index) {
-        if (index == 0 || (index >= kRatio && index <= kValveLevel))
+        if (product().getParameterFlags(index) & kFlagHostParameter)
             parameterSink->setParameter(index, static_cast<double>(record->values[index]));
     }
     parameterSink->setParameter(kMessageGroupEnd, 1.0);

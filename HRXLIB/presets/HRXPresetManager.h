@@ -33,7 +33,6 @@ struct HRXPresetSetup {
 class HRXPresetManager {
 public:
     static constexpr int32_t kUndoSteps = 32;
-    static constexpr int32_t kBankSize = 43;
     static constexpr int32_t kChunkScratchSize = 24169;
     static constexpr uint32_t kEditCoalesceMs = 50;
 

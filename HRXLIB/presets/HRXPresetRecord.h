@@ -3,15 +3,26 @@
 #include <cstdint>
 #include <cstring>
 
+#include "HRXParameterSpace.h"
+
 // One preset's settings: the unit in which settings move between the bank,
 // the setups, the undo ring, files, the clipboard and the state chunk.
 constexpr int32_t kPresetNameSize = 24;   // bytes of the name field
 constexpr int32_t kPresetNameLength = 23; // characters at most
-constexpr int32_t kPresetRecordValues = 12;
 
 struct HRXPresetRecord {
     char name[kPresetNameSize];               // NUL-terminated
-    float values[kPresetRecordValues];        // normalised values of parameters 0..11
+    float values[kPresetValues];              // normalised values of parameters 0..11
+};
+
+// Records of the working bank that the state chunk saves, the factory bank
+// filling it.
+constexpr int32_t kBankRecords = 43;
+
+// Where a preset shows in the preset menu.
+struct HRXPresetPlacement {
+    int32_t category;  // its category, or left as the caller set it (none)
+    int32_t designer;  // always 0
 };
 static_assert(sizeof(HRXPresetRecord) == 72, "records are copied and compared as 72 bytes");
 

@@ -11,6 +11,7 @@
 #include "PluginLocation.h"
 #include "RenderJob.h"
 #include "RenderPreset.h"
+#include "velvaTonProduct.h"
 
 #include "x11/X11Screenshot.h"
 
@@ -32,9 +33,7 @@ constexpr int64_t kScreenshotDelayFrames = 2 * kSampleRate;
 // Further behind than this (the machine stalled), the programme skips ahead
 // instead of rendering the backlog in one burst.
 constexpr int64_t kMaximumBacklogFrames = kSampleRate / 2;
-// The state chunk's data: an 8-byte prefix, then the bank container.
-constexpr size_t kStatePrefixSize = 8;
-constexpr size_t kZoomOffset = 33;
+constexpr size_t kStatePrefixSize = kStateChunkPrefixSize;
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "velvaton editor: %s\n", message.c_str());
@@ -52,7 +51,7 @@ bool setStateZoom(std::vector<uint8_t>& state, int32_t percent) {
     const auto word = static_cast<uint32_t>(percent);
     for (int i = 0; i < 4; ++i) {
         const int shift = swapped ? 24 - 8 * i : 8 * i;
-        state[kStatePrefixSize + kZoomOffset + static_cast<size_t>(i)] = static_cast<uint8_t>(word >> shift);
+        state[kStatePrefixSize + kContainerZoomPercentOffset + static_cast<size_t>(i)] = static_cast<uint8_t>(word >> shift);
     }
     return true;
 }

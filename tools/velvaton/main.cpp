@@ -1,5 +1,6 @@
 // velvaton: command-line front end of the velvaTon engine.
 #include "Command.h"
+#include "velvaTonDescriptor.h"
 #include "StandardOutput.h"
 
 #include <cstdio>
@@ -44,6 +45,7 @@ bool isHelpFlag(const char* arg) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    installVelvaTon();
     std::atexit(closeStandardOutput);
     if (argc < 2) {
         printToolHelp(stderr);

@@ -3,6 +3,7 @@
 #include "HRXGlobalSettings.h"
 #include "HRXMasterController.h"
 #include "HRXPresetManager.h"
+#include "HRXStateChunk.h"
 #include "velvaTonParameters.h"
 
 #include <cstring>
@@ -13,9 +14,7 @@ int32_t velvaTonController::getChunk(uint8_t** data) {
         return 0;
     uint8_t* scratch = manager->chunkScratch;
     std::memset(scratch, 0, static_cast<size_t>(manager->chunkScratchSize));
-    // The word 0x02000000 and the product code, both little-endian.
-    static const uint8_t prefix[kChunkPrefixSize] = {0x00, 0x00, 0x00, 0x02, 'N', 'T', 'V', 'H'};
-    std::memcpy(scratch, prefix, sizeof prefix);
+    writeStateChunkPrefix(scratch);
     const std::vector<uint8_t> container = manager->writeBankForm();
     if (container.empty() || container.size() > static_cast<size_t>(manager->chunkScratchSize - kChunkPrefixSize))
         return 0;
@@ -29,8 +28,7 @@ void velvaTonController::setChunk(const uint8_t* data, int32_t size, const void*
     if (!manager)
         return;
     if (data && size >= kChunkPrefixSize) {
-        const bool productCode = std::memcmp(data + 4, "NTVH", 4) == 0 || std::memcmp(data + 4, "HVTN", 4) == 0;
-        if (productCode &&
+        if (hasStateChunkPrefix(data, static_cast<size_t>(size)) &&
             manager->restoreBankForm(data + kChunkPrefixSize, static_cast<size_t>(size - kChunkPrefixSize))) {
             owner->setParameter(kMessageAuxWord, static_cast<double>(manager->auxWord));
             owner->setParameter(kMessageZoom, HRXGlobalSettings::limitZoomFactor(manager->zoomPercent * 0.01));

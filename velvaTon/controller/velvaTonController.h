@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HRXBaseParametersController.h"
+#include "velvaTonProduct.h"
 
 #include <cstdint>
 
@@ -9,7 +10,7 @@
 // bank form) and back.
 class velvaTonController : public HRXBaseParametersController {
 public:
-    static constexpr int32_t kChunkPrefixSize = 8;
+    static constexpr int32_t kChunkPrefixSize = kStateChunkPrefixSize;
 
     explicit velvaTonController(HRXMasterController* owner) : HRXBaseParametersController(owner) {}
 

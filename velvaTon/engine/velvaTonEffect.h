@@ -31,7 +31,6 @@ public:
     bool getParameterOutput(int32_t index, double* out) override;
 
     // Written by the host binding before each block; the engine never reads it.
-    void setHostTransport(void* transport) { hostTransport_ = transport; }
 
     // Read-only views of the settings and state, for the host binding's
     // diagnostics, tests and tools.
@@ -76,7 +75,6 @@ private:
     void dispatch(Sample** inputs, Sample** outputs, uint32_t frames);
 
     double sampleRate_ = 44100.0;
-    void* hostTransport_ = nullptr;
 
     int32_t processMode_ = 0;
     int32_t ratioIndex_ = 0;

@@ -2,17 +2,11 @@
 
 #include <cstdint>
 
-// The product's parameter table: 29 slots addressed by index, each holding a
-// normalised value 0..1. Every lookup is pure; an index outside the table
+#include "HRXParameterSpace.h"
+
+// The product's parameter table over the maker's parameter channel
+// (HRXParameterSpace.h). Every lookup is pure; an index outside the table
 // answers the row of a spare slot.
-
-constexpr int32_t kParameterSlots = 29;
-constexpr int32_t kPresetValues = 12;
-constexpr int32_t kMeterListSize = 64;
-
-constexpr int32_t kParameterNameSize = 15;     // smallest buffer getParameterName needs
-constexpr int32_t kParameterDisplaySize = 32;  // smallest buffer getParameterDisplay needs
-constexpr int32_t kParameterIdSize = 32;
 
 enum velvaTonParameterIndex : int32_t {
     kProcess = 0,
@@ -22,19 +16,7 @@ enum velvaTonParameterIndex : int32_t {
     kCompression = 5,
     kOutput = 6,
     kValveLevel = 7,
-    kGainReduction = 13,
-};
-
-// Message ids carried beside the slots on the controller and editor channels.
-enum velvaTonMessageId : int32_t {
-    kMessageAuxWord = 29,
-    kMessageHints = 57,
-    kMessageZoom = 59,
-    kMessageGroupBegin = 70,
-    kMessageGroupEnd = 71,
-    kMessageMeterReset = 72,
-    kMessageShowAbout = 93,
-    kMessageHideAbout = 94,
+    kGainReduction = kGainReductionSlot,
 };
 
 // The Process modes, as the engine runs them and the display names them.
@@ -43,12 +25,6 @@ enum velvaTonProcessMode : int32_t {
     kProcessClear = 1,
     kProcessValve = 2,
 };
-
-// Flag bits of getParameterFlags.
-constexpr uint32_t kFlagHostParameter = 0x1;
-constexpr uint32_t kFlagMeterOutput = 0x2;
-constexpr uint32_t kFlagStoredInPreset = 0x4;
-constexpr uint32_t kFlagUndoableEdit = 0x8;
 
 void getParameterName(int32_t index, char* text);
 void getParameterDisplay(int32_t index, double value, char* text);

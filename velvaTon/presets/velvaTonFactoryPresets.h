@@ -7,14 +7,8 @@
 
 // The factory presets, built into the program, known by slot number.
 
-constexpr int32_t kFactoryPresetSlots = 43;    // slots of the working bank
+constexpr int32_t kFactoryPresetSlots = kBankRecords;  // one preset per record of the working bank
 constexpr int32_t kFactoryCategoryCount = 4;   // categories 0..3
-
-// Menu placement of a factory preset.
-struct HRXPresetPlacement {
-    int32_t category;  // 0..3, or left as the caller set it (no category)
-    int32_t designer;  // always 0
-};
 
 // Category 0 "Bus Compression", 1 "Drums", 2 "Vocals", 3 "Special";
 // nullptr for any other number.

@@ -31,6 +31,12 @@ constexpr const char* kPresetFileExtension = ".hrx";
 constexpr const char* kPresetFileFilter = "hrx";
 constexpr const char* kPresetFileTypeDescription = "HRX Preset";
 
+// The state chunk data: 00 00 00 02, the product code in memory order (the
+// four-character code 'HVTN' stored little-endian), then the preset
+// manager's bank form.
+constexpr const char* kProductCode = "NTVH";
+constexpr int32_t kStateChunkPrefixSize = 8;
+
 // Per-user settings: keys (backslash-separated, as the settings store takes
 // them) and value names.
 constexpr const char* kGlobalSettingsKey = "SOFTWARE\\Bracken-works\\HRXVTME1";

@@ -67,7 +67,7 @@ TEST(PresetContainer, RoundTripsBitExactInBothByteOrders) {
         HRXPresetRecord loaded = filledRecord(0.25f, "before");
         ASSERT_TRUE(readPresetContainer(bytes.data(), bytes.size(), loaded));
         EXPECT_STREQ(loaded.name, "Round trip");
-        for (int32_t i = 0; i < kPresetRecordValues; ++i) {
+        for (int32_t i = 0; i < kPresetValues; ++i) {
             const bool isStored = i == 0 || (i >= 2 && i <= 7);
             const float expected = isStored ? original.values[i] : 0.25f;  // spare slots untouched
             EXPECT_EQ(std::memcmp(&loaded.values[i], &expected, 4), 0) << i;

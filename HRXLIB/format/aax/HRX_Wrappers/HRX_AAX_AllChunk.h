@@ -4,10 +4,9 @@
 
 #include <cstdint>
 
-// Layout of the 'All ' chunk data: an 8-byte prefix (the word 0x02000000 and
-// the product code), the preset manager's bank-form container, and a trailer
-// of two words 0x00300000.
-constexpr int32_t kHRX_AllChunkPrefixSize = 8;
+// Layout of the 'All ' chunk data: the product's state chunk data (a prefix
+// with the product code, then the preset manager's bank-form container; see
+// HRXStateChunk.h) and a trailer of two words 0x00300000.
 constexpr int32_t kHRX_AllChunkTrailerSize = 8;
 constexpr uint32_t kHRX_AllChunkTrailerWord = 0x00300000u;
 // Shortest chunk the restore looks at: the prefix and one word.

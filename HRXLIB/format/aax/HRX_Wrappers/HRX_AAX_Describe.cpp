@@ -11,8 +11,7 @@
 #include "HRX_AAX_RenderState.h"
 #include "HRX_HVTN_2210_AAX_Parameters_Wrapper.h"
 #include "HRX_HVTN_2210_HRX_AAXWrapper_GUI.h"
-#include "velvaTonEffect.h"
-#include "velvaTonProduct.h"
+#include "HRXProduct.h"
 
 namespace {
 
@@ -42,7 +41,7 @@ void declareFields(AAX_IComponentDescriptor& component) {
     HRX_CHECK_SUCCESS(component.AddAudioBufferLength(kField_BufferLength));
     HRX_CHECK_SUCCESS(component.AddSampleRate(kField_SampleRate));
     HRX_CHECK_SUCCESS(component.AddMeters(kField_Meters, kHRX_MeterIDs, kHRX_MeterCount));
-    HRX_CHECK_ZERO(component.AddMIDINode(kField_MIDIInput, AAX_eMIDINodeType_LocalInput, kProductName,
+    HRX_CHECK_ZERO(component.AddMIDINode(kField_MIDIInput, AAX_eMIDINodeType_LocalInput, product().productName,
                                          kHRX_MIDIChannelMask));
     HRX_CHECK_ZERO(component.AddMIDINode(kField_Transport, AAX_eMIDINodeType_Transport,
                                          kHRX_TransportNodeName, kHRX_MIDIChannelMask));
@@ -52,7 +51,7 @@ void declareFields(AAX_IComponentDescriptor& component) {
     HRX_CHECK_SUCCESS(component.AddPrivateData(kField_RenderCache, sizeof(HRX_AAX_RenderCache)));
     HRX_CHECK_SUCCESS(component.AddPrivateData(kField_EngineSampleRate, sizeof(float)));
     HRX_CHECK_SUCCESS(component.AddPrivateData(kField_Latency, sizeof(int32_t)));
-    HRX_CHECK_SUCCESS(component.AddPrivateData(kField_Engine, sizeof(velvaTonEffect)));
+    HRX_CHECK_SUCCESS(component.AddPrivateData(kField_Engine, static_cast<int32_t>(product().engineSize)));
 }
 
 void describeVariant(AAX_IComponentDescriptor& component, const Variant& variant) {
@@ -104,7 +103,7 @@ AAX_Result describeEffect(AAX_IEffectDescriptor& effect) {
     AAX_IComponentDescriptor* component = effect.NewComponentDescriptor();
     if (!component)
         return AAX_ERROR_NULL_OBJECT;
-    effect.AddName(kProductName);
+    effect.AddName(product().productName);
     effect.AddCategory(AAX_ePlugInCategory_Dynamics);
 
     // One descriptor object serves both variants: the stereo declarations
@@ -116,7 +115,7 @@ AAX_Result describeEffect(AAX_IEffectDescriptor& effect) {
 
     HRX_CHECK_SUCCESS(effect.AddProcPtr(reinterpret_cast<void*>(&HRX_HVTN_2210_AAX_Parameters_Wrapper::Create),
                                         kAAX_ProcPtrID_Create_EffectParameters));
-    effect.AddResourceInfo(AAX_eResourceType_PageTable, kPageTableFileName);
+    effect.AddResourceInfo(AAX_eResourceType_PageTable, product().pageTableFileName);
     HRX_CHECK_SUCCESS(effect.AddProcPtr(reinterpret_cast<void*>(&HRX_HVTN_2210_HRX_AAXWrapper_GUI::Create),
                                         kAAX_ProcPtrID_Create_EffectGUI));
     HRX_CHECK_SUCCESS(effect.AddProcPtr(reinterpret_cast<void*>(&HRX_AAX_DirectData::Create),
@@ -134,15 +133,16 @@ AAX_Result HRX_AAX_Describe(AAX_ICollection* collection) {
     } else {
         result = describeEffect(*effect);
         if (result == AAX_SUCCESS)
-            result = collection->AddEffect(kEffectId, effect);
+            result = collection->AddEffect(product().effectId, effect);
         if (result != AAX_SUCCESS)
             AAX_CHostServices::HandleAssertFailure(kReportFile, __LINE__, "result == AAX_SUCCESS", 1);
     }
 
-    collection->SetManufacturerName(kMakerName);
-    collection->AddPackageName(kProductDescription);
-    collection->AddPackageName(kProductName);
-    collection->AddPackageName(kProductName);
-    collection->SetPackageVersion(kPackageVersion);
+    const HRXProductDescriptor& descriptor = product();
+    collection->SetManufacturerName(descriptor.makerName);
+    collection->AddPackageName(descriptor.productDescription);
+    collection->AddPackageName(descriptor.productName);
+    collection->AddPackageName(descriptor.productName);
+    collection->SetPackageVersion(descriptor.packageVersion);
     return result;
 }

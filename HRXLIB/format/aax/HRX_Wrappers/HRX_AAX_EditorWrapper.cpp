@@ -4,7 +4,7 @@
 #include "AAX_IViewContainer.h"
 #include "HRXKeyState.h"
 #include "HRX_AAX_ControllerWrapper.h"
-#include "velvaTonParameters.h"
+#include "HRXProduct.h"
 #include "vstgui/cbuttonstate.h"
 #include "x11/X11Platform.h"
 
@@ -67,10 +67,10 @@ void HRX_AAX_EditorWrapper::editParameter(int32_t index, double value)
 
 int32_t HRX_AAX_EditorWrapper::controlClicked(int32_t tag, uint32_t buttons)
 {
-    const auto flags = static_cast<int32_t>(getParameterFlags(tag));
+    const auto flags = static_cast<int32_t>(product().getParameterFlags(tag));
     if (!(flags & kFlagHostParameter) || !viewContainer)
         return flags;
-    return viewContainer->HandleParameterMouseDown(parameterIdTable[tag], hostModifiers(buttons));
+    return viewContainer->HandleParameterMouseDown(product().parameterIds[tag], hostModifiers(buttons));
 }
 
 void HRX_AAX_EditorWrapper::setEditorSize(int32_t width, int32_t height)

@@ -7,6 +7,7 @@
 #include "AAX_VCollection.h"
 #include "CACFUnknown.h"
 #include "HRX_AAX_Describe.h"
+#include "HRX_AAX_Product.h"
 
 #include <exception>
 
@@ -39,6 +40,7 @@ ACFRESULT registerPlugin(IACFUnknown* host, IACFPluginDefinition** definition) {
 }  // namespace
 
 ACFRESULT ACFRegisterPlugin(IACFUnknown* host, IACFPluginDefinition** definition) {
+    HRX_AAX_InstallProduct();
     try {
         return registerPlugin(host, definition);
     } catch (...) {
@@ -63,6 +65,7 @@ ACFRESULT ACFCanUnloadNow() {
 }
 
 ACFRESULT ACFStartup(IACFUnknown* host) {
+    HRX_AAX_InstallProduct();
     if (!AAX_CHostServices::Exists() && host)
         AAX_CHostServices::Set(host);
     else if (AAX_CHostServices::Exists() && !host)

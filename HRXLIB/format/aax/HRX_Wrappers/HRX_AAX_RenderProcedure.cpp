@@ -1,9 +1,9 @@
 #include "AAX_IMIDINode.h"
 #include "AAX_ITransport.h"
 #include "HRX_AAX_Identifiers.h"
+#include "HRXBaseAudioProcessor.h"
+#include "HRXProduct.h"
 #include "HRX_AAX_RenderState.h"
-#include "velvaTonEffect.h"
-#include "velvaTonParameters.h"
 
 #include <cmath>
 #include <cstdint>
@@ -63,17 +63,18 @@ float accumulatePeak(float peak, const float* samples, int32_t frames) {
     return larger(larger(lane0, lane1), larger(lane2, lane3));
 }
 
-void writeMeters(velvaTonEffect& engine, float* taps, float* input, float* output, int32_t frames) {
+void writeMeters(HRXBaseAudioProcessor& engine, float* taps, float* input, float* output, int32_t frames) {
     taps[kHRX_MeterInput] = accumulatePeak(taps[kHRX_MeterInput], input, frames);
     taps[kHRX_MeterOutput] = accumulatePeak(taps[kHRX_MeterOutput], output, frames);
 
     double value = 0.0;
-    engine.getParameterOutput(kGainReduction, &value);
+    engine.getParameterOutput(kGainReductionSlot, &value);
     taps[kHRX_MeterGainReduction] = static_cast<float>(value);
 
-    for (int32_t k = 0; k < kHRX_CustomMeterCount && meterParameterList[k] != -1; ++k) {
+    const int32_t* meters = product().meterParameterList;
+    for (int32_t k = 0; k < kHRX_CustomMeterCount && meters[k] != -1; ++k) {
         float& tap = taps[kHRX_FirstCustomMeter + k];
-        if (engine.getParameterOutput(meterParameterList[k], &value)) {
+        if (engine.getParameterOutput(meters[k], &value)) {
             if (!std::isfinite(value) || value < 0.0)
                 value = 0.0;
             else if (value > 1.0)
@@ -86,7 +87,7 @@ void writeMeters(velvaTonEffect& engine, float* taps, float* input, float* outpu
 }
 
 void renderOne(HRX_AAX_RenderState& state, int32_t channels) {
-    velvaTonEffect& engine = *state.engine;
+    HRXBaseAudioProcessor& engine = *state.engine;
     HRX_AAX_RenderCache& cache = *state.renderCache;
 
     const bool bypassed = *state.masterBypass != 0;
@@ -106,8 +107,9 @@ void renderOne(HRX_AAX_RenderState& state, int32_t channels) {
         *state.engineSampleRate = sampleRate;
         engine.setSampleRate(static_cast<double>(sampleRate));
     }
+    const uint8_t* hostParameters = product().presetValueFlags;
     for (int32_t slot = 0; slot < kPresetValues; ++slot) {
-        if (presetValueFlags[slot] != 1)
+        if (hostParameters[slot] != 1)
             continue;
         const float value = *state.parameterPorts[slot];
         if (value != cache.values[slot]) {

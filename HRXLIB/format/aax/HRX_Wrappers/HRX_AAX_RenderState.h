@@ -2,12 +2,12 @@
 
 #include "AAX.h"
 #include "HRX_AAX_MasterAudioEffectWrapper.h"
-#include "velvaTonParameters.h"
+#include "HRXParameterSpace.h"
 
 #include <cstdint>
 
 class AAX_IMIDINode;
-class velvaTonEffect;
+class HRXBaseAudioProcessor;
 
 // Private block 21: what the render procedure last gave the engine for slots
 // 0..11, the mailbox of the internal slots 12..28 (0.0 or more waiting, a
@@ -49,7 +49,7 @@ struct HRX_AAX_RenderState {
     HRX_AAX_RenderCache* renderCache;        // 21
     int32_t* latency;                        // 22: -1 after reset
     float* engineSampleRate;                 // 23: -1.666 after reset
-    velvaTonEffect* engine;                  // 24: constructed in place
+    HRXBaseAudioProcessor* engine;           // 24: the product's engine, constructed in place
 };
 
 enum HRX_AAX_RenderField : AAX_CFieldIndex {

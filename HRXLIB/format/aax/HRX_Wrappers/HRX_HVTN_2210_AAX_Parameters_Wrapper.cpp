@@ -8,13 +8,12 @@
 #include "AAX_Errors.h"
 #include "AAX_IAutomationDelegate.h"
 #include "AAX_IString.h"
+#include "HRXBaseParametersController.h"
 #include "HRXPresetManager.h"
 #include "HRX_AAX_AllChunk.h"
 #include "HRX_AAX_Identifiers.h"
 #include "HRX_AAX_RenderState.h"
-#include "velvaTonController.h"
-#include "velvaTonEffect.h"
-#include "velvaTonFactoryPresets.h"
+#include "HRXProduct.h"
 #include "velvaTonParameters.h"
 
 #include <cstring>
@@ -34,9 +33,7 @@ constexpr const char* kGainReductionUnit = " dB ";
 float hostParameterDefault(int32_t index) {
     if (index < kPresetValues) {
         double presetValues[kPresetValues];
-        for (int32_t i = 0; i < kPresetValues; ++i)
-            presetValues[i] = getParameterDefault(i);
-        getFactoryPreset(0, presetValues, nullptr, nullptr);
+        getDefaultPresetValues(presetValues);
         return static_cast<float>(presetValues[index]);
     }
     return static_cast<float>(getParameterDefault(index));
@@ -77,7 +74,7 @@ AAX_IEffectParameters* HRX_HVTN_2210_AAX_Parameters_Wrapper::Create() {
 }
 
 HRX_HVTN_2210_AAX_Parameters_Wrapper::HRX_HVTN_2210_AAX_Parameters_Wrapper() : mController(this) {
-    mController.attach(new velvaTonController(&mController));
+    mController.attach(product().createController(&mController));
 }
 
 AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::EffectInit() {
@@ -152,9 +149,9 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::ResetFieldData(AAX_CFieldIndex 
         *static_cast<float*>(data) = HRX_AAX_RenderCache::kUnset;
         return AAX_SUCCESS;
     case kField_Engine:
-        if (!data || size != sizeof(velvaTonEffect))
+        if (!data || size != product().engineSize)
             return AAX_ERROR_PORT_ID_OUT_OF_RANGE;
-        new (data) velvaTonEffect();
+        product().constructEngine(data);
         return AAX_SUCCESS;
     default:
         if (data && size > 0)

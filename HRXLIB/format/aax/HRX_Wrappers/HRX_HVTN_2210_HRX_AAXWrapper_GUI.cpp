@@ -9,6 +9,7 @@
 #include "HRX_AAX_EditorWrapper.h"
 #include "HRX_AAX_Identifiers.h"
 #include "HRX_HVTN_2210_AAX_Parameters_Wrapper.h"
+#include "HRXProduct.h"
 #include "velvaTonEditor.h"
 
 #include <cstring>
@@ -29,7 +30,7 @@ AAX_IEffectGUI* HRX_HVTN_2210_HRX_AAXWrapper_GUI::Create() { return new HRX_HVTN
 HRX_HVTN_2210_HRX_AAXWrapper_GUI::HRX_HVTN_2210_HRX_AAXWrapper_GUI()
     : wrapper(new HRX_AAX_EditorWrapper(&createVelvaTonEditor))
 {
-    std::memcpy(meterList, meterParameterList, sizeof meterList);
+    std::memcpy(meterList, product().meterParameterList, sizeof meterList);
 }
 
 HRX_HVTN_2210_HRX_AAXWrapper_GUI::~HRX_HVTN_2210_HRX_AAXWrapper_GUI()
@@ -117,7 +118,7 @@ AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::ParameterUpdated(AAX_CParamID id)
     if (!id || !parameters)
         return AAX_SUCCESS;
     for (int32_t slot = 0; slot < kParameterSlots; ++slot) {
-        if (std::strcmp(parameterIdTable[slot], id) != 0)
+        if (std::strcmp(product().parameterIds[slot], id) != 0)
             continue;
         double value = 0.0;
         if (parameters->GetParameterNormalizedValue(id, &value) == AAX_SUCCESS)

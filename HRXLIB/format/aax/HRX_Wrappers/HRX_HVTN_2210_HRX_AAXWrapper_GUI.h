@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AAX_CEffectGUI.h"
-#include "velvaTonParameters.h"
+#include "HRXParameterSpace.h"
 
 class HRX_AAX_EditorWrapper;
 

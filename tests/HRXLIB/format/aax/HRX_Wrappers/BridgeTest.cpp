@@ -2,6 +2,7 @@
 // directly (no host): packets to engine calls, meter taps, time information,
 // chunks, display texts and private-field initialisation.
 
+#include "velvaTonParameters.h"
 #include "AAX_CString.h"
 #include "AAX_IPrivateDataAccess.h"
 #include "FakeHost.h"

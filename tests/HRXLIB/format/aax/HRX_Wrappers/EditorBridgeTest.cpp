@@ -1,5 +1,6 @@
 // The editor object and its window wrapper, driven directly against a fake
 // host without a display: sizes, meters, control clicks and teardown.
+#include "velvaTonParameters.h"
 #include "AAX_IViewContainer.h"
 #include "FakeHost.h"
 #include "HRXKeyState.h"

@@ -3,6 +3,7 @@
 // A render state built by hand around a recording engine, for driving the
 // render procedures and the private-field initialisation directly.
 
+#include "velvaTonParameters.h"
 #include "AAX_IMIDINode.h"
 #include "AAX_ITransport.h"
 #include "AAX_Errors.h"

@@ -1,0 +1,5 @@
+#include "HRX_AAX_Product.h"
+
+#include "velvaTonDescriptor.h"
+
+void HRX_AAX_InstallProduct() { installVelvaTon(); }

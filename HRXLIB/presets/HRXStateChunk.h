@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The product's state chunk data: a prefix (the word 0x02000000 and the
+// product's code, stateChunkPrefixSize bytes in all) before the preset
+// manager's bank form.
+
+// Writes the prefix; `data` holds at least the product's prefix size.
+void writeStateChunkPrefix(uint8_t* data);
+// Whether `data` begins with a prefix bearing the product's code, in either
+// byte order (a big-endian writer stored it reversed).
+bool hasStateChunkPrefix(const uint8_t* data, size_t size);
