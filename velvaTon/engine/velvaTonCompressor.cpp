@@ -1,31 +1,20 @@
-// The per-sample compressor kernel: drive into a fixed gain curve, an opto-style
-// programme-dependent envelope, optional asymmetric valve stage, output gain.
+// The compressor kernel: drive into a fixed gain curve, an opto-style
+// programme-dependent envelope, an optional asymmetric valve stage, output
+// gain. Every expression keeps the operation order the sound is defined by;
+// the build keeps it too (-ffp-contract=off, never fast-math).
 #include "HRXGainSmoother.h"
 #include "velvaTonEffect.h"
 #include "velvaTonGainCurves.h"
+#include "velvaTonKernel.h"
 #include "velvaTonNumeric.h"
 
 #include <algorithm>
 #include <cmath>
 #include <type_traits>
 
+namespace velvaTonKernel {
+
 namespace {
-
-// Settings that hold for a whole block.
-struct BlockSettings {
-    double factor;      // u, the valve input factor
-    double ceiling;     // V, the valve ceiling
-    int32_t attackSteps;
-    bool valve;
-};
-
-// Steps the drive and output-gain smoothers once, in the kernel's order.
-inline void stepGainSmoothers(double& drive, double driveTarget, double& inverseDrive, double& outputGain,
-                              double outputGainTarget) {
-    tickGainSmoother(drive, driveTarget);
-    inverseDrive = 1.0 / drive;
-    tickGainSmoother(outputGain, outputGainTarget);
-}
 
 // NaN samples read as 0. Infinite samples too: one of them would otherwise
 // turn every filter history into NaN for the rest of the instance's life.
@@ -33,6 +22,43 @@ inline double readSample(double x) {
     return std::isfinite(x) ? x : 0.0;
 }
 
+// The side-chain: the driven signal's level as the envelope sees it.
+struct Detected {
+    double driven[2];
+    double level;
+};
+
+// One channel: d := noise + drive x, high-passed at 40 Hz so the lowest bass
+// does not pump the gain; the detector is its magnitude.
+template <int Channels, typename Sample>
+inline Detected detect(const Sample* const input[2], uint32_t i, double drive, HRXNoiseState& noise,
+                       HRXBiquad& highPassL, HRXBiquad& highPassR) {
+    if constexpr (Channels == 1) {
+        const double x = readSample(static_cast<double>(input[0][i]));
+        const double d = tickNoise(noise) + drive * x;
+        return {{d, d}, std::fabs(tickBiquad(highPassL, d))};
+    } else {
+        // Two linked channels: a scaled power, not a magnitude, so the square
+        // root of the gain stage makes the stereo kernel follow amplitude where
+        // the mono one follows its square root. The two laws sound different and
+        // both are kept. The first noise value goes to the first channel.
+        const double x1 = readSample(static_cast<double>(input[0][i]));
+        const double x2 = readSample(static_cast<double>(input[1][i]));
+        const double n1 = tickNoise(noise);
+        const double n2 = tickNoise(noise);
+        const double d1 = n1 + drive * x1;
+        const double d2 = n2 + drive * x2;
+        const double h1 = tickBiquad(highPassL, d1);
+        const double h2 = tickBiquad(highPassR, d2);
+        return {{d1, d2}, (h1 * h1 + h2 * h2) * 0.7071};
+    }
+}
+
+// Positive half: V atan(u y), saturating toward V pi/2. Negative half:
+// -tanh(0.64 u |y|) V / 0.64, saturating sooner and harder toward -V/0.64.
+// Both start with slope u V (1, or 0.99991 at valve index 4), so small
+// signals pass clean and loud ones bend unevenly: the asymmetry adds the even
+// harmonics of a single-ended valve stage.
 inline double valveStage(double y, double u, double V) {
     if (y >= 0.0)
         return V * std::atan(u * y);
@@ -47,126 +73,203 @@ constexpr const int32_t (&attackTable())[kRatioSettings] {
         return kAttackSteps64;
 }
 
-// Once per block: clamps the stored ratio index, then derives the valve
-// constants from the ratio and the valve scales.
+}  // namespace
+
 template <typename Sample>
-BlockSettings beginBlock(int32_t& ratioIndex, double valveInScale, double valveOutScale,
-                         int32_t attackRatioIndex, int32_t processMode) {
-    if (ratioIndex < 0)
-        ratioIndex = 0;
-    if (ratioIndex > 6)
-        ratioIndex = 6;
-    const velvaTonRatio& ratio = kRatioTable[ratioIndex];
-    return {ratio.companion * valveInScale, ratio.ratio * valveOutScale,
-            attackSteps(attackTable<Sample>(), attackRatioIndex), processMode == 2};
+BlockSettings beginBlock(velvaTonEngineState& state) {
+    state.ratioIndex = std::clamp(state.ratioIndex, 0, kRatioSettings - 1);
+    const velvaTonRatio& ratio = kRatioTable[state.ratioIndex];
+    return {state.ratioIndex, attackSteps(attackTable<Sample>(), state.attackRatioIndex),
+            ratio.companion * state.valveInScale, ratio.ratio * state.valveOutScale, state.processMode == 2};
+}
+
+template <int Channels, typename Sample>
+void senseLevel(velvaTonEngineState& state, const Sample* const input[2], SubBlock& sub) {
+    // Hot state in locals for the sub-block, written back at its end.
+    double drive = state.drive;
+    double inverseDrive = state.inverseDrive;
+    double outputGain = state.outputGain;
+    HRXNoiseState noise = state.noiseState;
+    HRXBiquad highPassL = state.detectorHighPassL;
+    HRXBiquad highPassR = state.detectorHighPassR;
+    HRXBiquad fast = state.fastEnvelope;
+    HRXBiquad slow = state.slowEnvelope;
+    HRXBiquad program = state.programEnvelope;  // only its coefficients are touched here
+    const double driveTarget = state.driveTarget;
+    const double outputGainTarget = state.outputGainTarget;
+    const double timeConstant = state.timeConstant;
+
+    for (uint32_t i = 0; i < sub.frames; ++i) {
+        // Drive and output gain glide about 1000 samples toward a new setting;
+        // the output divides the drive out again, so Compression changes the
+        // amount of gain reduction rather than the level.
+        tickGainSmoother(drive, driveTarget);
+        inverseDrive = 1.0 / drive;
+        tickGainSmoother(outputGain, outputGainTarget);
+
+        const Detected detected = detect<Channels>(input, i, drive, noise, highPassL, highPassR);
+        const double s = detected.level;
+
+        // Programme sensing: a 5 Hz and a 2 Hz low-pass of the detector. In
+        // steady programme fast ~ slow, so rho ~ 0.2 and the envelope's cut-off
+        // settles near 0.537 / T; just after a transient fast leads slow, rho
+        // grows and the cut-off rises toward 2.87 / T. Short peaks release
+        // quickly, sustained compression slowly, as an optical cell does.
+        const double fastLevel = tickBiquad(fast, s);
+        const double slowLevel = tickBiquad(slow, s);
+        const double rho = std::max(1e-6, fastLevel) * 0.2 / std::max(1e-6, slowLevel);
+        const double cutoff = (4.0 * rho / (rho + 1.0) + 0.1) * 0.7 / timeConstant;
+        retuneLowPass(program, cutoff);
+
+        sub.driven[0][i] = detected.driven[0];
+        sub.driven[1][i] = detected.driven[1];
+        sub.detector[i] = s;
+        sub.program[i] = {program.a1, program.a2, program.b0, program.b1, program.b2};
+        sub.inverseDrive[i] = inverseDrive;
+        sub.outputGain[i] = outputGain;
+    }
+
+    state.drive = drive;
+    state.inverseDrive = inverseDrive;
+    state.outputGain = outputGain;
+    state.noiseState = noise;
+    state.detectorHighPassL = highPassL;
+    state.detectorHighPassR = highPassR;
+    state.fastEnvelope = fast;
+    state.slowEnvelope = slow;
+    state.programEnvelope.frequency = program.frequency;
+    state.programEnvelope.a0 = program.a0;
+    state.programEnvelope.a1 = program.a1;
+    state.programEnvelope.a2 = program.a2;
+    state.programEnvelope.b0 = program.b0;
+    state.programEnvelope.b1 = program.b1;
+    state.programEnvelope.b2 = program.b2;
+}
+
+void followEnvelope(velvaTonEngineState& state, int32_t attackSteps, SubBlock& sub) {
+    HRXBiquad program = state.programEnvelope;
+    double envelope = state.envelope;
+
+    for (uint32_t i = 0; i < sub.frames; ++i) {
+        const ProgramCoefficients& c = sub.program[i];
+        program.a1 = c.a1;
+        program.a2 = c.a2;
+        program.b0 = c.b0;
+        program.b1 = c.b1;
+        program.b2 = c.b2;
+        const double s = sub.detector[i];
+
+        // The envelope is programEnvelope, a heavily damped low-pass (q 0.1),
+        // stepped once per frame on release. While the detector is above it,
+        // the filter takes attackSteps steps per frame on the held detector
+        // value: the same response run that many times faster, so the attack
+        // time is the release time divided by the step count. Every step waits
+        // on the one before (about 16 cycles each, up to 56 per frame): this is
+        // the kernel's one truly serial chain. The first attack step is the
+        // release step, so it is taken before the attack test is known.
+        const bool attacking = s > envelope;
+        double next = tickBiquad(program, s);
+        if (attacking)
+            for (int32_t step = 1; step < attackSteps; ++step)
+                next = tickBiquad(program, s);
+
+        // The floor keeps e = sqrt(envelope) >= 0.0316, so the curves that
+        // divide by e stay finite; a NaN lands on the floor too. The filter's
+        // own history keeps the unclamped output.
+        if (std::isnan(next))
+            next = 0.0;
+        if (next < 0.001)
+            next = 0.001;
+        envelope = next;
+        sub.envelope[i] = envelope;
+    }
+
+    state.programEnvelope = program;
+    state.envelope = envelope;
+}
+
+template <int Channels, typename Sample>
+void applyGain(velvaTonEngineState& state, const BlockSettings& block, const SubBlock& sub,
+               Sample* const output[2]) {
+    HRXBiquad meter = state.meterSmoother;
+    double meterGain = state.meterGain;
+
+    for (uint32_t i = 0; i < sub.frames; ++i) {
+        // e is the square root of the envelope: the detector's magnitude for
+        // one channel, its amplitude for two. g is the fixed curve's gain at e.
+        double g = gainCurve(block.ratioIndex, std::sqrt(sub.envelope[i]));
+        if (std::isnan(g))
+            g = 0.0;
+        // Only the gain-reduction display is smoothed (7/3 Hz); the audio
+        // takes g as it is.
+        meterGain = tickBiquad(meter, g);
+
+        for (int channel = 0; channel < Channels; ++channel) {
+            double y = g * sub.driven[channel][i];
+            if (block.valve)
+                y = valveStage(y, block.valveFactor, block.valveCeiling);
+            // Two roundings in this order, not one multiplication by the product.
+            const Sample out = narrowSample<Sample>(y * sub.inverseDrive[i] * sub.outputGain[i]);
+            if constexpr (Channels == 1) {
+                output[0][i] = out;
+                output[1][i] = out;
+            } else {
+                output[channel][i] = out;
+            }
+        }
+    }
+
+    state.meterSmoother = meter;
+    state.meterGain = meterGain;
+}
+
+template BlockSettings beginBlock<float>(velvaTonEngineState&);
+template BlockSettings beginBlock<double>(velvaTonEngineState&);
+template void senseLevel<1, float>(velvaTonEngineState&, const float* const[2], SubBlock&);
+template void senseLevel<2, float>(velvaTonEngineState&, const float* const[2], SubBlock&);
+template void senseLevel<1, double>(velvaTonEngineState&, const double* const[2], SubBlock&);
+template void senseLevel<2, double>(velvaTonEngineState&, const double* const[2], SubBlock&);
+template void applyGain<1, float>(velvaTonEngineState&, const BlockSettings&, const SubBlock&, float* const[2]);
+template void applyGain<2, float>(velvaTonEngineState&, const BlockSettings&, const SubBlock&, float* const[2]);
+template void applyGain<1, double>(velvaTonEngineState&, const BlockSettings&, const SubBlock&, double* const[2]);
+template void applyGain<2, double>(velvaTonEngineState&, const BlockSettings&, const SubBlock&, double* const[2]);
+
+}  // namespace velvaTonKernel
+
+namespace {
+
+// The three stages over each sub-block in turn. The sub-block's values live
+// on the stack: the audio path allocates nothing.
+template <int Channels, typename Sample>
+void compressBlock(velvaTonEngineState& state, Sample* const input[2], Sample* const output[2], uint32_t frames) {
+    using namespace velvaTonKernel;
+    const BlockSettings block = beginBlock<Sample>(state);
+    SubBlock sub;
+    for (uint32_t start = 0; start < frames; start += kSubBlockFrames) {
+        sub.frames = std::min(kSubBlockFrames, frames - start);
+        const Sample* const in[2] = {input[0] + start, Channels == 2 ? input[1] + start : nullptr};
+        Sample* const out[2] = {output[0] + start, output[1] + start};
+        senseLevel<Channels>(state, in, sub);
+        followEnvelope(state, block.attackSteps, sub);
+        applyGain<Channels>(state, block, sub, out);
+    }
 }
 
 }  // namespace
 
-// The stages shared by the one- and two-channel kernels: programme sensing,
-// the envelope with its attack steps, the gain curve and the meter smoother.
-namespace velvaTonKernel {
-
-struct Sections {
-    HRXBiquad& fast;
-    HRXBiquad& slow;
-    HRXBiquad& program;
-    HRXBiquad& meter;
-};
-
-// Answers g for detector value s and advances envelope and meterGain.
-inline double followAndGain(Sections sections, double s, double timeConstant, int32_t attackSteps,
-                            int32_t ratioIndex, double& envelope, double& meterGain) {
-    const double fast = tickBiquad(sections.fast, s);
-    const double slow = tickBiquad(sections.slow, s);
-    const double rho = std::max(1e-6, fast) * 0.2 / std::max(1e-6, slow);
-    const double cutoff = (4.0 * rho / (rho + 1.0) + 0.1) * 0.7 / timeConstant;
-    retuneLowPass(sections.program, cutoff);
-
-    double next;
-    if (s > envelope) {
-        next = 0.0;
-        for (int32_t run = 0; run < attackSteps / 4; ++run)
-            next = tickBiquadHeld4(sections.program, s);
-        for (int32_t step = 0; step < attackSteps % 4; ++step)
-            next = tickBiquad(sections.program, s);
-    } else {
-        next = tickBiquad(sections.program, s);
-    }
-    if (std::isnan(next))
-        next = 0.0;
-    if (next < 0.001)
-        next = 0.001;
-    envelope = next;
-
-    double g = gainCurve(ratioIndex, std::sqrt(envelope));
-    if (std::isnan(g))
-        g = 0.0;
-    meterGain = tickBiquad(sections.meter, g);
-    return g;
-}
-
-}  // namespace velvaTonKernel
-
 template <typename Sample>
 void velvaTonEffect::compressMono(Sample* input, Sample* output0, Sample* output1, uint32_t frames) {
-    const BlockSettings block =
-        beginBlock<Sample>(ratioIndex_, valveInScale_, valveOutScale_, attackRatioIndex_, processMode_);
-    if (frames == 0)
-        return;
-    const velvaTonKernel::Sections sections {fastEnvelope_, slowEnvelope_, programEnvelope_, meterSmoother_};
-
-    for (uint32_t i = 0; i < frames; ++i) {
-        stepGainSmoothers(drive_, driveTarget_, inverseDrive_, outputGain_, outputGainTarget_);
-
-        const double x = readSample(static_cast<double>(input[i]));
-        const double n = tickNoise(noise_);
-        const double d = n + drive_ * x;
-        const double h = tickBiquad(detectorHighPassL_, d);
-        const double s = std::fabs(h);
-        const double g = velvaTonKernel::followAndGain(sections, s, timeConstant_, block.attackSteps, ratioIndex_,
-                                                       envelope_, meterGain_);
-        double y = g * d;
-        if (block.valve)
-            y = valveStage(y, block.factor, block.ceiling);
-        const Sample out = narrowSample<Sample>(y * inverseDrive_ * outputGain_);
-        output0[i] = out;
-        output1[i] = out;
-    }
+    Sample* const in[2] = {input, nullptr};
+    Sample* const out[2] = {output0, output1};
+    compressBlock<1>(state_, in, out, frames);
 }
 
 template <typename Sample>
 void velvaTonEffect::compressStereo(Sample* input0, Sample* input1, Sample* output0, Sample* output1,
                                     uint32_t frames) {
-    const BlockSettings block =
-        beginBlock<Sample>(ratioIndex_, valveInScale_, valveOutScale_, attackRatioIndex_, processMode_);
-    if (frames == 0)
-        return;
-    const velvaTonKernel::Sections sections {fastEnvelope_, slowEnvelope_, programEnvelope_, meterSmoother_};
-
-    for (uint32_t i = 0; i < frames; ++i) {
-        stepGainSmoothers(drive_, driveTarget_, inverseDrive_, outputGain_, outputGainTarget_);
-
-        const double x1 = readSample(static_cast<double>(input0[i]));
-        const double x2 = readSample(static_cast<double>(input1[i]));
-        const double n1 = tickNoise(noise_);
-        const double n2 = tickNoise(noise_);
-        const double d1 = n1 + drive_ * x1;
-        const double d2 = n2 + drive_ * x2;
-        const double h1 = tickBiquad(detectorHighPassL_, d1);
-        const double h2 = tickBiquad(detectorHighPassR_, d2);
-        const double s = (h1 * h1 + h2 * h2) * 0.7071;
-        const double g = velvaTonKernel::followAndGain(sections, s, timeConstant_, block.attackSteps, ratioIndex_,
-                                                       envelope_, meterGain_);
-        double y1 = g * d1;
-        double y2 = g * d2;
-        if (block.valve) {
-            y1 = valveStage(y1, block.factor, block.ceiling);
-            y2 = valveStage(y2, block.factor, block.ceiling);
-        }
-        output0[i] = narrowSample<Sample>(y1 * inverseDrive_ * outputGain_);
-        output1[i] = narrowSample<Sample>(y2 * inverseDrive_ * outputGain_);
-    }
+    Sample* const in[2] = {input0, input1};
+    Sample* const out[2] = {output0, output1};
+    compressBlock<2>(state_, in, out, frames);
 }
 
 template void velvaTonEffect::compressMono<float>(float*, float*, float*, uint32_t);
