@@ -83,9 +83,14 @@ BlockSettings beginBlock(velvaTonEngineState& state) {
             ratio.companion * state.valveInScale, ratio.ratio * state.valveOutScale, state.processMode == 2};
 }
 
+namespace {
+
+// The sensing stage's recursions, with no library call among them so their
+// histories stay in registers: gain smoothers, noise, drive, side-chain
+// high-pass, detector and programme sensing, ending in the envelope's cut-off.
 template <int Channels, typename Sample>
-void senseLevel(velvaTonEngineState& state, const Sample* const input[2], SubBlock& sub) {
-    // Hot state in locals for the sub-block, written back at its end.
+void trackProgramme(velvaTonEngineState& state, const Sample* const input[2], SubBlock& sub,
+                    double (&cutoff)[kSubBlockFrames]) {
     double drive = state.drive;
     double inverseDrive = state.inverseDrive;
     double outputGain = state.outputGain;
@@ -94,7 +99,6 @@ void senseLevel(velvaTonEngineState& state, const Sample* const input[2], SubBlo
     HRXBiquad highPassR = state.detectorHighPassR;
     HRXBiquad fast = state.fastEnvelope;
     HRXBiquad slow = state.slowEnvelope;
-    HRXBiquad program = state.programEnvelope;  // only its coefficients are touched here
     const double driveTarget = state.driveTarget;
     const double outputGainTarget = state.outputGainTarget;
     const double timeConstant = state.timeConstant;
@@ -118,13 +122,11 @@ void senseLevel(velvaTonEngineState& state, const Sample* const input[2], SubBlo
         const double fastLevel = tickBiquad(fast, s);
         const double slowLevel = tickBiquad(slow, s);
         const double rho = std::max(1e-6, fastLevel) * 0.2 / std::max(1e-6, slowLevel);
-        const double cutoff = (4.0 * rho / (rho + 1.0) + 0.1) * 0.7 / timeConstant;
-        retuneLowPass(program, cutoff);
+        cutoff[i] = (4.0 * rho / (rho + 1.0) + 0.1) * 0.7 / timeConstant;
 
         sub.driven[0][i] = detected.driven[0];
         sub.driven[1][i] = detected.driven[1];
         sub.detector[i] = s;
-        sub.program[i] = {program.a1, program.a2, program.b0, program.b1, program.b2};
         sub.inverseDrive[i] = inverseDrive;
         sub.outputGain[i] = outputGain;
     }
@@ -137,13 +139,34 @@ void senseLevel(velvaTonEngineState& state, const Sample* const input[2], SubBlo
     state.detectorHighPassR = highPassR;
     state.fastEnvelope = fast;
     state.slowEnvelope = slow;
-    state.programEnvelope.frequency = program.frequency;
-    state.programEnvelope.a0 = program.a0;
-    state.programEnvelope.a1 = program.a1;
-    state.programEnvelope.a2 = program.a2;
-    state.programEnvelope.b0 = program.b0;
-    state.programEnvelope.b1 = program.b1;
-    state.programEnvelope.b2 = program.b2;
+}
+
+// The envelope's coefficients for each frame's cut-off: a cosine and a sine
+// per frame, recomputed even when the cut-off has not moved (the low-pass
+// retune of HRXBiquad.h). Frames do not depend on one another here, so the
+// calls overlap. The section keeps the last frame's design.
+void retuneEnvelope(HRXBiquad& section, const double (&cutoff)[kSubBlockFrames], SubBlock& sub) {
+    HRXBiquad program = section;
+    for (uint32_t i = 0; i < sub.frames; ++i) {
+        retuneLowPass(program, cutoff[i]);
+        sub.program[i] = {program.a1, program.a2, program.b0, program.b1, program.b2};
+    }
+    section.frequency = program.frequency;
+    section.a0 = program.a0;
+    section.a1 = program.a1;
+    section.a2 = program.a2;
+    section.b0 = program.b0;
+    section.b1 = program.b1;
+    section.b2 = program.b2;
+}
+
+}  // namespace
+
+template <int Channels, typename Sample>
+void senseLevel(velvaTonEngineState& state, const Sample* const input[2], SubBlock& sub) {
+    double cutoff[kSubBlockFrames];
+    trackProgramme<Channels>(state, input, sub, cutoff);
+    retuneEnvelope(state.programEnvelope, cutoff, sub);
 }
 
 void followEnvelope(velvaTonEngineState& state, int32_t attackSteps, SubBlock& sub) {
@@ -188,24 +211,34 @@ void followEnvelope(velvaTonEngineState& state, int32_t attackSteps, SubBlock& s
     state.envelope = envelope;
 }
 
-template <int Channels, typename Sample>
-void applyGain(velvaTonEngineState& state, const BlockSettings& block, const SubBlock& sub,
-               Sample* const output[2]) {
+namespace {
+
+// e is the square root of the envelope: the detector's magnitude for one
+// channel, its amplitude for two. g is the fixed curve's gain at e.
+void curveGain(int32_t ratioIndex, const SubBlock& sub, double (&gain)[kSubBlockFrames]) {
+    for (uint32_t i = 0; i < sub.frames; ++i) {
+        const double g = gainCurve(ratioIndex, std::sqrt(sub.envelope[i]));
+        gain[i] = std::isnan(g) ? 0.0 : g;
+    }
+}
+
+// Only the gain-reduction display is smoothed (7/3 Hz); the audio takes g as
+// it is.
+void smoothMeter(velvaTonEngineState& state, const double (&gain)[kSubBlockFrames], uint32_t frames) {
     HRXBiquad meter = state.meterSmoother;
     double meterGain = state.meterGain;
+    for (uint32_t i = 0; i < frames; ++i)
+        meterGain = tickBiquad(meter, gain[i]);
+    state.meterSmoother = meter;
+    state.meterGain = meterGain;
+}
 
+template <int Channels, typename Sample>
+void shapeOutput(const BlockSettings& block, const SubBlock& sub, const double (&gain)[kSubBlockFrames],
+                 Sample* const output[2]) {
     for (uint32_t i = 0; i < sub.frames; ++i) {
-        // e is the square root of the envelope: the detector's magnitude for
-        // one channel, its amplitude for two. g is the fixed curve's gain at e.
-        double g = gainCurve(block.ratioIndex, std::sqrt(sub.envelope[i]));
-        if (std::isnan(g))
-            g = 0.0;
-        // Only the gain-reduction display is smoothed (7/3 Hz); the audio
-        // takes g as it is.
-        meterGain = tickBiquad(meter, g);
-
         for (int channel = 0; channel < Channels; ++channel) {
-            double y = g * sub.driven[channel][i];
+            double y = gain[i] * sub.driven[channel][i];
             if (block.valve)
                 y = valveStage(y, block.valveFactor, block.valveCeiling);
             // Two roundings in this order, not one multiplication by the product.
@@ -218,9 +251,17 @@ void applyGain(velvaTonEngineState& state, const BlockSettings& block, const Sub
             }
         }
     }
+}
 
-    state.meterSmoother = meter;
-    state.meterGain = meterGain;
+}  // namespace
+
+template <int Channels, typename Sample>
+void applyGain(velvaTonEngineState& state, const BlockSettings& block, const SubBlock& sub,
+               Sample* const output[2]) {
+    double gain[kSubBlockFrames];
+    curveGain(block.ratioIndex, sub, gain);
+    smoothMeter(state, gain, sub.frames);
+    shapeOutput<Channels>(block, sub, gain, output);
 }
 
 template BlockSettings beginBlock<float>(velvaTonEngineState&);
