@@ -1,22 +1,28 @@
 #pragma once
 
 // The compressor kernel's three stages. velvaTonEffect runs them one after the
-// other over short sub-blocks of a block:
+// other over each short sub-block of a block:
 //
 //   senseLevel      everything before the envelope: gain smoothers, noise,
 //                   drive, side-chain high-pass, detector, programme sensing
-//                   and the retuned envelope coefficients, frame by frame;
-//   followEnvelope  the main envelope alone, reading those;
-//   applyGain       gain curve, meter smoother, valve stage and output.
+//                   and the envelope's coefficients retuned for each frame
+//                   (velvaTonSensing.cpp);
+//   followEnvelope  the main envelope alone, reading those
+//                   (velvaTonEnvelope.cpp);
+//   applyGain       gain curve, meter smoother, valve stage and output
+//                   (velvaTonGainStage.cpp).
 //
 // Each stage carries only its own part of the state from frame to frame, so
 // the split changes nothing in the arithmetic: the same operations run on the
-// same values in the same order as one loop doing a frame at a time would,
-// and the output is the same to the bit. What it changes is the scheduling.
-// Only followEnvelope is a long chain of dependent steps; the sine, cosine,
-// arctangent and divisions of the other two stages do not depend on one
-// another from frame to frame, and in their own loops the processor overlaps
-// them instead of waiting on the envelope and on the branch of its attack test.
+// same values in the same order as in one loop doing a frame at a time, and
+// the output is the same to the bit. What changes is the scheduling. Only the
+// envelope is a long chain of dependent steps. The cosine, sine, arctangent,
+// hyperbolic tangent and divisions of the other stages do not depend on one
+// another from frame to frame; in loops of their own the processor overlaps
+// them instead of waiting on the envelope and on the branch of its attack
+// test. Within a stage, the recursions run in loops without library calls,
+// whose histories then stay in registers instead of being saved around every
+// call.
 
 #include "velvaTonEngineState.h"
 
@@ -25,8 +31,8 @@
 namespace velvaTonKernel {
 
 // Long enough for the processor to overlap the work of many frames, short
-// enough that a sub-block's values (about 3 KB) stay in the first-level cache.
-constexpr uint32_t kSubBlockFrames = 32;
+// enough that a sub-block's values (about 6 KB) stay in the first-level cache.
+constexpr uint32_t kSubBlockFrames = 64;
 
 // What holds for a whole block, derived once before its first frame.
 struct BlockSettings {
