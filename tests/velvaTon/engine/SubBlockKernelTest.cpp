@@ -91,10 +91,10 @@ std::vector<Sample> randomMaterial(std::mt19937& rng, size_t frames) {
             out[i] = static_cast<Sample>(v);
         }
     }
-    const Sample specials[] = {std::numeric_limits<Sample>::quiet_NaN(), std::numeric_limits<Sample>::infinity(),
+    const Sample oddSamples[] = {std::numeric_limits<Sample>::quiet_NaN(), std::numeric_limits<Sample>::infinity(),
                                -std::numeric_limits<Sample>::max(), Sample(1e30), Sample(-3)};
     for (int k = 0; k < 12; ++k)
-        out[rng() % frames] = specials[rng() % 5];
+        out[rng() % frames] = oddSamples[rng() % 5];
     return out;
 }
 
