@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 constexpr double kBenchRate = 48000.0;
+// Four seconds of material, processed in 512-frame blocks unless said.
+constexpr size_t kSignalFrames = 48000 * 4;
+constexpr uint32_t kBlock = 512;
 
 // Drum-like material: a 55 Hz sine under decaying noise bursts every 250 ms,
 // peaking near -3 dBFS. Deterministic.

@@ -1,5 +1,6 @@
 // Cost of the engine per frame at 48 kHz; each benchmark reports "per_frame".
 #include "BenchmarkSignals.h"
+#include "FrameCounter.h"
 #include "velvaTonEffect.h"
 #include "velvaTonParameters.h"
 
@@ -10,9 +11,6 @@
 #include <vector>
 
 namespace {
-
-constexpr uint32_t kBlock = 512;
-constexpr size_t kSignalFrames = 48000 * 4;
 
 template <typename Sample>
 struct Channels {
@@ -29,12 +27,6 @@ void processBlock(velvaTonEffect& fx, Sample* left, Sample* right, uint32_t fram
         fx.process(io, io, frames);
     else
         fx.processDouble(io, io, frames);
-}
-
-void reportFrames(benchmark::State& state, int64_t frames) {
-    // Inverted rate: seconds of CPU per frame, printed with an SI prefix (ns).
-    state.counters["per_frame"] =
-        benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // Runs `material` through a fresh engine in blocks, wrapping around; the

@@ -8,6 +8,7 @@
 #include "AAX_IMIDINode.h"
 #include "AAX_ITransport.h"
 #include "BenchmarkSignals.h"
+#include "FrameCounter.h"
 #include "HRX_AAX_Identifiers.h"
 #include "HRX_AAX_RenderState.h"
 #include "velvaTonEffect.h"
@@ -24,8 +25,6 @@
 #include <vector>
 
 namespace {
-
-constexpr size_t kSignalFrames = 48000 * 4;
 
 // A playing transport, as a host gives one on every block.
 class PlayingTransport : public AAX_ITransport, public AAX_IMIDINode {
@@ -91,11 +90,6 @@ struct HostedEngine {
     AAX_CSampleRate rate = static_cast<AAX_CSampleRate>(kBenchRate);
     float engineRate = HRX_AAX_RenderCache::kUnset;
 };
-
-void reportFrames(benchmark::State& state, int64_t frames) {
-    state.counters["per_frame"] =
-        benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
 
 void nextBlock(HostedEngine& hosted, size_t& position, uint32_t block) {
     if (position + block > kSignalFrames)

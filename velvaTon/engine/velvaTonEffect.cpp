@@ -50,25 +50,25 @@ bool isInertSlot(uint32_t index) {
 }  // namespace
 
 velvaTonEffect::velvaTonEffect() {
-    sampleRate_ = kDefaultSampleRate;
-    initBiquad(meterSmoother_, kDefaultSampleRate, kBiquadLowPass, 2.0, 0.583, 0.0);
-    noise_ = HRXNoiseState {};
-    initBiquad(fastEnvelope_, kDefaultSampleRate, kBiquadLowPass, 5.0, 0.5, 0.0);
-    initBiquad(slowEnvelope_, kDefaultSampleRate, kBiquadLowPass, 20.0, 0.5, 0.0);
-    initBiquad(programEnvelope_, kDefaultSampleRate, kBiquadLowPass, 1.0, 0.1, 0.0);
-    initBiquad(detectorHighPassL_, kDefaultSampleRate, kBiquadHighPass, 40.0, 0.3, 0.0);
-    initBiquad(detectorHighPassR_, kDefaultSampleRate, kBiquadHighPass, 40.0, 0.3, 0.0);
+    state_.sampleRate = kDefaultSampleRate;
+    initBiquad(state_.meterSmoother, kDefaultSampleRate, kBiquadLowPass, 2.0, 0.583, 0.0);
+    state_.noiseState = HRXNoiseState {};
+    initBiquad(state_.fastEnvelope, kDefaultSampleRate, kBiquadLowPass, 5.0, 0.5, 0.0);
+    initBiquad(state_.slowEnvelope, kDefaultSampleRate, kBiquadLowPass, 20.0, 0.5, 0.0);
+    initBiquad(state_.programEnvelope, kDefaultSampleRate, kBiquadLowPass, 1.0, 0.1, 0.0);
+    initBiquad(state_.detectorHighPassL, kDefaultSampleRate, kBiquadHighPass, 40.0, 0.3, 0.0);
+    initBiquad(state_.detectorHighPassR, kDefaultSampleRate, kBiquadHighPass, 40.0, 0.3, 0.0);
 
     // Warm the meter smoother up on "no reduction" so the gain-reduction
     // output starts near 0 without a transient.
-    meterGain_ = 1.0;
-    clearBiquadHistory(meterSmoother_);
-    designBiquad(meterSmoother_);
+    state_.meterGain = 1.0;
+    clearBiquadHistory(state_.meterSmoother);
+    designBiquad(state_.meterSmoother);
     for (int step = 0; step < kMeterWarmUpSteps; ++step)
-        tickBiquad(meterSmoother_, 1.0);
+        tickBiquad(state_.meterSmoother, 1.0);
 
-    valveInScale_ = 1.0;
-    valveOutScale_ = 1.0;
+    state_.valveInScale = 1.0;
+    state_.valveOutScale = 1.0;
     for (uint32_t index = 0; index < 29; ++index)
         setParameter(index, constructionValue(index));
     reset();
@@ -87,42 +87,42 @@ bool velvaTonEffect::setSampleRate(double rate) {
     }
     // A new rate re-prepares the sections at once, so that attack, release and
     // the side-chain high-pass keep their times in seconds and Hz.
-    if (rate != sampleRate_) {
-        sampleRate_ = rate;
+    if (rate != state_.sampleRate) {
+        state_.sampleRate = rate;
         prepareSections();
     }
     return accepted;
 }
 
 void velvaTonEffect::reset() {
-    drive_ = driveTarget_;
-    outputGain_ = outputGainTarget_;
+    state_.drive = state_.driveTarget;
+    state_.outputGain = state_.outputGainTarget;
     prepareSections();
-    drive_ = driveTarget_;
-    outputGain_ = outputGainTarget_;
+    state_.drive = state_.driveTarget;
+    state_.outputGain = state_.outputGainTarget;
 }
 
 void velvaTonEffect::prepareSections() {
-    clearBiquadHistory(detectorHighPassL_);
-    clearBiquadHistory(detectorHighPassR_);
-    clearBiquadHistory(programEnvelope_);
-    clearBiquadHistory(fastEnvelope_);
-    clearBiquadHistory(slowEnvelope_);
-    meterGain_ = 1.0;
-    envelope_ = 0.0001;
+    clearBiquadHistory(state_.detectorHighPassL);
+    clearBiquadHistory(state_.detectorHighPassR);
+    clearBiquadHistory(state_.programEnvelope);
+    clearBiquadHistory(state_.fastEnvelope);
+    clearBiquadHistory(state_.slowEnvelope);
+    state_.meterGain = 1.0;
+    state_.envelope = 0.0001;
 
     // The meter smoother keeps its history: the gain-reduction output glides on.
-    meterSmoother_.sampleRate = sampleRate_;
-    meterSmoother_.frequency = kMeterSmootherFrequency;
-    designBiquad(meterSmoother_);
+    state_.meterSmoother.sampleRate = state_.sampleRate;
+    state_.meterSmoother.frequency = kMeterSmootherFrequency;
+    designBiquad(state_.meterSmoother);
 
-    const double workingRate = workingSampleRate(sampleRate_);
-    fastEnvelope_.frequency = 5.0;
-    fastEnvelope_.q = 0.5;
-    slowEnvelope_.frequency = 2.0;
-    slowEnvelope_.q = 0.5;
-    HRXBiquad* const prepared[] = {&programEnvelope_, &fastEnvelope_, &slowEnvelope_, &detectorHighPassL_,
-                                   &detectorHighPassR_};
+    const double workingRate = workingSampleRate(state_.sampleRate);
+    state_.fastEnvelope.frequency = 5.0;
+    state_.fastEnvelope.q = 0.5;
+    state_.slowEnvelope.frequency = 2.0;
+    state_.slowEnvelope.q = 0.5;
+    HRXBiquad* const prepared[] = {&state_.programEnvelope, &state_.fastEnvelope, &state_.slowEnvelope,
+                                   &state_.detectorHighPassL, &state_.detectorHighPassR};
     for (HRXBiquad* section : prepared) {
         setBiquadRate(*section, workingRate);
         clearBiquadHistory(*section);
@@ -134,35 +134,35 @@ void velvaTonEffect::setParameter(uint32_t index, double value) {
     const double v = index == 3 ? value : static_cast<double>(narrowToFloat(value));
     switch (index) {
     case 0:
-        processMode_ = truncToInt32(2.0 * v + 0.5);
+        state_.processMode = truncToInt32(2.0 * v + 0.5);
         return;
     case 2:
-        ratioIndex_ = truncToInt32(6.0 * v + 0.5);
+        state_.ratioIndex = truncToInt32(6.0 * v + 0.5);
         return;
     case 3:
-        attackRatioIndex_ = truncToInt32(6.0 * v + 0.5);
+        state_.attackRatioIndex = truncToInt32(6.0 * v + 0.5);
         return;
     case 4:
-        timeConstant_ = 0.005 * std::pow(100.0, v);
+        state_.timeConstant = 0.005 * std::pow(100.0, v);
         return;
     case 5: {
         // 41 drive steps of 2^0.25 (about 1.5 dB) from -18 dB to +42 dB.
         const int32_t step = truncToInt32(40.0 * std::pow(v, 0.7071) + 0.5);
-        driveTarget_ = 0.125 * std::pow(1024.0, static_cast<double>(step) / 40.0);
+        state_.driveTarget = 0.125 * std::pow(1024.0, static_cast<double>(step) / 40.0);
         return;
     }
     case 6: {
         // 0 to +30 dB in 0.5 dB steps.
         const int32_t step = truncToInt32(60.0 * v + 0.5);
-        outputGainTarget_ = std::pow(31.622776601683793, static_cast<double>(step) / 60.0);
+        state_.outputGainTarget = std::pow(31.622776601683793, static_cast<double>(step) / 60.0);
         return;
     }
     case 7: {
         const float position = 6.0f * static_cast<float>(v);
-        valveIndex_ = truncToInt32(static_cast<double>(position) + 0.5);
-        const ValveScales scales = valveScales(valveIndex_);
-        valveInScale_ = scales.in;
-        valveOutScale_ = scales.out;
+        state_.valveIndex = truncToInt32(static_cast<double>(position) + 0.5);
+        const ValveScales scales = valveScales(state_.valveIndex);
+        state_.valveInScale = scales.in;
+        state_.valveOutScale = scales.out;
         return;
     }
     default:
@@ -175,7 +175,7 @@ void velvaTonEffect::setParameter(uint32_t index, double value) {
 bool velvaTonEffect::getParameterOutput(int32_t index, double* out) {
     if (index != 13)
         return false;
-    double reduction = 1.0 - meterGain_;
+    double reduction = 1.0 - state_.meterGain;
     if (reduction < 0.0)
         reduction = 0.0;
     if (reduction > 1.0)
@@ -195,13 +195,13 @@ void velvaTonEffect::bypass(Sample** inputs, Sample** outputs, uint32_t frames) 
     for (uint32_t i = 0; i < frames; ++i) {
         out0[i] = in0[i];
         out1[i] = in1[i];
-        meterGain_ = tickBiquad(meterSmoother_, 1.0);
+        state_.meterGain = tickBiquad(state_.meterSmoother, 1.0);
     }
 }
 
 template <typename Sample>
 void velvaTonEffect::dispatch(Sample** inputs, Sample** outputs, uint32_t frames) {
-    if (processMode_ == 0) {
+    if (state_.processMode == 0) {
         bypass(inputs, outputs, frames);
         return;
     }

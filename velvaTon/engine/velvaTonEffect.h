@@ -1,8 +1,7 @@
 #pragma once
 
 #include "HRXBaseAudioProcessor.h"
-#include "HRXBiquad.h"
-#include "HRXNoiseGenerator.h"
+#include "velvaTonEngineState.h"
 
 #include <cstdint>
 
@@ -32,30 +31,9 @@ public:
 
     // Written by the host binding before each block; the engine never reads it.
 
-    // Read-only views of the settings and state, for the host binding's
-    // diagnostics, tests and tools.
-    double sampleRate() const { return sampleRate_; }
-    int32_t processMode() const { return processMode_; }
-    int32_t ratioIndex() const { return ratioIndex_; }
-    int32_t attackRatioIndex() const { return attackRatioIndex_; }
-    double timeConstant() const { return timeConstant_; }
-    double driveTarget() const { return driveTarget_; }
-    double drive() const { return drive_; }
-    double inverseDrive() const { return inverseDrive_; }
-    double outputGainTarget() const { return outputGainTarget_; }
-    double outputGain() const { return outputGain_; }
-    int32_t valveIndex() const { return valveIndex_; }
-    double valveInScale() const { return valveInScale_; }
-    double valveOutScale() const { return valveOutScale_; }
-    double envelope() const { return envelope_; }
-    double meterGain() const { return meterGain_; }
-    const HRXNoiseState& noiseState() const { return noise_; }
-    const HRXBiquad& meterSmoother() const { return meterSmoother_; }
-    const HRXBiquad& fastEnvelope() const { return fastEnvelope_; }
-    const HRXBiquad& slowEnvelope() const { return slowEnvelope_; }
-    const HRXBiquad& programEnvelope() const { return programEnvelope_; }
-    const HRXBiquad& detectorHighPassL() const { return detectorHighPassL_; }
-    const HRXBiquad& detectorHighPassR() const { return detectorHighPassR_; }
+    // A copy of the settings and the kernel's memory, for diagnostics, tests
+    // and benchmarks.
+    velvaTonEngineState snapshot() const { return state_; }
 
 private:
     // Clears the section histories, envelope and meter gain and designs the
@@ -74,30 +52,7 @@ private:
     template <typename Sample>
     void dispatch(Sample** inputs, Sample** outputs, uint32_t frames);
 
-    double sampleRate_ = 44100.0;
-
-    int32_t processMode_ = 0;
-    int32_t ratioIndex_ = 0;
-    int32_t attackRatioIndex_ = 0;
-    double timeConstant_ = 0.0;
-    double driveTarget_ = 0.0;
-    double drive_ = 0.0;
-    double inverseDrive_ = 0.0;
-    double outputGainTarget_ = 0.0;
-    double outputGain_ = 0.0;
-    int32_t valveIndex_ = 0;
-    double valveInScale_ = 1.0;
-    double valveOutScale_ = 1.0;
-    double envelope_ = 0.0001;
-    double meterGain_ = 1.0;
-    HRXNoiseState noise_;
+    velvaTonEngineState state_;
     // Inputs without an effect on the sound, kept as a host gave them.
     double inertValues_[23] = {};
-
-    HRXBiquad meterSmoother_ {};
-    HRXBiquad fastEnvelope_ {};
-    HRXBiquad slowEnvelope_ {};
-    HRXBiquad programEnvelope_ {};
-    HRXBiquad detectorHighPassL_ {};
-    HRXBiquad detectorHighPassR_ {};
 };

@@ -89,7 +89,8 @@ TEST_F(EditorTest, SwitchLampAndDisplayShowTheEnginesProcessMode)
         effect.setParameter(kProcess, hostParameter.GetNormalizedValue());
         // The engine bypasses in mode 0, adds the valve stage in mode 2 and
         // compresses clean in any other.
-        const int32_t engineMode = effect.processMode() == 0 ? 0 : (effect.processMode() == 2 ? 2 : 1);
+        const int32_t processMode = effect.snapshot().processMode;
+        const int32_t engineMode = processMode == 0 ? 0 : (processMode == 2 ? 2 : 1);
         EXPECT_EQ(engineMode, c.mode);
 
         editor.parameterChanged(kProcess, c.value);

@@ -13,10 +13,11 @@ namespace {
 enum Setting { Mode, RatioIndex, AttackIndex, Drive, OutputGain, ValveIndex, ValveIn, ValveOut, Meter, Time };
 using Settings = std::array<double, 10>;
 
-Settings settingsOf(const velvaTonEffect& e) {
-    return {double(e.processMode()), double(e.ratioIndex()), double(e.attackRatioIndex()), e.driveTarget(),
-            e.outputGainTarget(),    double(e.valveIndex()), e.valveInScale(),              e.valveOutScale(),
-            e.meterGain(),           e.timeConstant()};
+Settings settingsOf(const velvaTonEffect& fx) {
+    const velvaTonEngineState e = fx.snapshot();
+    return {double(e.processMode), double(e.ratioIndex), double(e.attackRatioIndex), e.driveTarget,
+            e.outputGainTarget,    double(e.valveIndex), e.valveInScale,              e.valveOutScale,
+            e.meterGain,           e.timeConstant};
 }
 
 TEST(EffectSettings, FreshObjectAtTheTableDefaults) {
@@ -27,16 +28,17 @@ TEST(EffectSettings, FreshObjectAtTheTableDefaults) {
     // Valve, 3:1, x1, drive and output from their curves, valve position 3, meter at unity.
     EXPECT_EQ(fresh, (Settings {2, 3, 3, 0.125 * std::pow(1024.0, 25.0 / 40.0),
                                 std::pow(31.622776601683793, 9.0 / 60.0), 3, 1.0, 1.0, 1.0, 0.05}));
-    EXPECT_EQ(fx.sampleRate(), 44100.0);
-    EXPECT_EQ(fx.drive(), fx.driveTarget());
-    EXPECT_EQ(fx.outputGain(), fx.outputGainTarget());
-    EXPECT_EQ(fx.envelope(), 0.0001);
-    EXPECT_EQ(fx.noiseState().s1, 592u);
-    EXPECT_EQ(fx.noiseState().s2, 153768u);
-    EXPECT_EQ(fx.noiseState().s3, 1526u);
+    const velvaTonEngineState state = fx.snapshot();
+    EXPECT_EQ(state.sampleRate, 44100.0);
+    EXPECT_EQ(state.drive, state.driveTarget);
+    EXPECT_EQ(state.outputGain, state.outputGainTarget);
+    EXPECT_EQ(state.envelope, 0.0001);
+    EXPECT_EQ(state.noiseState.s1, 592u);
+    EXPECT_EQ(state.noiseState.s2, 153768u);
+    EXPECT_EQ(state.noiseState.s3, 1526u);
     EXPECT_EQ(fx.getLatencySamples(), 0);
     // 44100 warm-up steps of a 2 Hz, Q 0.583 low-pass on 1.0 reach about 0.99997, not 1.
-    const HRXBiquad& meter = fx.meterSmoother();
+    const HRXBiquad& meter = state.meterSmoother;
     EXPECT_NEAR(meter.y1, 0.99997326, 1e-8);
     EXPECT_NE(meter.y1, 1.0);
     EXPECT_EQ(meter.x1, 1.0);
@@ -69,22 +71,24 @@ TEST(EffectSettings, SampleRateIsClampedAndTheSectionsPreparedForIt) {
                  {std::nan(""), false, 48000.0}, {96000.0, true, 96000.0}};
     for (const auto& r : rates) {
         EXPECT_EQ(fx.setSampleRate(r.requested), r.accepted) << r.requested;
-        EXPECT_EQ(fx.sampleRate(), r.rate) << r.requested;
+        EXPECT_EQ(fx.snapshot().sampleRate, r.rate) << r.requested;
     }
-    for (const HRXBiquad* s : {&fx.meterSmoother(), &fx.fastEnvelope(), &fx.slowEnvelope(),
-                               &fx.programEnvelope(), &fx.detectorHighPassL(), &fx.detectorHighPassR()})
+    const velvaTonEngineState state = fx.snapshot();
+    for (const HRXBiquad* s : {&state.meterSmoother, &state.fastEnvelope, &state.slowEnvelope,
+                               &state.programEnvelope, &state.detectorHighPassL, &state.detectorHighPassR})
         EXPECT_EQ(s->sampleRate, 96000.0);
-    EXPECT_EQ(fx.fastEnvelope().frequency, 5.0);
-    EXPECT_EQ(fx.slowEnvelope().frequency, 2.0);
-    EXPECT_EQ(fx.detectorHighPassL().frequency, 40.0);
+    EXPECT_EQ(state.fastEnvelope.frequency, 5.0);
+    EXPECT_EQ(state.slowEnvelope.frequency, 2.0);
+    EXPECT_EQ(state.detectorHighPassL.frequency, 40.0);
 
     // Field by field against a reset at that rate: padding bytes carry no meaning.
     velvaTonEffect reference;
     reference.setSampleRate(96000.0);
     reference.reset();
-    for (auto section : {&velvaTonEffect::fastEnvelope, &velvaTonEffect::detectorHighPassR}) {
-        const HRXBiquad& a = (fx.*section)();
-        const HRXBiquad& b = (reference.*section)();
+    const velvaTonEngineState prepared = reference.snapshot();
+    for (auto section : {&velvaTonEngineState::fastEnvelope, &velvaTonEngineState::detectorHighPassR}) {
+        const HRXBiquad& a = state.*section;
+        const HRXBiquad& b = prepared.*section;
         const double fieldsA[] = {a.sampleRate, a.frequency, a.q, a.gain, a.a0, a.a1, a.a2, a.b0, a.b1,
                                   a.b2, a.x0, a.x1, a.x2, a.y0, a.y1, a.y2};
         const double fieldsB[] = {b.sampleRate, b.frequency, b.q, b.gain, b.a0, b.a1, b.a2, b.b0, b.b1,
@@ -123,7 +127,7 @@ TEST(EffectSettings, ParameterMapping) {
         EXPECT_EQ(settingsOf(fx)[c.setting], c.expected) << "parameter " << c.index << " at " << c.value;
     }
     fx.setParameter(kTime, 1.0);
-    EXPECT_DOUBLE_EQ(fx.timeConstant(), 0.5);
+    EXPECT_DOUBLE_EQ(fx.snapshot().timeConstant, 0.5);
 }
 
 TEST(EffectSettings, OutputSlotsUnknownIndicesAndHostileValues) {
@@ -131,7 +135,7 @@ TEST(EffectSettings, OutputSlotsUnknownIndicesAndHostileValues) {
     for (uint32_t index : {1u, 8u, 12u, 13u, 14u, 15u, 16u, 22u, 23u, 28u, 29u, 1000u, 0xffffffffu})
         fx.setParameter(index, 0.9);
     EXPECT_EQ(settingsOf(fx), settingsOf(velvaTonEffect()));
-    EXPECT_EQ(fx.drive(), velvaTonEffect().drive());
+    EXPECT_EQ(fx.snapshot().drive, velvaTonEffect().snapshot().drive);
 
     for (uint32_t index = 0; index < 8; ++index)
         for (double hostile : {std::nan(""), 1e300, -1e300})
@@ -142,7 +146,7 @@ TEST(EffectSettings, OutputSlotsUnknownIndicesAndHostileValues) {
     float sample[4] = {0.5f, -0.5f, 0.25f, 0.0f};
     float* io[2] = {sample, nullptr};
     fx.process(io, io, 4);
-    EXPECT_EQ(fx.ratioIndex(), 6);
+    EXPECT_EQ(fx.snapshot().ratioIndex, 6);
     for (float s : sample)
         EXPECT_TRUE(std::isfinite(s));
 }
