@@ -309,13 +309,15 @@ std::string HRX_LV2_PresetsTurtle(const HRX_LV2_Product& product) {
                " ;\n\trdfs:label " + quoted(preset.name) + " ;\n";
         if (categories.count(preset.category))
             out += "\tpset:bank " + iri(bankUri(product, preset.category)) + " ;\n";
+        // Port values as floats: hosts hand a preset's values to the ports as
+        // they read them.
         out += "\tlv2:port ";
         for (int32_t i = 0; i < product.controlCount; ++i) {
             const HRX_LV2_Control& control = product.controls[i];
             const float value = HRX_LV2_PortValue(control, preset.values[static_cast<size_t>(control.slot)]);
             out += std::string(i ? " , " : "") + "[\n\t\tlv2:symbol " +
-                   quoted(symbolOf(nameOf(product, control.slot))) + " ;\n\t\tpset:value " +
-                   portNumber(control, value) + "\n\t]";
+                   quoted(symbolOf(nameOf(product, control.slot))) + " ;\n\t\tpset:value " + decimal(value) +
+                   "\n\t]";
         }
         out += " .\n\n";
     }

@@ -1,0 +1,308 @@
+// The plug-ins through a lilv host: the same sound as the AAX plug-in at
+// every block length, a run() that allocates nothing, state that survives a
+// session, hostile state data, and factory presets that set the ports as
+// the plug-in's own preset menu does.
+
+#include "AllocationCounter.h"
+#include "HRXPresetContainer.h"
+#include "HRXPresetLibrary.h"
+#include "HRXPresetManager.h"
+#include "HRX_AAX_ControllerWrapper.h"
+#include "HRX_LV2_Messages.h"
+#include "HRX_LV2_StateKeeper.h"
+#include "HRX_LV2_UIParameters.h"
+#include "LV2TestHost.h"
+#include "PresetTestSupport.h"
+#include "ReferenceRender.h"
+
+#include <lv2/atom/forge.h>
+#include <lv2/presets/presets.h>
+
+#include <cstring>
+#include <map>
+#include <random>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// State data as the UI sends it: a name, a zoom, an auxiliary word and a
+// Ratio stored as the factory bank stores it (0.1667, position 1 of 6).
+std::vector<uint8_t> customState() {
+    HRX_LV2_StateKeeper keeper(HRX_LV2_GetProduct());
+    HRXPresetManager* manager = keeper.getController().getPresetManager();
+    HRXPresetRecord* current = manager->getActiveCurrent();
+    std::strncpy(current->name, "Session setting", sizeof current->name - 1);
+    current->values[2] = 0.1667f;
+    current->values[4] = 0.8f;
+    manager->zoomPercent = 150;
+    manager->auxWord = 7;
+    uint32_t size = 0;
+    const uint8_t* data = keeper.data(&size);
+    return std::vector<uint8_t>(data, data + size);
+}
+const PortSettings kCustomStatePorts = {{"ratio", 1.0f}, {"time", 8.0f}};
+
+std::vector<uint8_t> stateMessage(const std::vector<uint8_t>& state) {
+    LV2TestWorld& world = LV2TestWorld::get();
+    const HRX_LV2_URIDs urids(world.map(), HRX_LV2_GetProduct());
+    std::vector<uint8_t> buffer(state.size() + 256);
+    LV2_Atom_Forge forge;
+    lv2_atom_forge_init(&forge, world.map());
+    lv2_atom_forge_set_buffer(&forge, buffer.data(), buffer.size());
+    EXPECT_TRUE(HRX_LV2_WriteState(forge, urids, state.data(), static_cast<uint32_t>(state.size())));
+    return buffer;
+}
+
+std::vector<uint8_t> requestMessage() {
+    LV2TestWorld& world = LV2TestWorld::get();
+    const HRX_LV2_URIDs urids(world.map(), HRX_LV2_GetProduct());
+    std::vector<uint8_t> buffer(64);
+    LV2_Atom_Forge forge;
+    lv2_atom_forge_init(&forge, world.map());
+    lv2_atom_forge_set_buffer(&forge, buffer.data(), buffer.size());
+    EXPECT_TRUE(HRX_LV2_WriteRequest(forge, urids));
+    return buffer;
+}
+
+const LV2_Atom* atomOf(const std::vector<uint8_t>& bytes) { return reinterpret_cast<const LV2_Atom*>(bytes.data()); }
+
+// The bank form's record 0 (the active setup) with its header's zoom and word.
+struct SavedSetting {
+    HRXPresetRecord record;
+    HRXBankRestore header;
+};
+SavedSetting savedSetting(const std::vector<uint8_t>& state) {
+    SavedSetting saved{};
+    HRXPresetRecord bank[HRXPresetManager::kBankSize] = {};
+    EXPECT_TRUE(restoreBank(state.data() + 8, state.size() - 8, bank, bank[0], saved.header));
+    saved.record = bank[0];
+    return saved;
+}
+
+class LV2Plugin : public ::testing::Test {
+protected:
+    TemporaryUserHome home;
+};
+
+class LV2Render : public ::testing::TestWithParam<std::tuple<int, int>> {
+protected:
+    TemporaryUserHome home;
+};
+
+TEST_P(LV2Render, SoundsLikeTheAAXPluginAtEveryBlockLength) {
+    const auto [channels, rate] = GetParam();
+    const Channels input = testProgramme(channels, rate, 0.4);
+    const Channels reference = renderWithTool(input, rate, kEditorSettings);
+    ASSERT_EQ(input.size(), reference.size());
+    const std::vector<std::vector<uint32_t>> patterns = {{1}, {64}, {4096}, {0, 1, 7, 64, 0, 300, 4096, 13}};
+    for (const std::vector<uint32_t>& blocks : patterns) {
+        LV2TestInstance instance(channels, rate);
+        instance.set(kPortSettings);
+        EXPECT_TRUE(instance.render(input, blocks) == reference) << "blocks of " << blocks.size() << " lengths from "
+                                                                  << blocks[0];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MonoAndStereo, LV2Render,
+                         ::testing::Combine(::testing::Values(1, 2), ::testing::Values(44100, 96000)));
+
+TEST_F(LV2Plugin, RunAllocatesNothing) {
+    LV2TestInstance instance(2, 48000.0);
+    const std::vector<uint8_t> state = stateMessage(customState());
+    const std::vector<uint8_t> request = requestMessage();
+    {
+        AllocationCounter counting;  // the counter sees the plug-in library
+        instance.saveData();
+        EXPECT_GT(counting.count(), 0);
+    }
+    AllocationCounter counting;
+    for (uint32_t block = 0; block < 16; ++block) {
+        counting.pause();
+        if (block == 2)
+            instance.set(kPortSettings);
+        if (block == 4)
+            instance.send(atomOf(state));
+        if (block == 6)
+            instance.send(atomOf(request));
+        instance.set("enabled", block >= 8 && block < 12 ? 0.0f : 1.0f);
+        counting.resume();
+        instance.run(block == 10 ? 0 : 512, false);
+    }
+    EXPECT_EQ(0, counting.count());
+}
+
+TEST_F(LV2Plugin, AnsweredRequestCarriesTheStateTheUISent) {
+    LV2TestInstance instance(1, 48000.0);
+    const std::vector<uint8_t> custom = customState();
+    instance.send(atomOf(requestMessage()));
+    instance.run(64);
+    ASSERT_EQ(1u, instance.received().size());
+    const HRX_LV2_Message fresh = HRX_LV2_ReadMessage(HRX_LV2_URIDs(LV2TestWorld::get().map(), HRX_LV2_GetProduct()),
+                                                      atomOf(instance.received()[0]));
+    ASSERT_EQ(HRX_LV2_Message::Kind::State, fresh.kind);
+    EXPECT_EQ(std::vector<uint8_t>(fresh.bytes, fresh.bytes + fresh.size), instance.saveData());
+
+    instance.send(atomOf(stateMessage(custom)));
+    instance.run(64);
+    EXPECT_TRUE(instance.received().empty());  // only a request is answered
+    instance.send(atomOf(requestMessage()));
+    instance.run(64);
+    ASSERT_EQ(1u, instance.received().size());
+    const HRX_LV2_Message answer = HRX_LV2_ReadMessage(
+        HRX_LV2_URIDs(LV2TestWorld::get().map(), HRX_LV2_GetProduct()), atomOf(instance.received()[0]));
+    EXPECT_EQ(custom, std::vector<uint8_t>(answer.bytes, answer.bytes + answer.size));
+}
+
+TEST_F(LV2Plugin, SessionRestoresIntoAFreshInstance) {
+    const std::vector<uint8_t> custom = customState();
+    LilvState* session = nullptr;
+    std::vector<uint8_t> saved;
+    {
+        LV2TestInstance original(2, 44100.0);
+        original.set(kCustomStatePorts);
+        original.send(atomOf(stateMessage(custom)));
+        original.run(256);
+        session = original.saveState();
+        saved = original.saveData();
+    }
+    ASSERT_NE(nullptr, session);
+    // What the UI sent is what the session keeps: the ports agree with it.
+    EXPECT_EQ(custom, saved);
+
+    const Channels input = testProgramme(2, 44100, 0.25);
+    LV2TestInstance restored(2, 44100.0);
+    restored.restoreState(session);
+    lilv_state_free(session);
+    EXPECT_EQ(saved, restored.saveData());
+    LV2TestInstance configured(2, 44100.0);
+    configured.set(kCustomStatePorts);
+    LV2TestInstance plain(2, 44100.0);
+    const Channels output = restored.render(input, {256});
+    EXPECT_TRUE(output == configured.render(input, {256}));
+    EXPECT_FALSE(output == plain.render(input, {256}));
+    EXPECT_EQ(saved, restored.saveData());
+}
+
+TEST_F(LV2Plugin, SavingWithoutAnEditorKeepsTheRestoredStateAndFollowsAutomation) {
+    const std::vector<uint8_t> custom = customState();
+    LV2TestInstance instance(1, 48000.0);
+    ASSERT_EQ(LV2_STATE_SUCCESS, instance.restoreData(custom, LV2TestWorld::get().urid(LV2_ATOM__Chunk)));
+    EXPECT_EQ(custom, instance.saveData());  // before any run
+    instance.set(kCustomStatePorts);
+    instance.run(128);
+    EXPECT_EQ(custom, instance.saveData());  // ports that agree change nothing
+
+    instance.set("time", 2.5f);  // automation
+    instance.set("ratio", 4.0f);
+    instance.run(128);
+    const SavedSetting saved = savedSetting(instance.saveData());
+    EXPECT_EQ(0.25f, saved.record.values[4]);
+    EXPECT_EQ(static_cast<float>(4.0 / 6.0), saved.record.values[2]);
+    EXPECT_STREQ("Session setting", saved.record.name);
+    EXPECT_EQ(150, saved.header.zoomPercent);
+    EXPECT_EQ(7, saved.header.auxWord);
+}
+
+TEST_F(LV2Plugin, DamagedOrForeignStateRestoresNothing) {
+    const std::vector<uint8_t> custom = customState();
+    const LV2_URID chunk = LV2TestWorld::get().urid(LV2_ATOM__Chunk);
+    LV2TestInstance instance(2, 48000.0);
+    ASSERT_EQ(LV2_STATE_SUCCESS, instance.restoreData(custom, chunk));
+    instance.run(64);
+    const std::vector<uint8_t> before = instance.saveData();
+
+    std::vector<std::vector<uint8_t>> hostile;
+    for (const size_t length : {1u, 4u, 8u, 12u, 49u, 200u, 1216u, 1224u})
+        hostile.emplace_back(custom.begin(), custom.begin() + static_cast<std::ptrdiff_t>(length));
+    std::mt19937 random(10);
+    for (int i = 0; i < 200; ++i) {
+        std::vector<uint8_t> bytes(random() % 2000 + 1);
+        for (uint8_t& byte : bytes)
+            byte = static_cast<uint8_t>(random());
+        if (i % 2 == 0 && bytes.size() >= 8)
+            std::memcpy(bytes.data(), custom.data(), 8);  // the right prefix, garbage after it
+        hostile.push_back(bytes);
+    }
+    std::vector<uint8_t> foreign = custom;
+    std::memcpy(foreign.data() + 4, "ABCD", 4);
+    hostile.push_back(foreign);
+    for (const std::vector<uint8_t>& bytes : hostile) {
+        EXPECT_NE(LV2_STATE_SUCCESS, instance.restoreData(bytes, chunk)) << bytes.size() << " bytes";
+        instance.run(64);
+        ASSERT_EQ(before, instance.saveData()) << bytes.size() << " bytes";
+    }
+    EXPECT_EQ(LV2_STATE_ERR_BAD_TYPE, instance.restoreData(custom, LV2TestWorld::get().urid(LV2_ATOM__String)));
+    EXPECT_EQ(before, instance.saveData());
+}
+
+// Port writes of the UI's controller, as the host would apply them.
+struct PortRecorder {
+    static void write(void* self, uint32_t port, uint32_t size, uint32_t format, const void* buffer) {
+        if (format == 0 && size == sizeof(float))
+            std::memcpy(&static_cast<PortRecorder*>(self)->values[port], buffer, sizeof(float));
+    }
+    std::map<uint32_t, float> values;
+};
+
+void collectPortValue(const char* symbol, void* self, const void* value, uint32_t size, uint32_t) {
+    if (size == sizeof(float))
+        std::memcpy(&(*static_cast<std::map<std::string, float>*>(self))[symbol], value, sizeof(float));
+}
+
+TEST_F(LV2Plugin, HostLoadedPresetSetsThePortsAsThePresetMenuDoes) {
+    const HRX_LV2_Product& product = HRX_LV2_GetProduct();
+    LV2TestWorld& world = LV2TestWorld::get();
+    const LilvPlugin* plugin = world.plugin(2);
+    LilvNode* presetClass = lilv_new_uri(world.world(), LV2_PRESETS__Preset);
+    LilvNode* label = lilv_new_uri(world.world(), LILV_NS_RDFS "label");
+    LilvNodes* presets = lilv_plugin_get_related(plugin, presetClass);
+    std::map<std::string, std::map<std::string, float>> hostPresets;
+    LILV_FOREACH (nodes, i, presets) {
+        const LilvNode* preset = lilv_nodes_get(presets, i);
+        lilv_world_load_resource(world.world(), preset);
+        LilvNodes* labels = lilv_world_find_nodes(world.world(), preset, label, nullptr);
+        LilvState* state = lilv_state_new_from_world(world.world(), world.map(), preset);
+        ASSERT_TRUE(labels && state);
+        lilv_state_emit_port_values(state, collectPortValue, &hostPresets[lilv_node_as_string(lilv_nodes_get_first(labels))]);
+        lilv_state_free(state);
+        lilv_nodes_free(labels);
+    }
+    lilv_nodes_free(presets);
+    lilv_node_free(label);
+    lilv_node_free(presetClass);
+
+    LV2TestInstance defaults(2, 48000.0);
+    PortRecorder recorder;
+    HRX_LV2_UIParameters parameters(product, PortRecorder::write, &recorder, nullptr);
+    HRX_AAX_ControllerWrapper controller(&parameters);
+    product.attachProductController(controller);
+    HRXPresetManager& manager = *controller.getPresetManager();
+    std::vector<std::string> symbols;  // in control order
+    for (const auto& setting : kPortSettings)
+        symbols.push_back(setting.first);
+    int32_t presetsChosen = 0;
+    for (int32_t category = 0; category < HRXPresetLibrary::categoryCount(HRXPresetLibrary::kFactoryGroup); ++category) {
+        for (int32_t index = 0; index < HRXPresetLibrary::itemCount(HRXPresetLibrary::kFactoryGroup, category); ++index) {
+            // The ports hold the defaults before each choice.
+            recorder.values.clear();
+            for (int32_t i = 0; i < product.controlCount; ++i)
+                recorder.values[static_cast<uint32_t>(i)] = defaults.get(symbols[static_cast<size_t>(i)]);
+            for (const auto& [port, value] : recorder.values)
+                parameters.portChanged(static_cast<int32_t>(port), value);
+            manager.group = HRXPresetLibrary::kFactoryGroup;
+            manager.category = category;
+            manager.selectPreset(index);
+            parameters.answerEdits();
+            const HRXPresetItem* item = HRXPresetLibrary::item(HRXPresetLibrary::kFactoryGroup, category, index);
+            ASSERT_TRUE(hostPresets.count(item->name)) << item->name;
+            for (int32_t i = 0; i < product.controlCount; ++i)
+                EXPECT_EQ(hostPresets[item->name][symbols[static_cast<size_t>(i)]], recorder.values[static_cast<uint32_t>(i)])
+                    << item->name << " " << symbols[static_cast<size_t>(i)];
+            ++presetsChosen;
+        }
+    }
+    EXPECT_GT(presetsChosen, 30);
+}
+
+}  // namespace
