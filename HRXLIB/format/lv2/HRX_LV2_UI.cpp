@@ -44,10 +44,9 @@ bool HRX_LV2_UI::open(unsigned long parentWindow) {
     // The window opens at this instance's zoom.
     if (HRXPresetManager* manager = controller.getPresetManager())
         editor->applyZoom(manager->zoomPercent * 0.01);
+    // Opening sizes the window at the zoom, which tells the host its size.
     if (!editor->openInHostWindow(parentWindow))
         return false;
-    const HRXRect frame = editor->getFrameRect();
-    tellSize(this, static_cast<int32_t>(frame.width()), static_cast<int32_t>(frame.height()));
     writeMessage(true, nullptr, 0);
     return true;
 }

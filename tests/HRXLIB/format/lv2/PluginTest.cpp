@@ -9,13 +9,12 @@
 #include "HRXPresetManager.h"
 #include "HRX_AAX_ControllerWrapper.h"
 #include "HRX_LV2_Messages.h"
-#include "HRX_LV2_StateKeeper.h"
 #include "HRX_LV2_UIParameters.h"
 #include "LV2TestHost.h"
 #include "PresetTestSupport.h"
 #include "ReferenceRender.h"
+#include "TestState.h"
 
-#include <lv2/atom/forge.h>
 #include <lv2/presets/presets.h>
 
 #include <cstring>
@@ -25,47 +24,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// State data as the UI sends it: a name, a zoom, an auxiliary word and a
-// Ratio stored as the factory bank stores it (0.1667, position 1 of 6).
-std::vector<uint8_t> customState() {
-    HRX_LV2_StateKeeper keeper(HRX_LV2_GetProduct());
-    HRXPresetManager* manager = keeper.getController().getPresetManager();
-    HRXPresetRecord* current = manager->getActiveCurrent();
-    std::strncpy(current->name, "Session setting", sizeof current->name - 1);
-    current->values[2] = 0.1667f;
-    current->values[4] = 0.8f;
-    manager->zoomPercent = 150;
-    manager->auxWord = 7;
-    uint32_t size = 0;
-    const uint8_t* data = keeper.data(&size);
-    return std::vector<uint8_t>(data, data + size);
-}
-const PortSettings kCustomStatePorts = {{"ratio", 1.0f}, {"time", 8.0f}};
-
-std::vector<uint8_t> stateMessage(const std::vector<uint8_t>& state) {
-    LV2TestWorld& world = LV2TestWorld::get();
-    const HRX_LV2_URIDs urids(world.map(), HRX_LV2_GetProduct());
-    std::vector<uint8_t> buffer(state.size() + 256);
-    LV2_Atom_Forge forge;
-    lv2_atom_forge_init(&forge, world.map());
-    lv2_atom_forge_set_buffer(&forge, buffer.data(), buffer.size());
-    EXPECT_TRUE(HRX_LV2_WriteState(forge, urids, state.data(), static_cast<uint32_t>(state.size())));
-    return buffer;
-}
-
-std::vector<uint8_t> requestMessage() {
-    LV2TestWorld& world = LV2TestWorld::get();
-    const HRX_LV2_URIDs urids(world.map(), HRX_LV2_GetProduct());
-    std::vector<uint8_t> buffer(64);
-    LV2_Atom_Forge forge;
-    lv2_atom_forge_init(&forge, world.map());
-    lv2_atom_forge_set_buffer(&forge, buffer.data(), buffer.size());
-    EXPECT_TRUE(HRX_LV2_WriteRequest(forge, urids));
-    return buffer;
-}
-
-const LV2_Atom* atomOf(const std::vector<uint8_t>& bytes) { return reinterpret_cast<const LV2_Atom*>(bytes.data()); }
 
 // The bank form's record 0 (the active setup) with its header's zoom and word.
 struct SavedSetting {

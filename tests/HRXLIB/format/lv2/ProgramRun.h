@@ -11,6 +11,20 @@ struct ProgramRun {
 };
 ProgramRun runProgram(const std::vector<std::string>& argv);
 
+// A program left running in the background, its output in a log file;
+// stopped (SIGTERM, then SIGKILL after two seconds) at the end of the scope.
+class BackgroundProgram {
+public:
+    BackgroundProgram(const std::vector<std::string>& argv, const std::string& logPath);
+    ~BackgroundProgram();
+    BackgroundProgram(const BackgroundProgram&) = delete;
+    BackgroundProgram& operator=(const BackgroundProgram&) = delete;
+    bool isRunning() const;
+
+private:
+    mutable int pid_ = -1;  // -1 once reaped
+};
+
 // Whether a program is on PATH.
 bool hasProgram(const std::string& name);
 
