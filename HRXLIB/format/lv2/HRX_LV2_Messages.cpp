@@ -37,9 +37,21 @@ HRX_LV2_Message HRX_LV2_ReadMessage(const HRX_LV2_URIDs& urids, const LV2_Atom* 
     }
     if (object->body.otype != urids.patchSet)
         return message;
+    // The properties, each read only when it lies entirely within the object.
+    const auto* body = static_cast<const uint8_t*>(LV2_ATOM_BODY_CONST(atom));
     const LV2_Atom* property = nullptr;
     const LV2_Atom* value = nullptr;
-    lv2_atom_object_get(object, urids.patchProperty, &property, urids.patchValue, &value, 0);
+    for (size_t offset = sizeof(LV2_Atom_Object_Body); offset + sizeof(LV2_Atom_Property_Body) <= atom->size;) {
+        const auto* entry = reinterpret_cast<const LV2_Atom_Property_Body*>(body + offset);
+        const size_t size = sizeof(LV2_Atom_Property_Body) + entry->value.size;
+        if (size > atom->size - offset)
+            break;
+        if (entry->key == urids.patchProperty)
+            property = &entry->value;
+        else if (entry->key == urids.patchValue)
+            value = &entry->value;
+        offset += (size + 7) & ~static_cast<size_t>(7);  // properties are 64-bit aligned
+    }
     if (!property || property->type != urids.atomURID || property->size < sizeof(LV2_URID) ||
         reinterpret_cast<const LV2_Atom_URID*>(property)->body != urids.state || !value ||
         value->type != urids.atomChunk)

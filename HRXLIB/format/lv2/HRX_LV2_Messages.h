@@ -41,8 +41,8 @@ struct HRX_LV2_Message {
     uint32_t size = 0;
 };
 
-// Reads a message from an atom whose body lies within atom->size; only the
-// atom headers are read, never the state data.
+// Reads a message from an atom whose body lies within atom->size: nothing
+// outside it is read, and only the atom headers, never the state data.
 HRX_LV2_Message HRX_LV2_ReadMessage(const HRX_LV2_URIDs& urids, const LV2_Atom* atom);
 
 // Write a message into the forge's buffer; false when it does not fit.
