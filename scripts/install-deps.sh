@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool
   clang libclang-rt-14-dev
   strace time
-  lv2-dev liblilv-dev lilv-utils sordi jalv jackd2 x11-apps
+  lv2-dev liblilv-dev lilv-utils sordi jalv jackd2
 )
 
 missing=()

@@ -22,6 +22,7 @@
 #include <lv2/ui/ui.h>
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 #include <algorithm>
@@ -176,6 +177,11 @@ TEST_F(LV2UI, OpeningAndHearingTheHostWriteNoPortAndTheDSPStateSizesTheWindow) {
     XWindowAttributes attributes{};
     XGetWindowAttributes(user, window, &attributes);
     EXPECT_EQ(600, attributes.width);
+    // Hosts that embed through suil take the window's size from its hints.
+    XSizeHints hints{};
+    long supplied = 0;
+    ASSERT_TRUE(XGetWMNormalHints(user, window, &hints, &supplied));
+    EXPECT_EQ(std::make_pair(600, 490), std::make_pair(hints.base_width, hints.base_height));
 }
 
 TEST_F(LV2UI, AnEditIsWrittenInsideATouchGestureAndTheChangedStateGoesToTheDSP) {
