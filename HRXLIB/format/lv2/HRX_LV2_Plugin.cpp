@@ -8,6 +8,10 @@
 #include <cstring>
 #include <limits>
 
+// The values the audio thread shares with save() pass without a lock.
+static_assert(std::atomic<float>::is_always_lock_free, "a control's value must pass without a lock");
+static_assert(std::atomic<uint8_t>::is_always_lock_free, "the state mailbox must pass without a lock");
+
 namespace {
 
 constexpr float kUnknown = std::numeric_limits<float>::quiet_NaN();

@@ -20,28 +20,9 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <functional>
 #include <unistd.h>
 
 namespace {
-
-constexpr int kWidth = 400;
-constexpr int kHeight = 327;
-
-// Every window below `window`, depth first.
-void descendants(Display* display, Window window, std::vector<Window>& found) {
-    Window root = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, window, &root, &parent, &children, &count))
-        return;
-    for (unsigned int i = 0; i < count; ++i) {
-        found.push_back(children[i]);
-        descendants(display, children[i], found);
-    }
-    if (children)
-        XFree(children);
-}
 
 uint32_t pixelAt(cairo_surface_t* surface, int x, int y) {
     if (!surface || x >= cairo_image_surface_get_width(surface) || y >= cairo_image_surface_get_height(surface))
@@ -52,15 +33,35 @@ uint32_t pixelAt(cairo_surface_t* surface, int x, int y) {
     return value & 0xFFFFFF;
 }
 
-bool waitFor(const std::function<bool()>& condition, int seconds) {
-    const time_t deadline = time(nullptr) + seconds;
-    while (!condition()) {
-        if (time(nullptr) > deadline)
-            return false;
-        const timespec pause{0, 50000000L};
-        nanosleep(&pause, nullptr);
+// The top-level window holding a 400 x 327 window with the preset strip's
+// grey in its corner, and that window's place in it; 0 while there is none.
+Window findEditor(Display* display, Window window, Window top, int& x, int& y) {
+    Window root = 0, parent = 0, child = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count))
+        return 0;
+    Window found = 0;
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        const Window candidate = children[i];
+        const Window holder = top ? top : candidate;
+        XWindowAttributes attributes{};
+        if (!XGetWindowAttributes(display, candidate, &attributes) || attributes.map_state != IsViewable)
+            continue;
+        if (top && attributes.width == 400 && attributes.height == 327) {
+            XTranslateCoordinates(display, candidate, holder, 0, 0, &x, &y, &child);
+            cairo_surface_t* shot = VSTGUI::X11::grabWindow(display, holder);
+            if (pixelAt(shot, x + 5, y + 5) == 0x1E1E1E)
+                found = holder;
+            if (shot)
+                cairo_surface_destroy(shot);
+        }
+        if (!found)
+            found = findEditor(display, candidate, holder, x, y);
     }
-    return true;
+    if (children)
+        XFree(children);
+    return found;
 }
 
 TEST(LV2Jalv, ShowsTheEditorEmbeddedInItsWindow) {
@@ -93,48 +94,14 @@ TEST(LV2Jalv, ShowsTheEditorEmbeddedInItsWindow) {
 
     Display* display = XOpenDisplay(nullptr);
     ASSERT_NE(nullptr, display);
-    // jalv's window, and in it the editor's: 400 x 327 with the strip's grey
-    // in its corner.
     Window top = 0;
-    int editorX = 0, editorY = 0;
-    const bool shown = waitFor(
-        [&] {
-            std::vector<Window> windows;
-            Window root = 0, parent = 0;
-            Window* children = nullptr;
-            unsigned int count = 0;
-            XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-            for (unsigned int i = 0; i < count; ++i) {
-                XWindowAttributes attributes{};
-                if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
-                    continue;
-                std::vector<Window> inside;
-                descendants(display, children[i], inside);
-                for (const Window window : inside) {
-                    XWindowAttributes inner{};
-                    Window child = 0;
-                    if (!XGetWindowAttributes(display, window, &inner) || inner.width != kWidth ||
-                        inner.height != kHeight || inner.map_state != IsViewable)
-                        continue;
-                    XTranslateCoordinates(display, window, children[i], 0, 0, &editorX, &editorY, &child);
-                    cairo_surface_t* shot = VSTGUI::X11::grabWindow(display, children[i]);
-                    const bool strip = pixelAt(shot, editorX + 5, editorY + 5) == 0x1E1E1E;
-                    if (shot)
-                        cairo_surface_destroy(shot);
-                    if (strip) {
-                        top = children[i];
-                        break;
-                    }
-                }
-                if (top)
-                    break;
-            }
-            if (children)
-                XFree(children);
-            return top != 0;
-        },
-        20);
-    ASSERT_TRUE(shown) << "no editor in jalv's window\n" << readBytes(scratch.file("jalv.log"));
+    int x = 0, y = 0;
+    for (const time_t deadline = time(nullptr) + 20; !top && time(nullptr) <= deadline;) {
+        const timespec pause{0, 50000000L};
+        nanosleep(&pause, nullptr);
+        top = findEditor(display, DefaultRootWindow(display), 0, x, y);
+    }
+    ASSERT_NE(0u, top) << "no editor in jalv's window\n" << readBytes(scratch.file("jalv.log"));
     EXPECT_TRUE(jalv.isRunning());
 
     // The panel as the offscreen drawing shows it at the default settings,
@@ -144,11 +111,9 @@ TEST(LV2Jalv, ShowsTheEditorEmbeddedInItsWindow) {
     ASSERT_TRUE(writeEditorPicture(picture, scratch.file("editor.png"), error)) << error;
     cairo_surface_t* drawn = cairo_image_surface_create_from_png(scratch.file("editor.png").c_str());
     cairo_surface_t* shot = VSTGUI::X11::grabWindow(display, top);
-    ASSERT_NE(nullptr, shot);
-    const int points[][2] = {{5, 5}, {380, 40}, {200, 60}, {12, 70}, {85, 137}, {10, 318}};
-    for (const auto& point : points)
-        EXPECT_EQ(pixelAt(drawn, point[0], point[1]), pixelAt(shot, editorX + point[0], editorY + point[1]))
-            << point[0] << "," << point[1];
+    for (const auto& point : {std::pair{380, 40}, {200, 60}, {12, 70}, {85, 137}, {10, 318}})
+        EXPECT_EQ(pixelAt(drawn, point.first, point.second), pixelAt(shot, x + point.first, y + point.second))
+            << point.first << "," << point.second;
     cairo_surface_destroy(shot);
     cairo_surface_destroy(drawn);
 

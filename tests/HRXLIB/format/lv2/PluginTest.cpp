@@ -92,24 +92,21 @@ TEST_F(LV2Plugin, RunAllocatesNothing) {
 
 TEST_F(LV2Plugin, AnsweredRequestCarriesTheStateTheUISent) {
     LV2TestInstance instance(1, 48000.0);
+    const HRX_LV2_URIDs urids(LV2TestWorld::get().map(), HRX_LV2_GetProduct());
+    // The state data in the plug-in's answer to a request; empty without one.
+    const auto answer = [&] {
+        instance.send(atomOf(requestMessage()));
+        instance.run(64);
+        const HRX_LV2_Message message =
+            instance.received().size() == 1 ? HRX_LV2_ReadMessage(urids, atomOf(instance.received()[0])) : HRX_LV2_Message{};
+        return std::vector<uint8_t>(message.bytes, message.bytes + message.size);
+    };
+    EXPECT_EQ(instance.saveData(), answer());
     const std::vector<uint8_t> custom = customState();
-    instance.send(atomOf(requestMessage()));
-    instance.run(64);
-    ASSERT_EQ(1u, instance.received().size());
-    const HRX_LV2_Message fresh = HRX_LV2_ReadMessage(HRX_LV2_URIDs(LV2TestWorld::get().map(), HRX_LV2_GetProduct()),
-                                                      atomOf(instance.received()[0]));
-    ASSERT_EQ(HRX_LV2_Message::Kind::State, fresh.kind);
-    EXPECT_EQ(std::vector<uint8_t>(fresh.bytes, fresh.bytes + fresh.size), instance.saveData());
-
     instance.send(atomOf(stateMessage(custom)));
     instance.run(64);
     EXPECT_TRUE(instance.received().empty());  // only a request is answered
-    instance.send(atomOf(requestMessage()));
-    instance.run(64);
-    ASSERT_EQ(1u, instance.received().size());
-    const HRX_LV2_Message answer = HRX_LV2_ReadMessage(
-        HRX_LV2_URIDs(LV2TestWorld::get().map(), HRX_LV2_GetProduct()), atomOf(instance.received()[0]));
-    EXPECT_EQ(custom, std::vector<uint8_t>(answer.bytes, answer.bytes + answer.size));
+    EXPECT_EQ(custom, answer());
 }
 
 TEST_F(LV2Plugin, SessionRestoresIntoAFreshInstance) {
@@ -194,73 +191,59 @@ TEST_F(LV2Plugin, DamagedOrForeignStateRestoresNothing) {
     EXPECT_EQ(before, instance.saveData());
 }
 
-// Port writes of the UI's controller, as the host would apply them.
-struct PortRecorder {
-    static void write(void* self, uint32_t port, uint32_t size, uint32_t format, const void* buffer) {
-        if (format == 0 && size == sizeof(float))
-            std::memcpy(&static_cast<PortRecorder*>(self)->values[port], buffer, sizeof(float));
-    }
-    std::map<uint32_t, float> values;
-};
+using PortValues = std::map<std::string, float>;
 
-void collectPortValue(const char* symbol, void* self, const void* value, uint32_t size, uint32_t) {
+// The control ports as the UI's controller writes them (the controls come
+// first, in the order of kPortSettings).
+void recordWrite(void* values, uint32_t port, uint32_t size, uint32_t format, const void* buffer) {
+    if (format == 0 && size == sizeof(float) && port < kPortSettings.size())
+        std::memcpy(&(*static_cast<PortValues*>(values))[kPortSettings[port].first], buffer, sizeof(float));
+}
+
+void collectPortValue(const char* symbol, void* values, const void* value, uint32_t size, uint32_t) {
     if (size == sizeof(float))
-        std::memcpy(&(*static_cast<std::map<std::string, float>*>(self))[symbol], value, sizeof(float));
+        std::memcpy(&(*static_cast<PortValues*>(values))[symbol], value, sizeof(float));
 }
 
 TEST_F(LV2Plugin, HostLoadedPresetSetsThePortsAsThePresetMenuDoes) {
-    const HRX_LV2_Product& product = HRX_LV2_GetProduct();
     LV2TestWorld& world = LV2TestWorld::get();
-    const LilvPlugin* plugin = world.plugin(2);
     LilvNode* presetClass = lilv_new_uri(world.world(), LV2_PRESETS__Preset);
-    LilvNode* label = lilv_new_uri(world.world(), LILV_NS_RDFS "label");
-    LilvNodes* presets = lilv_plugin_get_related(plugin, presetClass);
-    std::map<std::string, std::map<std::string, float>> hostPresets;
+    LilvNodes* presets = lilv_plugin_get_related(world.plugin(2), presetClass);
+    std::map<std::string, PortValues> hostPresets;  // by label
     LILV_FOREACH (nodes, i, presets) {
         const LilvNode* preset = lilv_nodes_get(presets, i);
         lilv_world_load_resource(world.world(), preset);
-        LilvNodes* labels = lilv_world_find_nodes(world.world(), preset, label, nullptr);
         LilvState* state = lilv_state_new_from_world(world.world(), world.map(), preset);
-        ASSERT_TRUE(labels && state);
-        lilv_state_emit_port_values(state, collectPortValue, &hostPresets[lilv_node_as_string(lilv_nodes_get_first(labels))]);
+        ASSERT_NE(nullptr, state);
+        lilv_state_emit_port_values(state, collectPortValue, &hostPresets[lilv_state_get_label(state)]);
         lilv_state_free(state);
-        lilv_nodes_free(labels);
     }
     lilv_nodes_free(presets);
-    lilv_node_free(label);
     lilv_node_free(presetClass);
 
+    const HRX_LV2_Product& product = HRX_LV2_GetProduct();
     LV2TestInstance defaults(2, 48000.0);
-    PortRecorder recorder;
-    HRX_LV2_UIParameters parameters(product, PortRecorder::write, &recorder, nullptr);
+    PortValues menu;
+    HRX_LV2_UIParameters parameters(product, recordWrite, &menu, nullptr);
     HRX_AAX_ControllerWrapper controller(&parameters);
     product.attachProductController(controller);
     HRXPresetManager& manager = *controller.getPresetManager();
-    std::vector<std::string> symbols;  // in control order
-    for (const auto& setting : kPortSettings)
-        symbols.push_back(setting.first);
-    int32_t presetsChosen = 0;
-    for (int32_t category = 0; category < HRXPresetLibrary::categoryCount(HRXPresetLibrary::kFactoryGroup); ++category) {
-        for (int32_t index = 0; index < HRXPresetLibrary::itemCount(HRXPresetLibrary::kFactoryGroup, category); ++index) {
-            // The ports hold the defaults before each choice.
-            recorder.values.clear();
-            for (int32_t i = 0; i < product.controlCount; ++i)
-                recorder.values[static_cast<uint32_t>(i)] = defaults.get(symbols[static_cast<size_t>(i)]);
-            for (const auto& [port, value] : recorder.values)
-                parameters.portChanged(static_cast<int32_t>(port), value);
-            manager.group = HRXPresetLibrary::kFactoryGroup;
+    manager.group = HRXPresetLibrary::kFactoryGroup;
+    int32_t chosen = 0;
+    for (int32_t category = 0; category < HRXPresetLibrary::categoryCount(manager.group); ++category) {
+        for (int32_t index = 0; index < HRXPresetLibrary::itemCount(manager.group, category); ++index) {
+            for (int32_t i = 0; i < product.controlCount; ++i) {  // the ports at their defaults
+                const std::string& symbol = kPortSettings[static_cast<size_t>(i)].first;
+                parameters.portChanged(i, menu[symbol] = defaults.get(symbol));
+            }
             manager.category = category;
             manager.selectPreset(index);
-            parameters.answerEdits();
-            const HRXPresetItem* item = HRXPresetLibrary::item(HRXPresetLibrary::kFactoryGroup, category, index);
-            ASSERT_TRUE(hostPresets.count(item->name)) << item->name;
-            for (int32_t i = 0; i < product.controlCount; ++i)
-                EXPECT_EQ(hostPresets[item->name][symbols[static_cast<size_t>(i)]], recorder.values[static_cast<uint32_t>(i)])
-                    << item->name << " " << symbols[static_cast<size_t>(i)];
-            ++presetsChosen;
+            const std::string name = HRXPresetLibrary::item(manager.group, category, index)->name;
+            EXPECT_EQ(hostPresets[name], menu) << name;
+            ++chosen;
         }
     }
-    EXPECT_GT(presetsChosen, 30);
+    EXPECT_GT(chosen, 30);
 }
 
 }  // namespace
