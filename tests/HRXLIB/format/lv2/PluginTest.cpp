@@ -1,7 +1,7 @@
 // The plug-ins through a lilv host: the same sound as the AAX plug-in at
-// every block length, a run() that allocates nothing, state that survives a
-// session, hostile state data, and factory presets that set the ports as
-// the plug-in's own preset menu does.
+// every block length, meters and bypass, a run() that allocates nothing,
+// state that survives a session, hostile state data, and factory presets
+// that set the ports as the plug-in's own preset menu does.
 
 #include "AllocationCounter.h"
 #include "HRXPresetContainer.h"
@@ -17,6 +17,8 @@
 
 #include <lv2/presets/presets.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <random>
@@ -88,6 +90,29 @@ TEST_F(LV2Plugin, RunAllocatesNothing) {
         instance.run(block == 10 ? 0 : 512, false);
     }
     EXPECT_EQ(0, counting.count());
+}
+
+float peak(const std::vector<float>& samples, size_t from) {
+    float largest = 0.0f;
+    for (size_t i = from; i < samples.size(); ++i)
+        largest = std::max(largest, std::fabs(samples[i]));
+    return largest;
+}
+
+TEST_F(LV2Plugin, MetersShowTheLastBlockAndBypassPassesTheInput) {
+    LV2TestInstance instance(2, 48000.0);
+    instance.set(kPortSettings);
+    const Channels input = testProgramme(2, 48000, 0.2);
+    const Channels output = instance.render(input, {240});
+    const size_t lastBlock = input[0].size() - 240;
+    EXPECT_EQ(peak(input[0], lastBlock), instance.get("input_peak"));
+    EXPECT_EQ(peak(output[0], lastBlock), instance.get("output_peak"));
+    const float reduction = instance.get("gain_reduction");
+    EXPECT_GT(reduction, 0.1f);
+
+    instance.set("enabled", 0.0f);
+    EXPECT_TRUE(instance.render(input, {240}) == input);
+    EXPECT_LT(instance.get("gain_reduction"), reduction);  // the meter relaxes
 }
 
 TEST_F(LV2Plugin, AnsweredRequestCarriesTheStateTheUISent) {
