@@ -1,7 +1,6 @@
 #include "HRX_LV2_StateData.h"
 
 #include "HRXPresetContainer.h"
-#include "HRXPresetManager.h"
 
 #include <cstring>
 
@@ -18,7 +17,7 @@ bool HRX_LV2_IsRestorable(const HRX_LV2_Product& product, const uint8_t* data, s
     const uint8_t reversed[4] = {code[3], code[2], code[1], code[0]};
     if (std::memcmp(data + 4, code, 4) != 0 && std::memcmp(data + 4, reversed, 4) != 0)
         return false;
-    HRXPresetRecord scratch[HRXPresetManager::kBankSize] = {};
+    HRXPresetRecord scratch[kBankRecords] = {};
     HRXBankRestore restored;
     return restoreBank(data + kPrefixSize, size - kPrefixSize, scratch, templateRecord, restored);
 }

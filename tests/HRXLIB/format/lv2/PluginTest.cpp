@@ -34,7 +34,7 @@ struct SavedSetting {
 };
 SavedSetting savedSetting(const std::vector<uint8_t>& state) {
     SavedSetting saved{};
-    HRXPresetRecord bank[HRXPresetManager::kBankSize] = {};
+    HRXPresetRecord bank[kBankRecords] = {};
     EXPECT_TRUE(restoreBank(state.data() + 8, state.size() - 8, bank, bank[0], saved.header));
     saved.record = bank[0];
     return saved;
