@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool
   clang libclang-rt-14-dev
   strace time
+  lv2-dev liblilv-dev lilv-utils sordi jalv jackd2
 )
 
 missing=()
@@ -24,5 +25,8 @@ done
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
+# jackd2 asks whether to give the audio group real-time limits; the tests run
+# JACK's dummy driver without real-time scheduling.
+echo "jackd2 jackd/tweak_rt_limits boolean false" | $sudo debconf-set-selections
 $sudo apt-get update -qq
 $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,6 +1,9 @@
 #include "HRXProduct.h"
 
+#include "HRXBaseAudioProcessor.h"
+
 #include <cstdlib>
+#include <new>
 
 namespace {
 
@@ -16,6 +19,21 @@ const HRXProductDescriptor& product() {
         std::abort();
     }
     return *gProduct;
+}
+
+namespace {
+
+// Room for any member an engine may have, SIMD vectors included.
+constexpr std::align_val_t kEngineAlignment{64};
+
+}  // namespace
+
+HRXOwnedEngine::HRXOwnedEngine()
+    : memory(::operator new(product().engineSize, kEngineAlignment)), engine(product().constructEngine(memory)) {}
+
+HRXOwnedEngine::~HRXOwnedEngine() {
+    engine->~HRXBaseAudioProcessor();
+    ::operator delete(memory, kEngineAlignment);
 }
 
 void getPresetValues(int32_t slot, double (&values)[kPresetValues]) {

@@ -79,6 +79,23 @@ void installProduct(const HRXProductDescriptor& descriptor);
 // error: it stops the program with a message.
 const HRXProductDescriptor& product();
 
+// The product's engine in memory of its own, for a binding whose host has no
+// render state to place it in. Made and released on the host's main thread.
+class HRXOwnedEngine {
+public:
+    HRXOwnedEngine();
+    ~HRXOwnedEngine();
+    HRXOwnedEngine(const HRXOwnedEngine&) = delete;
+    HRXOwnedEngine& operator=(const HRXOwnedEngine&) = delete;
+
+    HRXBaseAudioProcessor* get() const { return engine; }
+    HRXBaseAudioProcessor* operator->() const { return engine; }
+
+private:
+    void* memory;
+    HRXBaseAudioProcessor* engine;
+};
+
 // The values of factory preset `slot` over the parameter defaults: the
 // parameters the preset leaves alone keep their defaults.
 void getPresetValues(int32_t slot, double (&values)[kPresetValues]);

@@ -1,5 +1,6 @@
 #include "HRXStateChunk.h"
 
+#include "HRXPresetContainer.h"
 #include "HRXProduct.h"
 
 #include <algorithm>
@@ -27,4 +28,13 @@ bool hasStateChunkPrefix(const uint8_t* data, size_t size) {
     std::reverse_copy(descriptor.productCode, descriptor.productCode + kCodeSize, reversed);
     return std::memcmp(data + kCodeOffset, descriptor.productCode, kCodeSize) == 0 ||
            std::memcmp(data + kCodeOffset, reversed, kCodeSize) == 0;
+}
+
+bool isRestorableState(const uint8_t* data, size_t size, const HRXPresetRecord& templateRecord) {
+    const auto prefixSize = static_cast<size_t>(product().stateChunkPrefixSize);
+    if (!hasStateChunkPrefix(data, size) || size <= prefixSize)
+        return false;
+    HRXPresetRecord scratch[kBankRecords] = {};
+    HRXBankRestore restored;
+    return restoreBank(data + prefixSize, size - prefixSize, scratch, templateRecord, restored);
 }

@@ -101,13 +101,8 @@ bool X11PlatformFrame::openWindow(Window parent)
         wmHints.input = True;
         wmHints.initial_state = NormalState;
         XSetWMHints(display, window_, &wmHints);
-        // The size follows the editor (its zoom), not the user's dragging.
-        XSizeHints hints{};
-        hints.flags = PMinSize | PMaxSize;
-        hints.min_width = hints.max_width = width_;
-        hints.min_height = hints.max_height = height_;
-        XSetWMNormalHints(display, window_, &hints);
     }
+    setSizeHints(display, width_, height_);
     XMapWindow(display, window_);
     XWindowAttributes windowAttributes{};
     const bool created = XGetWindowAttributes(display, window_, &windowAttributes) != 0;
@@ -165,6 +160,18 @@ bool X11PlatformFrame::getSize(CRect& size) const
     return true;
 }
 
+// The size follows the editor (its zoom), not the user's dragging: a window
+// manager keeps a top-level window at it, and a host embedding the window
+// (suil, for one) reads its size from these hints.
+void X11PlatformFrame::setSizeHints(Display* display, int width, int height)
+{
+    XSizeHints hints{};
+    hints.flags = PMinSize | PMaxSize | PBaseSize;
+    hints.min_width = hints.max_width = hints.base_width = width;
+    hints.min_height = hints.max_height = hints.base_height = height;
+    XSetWMNormalHints(display, window_, &hints);
+}
+
 bool X11PlatformFrame::setSize(const CRect& size)
 {
     size_ = CRect(0, 0, size.getWidth(), size.getHeight());
@@ -172,14 +179,11 @@ bool X11PlatformFrame::setSize(const CRect& size)
     const int height = pixels(size.getHeight());
     Display* display = connection_->display();
     if (display && window_ && (width != width_ || height != height_)) {
-        if (topLevel_) {
-            XSizeHints hints{};
-            hints.flags = PMinSize | PMaxSize;
-            hints.min_width = hints.max_width = width;
-            hints.min_height = hints.max_height = height;
-            XSetWMNormalHints(display, window_, &hints);
-        }
+        setSizeHints(display, width, height);
         XResizeWindow(display, window_, static_cast<unsigned>(width), static_cast<unsigned>(height));
+        // A host told of the new size reads the hints on its own connection
+        // at once: they must be on the server by then.
+        XSync(display, False);
     }
     width_ = width;
     height_ = height;

@@ -74,6 +74,7 @@ public:
 private:
     X11PlatformFrame(IPlatformFrameCallback* frame, Connection* connection, int width, int height, bool topLevel);
     bool openWindow(Window parent);
+    void setSizeHints(Display* display, int width, int height);
     // Frees everything that speaks to the server; the window is gone.
     void forgetWindow();
     void queryPointer() const;
