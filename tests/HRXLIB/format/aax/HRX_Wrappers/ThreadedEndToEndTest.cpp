@@ -7,7 +7,6 @@
 
 #include "AAXHostEditor.h"
 #include "AAXHostWindow.h"
-#include "AAX_FourCC.h"
 #include "AAX_IPrivateDataAccess.h"
 #include "HRX_AAX_RenderState.h"
 #include "PresetTestSupport.h"
@@ -105,8 +104,6 @@ TEST_F(ThreadedEndToEnd, RenderThreadSoundsAsOneThreadWithTheSameChangesAtTheSam
         [&](AAXHostInstance& i) { i.idle(); },
         [&](AAXHostInstance& i) { probe.selectSetup(i.parameters(), 1.0); },
         [&](AAXHostInstance& i) { i.idle(); },
-        [&](AAXHostInstance& i) { probe.edit(i.parameters(), kOutput, 0.6); },
-        [&](AAXHostInstance& i) { i.idle(); },
         [&](AAXHostInstance& i) { probe.selectSetup(i.parameters(), 0.0); },
         [&](AAXHostInstance& i) { i.idle(); },
         [&](AAXHostInstance& i) { i.setParameterValue("MasterBypassID", 1.0); },
@@ -196,8 +193,12 @@ TEST_F(ThreadedEndToEnd, SessionWorkOnTheMainThreadWhileTheRenderThreadRuns) {
         instance->parameterValue(parameterIdTable[slot], &value);
         return value;
     };
+    // Pointer input at window coordinates (the window sits at 0,0).
     auto moveTo = [&](int x, int y) { XTestFakeMotionEvent(user, -1, x, y, CurrentTime); };
-    auto button = [&](unsigned int number, bool down) { XTestFakeButtonEvent(user, number, down, CurrentTime); };
+    auto click = [&](unsigned int button) {
+        XTestFakeButtonEvent(user, button, True, CurrentTime);
+        XTestFakeButtonEvent(user, button, False, CurrentTime);
+    };
 
     open();
     Recorder recorder(0);
@@ -207,23 +208,20 @@ TEST_F(ThreadedEndToEnd, SessionWorkOnTheMainThreadWhileTheRenderThreadRuns) {
 
     std::vector<AAXHostChunk> state;
     for (int round = 0; round < 3; ++round) {
-        // Drag the Time knob (the window sits at 0,0) and turn Ratio by a
-        // wheel notch, each away from the end of its range it is nearer.
+        // Drag the Time knob and turn Ratio by a wheel notch, each away
+        // from the end of its range it is nearer.
         const double time = hostValue(kTime);
-        const int drag = time < 0.5 ? -10 : 10;
         moveTo(85, kStrip + 200);
-        button(1, true);
+        XTestFakeButtonEvent(user, 1, True, CurrentTime);
         for (int step = 1; step <= 3; ++step) {
-            moveTo(85, kStrip + 200 + drag * step);
+            moveTo(85, kStrip + 200 + (time < 0.5 ? -10 : 10) * step);
             ASSERT_TRUE(pumpUntil([] { return true; }));
         }
-        button(1, false);
+        XTestFakeButtonEvent(user, 1, False, CurrentTime);
         ASSERT_TRUE(pumpUntil([&] { return hostValue(kTime) != time; })) << round;
         const double ratio = hostValue(kRatio);
-        const unsigned int wheel = ratio < 0.5 ? 4 : 5;
         moveTo(85, kStrip + 85);
-        button(wheel, true);
-        button(wheel, false);
+        click(ratio < 0.5 ? 4 : 5);
         ASSERT_TRUE(pumpUntil([&] { return hostValue(kRatio) != ratio; })) << round;
 
         probe.selectPreset(instance->parameters(), round + 1);
