@@ -12,9 +12,10 @@ struct AAXHostBlock {
 };
 
 // The audio side of an instance's render thread, in place of an audio
-// device: it supplies each block's input and takes its output. Both calls
-// come on the render thread, once per block around the render call, and must
-// neither block nor allocate.
+// device: it supplies each block's input and takes its output, the
+// instance's inputChannels() and outputChannels() channels of block.frames
+// samples each. Both calls come on the render thread, once per block around
+// the render call, and must neither block nor allocate.
 class AAXHostAudioClient {
 public:
     virtual void fillInput(const AAXHostBlock& block, float* const* inputs) = 0;

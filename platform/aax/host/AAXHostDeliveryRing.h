@@ -53,6 +53,7 @@ private:
     static constexpr size_t kAlignment = 16;  // every record, so a wrap always leaves room for a header
     static size_t recordSize(uint32_t payload) { return (kHeaderSize + payload + kAlignment - 1) / kAlignment * kAlignment; }
 
+    static_assert(std::atomic<uint64_t>::is_always_lock_free, "the render thread must not take a lock");
     size_t mCapacity;
     std::unique_ptr<unsigned char[]> mBytes;
     uint64_t mStaged = 0;  // producer only: the end of the staged records

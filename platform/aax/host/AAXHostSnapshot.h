@@ -32,6 +32,7 @@ public:
     void read(size_t offset, void* out, size_t size) const;
 
 private:
+    static_assert(std::atomic<uint64_t>::is_always_lock_free, "the render thread must not take a lock");
     size_t mWords;
     std::unique_ptr<std::atomic<uint64_t>[]> mData;
     std::atomic<uint64_t> mSequence{0};  // odd while a publication is under way

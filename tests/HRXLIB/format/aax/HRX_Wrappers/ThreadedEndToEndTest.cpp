@@ -205,6 +205,11 @@ TEST_F(ThreadedEndToEnd, SessionWorkOnTheMainThreadWhileTheRenderThreadRuns) {
     ASSERT_EQ(AAX_SUCCESS, instance->startRenderThread(recorder, kBlockFrames));
     waitForBlocks(*instance, 1);
     EXPECT_GT(instance->meterValue(0), 0.0f) << "the input peak as published after a block";
+    std::vector<float> audio(kBlockFrames, 0.5f);
+    const float* inputs[2] = {audio.data(), audio.data()};
+    float* outputs[2] = {audio.data(), audio.data()};
+    EXPECT_EQ(AAX_ERROR_RENDER_THREAD_RUNNING, instance->render(inputs, outputs, kBlockFrames));
+    EXPECT_EQ(AAX_ERROR_RENDER_THREAD_RUNNING, instance->setSampleRate(44100.0));
 
     std::vector<AAXHostChunk> state;
     for (int round = 0; round < 3; ++round) {
@@ -256,9 +261,6 @@ TEST_F(ThreadedEndToEnd, SessionWorkOnTheMainThreadWhileTheRenderThreadRuns) {
     EXPECT_TRUE(recorder.finite);
     // One more block on this thread: the render cache then holds, for every
     // host parameter, the value the host holds.
-    std::vector<float> audio(kBlockFrames, 0.5f);
-    const float* inputs[2] = {audio.data(), audio.data()};
-    float* outputs[2] = {audio.data(), audio.data()};
     ASSERT_EQ(AAX_SUCCESS, instance->render(inputs, outputs, kBlockFrames));
     float cache[kParameterSlots] = {};
     ASSERT_EQ(AAX_SUCCESS, instance->privateData().ReadPortDirect(kField_RenderCache, HRX_AAX_RenderCache::valuesOffset(),
