@@ -13,7 +13,7 @@ public:
     // Negative values answer AAX_ERROR_INVALID_ARGUMENT.
     virtual AAX_Result SetSignalLatency(int32_t samples) = 0;
     // What the render procedure last wrote into the tap of that meter, as the
-    // host collected it after the last render call; 0.0 before any render.
+    // host published it after the last render call; 0.0 before any render.
     // An unknown id answers AAX_ERROR_INVALID_ARGUMENT and 0.0.
     virtual AAX_Result GetCurrentMeterValue(AAX_CTypeID meterID, float* value) const = 0;
     // Queues payload for a declared data-in port; the host copies it into the

@@ -10,7 +10,9 @@ class IACFUnknown;
 // its private fields reset; the host deletes it after Uninitialize, before
 // the parameters object. TimerWakeup comes on the host's timer cadence (this
 // host: before the first render call and then whenever 20 ms of audio have
-// been rendered since the last wake-up, and whenever the host is asked to).
+// been rendered since the last wake-up, and whenever the host is asked to),
+// also while the render procedure runs on the real-time thread: its
+// private-data writes reach the render state between two render calls.
 class AAX_IEffectDirectData {
 public:
     virtual ~AAX_IEffectDirectData() = default;

@@ -6,7 +6,9 @@
 constexpr int64_t kAAX_TicksPerQuarter = 960000;
 
 // The host transport (implemented by the host). Reachable on the real-time
-// thread through the transport MIDI node; calls neither block nor allocate.
+// thread through the transport MIDI node, and on the main thread through the
+// host interface (as published after the last render call); calls neither
+// block nor allocate.
 class AAX_ITransport {
 public:
     virtual AAX_Result GetCurrentTempo(double* bpm) const = 0;

@@ -18,8 +18,6 @@
 #include <X11/Xlib.h>
 #include <poll.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -27,12 +25,9 @@
 namespace {
 
 constexpr int kSampleRate = DemoProgramme::kSampleRate;
-constexpr uint32_t kBlockFrames = 512;
+constexpr int32_t kBlockFrames = 512;
 constexpr int kIdleMilliseconds = 5;
-constexpr int64_t kScreenshotDelayFrames = 2 * kSampleRate;
-// Further behind than this (the machine stalled), the programme skips ahead
-// instead of rendering the backlog in one burst.
-constexpr int64_t kMaximumBacklogFrames = kSampleRate / 2;
+constexpr int64_t kScreenshotDelayBlocks = 2 * kSampleRate / kBlockFrames;
 constexpr size_t kStatePrefixSize = kStateChunkPrefixSize;
 
 int fail(const std::string& message) {
@@ -65,15 +60,26 @@ bool writeScreenshot(uintptr_t window, const std::string& path) {
     return written;
 }
 
-// One block of the demo programme from `position`, wrapping at its end.
-void fillBlock(const DemoProgramme& programme, int64_t position, std::vector<float> (&block)[2]) {
-    const auto length = static_cast<int64_t>(programme.left.size());
-    for (uint32_t i = 0; i < kBlockFrames; ++i) {
-        const auto at = static_cast<size_t>((position + i) % length);
-        block[0][i] = programme.left[at];
-        block[1][i] = programme.right[at];
+// The demo programme, looped, as the render thread's input; the output goes
+// nowhere (there is no audio device).
+class DemoPlayer final : public AAXHostAudioClient {
+public:
+    explicit DemoPlayer(const DemoProgramme& programme) : programme_(programme) {}
+
+    void fillInput(const AAXHostBlock& block, float* const* inputs) override {
+        const size_t length = programme_.left.size();
+        for (int32_t i = 0; i < block.frames; ++i) {
+            inputs[0][i] = programme_.left[position_];
+            inputs[1][i] = programme_.right[position_];
+            position_ = position_ + 1 == length ? 0 : position_ + 1;
+        }
     }
-}
+    void takeOutput(const AAXHostBlock&, const float* const*) override {}
+
+private:
+    const DemoProgramme& programme_;
+    size_t position_ = 0;  // render thread only
+};
 
 }  // namespace
 
@@ -87,6 +93,10 @@ int runLiveEditor(const LiveEditorOptions& options) {
     PluginRenderSettings settings;
     settings.libraryPath = findPluginLibrary();
     for (bool& edited : settings.edited) edited = !options.presetName.empty();
+    // Declared before the backend, so that the instance's render thread has
+    // stopped before they go.
+    const DemoProgramme programme = synthesiseDemoProgramme();
+    DemoPlayer player(programme);
     PluginBackend backend(settings);
     if (!backend.prepare(kSampleRate, 2, values.value, error)) return fail(error);
     AAXHostInstance& instance = *backend.instance();
@@ -109,22 +119,12 @@ int runLiveEditor(const LiveEditorOptions& options) {
     AAX_Point size;
     if (editor.viewSize(&size) == AAX_SUCCESS) window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
 
-    const DemoProgramme programme = synthesiseDemoProgramme();
-    std::vector<float> block[2] = {std::vector<float>(kBlockFrames), std::vector<float>(kBlockFrames)};
-    const auto start = std::chrono::steady_clock::now();
-    int64_t rendered = 0;
+    // The instance renders on its own thread, as in a host; this thread is
+    // the host's main thread: window events, the editor, the host's timers.
+    if (instance.startRenderThread(player, kBlockFrames) != AAX_SUCCESS) return fail("cannot start the render thread");
     while (window->pump()) {
-        const auto elapsed = std::chrono::steady_clock::now() - start;
-        const int64_t due = std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() * kSampleRate / 1000000;
-        if (due - rendered > kMaximumBacklogFrames) rendered = due - kBlockFrames;
-        while (rendered + kBlockFrames <= due) {
-            fillBlock(programme, rendered, block);
-            float* channels[2] = {block[0].data(), block[1].data()};
-            backend.process(channels, kBlockFrames);
-            rendered += kBlockFrames;
-        }
         instance.idle();
-        if (!options.screenshotPath.empty() && rendered >= kScreenshotDelayFrames) {
+        if (!options.screenshotPath.empty() && instance.renderedBlocks() >= kScreenshotDelayBlocks) {
             if (!writeScreenshot(window->id(), options.screenshotPath))
                 return fail("cannot write the screenshot '" + options.screenshotPath + "'");
             std::printf("wrote %s\n", options.screenshotPath.c_str());
@@ -134,6 +134,7 @@ int runLiveEditor(const LiveEditorOptions& options) {
         poll(&connection, connection.fd >= 0 ? 1 : 0, kIdleMilliseconds);
     }
     const bool lost = window->isConnectionLost();
+    instance.stopRenderThread();
     editor.detach();
     instance.destroyEditor();
     window.reset();  // before the plug-in library goes

@@ -5,8 +5,9 @@
 
 // velvaton editor --window: the plug-in's editor of a live instance in a
 // top-level window, the built-in demo programme playing through the instance
-// in real time (paced by the clock, no audio device), until the window is
-// closed.
+// in real time on the host's render thread (paced by the clock, no audio
+// device) while this thread runs the window and the editor, until the window
+// is closed.
 struct LiveEditorOptions {
     int32_t zoomPercent = 0;  // 70..400; 0 keeps the user's zoom
     std::string presetName;   // empty: the default settings

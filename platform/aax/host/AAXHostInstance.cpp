@@ -1,6 +1,8 @@
 #include "AAXHostInstance.h"
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "AAXHostInstanceImpl.h"
 #include "AAX_CString.h"
@@ -33,6 +35,20 @@ AAX_Result AAXHostInstance::process(const float* const* inputs, float* const* ou
 
 AAX_Result AAXHostInstance::timerWakeup() { return mImpl->timerWakeup(); }
 
+AAX_Result AAXHostInstance::startRenderThread(AAXHostAudioClient& client, int32_t blockFrames) {
+    return mImpl->startRenderThread(client, blockFrames);
+}
+
+void AAXHostInstance::stopRenderThread() { mImpl->stopRenderThread(); }
+bool AAXHostInstance::isRenderThreadRunning() const { return mImpl->mThreaded; }
+int64_t AAXHostInstance::renderedBlocks() const { return mImpl->mRenderedBlocks.load(std::memory_order_acquire); }
+uint64_t AAXHostInstance::postedTicket() const { return mImpl->mDeliveries->published(); }
+
+void AAXHostInstance::waitForDelivery(uint64_t ticket) const {
+    while (mImpl->mThreaded && mImpl->mDeliveries->delivered() < ticket)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+}
+
 int32_t AAXHostInstance::meterCount() const { return static_cast<int32_t>(mImpl->mMeterIDs.size()); }
 
 AAX_CTypeID AAXHostInstance::meterID(int32_t position) const {
@@ -42,12 +58,12 @@ AAX_CTypeID AAXHostInstance::meterID(int32_t position) const {
 
 float AAXHostInstance::meterValue(int32_t position) const {
     if (position < 0 || position >= meterCount()) return 0.0f;
-    return mImpl->mMeterValues[static_cast<size_t>(position)];
+    return mImpl->meterValue(static_cast<size_t>(position));
 }
 
 int32_t AAXHostInstance::latency() const { return mImpl->mLatency; }
-void AAXHostInstance::setTransport(const AAXHostTransportState& state) { mImpl->mTransport.set(state); }
-const AAXHostTransportState& AAXHostInstance::transport() const { return mImpl->mTransport.state(); }
+void AAXHostInstance::setTransport(const AAXHostTransportState& state) { mImpl->setTransport(state); }
+AAXHostTransportState AAXHostInstance::transport() const { return mImpl->transportState(); }
 
 int32_t AAXHostInstance::parameterCount() const {
     int32_t count = 0;
@@ -177,6 +193,7 @@ AAX_Result AAXHostInstance::getState(std::vector<AAXHostChunk>* chunks) {
 }
 
 AAX_Result AAXHostInstance::setState(const std::vector<AAXHostChunk>& chunks) {
+    Impl::Batch batch(*mImpl);
     AAX_Result first = AAX_SUCCESS;
     for (const AAXHostChunk& chunk : chunks) {
         const AAX_Result result = setChunk(chunk);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AAXHostAudioClient.h"
 #include "AAXHostDescription.h"
 #include "AAXHostTransport.h"
 
@@ -29,9 +30,7 @@ struct AAXHostGesture {
     double value;  // SetValue only
 };
 
-// One plug-in instance of one variant, with its render state. Everything runs
-// on the caller's thread: render() stands for the host's real-time thread and
-// everything else for its main thread; the class is not thread-safe.
+// One plug-in instance of one variant, with its render state.
 //
 // Main thread: the plug-in's gestures and set-value requests (touch, set,
 // release) are recorded at once but answered at the host's next idle(), in
@@ -40,13 +39,46 @@ struct AAXHostGesture {
 // editor hears ParameterUpdated. The host's own gestures and automation
 // (touchParameter, setParameterValue, releaseParameter) take effect at once.
 //
-// Render path: render() copies the packets posted since the last call into
-// their ports, sets the block length and channel pointers, calls the render
-// procedure with this one render state, then reads every meter tap into the
-// meter values and zeroes the taps, and moves the transport on. It allocates
-// nothing. process() adds the direct-data timer: it calls timerWakeup()
-// before the first block and before any block that starts 20 ms or more of
-// audio after the last wake-up.
+// Render path: a render call takes the packets and private-field writes
+// handed over since the last one into their fields, sets the block length
+// and channel pointers, calls the render procedure with this one render
+// state, then publishes every meter tap as the meter values (and zeroes the
+// taps), and moves the transport on. It allocates nothing.
+//
+// Threads. An instance renders in one of two ways:
+// - On the caller's thread: render() stands for the host's real-time thread
+//   and every other call for its main thread. process() adds the direct-data
+//   timer: timerWakeup() before the first block and before any block that
+//   starts 20 ms or more of audio after the last wake-up. Packets and
+//   private-field writes take effect at once, which is the same as before
+//   the next render call.
+// - On a render thread of its own, between startRenderThread and
+//   stopRenderThread: the render procedure runs once per block period, its
+//   audio supplied and taken by an AAXHostAudioClient, while the main thread
+//   (the thread that calls everything else of this class, one thread) runs
+//   the editor, automation, chunks and timers at the same time.
+//
+// While the render thread runs, what crosses between the threads crosses
+// only as the plug-in format says it does:
+// - Main to render: parameter packets (PostPacket), private-field writes
+//   (WritePortDirect) and transport changes travel in order through a
+//   lock-free ring and reach their fields between two render calls.
+//   Everything one call of this class hands over (an idle with the answers
+//   and edits it runs, a chunk restore, a timer wake-up, one automation
+//   value) reaches the same render call; postedTicket() and
+//   waitForDelivery() let the main thread follow it there.
+// - Render to main: after each block the render thread publishes the meter
+//   values, the private fields and the transport in one snapshot; meter
+//   reads (GetCurrentMeterValue, meterValue), ReadPortDirect and transport()
+//   answer from the latest publication, a block's state as a whole. A
+//   private-field write shows in reads once a block has run after it.
+// - The render thread takes no lock, allocates nothing and never waits for
+//   the main thread. The main thread may wait: for room in the ring, and in
+//   waitForDelivery.
+// - The direct-data timer runs on the main thread, from idle(), whenever
+//   20 ms of audio have been rendered since the last wake-up; the editor
+//   object's calls and timers are main-thread calls too.
+// - render, process and setSampleRate answer AAX_ERROR_RENDER_THREAD_RUNNING.
 class AAXHostInstance {
 public:
     static constexpr int32_t kMaxBlockFrames = 4096;
@@ -74,7 +106,26 @@ public:
     // The direct-data timer (AAX_ERROR_UNIMPLEMENTED without a direct-data object).
     AAX_Result timerWakeup();
 
-    // Meters, in the order of the component's meter ids; values as collected
+    // The render thread: blocks of blockFrames (1..kMaxBlockFrames) every
+    // blockFrames / sampleRate seconds, client supplying and taking the audio
+    // (it must outlive the thread). The direct-data timer runs once before
+    // the first block. AAX_ERROR_INVALID_ARGUMENT for a bad block length,
+    // AAX_ERROR_RENDER_THREAD_RUNNING when one already runs.
+    AAX_Result startRenderThread(AAXHostAudioClient& client, int32_t blockFrames);
+    // Ends the thread after its current block and delivers what it had not
+    // yet taken; rendering is then the caller's again. Also done when the
+    // instance goes.
+    void stopRenderThread();
+    bool isRenderThreadRunning() const;
+    // Blocks the render thread has rendered since it started (any thread).
+    int64_t renderedBlocks() const;
+    // The ticket of everything handed over to the render thread so far, and
+    // a wait until the render thread has delivered it (at once when no
+    // render thread runs).
+    uint64_t postedTicket() const;
+    void waitForDelivery(uint64_t ticket) const;
+
+    // Meters, in the order of the component's meter ids; values as published
     // after the last render call.
     int32_t meterCount() const;
     AAX_CTypeID meterID(int32_t position) const;
@@ -82,7 +133,7 @@ public:
 
     int32_t latency() const;  // as the plug-in last set it
     void setTransport(const AAXHostTransportState& state);
-    const AAXHostTransportState& transport() const;
+    AAXHostTransportState transport() const;
 
     // Parameters (by identifier) as the host sees them.
     int32_t parameterCount() const;

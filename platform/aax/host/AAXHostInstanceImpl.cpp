@@ -1,8 +1,10 @@
 #include "AAXHostInstanceImpl.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 #include "AAX_Errors.h"
 #include "AAX_IEffectDirectData.h"
@@ -12,7 +14,11 @@
 namespace {
 
 constexpr size_t kFieldAlignment = 64;
-constexpr size_t kPendingReserve = 256;
+// How long the main thread sleeps between looks while it waits for the
+// render thread.
+constexpr std::chrono::microseconds kWaitStep{200};
+
+size_t snapshotRoom(size_t bytes) { return (bytes + 7) / 8 * 8; }
 
 }  // namespace
 
@@ -30,8 +36,6 @@ AAXHostInstance::Impl::Impl(std::shared_ptr<AAXHostLibrary> library, const AAXHo
     mOutputChannels = AAX_STEM_FORMAT_CHANNEL_COUNT(mComponent.outputStemFormat());
     mSampleRate = sampleRate;
     mSampleRateField = static_cast<AAX_CSampleRate>(sampleRate);
-    mPending.reserve(kPendingReserve);
-    mPendingBytes.reserve(kPendingReserve * 8);
 
     AAX_CFieldIndex highest = 0;
     for (const AAXHostField& field : mComponent.fields) highest = std::max(highest, field.index);
@@ -51,12 +55,12 @@ AAXHostInstance::Impl::Impl(std::shared_ptr<AAXHostLibrary> library, const AAXHo
                 mFieldData[field.index] = data;
                 mFieldSize[field.index] = data ? field.size : 0;
                 (field.kind == AAXHostFieldKind::DataInPort ? mIsPort : mIsPrivate)[field.index] = data != nullptr;
+                if (data && field.kind == AAXHostFieldKind::PrivateData) mPrivateFields.push_back(field.index);
                 break;
             }
             case AAXHostFieldKind::Meters:
                 mMeterIDs = field.meterIDs;
                 mMeterTaps.assign(mMeterIDs.size(), 0.0f);
-                mMeterValues.assign(mMeterIDs.size(), 0.0f);
                 slot = mMeterTaps.data();
                 break;
             case AAXHostFieldKind::MIDINode:
@@ -66,10 +70,25 @@ AAXHostInstance::Impl::Impl(std::shared_ptr<AAXHostLibrary> library, const AAXHo
                 break;
         }
     }
+
+    size_t largest = sizeof(AAXHostTransportState);
+    size_t snapshot = snapshotRoom(mMeterTaps.size() * sizeof(float));
+    mSnapshotTransport = snapshot;
+    snapshot += snapshotRoom(sizeof(AAXHostTransportState));
+    for (AAX_CFieldIndex field = 0; field <= kAAX_MaxFieldIndex; ++field) {
+        largest = std::max<size_t>(largest, mFieldSize[field]);
+        if (!mIsPrivate[field]) continue;
+        mSnapshotField[field] = snapshot;
+        snapshot += snapshotRoom(mFieldSize[field]);
+    }
+    mDeliveries = std::make_unique<AAXHostDeliveryRing>(largest);
+    mSnapshot = std::make_unique<AAXHostSnapshot>(snapshot);
 }
 
 AAXHostInstance::Impl::~Impl() {
-    // The editor object goes first: it holds on to the parameters object.
+    // The render thread ends before anything it renders with goes; the
+    // editor object goes next: it holds on to the parameters object.
+    stopRenderThread();
     mEditor.reset();
     if (mDirectData) {
         mDirectData->Uninitialize();
@@ -148,7 +167,7 @@ AAX_Result AAXHostInstance::Impl::GetCurrentMeterValue(AAX_CTypeID meterID, floa
     if (!value) return AAX_ERROR_NULL_OBJECT;
     for (size_t i = 0; i < mMeterIDs.size(); ++i) {
         if (mMeterIDs[i] == meterID) {
-            *value = mMeterValues[i];
+            *value = meterValue(i);
             return AAX_SUCCESS;
         }
     }
@@ -159,9 +178,7 @@ AAX_Result AAXHostInstance::Impl::GetCurrentMeterValue(AAX_CTypeID meterID, floa
 AAX_Result AAXHostInstance::Impl::PostPacket(AAX_CFieldIndex port, const void* payload, uint32_t payloadSize) {
     if (port < 0 || port > kAAX_MaxFieldIndex || !mIsPort[port]) return AAX_ERROR_INVALID_FIELD_INDEX;
     if (payloadSize > mFieldSize[port] || (payloadSize > 0 && !payload)) return AAX_ERROR_POST_PACKET_FAILED;
-    const auto* bytes = static_cast<const unsigned char*>(payload);
-    mPending.push_back(Pending{port, static_cast<uint32_t>(mPendingBytes.size()), payloadSize});
-    mPendingBytes.insert(mPendingBytes.end(), bytes, bytes + payloadSize);
+    handOver(AAXHostDeliveryRing::Packet, port, 0, payload, payloadSize);
     return AAX_SUCCESS;
 }
 
@@ -185,6 +202,7 @@ AAX_Result AAXHostInstance::Impl::PostSetValueRequest(AAX_CParamID id, double no
 }
 
 AAX_Result AAXHostInstance::Impl::touch(const std::string& id, bool fromHost) {
+    Batch batch(*this);
     const auto found = mTouches.find(id);
     if (found == mTouches.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!fromHost) {
@@ -197,6 +215,7 @@ AAX_Result AAXHostInstance::Impl::touch(const std::string& id, bool fromHost) {
 }
 
 AAX_Result AAXHostInstance::Impl::release(const std::string& id, bool fromHost) {
+    Batch batch(*this);
     const auto found = mTouches.find(id);
     if (found == mTouches.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!fromHost) {
@@ -210,6 +229,7 @@ AAX_Result AAXHostInstance::Impl::release(const std::string& id, bool fromHost) 
 
 AAX_Result AAXHostInstance::Impl::update(const std::string& id, double value) {
     if (!mParameters) return AAX_ERROR_NOT_INITIALIZED;
+    Batch batch(*this);
     const AAX_Result result =
         mParameters->UpdateParameterNormalizedValue(id.c_str(), value, AAX_eUpdateSource_Unspecified);
     mParameters->GenerateCoefficients();
@@ -239,16 +259,23 @@ void AAXHostInstance::Impl::noteEditorUpdate(const std::string& id) {
 }
 
 void AAXHostInstance::Impl::idle() {
+    Batch batch(*this);
     // Requests the answers raise wait for the next idle, so a plug-in that
     // answers every value with a new request cannot keep the host here.
     std::vector<Request> requests;
     requests.swap(mRequests);
     for (const Request& request : requests) answer(request);
-    if (!mEditor) return;
-    std::vector<std::string> updates;
-    updates.swap(mEditorUpdates);
-    for (const std::string& id : updates) mEditor->parameterUpdated(id);
-    mEditor->idle();
+    if (mEditor) {
+        std::vector<std::string> updates;
+        updates.swap(mEditorUpdates);
+        for (const std::string& id : updates) mEditor->parameterUpdated(id);
+        mEditor->idle();
+    }
+    if (mThreaded && mDirectData &&
+        mRenderedFrames.load(std::memory_order_relaxed) - mFramesAtTimer >=
+            static_cast<int64_t>(std::ceil(mSampleRate * kTimerPeriodSeconds))) {
+        timerWakeup();
+    }
 }
 
 AAX_Result AAXHostInstance::Impl::createEditor() {
@@ -291,7 +318,10 @@ AAX_Result AAXHostInstance::Impl::ReadPortDirect(AAX_CFieldIndex field, uint32_t
     if (static_cast<uint64_t>(offset) + size > mFieldSize[field]) return AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
     if (size == 0) return AAX_SUCCESS;
     if (!buffer) return AAX_ERROR_NULL_OBJECT;
-    std::memcpy(buffer, mFieldData[field] + offset, size);
+    if (mThreaded)
+        mSnapshot->read(mSnapshotField[field] + offset, buffer, size);
+    else
+        std::memcpy(buffer, mFieldData[field] + offset, size);
     return AAX_SUCCESS;
 }
 
@@ -303,18 +333,97 @@ AAX_Result AAXHostInstance::Impl::WritePortDirect(AAX_CFieldIndex field, uint32_
     if (static_cast<uint64_t>(offset) + size > mFieldSize[field]) return AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
     if (size == 0) return AAX_SUCCESS;
     if (!buffer) return AAX_ERROR_NULL_OBJECT;
-    std::memcpy(mFieldData[field] + offset, buffer, size);
+    handOver(AAXHostDeliveryRing::PrivateWrite, field, offset, buffer, size);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::setSampleRate(double sampleRate) {
+    if (mThreaded) return AAX_ERROR_RENDER_THREAD_RUNNING;
     if (!(sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate)) return AAX_ERROR_INVALID_ARGUMENT;
     mSampleRate = sampleRate;
     mSampleRateField = static_cast<AAX_CSampleRate>(sampleRate);
     return AAX_SUCCESS;
 }
 
+void AAXHostInstance::Impl::handOver(AAXHostDeliveryRing::Kind kind, AAX_CFieldIndex field, uint32_t offset,
+                                     const void* data, uint32_t size) {
+    if (!mThreaded) {
+        apply(AAXHostDeliveryRing::Record{kind, field, offset, size, static_cast<const unsigned char*>(data)});
+        return;
+    }
+    // A full ring: what is staged goes now, and the main thread waits for
+    // the render thread to make room.
+    while (!mDeliveries->stage(kind, field, offset, data, size)) {
+        mDeliveries->publish();
+        std::this_thread::sleep_for(kWaitStep);
+    }
+    if (mBatchDepth == 0) mDeliveries->publish();
+}
+
+AAXHostInstance::Impl::Batch::~Batch() {
+    if (--mImpl.mBatchDepth == 0 && mImpl.mThreaded && mImpl.mDeliveries->hasStaged()) mImpl.mDeliveries->publish();
+}
+
+void AAXHostInstance::Impl::apply(const AAXHostDeliveryRing::Record& record) {
+    switch (record.kind) {
+        case AAXHostDeliveryRing::Packet: {
+            unsigned char* port = mFieldData[record.field];
+            std::memcpy(port, record.data, record.size);
+            std::memset(port + record.size, 0, mFieldSize[record.field] - record.size);
+            break;
+        }
+        case AAXHostDeliveryRing::PrivateWrite:
+            std::memcpy(mFieldData[record.field] + record.offset, record.data, record.size);
+            break;
+        case AAXHostDeliveryRing::Transport: {
+            AAXHostTransportState state;
+            std::memcpy(&state, record.data, sizeof state);
+            mTransport.set(state);
+            break;
+        }
+        case AAXHostDeliveryRing::Skip: break;
+    }
+}
+
+void AAXHostInstance::Impl::renderBlock(int32_t frames) {
+    mBufferLength = frames;
+    void* const states[1] = {mSlots.data()};
+    mComponent.processProc(states, states + 1);
+    mTransport.advance(frames, mSampleRate);
+    mRenderedFrames.fetch_add(frames, std::memory_order_relaxed);
+}
+
+void AAXHostInstance::Impl::publish(bool everything) {
+    mSnapshot->beginWrite();
+    mSnapshot->write(0, mMeterTaps.data(), mMeterTaps.size() * sizeof(float));
+    if (everything) {
+        mSnapshot->write(mSnapshotTransport, &mTransport.state(), sizeof(AAXHostTransportState));
+        for (AAX_CFieldIndex field : mPrivateFields)
+            mSnapshot->write(mSnapshotField[field], mFieldData[field], mFieldSize[field]);
+    }
+    mSnapshot->endWrite();
+    std::fill(mMeterTaps.begin(), mMeterTaps.end(), 0.0f);
+}
+
+float AAXHostInstance::Impl::meterValue(size_t position) const {
+    float value = 0.0f;
+    mSnapshot->read(position * sizeof(float), &value, sizeof value);
+    return value;
+}
+
+AAXHostTransportState AAXHostInstance::Impl::transportState() const {
+    if (!mThreaded) return mTransport.state();
+    AAXHostTransportState state;
+    mSnapshot->read(mSnapshotTransport, &state, sizeof state);
+    return state;
+}
+
+void AAXHostInstance::Impl::setTransport(const AAXHostTransportState& state) {
+    handOver(AAXHostDeliveryRing::Transport, 0, 0, &state, sizeof state);
+}
+
 AAX_Result AAXHostInstance::Impl::render(const float* const* inputs, float* const* outputs, int32_t frames) {
+    if (mThreaded) return AAX_ERROR_RENDER_THREAD_RUNNING;
     if (!inputs || !outputs || frames < 1 || frames > kMaxBlockFrames) return AAX_ERROR_INVALID_ARGUMENT;
     for (int32_t c = 0; c < mInputChannels; ++c) {
         if (!inputs[c]) return AAX_ERROR_INVALID_ARGUMENT;
@@ -322,43 +431,77 @@ AAX_Result AAXHostInstance::Impl::render(const float* const* inputs, float* cons
     for (int32_t c = 0; c < mOutputChannels; ++c) {
         if (!outputs[c]) return AAX_ERROR_INVALID_ARGUMENT;
     }
-    // Packets posted since the last block reach their ports first.
-    for (const Pending& packet : mPending) {
-        unsigned char* port = mFieldData[packet.port];
-        std::memcpy(port, mPendingBytes.data() + packet.offset, packet.size);
-        std::memset(port + packet.size, 0, mFieldSize[packet.port] - packet.size);
-    }
-    mPending.clear();
-    mPendingBytes.clear();
-
     // The plug-in reads inputs through float* like every channel pointer but
     // must not write them.
     for (int32_t c = 0; c < mInputChannels; ++c) mInputs[c] = const_cast<float*>(inputs[c]);
     for (int32_t c = 0; c < mOutputChannels; ++c) mOutputs[c] = outputs[c];
-    mBufferLength = frames;
-    void* const states[1] = {mSlots.data()};
-    mComponent.processProc(states, states + 1);
-
-    for (size_t i = 0; i < mMeterTaps.size(); ++i) {
-        mMeterValues[i] = mMeterTaps[i];
-        mMeterTaps[i] = 0.0f;
-    }
-    mTransport.advance(frames, mSampleRate);
-    mFramesSinceTimer += frames;
+    renderBlock(frames);
+    publish(false);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::process(const float* const* inputs, float* const* outputs, int32_t frames) {
+    if (mThreaded) return AAX_ERROR_RENDER_THREAD_RUNNING;
     const int64_t period = static_cast<int64_t>(std::ceil(mSampleRate * kTimerPeriodSeconds));
-    if (mTimerDue || mFramesSinceTimer >= period) timerWakeup();
+    if (mTimerDue || mRenderedFrames.load(std::memory_order_relaxed) - mFramesAtTimer >= period) timerWakeup();
     return render(inputs, outputs, frames);
 }
 
 AAX_Result AAXHostInstance::Impl::timerWakeup() {
+    Batch batch(*this);
     mTimerDue = false;
-    mFramesSinceTimer = 0;
+    mFramesAtTimer = mRenderedFrames.load(std::memory_order_relaxed);
     if (!mDirectData) return AAX_ERROR_UNIMPLEMENTED;
     return mDirectData->TimerWakeup(this);
+}
+
+AAX_Result AAXHostInstance::Impl::startRenderThread(AAXHostAudioClient& client, int32_t blockFrames) {
+    if (mThreaded) return AAX_ERROR_RENDER_THREAD_RUNNING;
+    if (blockFrames < 1 || blockFrames > kMaxBlockFrames) return AAX_ERROR_INVALID_ARGUMENT;
+    mClient = &client;
+    mThreadFrames = blockFrames;
+    mThreadAudio.assign(static_cast<size_t>(mInputChannels + mOutputChannels) * static_cast<size_t>(blockFrames), 0.0f);
+    mThreadBlock = 0;
+    mRenderedBlocks.store(0, std::memory_order_relaxed);
+    if (mDirectData) timerWakeup();
+    // The first reads of the main thread find the fields as they are now.
+    publish(true);
+    const auto period = std::chrono::duration<double>(static_cast<double>(blockFrames) / mSampleRate);
+    mThreaded = true;
+    if (!mRenderThread.start(std::chrono::duration_cast<std::chrono::nanoseconds>(period), &Impl::renderThreadBlock,
+                             this)) {
+        mThreaded = false;
+        return AAX_ERROR_UNKNOWN_EXCEPTION;
+    }
+    return AAX_SUCCESS;
+}
+
+void AAXHostInstance::Impl::stopRenderThread() {
+    if (!mThreaded) return;
+    mRenderThread.stop();
+    mThreaded = false;
+    // The main thread renders again: it takes over what the thread left.
+    mDeliveries->publish();
+    mDeliveries->drain([this](const AAXHostDeliveryRing::Record& record) { apply(record); });
+}
+
+void AAXHostInstance::Impl::renderThreadBlock(void* context) {
+    Impl& impl = *static_cast<Impl*>(context);
+    const uint64_t delivered =
+        impl.mDeliveries->drain([&impl](const AAXHostDeliveryRing::Record& record) { impl.apply(record); });
+    const AAXHostBlock block{impl.mThreadBlock, impl.mThreadFrames, delivered};
+    float* inputs[8] = {};
+    float* outputs[8] = {};
+    float* audio = impl.mThreadAudio.data();
+    for (int32_t c = 0; c < impl.mInputChannels; ++c, audio += impl.mThreadFrames) inputs[c] = audio;
+    for (int32_t c = 0; c < impl.mOutputChannels; ++c, audio += impl.mThreadFrames) outputs[c] = audio;
+    impl.mClient->fillInput(block, inputs);
+    for (int32_t c = 0; c < impl.mInputChannels; ++c) impl.mInputs[c] = inputs[c];
+    for (int32_t c = 0; c < impl.mOutputChannels; ++c) impl.mOutputs[c] = outputs[c];
+    impl.renderBlock(impl.mThreadFrames);
+    impl.publish(true);
+    impl.mClient->takeOutput(block, outputs);
+    impl.mRenderedBlocks.store(++impl.mThreadBlock, std::memory_order_release);
 }
 
 AAX_Result AAXHostInstance::Impl::fillRecord(const AAXHostChunk& chunk, std::vector<uint64_t>* storage) const {
@@ -382,9 +525,34 @@ AAX_Result AAXHostInstance::Impl::setChunk(const AAXHostChunk& chunk) {
     std::vector<uint64_t> storage;
     AAX_Result result = fillRecord(chunk, &storage);
     if (result != AAX_SUCCESS) return result;
+    Batch batch(*this);
     mRestoringChunk = true;
     result = mParameters->SetChunk(chunk.id, reinterpret_cast<const AAX_SPlugInChunk*>(storage.data()));
     mRestoringChunk = false;
     mParameters->GenerateCoefficients();
     return result;
+}
+
+AAX_Result AAXHostInstance::Impl::MainTransport::GetCurrentTempo(double* bpm) const {
+    if (!bpm) return AAX_ERROR_NULL_OBJECT;
+    *bpm = mImpl.transportState().tempo;
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAXHostInstance::Impl::MainTransport::GetCurrentTickPosition(int64_t* ticks) const {
+    if (!ticks) return AAX_ERROR_NULL_OBJECT;
+    *ticks = mImpl.transportState().tickPosition;
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAXHostInstance::Impl::MainTransport::GetCurrentNativeSampleLocation(int64_t* sampleLocation) const {
+    if (!sampleLocation) return AAX_ERROR_NULL_OBJECT;
+    *sampleLocation = mImpl.transportState().sampleLocation;
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAXHostInstance::Impl::MainTransport::IsTransportPlaying(bool* playing) const {
+    if (!playing) return AAX_ERROR_NULL_OBJECT;
+    *playing = mImpl.transportState().playing;
+    return AAX_SUCCESS;
 }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <atomic>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "AAXHostDeliveryRing.h"
 #include "AAXHostEditor.h"
 #include "AAXHostInstance.h"
 #include "AAXHostLibrary.h"
+#include "AAXHostRenderThread.h"
+#include "AAXHostSnapshot.h"
 #include "AAX_IAutomationDelegate.h"
 #include "AAX_IController.h"
 #include "AAX_IMIDINode.h"
@@ -16,7 +20,9 @@
 #include "IACFUnknown.h"
 
 // The inside of an AAXHostInstance: the instance's host interface (controller,
-// automation delegate, private-data access) and its render state.
+// automation delegate, private-data access), its render state and its render
+// thread. Members marked "render side" belong to the render thread while it
+// runs and to the main thread otherwise; the rest is the main thread's.
 class AAXHostInstance::Impl final : public IACFUnknown,
                               public AAX_IController,
                               public AAX_IAutomationDelegate,
@@ -33,7 +39,7 @@ public:
     AAX_ICollection* GetCollection() override { return nullptr; }
     AAX_IController* GetController() override { return this; }
     AAX_IAutomationDelegate* GetAutomationDelegate() override { return this; }
-    AAX_ITransport* GetTransport() override { return &mTransport; }
+    AAX_ITransport* GetTransport() override { return &mMainTransport; }
     AAX_IEffectParameters* GetEffectParameters() override { return mParameters; }
 
     // AAX_IController
@@ -61,6 +67,11 @@ public:
     AAX_Result process(const float* const* inputs, float* const* outputs, int32_t frames);
     AAX_Result timerWakeup();
     AAX_Result setSampleRate(double sampleRate);
+    AAX_Result startRenderThread(AAXHostAudioClient& client, int32_t blockFrames);
+    void stopRenderThread();
+    float meterValue(size_t position) const;
+    AAXHostTransportState transportState() const;
+    void setTransport(const AAXHostTransportState& state);
     AAX_Result touch(const std::string& id, bool fromHost);
     AAX_Result release(const std::string& id, bool fromHost);
     AAX_Result update(const std::string& id, double value);
@@ -89,10 +100,31 @@ public:
         AAX_ITransport* mTransport;
     };
 
-    struct Pending {
-        AAX_CFieldIndex port;
-        uint32_t offset;
-        uint32_t size;
+    // The transport as the main thread's proxies see it: the render side's
+    // own while nothing renders elsewhere, else as last published.
+    class MainTransport final : public AAX_ITransport {
+    public:
+        explicit MainTransport(const Impl& impl) : mImpl(impl) {}
+        AAX_Result GetCurrentTempo(double* bpm) const override;
+        AAX_Result GetCurrentTickPosition(int64_t* ticks) const override;
+        AAX_Result GetCurrentNativeSampleLocation(int64_t* sampleLocation) const override;
+        AAX_Result IsTransportPlaying(bool* playing) const override;
+
+    private:
+        const Impl& mImpl;
+    };
+
+    // Everything handed over to the render thread while one of these lives
+    // on the main thread's stack (they nest) is published together.
+    class Batch {
+    public:
+        explicit Batch(Impl& impl) : mImpl(impl) { ++mImpl.mBatchDepth; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Impl& mImpl;
     };
 
     // A gesture or set-value request of the plug-in, answered at the next
@@ -106,6 +138,16 @@ public:
     AAX_Result answer(const Request& request);
     // Tells an attached editor that a parameter changed (at the next idle).
     void noteEditorUpdate(const std::string& id);
+
+    // A packet, private-field write or transport change: applied now when
+    // nothing renders elsewhere, else staged for the render thread.
+    void handOver(AAXHostDeliveryRing::Kind kind, AAX_CFieldIndex field, uint32_t offset, const void* data,
+                  uint32_t size);
+    // Render side.
+    void apply(const AAXHostDeliveryRing::Record& record);
+    void renderBlock(int32_t frames);
+    void publish(bool everything);
+    static void renderThreadBlock(void* impl);
 
     std::shared_ptr<AAXHostLibrary> mLibrary;  // released last: the code below lives in it
     AAXHostComponent mComponent;
@@ -128,14 +170,30 @@ public:
     int32_t mBufferLength = 0;
     AAX_CSampleRate mSampleRateField = 0.0f;
     double mSampleRate = 0.0;
+    std::vector<AAX_CFieldIndex> mPrivateFields;
     std::vector<AAX_CTypeID> mMeterIDs;
-    std::vector<float> mMeterTaps;
-    std::vector<float> mMeterValues;
+    std::vector<float> mMeterTaps;  // render side
     std::vector<std::unique_ptr<MIDINode>> mMIDINodes;
-    AAXHostTransport mTransport;
+    AAXHostTransport mTransport;  // render side
+    MainTransport mMainTransport{*this};
 
-    std::vector<Pending> mPending;
-    std::vector<unsigned char> mPendingBytes;
+    // Hand-overs to the render thread, and what it publishes after each
+    // block: the meter values, the transport and every private field, at
+    // these offsets.
+    std::unique_ptr<AAXHostDeliveryRing> mDeliveries;
+    std::unique_ptr<AAXHostSnapshot> mSnapshot;
+    size_t mSnapshotTransport = 0;
+    size_t mSnapshotField[kAAX_MaxFieldIndex + 1] = {};
+    int32_t mBatchDepth = 0;
+
+    AAXHostRenderThread mRenderThread;
+    bool mThreaded = false;  // a render thread runs
+    AAXHostAudioClient* mClient = nullptr;
+    int32_t mThreadFrames = 0;
+    std::vector<float> mThreadAudio;  // render side: the inputs, then the outputs
+    int64_t mThreadBlock = 0;         // render side
+    std::atomic<int64_t> mRenderedBlocks{0};
+    std::atomic<int64_t> mRenderedFrames{0};
 
     int32_t mLatency = 0;
     std::map<std::string, int32_t> mTouches;  // registered parameters and their open touches
@@ -143,6 +201,6 @@ public:
     std::vector<Request> mRequests;
     std::vector<std::string> mEditorUpdates;
     bool mRestoringChunk = false;
-    int64_t mFramesSinceTimer = 0;
+    int64_t mFramesAtTimer = 0;
     bool mTimerDue = true;
 };

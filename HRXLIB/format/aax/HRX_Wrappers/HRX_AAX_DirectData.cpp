@@ -46,20 +46,22 @@ AAX_Result HRX_AAX_DirectData::deliverMailbox(AAX_IPrivateDataAccess& access,
                                               HRX_AAX_ControllerWrapper& controller) {
     controller.takeMailbox(mPending);
 
-    // Only the 29 cache values are read and written back; the time
-    // information behind them belongs to the render procedure. A value the
-    // render thread consumes meanwhile may be written back once more, which
-    // only repeats a setParameter with the same value.
-    float cache[kParameterSlots];
-    const uint32_t offset = HRX_AAX_RenderCache::valuesOffset();
-    AAX_Result result = access.ReadPortDirect(kField_RenderCache, offset, sizeof cache, cache);
-    if (result != AAX_SUCCESS)
-        return result;
+    // Each waiting value is written into its own mailbox entry and nothing
+    // else: the entries of slots 0..11 and the time information belong to
+    // the render procedure, which also empties the mailbox entries it takes,
+    // so writing back a copy read earlier would undo its work. The host
+    // delivers the writes between two render calls.
+    const uint32_t valuesOffset = HRX_AAX_RenderCache::valuesOffset();
+    AAX_Result result = AAX_SUCCESS;
     for (int32_t slot = kPresetValues; slot < kParameterSlots; ++slot) {
-        if (mPending[slot] != kEmpty) {
-            cache[slot] = static_cast<float>(mPending[slot]);
-            mPending[slot] = kEmpty;
-        }
+        if (mPending[slot] == kEmpty)
+            continue;
+        const float value = static_cast<float>(mPending[slot]);
+        const auto offset = static_cast<uint32_t>(valuesOffset + sizeof(float) * static_cast<uint32_t>(slot));
+        mPending[slot] = kEmpty;
+        const AAX_Result written = access.WritePortDirect(kField_RenderCache, offset, sizeof value, &value);
+        if (written != AAX_SUCCESS && result == AAX_SUCCESS)
+            result = written;
     }
-    return access.WritePortDirect(kField_RenderCache, offset, sizeof cache, cache);
+    return result;
 }

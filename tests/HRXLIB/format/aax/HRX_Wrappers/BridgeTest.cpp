@@ -14,6 +14,7 @@
 
 #include <limits>
 #include <map>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -302,6 +303,7 @@ public:
         return base ? AAX_SUCCESS : AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
     }
     AAX_Result WritePortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size, const void* buffer) override {
+        writes.push_back({static_cast<uint32_t>(field), offset, size});
         unsigned char* base = at(field, offset, size);
         if (base)
             std::memcpy(base, buffer, size);
@@ -314,6 +316,7 @@ public:
         return static_cast<unsigned char*>(it->second.first) + offset;
     }
     std::map<AAX_CFieldIndex, std::pair<void*, uint32_t>> fields;
+    std::vector<std::vector<uint32_t>> writes;  // field, offset, size
 };
 
 TEST_F(BridgeTest, TimerReportsLatencyAndMovesTheMailboxIntoTheRenderCache) {
@@ -342,6 +345,12 @@ TEST_F(BridgeTest, TimerReportsLatencyAndMovesTheMailboxIntoTheRenderCache) {
     wrapper.setParameter(27, 0.0);
     EXPECT_TRUE(wrapper.isMailboxPending());
     EXPECT_EQ(AAX_SUCCESS, directData.TimerWakeup(&access));
+    // Only the two mailbox entries are written: the rest of the render cache
+    // belongs to the render procedure.
+    const uint32_t values = HRX_AAX_RenderCache::valuesOffset();
+    EXPECT_EQ((std::vector<std::vector<uint32_t>>{{kField_RenderCache, values + 4 * 20, 4},
+                                                  {kField_RenderCache, values + 4 * 27, 4}}),
+              access.writes);
     EXPECT_FALSE(wrapper.isMailboxPending());
     EXPECT_EQ(HRX_AAX_ControllerWrapper::kMailboxEmpty, wrapper.getMailboxValue(20));
     EXPECT_EQ(0.3f, fixture.state.renderCache->values[20]);

@@ -7,17 +7,18 @@
 #include "AAX_FourCC.h"
 #include "AllocationCounter.h"
 #include "PluginLibrary.h"
+#include "ProbedPlugin.h"
 #include "PresetTestSupport.h"
 #include "velvaTonEffect.h"
 #include "velvaTonParameters.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -142,37 +143,6 @@ TEST_F(EndToEndTest, HostRenderEqualsTheEngineSampleForSample) {
             ASSERT_EQ(0, std::memcmp(direct[c].data(), hosted[c].data(), sizeof(float) * frames)) << c;
     }
 }
-
-// Probe build of the library: the controller's entries by exported name.
-class ProbedPlugin {
-public:
-    ProbedPlugin() {
-        std::string error;
-        EXPECT_EQ(AAX_SUCCESS, host.load(VELVATON_PROBE_PLUGIN_PATH, &error)) << error;
-        handle = dlopen(VELVATON_PROBE_PLUGIN_PATH, RTLD_NOW | RTLD_NOLOAD);
-        edit = reinterpret_cast<Set>(dlsym(handle, "velvaTonProbe_editParameter"));
-        set = reinterpret_cast<Set>(dlsym(handle, "velvaTonProbe_setParameter"));
-        value = reinterpret_cast<Get>(dlsym(handle, "velvaTonProbe_value"));
-        pending = reinterpret_cast<Pending>(dlsym(handle, "velvaTonProbe_mailboxPending"));
-        historySteps = reinterpret_cast<Pending>(dlsym(handle, "velvaTonProbe_historySteps"));
-        EXPECT_TRUE(edit && set && value && pending && historySteps);
-    }
-    ~ProbedPlugin() {
-        if (handle)
-            dlclose(handle);
-    }
-    typedef void (*Set)(AAX_IEffectParameters*, int32_t, double);
-    typedef double (*Get)(AAX_IEffectParameters*, int32_t);
-    typedef int32_t (*Pending)(AAX_IEffectParameters*);
-
-    AAXHost host;
-    void* handle = nullptr;
-    Set edit = nullptr;
-    Set set = nullptr;
-    Get value = nullptr;
-    Pending pending = nullptr;
-    Pending historySteps = nullptr;
-};
 
 TEST_F(EndToEndTest, EditorEditReachesTheEngineByTheHostEcho) {
     ProbedPlugin probe;
@@ -368,6 +338,19 @@ TEST_F(EndToEndTest, RenderCallsAllocateNothing) {
             instance->setParameterValue("MasterBypassID", 1.0);
         counting.resume();
     }
+    EXPECT_EQ(0, counting.count());
+
+    // The render thread, while the main thread only waits.
+    class Silence final : public AAXHostAudioClient {
+        void fillInput(const AAXHostBlock&, float* const*) override {}
+        void takeOutput(const AAXHostBlock&, const float* const*) override {}
+    } silence;
+    counting.pause();
+    ASSERT_EQ(AAX_SUCCESS, instance->startRenderThread(silence, kBlock));
+    counting.resume();
+    while (instance->renderedBlocks() < 8) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    counting.pause();
+    instance->stopRenderThread();
     EXPECT_EQ(0, counting.count());
 }
 

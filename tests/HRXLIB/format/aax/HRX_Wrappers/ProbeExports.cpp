@@ -41,3 +41,16 @@ PROBE_EXPORT int32_t velvaTonProbe_historySteps(AAX_IEffectParameters* parameter
         return -1;
     return (manager->head - manager->tail + HRXPresetManager::kUndoSteps) % HRXPresetManager::kUndoSteps;
 }
+
+// The preset bar's preset menu and A/B switch (value 0 A, 1 B).
+PROBE_EXPORT void velvaTonProbe_selectPreset(AAX_IEffectParameters* parameters, int32_t index) {
+    HRX_AAX_ControllerWrapper* controller = controllerOf(parameters);
+    if (HRXPresetManager* manager = controller ? controller->getPresetManager() : nullptr)
+        manager->selectPreset(index);
+}
+
+PROBE_EXPORT void velvaTonProbe_selectSetup(AAX_IEffectParameters* parameters, double value) {
+    HRX_AAX_ControllerWrapper* controller = controllerOf(parameters);
+    if (HRXPresetManager* manager = controller ? controller->getPresetManager() : nullptr)
+        manager->selectSetup(value);
+}
