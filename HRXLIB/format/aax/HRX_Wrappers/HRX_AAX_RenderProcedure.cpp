@@ -63,8 +63,7 @@ float accumulatePeak(float peak, const float* samples, int32_t frames) {
     return larger(larger(lane0, lane1), larger(lane2, lane3));
 }
 
-void writeMeters(HRXBaseAudioProcessor& engine, float* taps, float* input, float* output, int32_t frames) {
-    taps[kHRX_MeterInput] = accumulatePeak(taps[kHRX_MeterInput], input, frames);
+void writeMeters(HRXBaseAudioProcessor& engine, float* taps, float* output, int32_t frames) {
     taps[kHRX_MeterOutput] = accumulatePeak(taps[kHRX_MeterOutput], output, frames);
 
     double value = 0.0;
@@ -126,12 +125,16 @@ void renderOne(HRX_AAX_RenderState& state, int32_t channels) {
     *state.latency = engine.getLatencySamples();
     engine.setHostTransport(&cache.timeInformation);
 
+    // The input peak before processing: a host may hand the same buffers
+    // in and out, and the input is gone once the block is processed.
+    float* taps = state.meterTaps;
+    taps[kHRX_MeterInput] = accumulatePeak(taps[kHRX_MeterInput], inputs[0], frames);
     if (bypassed)
         engine.processBypassed(inputs, outputs, static_cast<uint32_t>(frames));
     else
         engine.process(inputs, outputs, static_cast<uint32_t>(frames));
 
-    writeMeters(engine, state.meterTaps, inputs[0], outputs[0], frames);
+    writeMeters(engine, taps, outputs[0], frames);
 }
 
 void renderBatch(void* const begin[], const void* end, int32_t channels) {

@@ -74,6 +74,18 @@ TEST_F(BridgeTest, BypassRoutesToProcessBypassedAndStillMetersChannelZero) {
     EXPECT_EQ(0.6f, fixture.taps[kHRX_MeterInput]);  // the host resets the taps, not the plug-in
 }
 
+// A host may process in place: the input peak is the block's before the
+// engine wrote over it (Output at 30 dB makes the two differ).
+TEST_F(BridgeTest, InputPeakIsTakenBeforeAnInPlaceBlockIsProcessed) {
+    RenderStateFixture<1> fixture;
+    fixture.outputs[0] = fixture.input[0];
+    fixture.ports[kOutput] = 1.0f;
+    fixture.fill(0.1f);
+    fixture.render();
+    EXPECT_EQ(0.1f, fixture.taps[kHRX_MeterInput]);
+    EXPECT_GT(fixture.taps[kHRX_MeterOutput], 0.1f);
+}
+
 TEST_F(BridgeTest, GainReductionAndCustomMeterTaps) {
     RenderStateFixture<1> fixture;
     fixture.engine.overrideOutput = true;
