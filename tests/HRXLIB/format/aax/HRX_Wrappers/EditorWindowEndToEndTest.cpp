@@ -52,7 +52,7 @@ protected:
             window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
         };
         ASSERT_EQ(AAX_SUCCESS, instance->editor()->attach(window->id()));
-        ASSERT_TRUE(pumpUntil([this] { return pixel(5, 5) == 0x1E1E1E; })) << "the window never drew";
+        ASSERT_TRUE(pumpUntil([this] { return pixel(1, 1) == 0x1E1E1E; })) << "the window never drew";
     }
 
     void TearDown() override {
