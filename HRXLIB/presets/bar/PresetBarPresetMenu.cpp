@@ -106,26 +106,6 @@ void PresetBarPresetMenu::refresh()
     updateBottomInfo();
 }
 
-void PresetBarPresetMenu::setManagerGroup(int32_t newGroup)
-{
-    if (!manager || manager->group == newGroup)
-        return;
-    manager->pushPresetUndo();
-    manager->group = newGroup;
-    manager->closePresetUndo();
-    if (newGroup == HRXPresetLibrary::kUserGroup)
-        HRXPresetLibrary::rescanUserFolders();
-}
-
-void PresetBarPresetMenu::setManagerCategory(int32_t newCategory)
-{
-    if (!manager || manager->category == newCategory)
-        return;
-    manager->pushPresetUndo();
-    manager->category = newCategory;
-    manager->closePresetUndo();
-}
-
 PresetBarPresetMenu::Result PresetBarPresetMenu::handle(int32_t tag, double value)
 {
     if (!container)
@@ -138,7 +118,8 @@ PresetBarPresetMenu::Result PresetBarPresetMenu::handle(int32_t tag, double valu
         group = newGroup;
         category = 0;
         preset = -1;
-        setManagerGroup(newGroup);
+        if (group == HRXPresetLibrary::kUserGroup)
+            HRXPresetLibrary::rescanUserFolders();
         categoryColumn->show(group, -1);
         presetColumns->show(group, 0, -1);
         showGroup();
@@ -150,7 +131,6 @@ PresetBarPresetMenu::Result PresetBarPresetMenu::handle(int32_t tag, double valu
         if (entry < 0)
             return Result::Close;
         category = categoryColumn->getEntryItem(entry);
-        setManagerCategory(category);
         categoryColumn->setCurrentEntry(entry);
         presetColumns->show(group, category, -1);
         preset = -1;
@@ -162,10 +142,8 @@ PresetBarPresetMenu::Result PresetBarPresetMenu::handle(int32_t tag, double valu
         if (entry < 0)
             return Result::Close;
         preset = presetColumns->getEntryItem(entry);
-        setManagerGroup(group);
-        setManagerCategory(category);
         if (manager)
-            manager->selectPreset(preset);
+            manager->selectPreset(group, category, preset);
         presetColumns->setCurrentEntry(entry);
         updateBottomInfo();
         return Result::Loaded;

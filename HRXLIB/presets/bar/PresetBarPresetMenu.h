@@ -15,8 +15,10 @@ class HRXViewContainer;
 
 // The preset menu: a panel over the editor with the group switch, the
 // category column, the preset columns, the designer's photo and two lines of
-// information. It shows a group and category of its own and drives the
-// instance's preset manager: choosing a preset loads it as one history step.
+// information. Browsing groups and categories is the menu's own affair;
+// choosing a preset loads it, with the group and category it lies in, as one
+// history step of the instance's preset manager, so that undo returns to the
+// preset loaded before and the arrows step through the list it came from.
 class PresetBarPresetMenu {
 public:
     enum class Result { Stay, Close, Loaded };
@@ -52,9 +54,6 @@ private:
     void layout(double width, double height);
     void showGroup();
     void updateBottomInfo();
-    // Changes the manager's group or category as one history step.
-    void setManagerGroup(int32_t newGroup);
-    void setManagerCategory(int32_t newCategory);
 
     HRXPresetManager* manager;
     HRXViewContainer* container = nullptr;
