@@ -126,6 +126,7 @@ void HRXPresetBarEditor::close()
 {
     if (!host)
         return;
+    storeZoomSetting();
     closePresetMenu();
     closeConfigMenu();
     closeZoomMenu();
@@ -315,7 +316,21 @@ void HRXPresetBarEditor::idle()
     // bar: what the bar shows follows it here.
     refreshNameField();
     refreshABControls();
+    // The stored zoom is written once a drag of the grip has ended, not at
+    // every step of it.
+    if (!scaleCorner->isDragging())
+        storeZoomSetting();
     deleteRetired();
+}
+
+// Setting 59 holds the zoom factor divided by 10.
+void HRXPresetBarEditor::storeZoomSetting()
+{
+    if (!zoomSettingPending)
+        return;
+    zoomSettingPending = false;
+    HRXGlobalSettings::write(HRXGlobalSettings::kZoom,
+                             HRXGlobalSettings::limitZoomFactor(HRXGlobalSettings::zoomPercent() * 0.01) * 0.1);
 }
 
 void HRXPresetBarEditor::refreshNameField()
@@ -447,6 +462,7 @@ void HRXPresetBarEditor::openZoomMenu()
     zoomMenuContainer->addControl(zoomMenu);
     host->getEngine()->addView(zoomMenuContainer);
     scaleButton->setValue(1.0);
+    scaleButton->setActive(true);
 }
 
 void HRXPresetBarEditor::closeZoomMenu()
@@ -456,8 +472,10 @@ void HRXPresetBarEditor::closeZoomMenu()
     retire(zoomMenuContainer);
     zoomMenuContainer = nullptr;
     zoomMenu = nullptr;
-    if (scaleButton)
+    if (scaleButton) {
         scaleButton->setValue(0.0);
+        scaleButton->setActive(false);
+    }
 }
 
 void HRXPresetBarEditor::closePopups()
@@ -481,7 +499,7 @@ void HRXPresetBarEditor::applyZoomChange()
     if (manager)
         manager->zoomPercent = percent;
     HRXGlobalSettings::setZoomPercent(percent);
-    HRXGlobalSettings::write(HRXGlobalSettings::kZoom, HRXGlobalSettings::limitZoomFactor(percent * 0.01) * 0.1);
+    zoomSettingPending = true;
     refreshZoomLabels();
     switch (scaleButton->takeMenuRequest()) {
     case PresetBarScaleMenuButton::MenuRequest::Open: openZoomMenu(); break;

@@ -88,6 +88,7 @@ private:
     void closeZoomMenu();
     void closePopups();
     void applyZoomChange();
+    void storeZoomSetting();
     void zoomMenuChosen();
 
     void startRename();
@@ -127,6 +128,7 @@ private:
     bool presetMenuOpen = false;
     bool configMenuOpen = false;
     bool changingPage = false;
+    bool zoomSettingPending = false;
 
     HRXViewContainer* zoomMenuContainer = nullptr;
     PresetBarScaleOptionMenu* zoomMenu = nullptr;

@@ -185,6 +185,11 @@ int32_t HRXPresetCustomMenu::onMouseMoved(const HRXPoint& point, uint32_t)
             scrollTo(dragStartRow + static_cast<int32_t>((point.y - dragStartY) / travel * (rowsPerColumn - rows)));
         return kHRXMouseHandled;
     }
+    // The frame repeats the pointer's place after every wheel turn: only a
+    // pointer that moved takes the highlight from the wheel.
+    if (point.x == lastPointer.x && point.y == lastPointer.y)
+        return kHRXMouseHandled;
+    lastPointer = point;
     const int32_t under = scrollBarRect().contains(point) ? -1 : entryAt(point);
     if (under != highlighted) {
         highlighted = under;
@@ -202,6 +207,7 @@ int32_t HRXPresetCustomMenu::onMouseUp(const HRXPoint&, uint32_t)
 
 int32_t HRXPresetCustomMenu::onMouseExited(const HRXPoint&, uint32_t)
 {
+    lastPointer = {-1.0, -1.0};
     if (highlighted >= 0) {
         highlighted = -1;
         redraw();

@@ -78,6 +78,7 @@ private:
     int32_t rows = 1;
     int32_t rowsPerColumn = 1;
     int32_t firstRow = 0;
+    HRXPoint lastPointer{-1.0, -1.0};
     bool draggingThumb = false;
     double dragStartY = 0.0;
     int32_t dragStartRow = 0;

@@ -38,7 +38,26 @@ void HRXPresetMenuBottomTextInfo::draw(HRXDrawContext* context)
     }
     context->setFont(getFontArial10());
     context->setFontColour(kTextDim);
-    context->drawString(secondLine.c_str(), second, kHRXAlignLeft);
+    context->drawString(elidedAtStart(context, secondLine, second.width()).c_str(), second, kHRXAlignLeft);
+}
+
+// A path too long for the line keeps its end, where the file is named; the
+// whole path is the tooltip.
+std::string HRXPresetMenuBottomTextInfo::elidedAtStart(HRXDrawContext* context, const std::string& text, double width)
+{
+    if (context->getStringWidth(text.c_str()) <= width)
+        return text;
+    static const std::string kEllipsis = "\xE2\x80\xA6";
+    size_t start = 0;
+    while (start < text.size()) {
+        ++start;
+        while (start < text.size() && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
+            ++start;
+        const std::string candidate = kEllipsis + text.substr(start);
+        if (context->getStringWidth(candidate.c_str()) <= width)
+            return candidate;
+    }
+    return kEllipsis;
 }
 
 int32_t HRXPresetMenuBottomTextInfo::onMouseDown(const HRXPoint&, uint32_t buttons)

@@ -22,6 +22,8 @@ public:
     int32_t onMouseMoved(const HRXPoint&, uint32_t) override { return kHRXMouseHandled; }
 
 private:
+    static std::string elidedAtStart(HRXDrawContext* context, const std::string& text, double width);
+
     std::string firstLine;
     std::string secondLine;
     bool link = false;

@@ -50,6 +50,7 @@ public:
     // Where the grip's container lies in the window and the window's size,
     // both in logical units.
     void setPlacement(const HRXPoint& origin, double windowWidth, double windowHeight);
+    bool isDragging() const { return dragging; }
 
 private:
     HRXPoint windowPixels(const HRXPoint& point) const;

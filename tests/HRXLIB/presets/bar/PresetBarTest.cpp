@@ -15,6 +15,7 @@
 #include "PresetBarScaleControls.h"
 #include "PresetBarScaleOptionMenu.h"
 #include "PresetBarSwitches.h"
+#include "velvaTonEditor.h"
 #include "velvaTonFactoryPresets.h"
 #include "velvaTonProduct.h"
 
@@ -73,6 +74,19 @@ TEST_F(PresetBarTest, ZoomFollowsWheelMenuAndDoubleClickWithinItsLimits) {
     EXPECT_FALSE(editor.bar().isZoomMenuOpen());
     EXPECT_EQ(VSTGUI::CRect(0, 0, 400, 327), windowSize(editor));
     EXPECT_EQ(0.1f, storedSetting(HRXGlobalSettings::kZoom));
+
+    // The grip follows the pointer: 40 by 33 pixels more window is 110 %,
+    // stored once the drag has ended.
+    editor.screen().mouseDown({390, 317}, VSTGUI::kLButton);
+    editor.screen().mouseMove({410, 333}, VSTGUI::kLButton);
+    editor.idle();
+    EXPECT_EQ(0.1f, storedSetting(HRXGlobalSettings::kZoom));
+    editor.screen().mouseMove({430, 350}, VSTGUI::kLButton);
+    editor.screen().mouseUp({430, 350}, 0);
+    editor.idle();
+    EXPECT_EQ("110%", button.getLabel());
+    EXPECT_EQ(VSTGUI::CRect(0, 0, 440, 359), windowSize(editor));
+    EXPECT_EQ(0.11f, storedSetting(HRXGlobalSettings::kZoom));
 }
 
 TEST_F(PresetBarTest, NameFieldNumbersThePresetAndKeepsTheEditMarkThroughUndo) {
@@ -113,7 +127,18 @@ TEST_F(PresetBarTest, PresetMenuShowsEachGroupAndClosesOnEmptyColumns) {
         getFactoryPreset(slot, nullptr, name, nullptr);
         EXPECT_EQ((slot < 10 ? "0" : "") + std::to_string(slot) + ". " + name, presets.getEntryText(slot));
     }
+    // Two columns of 22 rows, ten in view. The pointer lights entry 27 (the
+    // second column's sixth row); Shift and the wheel walk the highlight on
+    // and the rows scroll to keep it in view.
     EXPECT_TRUE(presets.hasScrollBar());
+    EXPECT_EQ(2, presets.getColumns());
+    EXPECT_EQ(10, presets.getVisibleRows());
+    for (int i = 0; i < 12; ++i)
+        editor.wheel(BarInstance::inMenu(presets.getViewSize()), -1.0f, VSTGUI::kShift);
+    EXPECT_EQ(39, presets.getHighlightedEntry());
+    EXPECT_EQ(8, presets.getFirstRow());
+    EXPECT_GT(presets.entryRect(39).height(), 0.0);
+    EXPECT_EQ(0.0, presets.entryRect(0).height());
 
     // The preset already chosen, chosen again: the menu closes, no history step.
     editor.click(BarInstance::inMenu(menu.getGroupSwitch()->segmentRect(0)));
@@ -172,6 +197,16 @@ TEST_F(PresetBarTest, ConfigurationMenuHintsVersionAndManual) {
         first.click(kConfig);
         first.click(kConfig);
         EXPECT_EQ(0.0, menu.getHintsSwitch()->getValue());
+
+        // "Plugin info" brings the about box up; closing the menu takes it away.
+        HRXViewContainer* about = static_cast<velvaTonEditor*>(first.window().getEditor())->getAboutContainer();
+        first.click(BarInstance::inMenu(menu.getPageSwitch()->segmentRect(1)));
+        EXPECT_EQ(PresetBarConfigMenu::Page::PluginInfo, menu.getPage());
+        EXPECT_TRUE(first.window().isAttached(about));
+        first.click(kConfig);
+        EXPECT_FALSE(first.window().isAttached(about));
+        EXPECT_EQ(PresetBarConfigMenu::Page::GlobalSettings, menu.getPage());
+        first.click(kConfig);
 
         // The manual, from the path the installation stored; both failures
         // in a message panel inside the window.
