@@ -8,7 +8,6 @@ using namespace PresetBarStyle;
 
 namespace {
 
-constexpr double kCaptionWidth = 130.0;
 constexpr double kButtonWidth = 80.0;
 constexpr size_t kTextLimit = 63;  // captions and texts of the menu
 
@@ -44,10 +43,9 @@ HRXRect HRXConfigMenuKickButton::buttonRect() const
 
 void HRXConfigMenuKickButton::draw(HRXDrawContext* context)
 {
+    const HRXRect captionRect{viewRect.left, innerRect.top, viewRect.left + kCaptionWidth, innerRect.bottom};
+    drawCaption(context, caption.c_str(), captionRect);
     context->setFont(getFontArial14());
-    context->setFontColour(kTextDim);
-    context->drawString(caption.c_str(), {viewRect.left, innerRect.top, viewRect.left + kCaptionWidth, innerRect.bottom},
-                        kHRXAlignRight);
     const ButtonState state = buttonState();
     drawFace(context, buttonRect(), state);
     context->setFontColour(textColour(state));

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "HRXLibraryResources.h"
+
 namespace PresetBarStyle {
 
 namespace {
@@ -127,6 +129,13 @@ void drawHookArrow(HRXDrawContext* context, const HRXRect& rect, Direction direc
 HRXRect inset(const HRXRect& rect, double dx, double dy)
 {
     return {rect.left + dx, rect.top + dy, rect.right - dx, rect.bottom - dy};
+}
+
+void drawCaption(HRXDrawContext* context, const char* text, const HRXRect& rect)
+{
+    context->setFont(getFontArial14());
+    context->setFontColour(kTextDim);
+    context->drawString(text, rect, kHRXAlignRight);
 }
 
 }  // namespace PresetBarStyle

@@ -52,4 +52,9 @@ void drawHookArrow(HRXDrawContext* context, const HRXRect& rect, Direction direc
 
 HRXRect inset(const HRXRect& rect, double dx, double dy);
 
+// The caption of a configuration control: dimmed, right-aligned in the
+// control's first kCaptionWidth units.
+constexpr double kCaptionWidth = 130.0;
+void drawCaption(HRXDrawContext* context, const char* text, const HRXRect& rect);
+
 }  // namespace PresetBarStyle

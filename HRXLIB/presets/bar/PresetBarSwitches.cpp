@@ -4,13 +4,6 @@
 
 using namespace PresetBarStyle;
 
-namespace {
-
-// Captions take this much of a configuration control, right-aligned.
-constexpr double kCaptionWidth = 130.0;
-
-}  // namespace
-
 PresetBarLabelledSwitch::PresetBarLabelledSwitch(const HRXRect& rect, int32_t tag,
                                                  const std::vector<std::string>& labels)
     : HRXHorizontalSwitch(rect, tag, nullptr, static_cast<int32_t>(labels.size())), labels(labels)
@@ -96,10 +89,9 @@ int32_t HRXConfigMenu2waySwitch::onMouseDown(const HRXPoint& point, uint32_t but
 
 void HRXConfigMenu2waySwitch::draw(HRXDrawContext* context)
 {
+    const HRXRect captionRect{viewRect.left, innerRect.top, viewRect.left + kCaptionWidth, innerRect.bottom};
+    drawCaption(context, caption.c_str(), captionRect);
     context->setFont(getFontArial14());
-    context->setFontColour(kTextDim);
-    context->drawString(caption.c_str(), {viewRect.left, innerRect.top, viewRect.left + kCaptionWidth, innerRect.bottom},
-                        kHRXAlignRight);
     for (int32_t i = 0; i < 2; ++i) {
         ButtonState state = buttonState();
         state.active = (value > 0.5) == (i == 1);

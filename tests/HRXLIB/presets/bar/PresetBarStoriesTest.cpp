@@ -140,6 +140,17 @@ TEST_F(PresetBarTest, SavedPresetIsListedAtOnceAndReadsBack) {
     editor.click(BarInstance::middle(question->getButton(105)->getViewSize()));
     EXPECT_EQ(nullptr, editor.bar().getPanel());
     EXPECT_EQ(433u, readFile(path).size());
+
+    // Into a sub-folder, chosen from the folder menu; the name keeps the keys.
+    home.makePresetSubFolder("Drums");
+    editor.click(kSave);
+    panel = dynamic_cast<PresetBarSavePanel*>(editor.bar().getPanel());
+    ASSERT_NE(nullptr, panel);
+    EXPECT_EQ((std::vector<std::string>{"HRX velvaTon", "Drums"}), panel->getFolderMenu()->getEntries());
+    editor.screen().queueMenuChoice({1});
+    editor.click(BarInstance::middle(panel->getFolderMenu()->getViewSize()));
+    editor.key(VSTGUI::VKEY_RETURN);
+    EXPECT_EQ(433u, readFile(home.presetFolder() + "/Drums/My Kick.hrx").size());
 }
 
 TEST_F(PresetBarTest, RenamedPresetIsWhatSaveOffers) {
