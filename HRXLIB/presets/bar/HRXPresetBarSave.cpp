@@ -15,6 +15,7 @@
 #include "PresetBarPanels.h"
 #include "PresetBarStyle.h"
 #include "PresetBarTags.h"
+#include "velvaTonProduct.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ void HRXPresetBarEditor::startSave()
         offered = "current";
     // The offered name as a file name: without the extension the panel shows.
     offered = normalisePresetFileName(offered);
-    offered.erase(offered.size() - std::strlen(".hrx"));
+    offered.erase(offered.size() - std::strlen(kPresetFileExtension));
 
     HRXPresetLibrary::rescanUserFolders();
     const std::string& folder = HRXPresetLibrary::userPresetFolder();

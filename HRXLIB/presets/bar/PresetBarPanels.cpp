@@ -8,6 +8,7 @@
 #include "PresetBarButtons.h"
 #include "PresetBarStyle.h"
 #include "PresetBarTags.h"
+#include "velvaTonProduct.h"
 
 using namespace PresetBarStyle;
 
@@ -173,8 +174,8 @@ PresetBarSavePanel::PresetBarSavePanel(HRXPresetBarHost* host, const HRXRect& wi
     nameField->setFont(getFontArial14());
     nameField->setColours(kTextBright, kField, kAccent);
     container->addControl(nameField);
-    container->addControl(makeLabel({box.right - 48.0, nameTop, box.right - kPadding, nameTop + 22.0}, ".hrx",
-                                    getFontArial14(), kTextDim, kHRXAlignLeft));
+    const HRXRect extensionRect{box.right - 48.0, nameTop, box.right - kPadding, nameTop + 22.0};
+    container->addControl(makeLabel(extensionRect, kPresetFileExtension, getFontArial14(), kTextDim, kHRXAlignLeft));
     container->addControl(makeLabel({box.left + kPadding, folderTop, captionRight, folderTop + 22.0}, "Folder:",
                                     getFontArial12(), kTextDim, kHRXAlignRight));
     folderMenu = new HRXOptionMenu({fieldLeft, folderTop, box.right - kPadding, folderTop + 22.0}, kTagSaveFolder);

@@ -39,6 +39,17 @@ float storedSetting(int32_t number) {
     return static_cast<float>(value);
 }
 
+// A shell that answers as told and remembers what it was asked to open.
+class ScriptedShell : public HRXShell {
+public:
+    HRXShellResult open(const std::string& target) override {
+        targets.push_back(target);
+        return result;
+    }
+    HRXShellResult result = HRXShellResult::Opened;
+    std::vector<std::string> targets;
+};
+
 TEST_F(PresetBarTest, ZoomFollowsWheelMenuAndDoubleClickWithinItsLimits) {
     BarInstance editor;
     PresetBarScaleMenuButton& button = *editor.bar().getScaleButton();
@@ -140,6 +151,14 @@ TEST_F(PresetBarTest, PresetMenuShowsEachGroupAndClosesOnEmptyColumns) {
     EXPECT_GT(presets.entryRect(39).height(), 0.0);
     EXPECT_EQ(0.0, presets.entryRect(0).height());
 
+    // The designer's photo opens the maker's page and closes the menu.
+    ScriptedShell shell;
+    setShell(&shell);
+    editor.click(BarInstance::inMenu(menu.getDesignerLogo()->getViewSize()));
+    EXPECT_EQ(std::vector<std::string>{kMakerWebAddress}, shell.targets);
+    EXPECT_FALSE(editor.bar().isPresetMenuOpen());
+    editor.click(kName);
+
     // The preset already chosen, chosen again: the menu closes, no history step.
     editor.click(BarInstance::inMenu(menu.getGroupSwitch()->segmentRect(0)));
     const int32_t head = editor.manager().head;
@@ -157,6 +176,9 @@ TEST_F(PresetBarTest, PresetMenuShowsEachGroupAndClosesOnEmptyColumns) {
     EXPECT_EQ(0, presets.getEntryCount());
     EXPECT_EQ("Show file in Explorer", menu.getBottomInfo()->getFirstLine());
     EXPECT_EQ(home.presetFolder(), menu.getBottomInfo()->getSecondLine());
+    editor.click(BarInstance::inMenu(menu.getBottomInfo()->getViewSize()));
+    EXPECT_EQ(home.presetFolder(), shell.targets.back());
+    setShell(nullptr);
     double values[kPresetValues];
     for (int32_t slot = 0; slot < kPresetValues; ++slot)
         values[slot] = editor.hostValue(slot);
@@ -165,17 +187,6 @@ TEST_F(PresetBarTest, PresetMenuShowsEachGroupAndClosesOnEmptyColumns) {
     for (int32_t slot = 0; slot < kPresetValues; ++slot)
         EXPECT_EQ(values[slot], editor.hostValue(slot)) << slot;
 }
-
-// A shell that answers as told and remembers what it was asked to open.
-class ScriptedShell : public HRXShell {
-public:
-    HRXShellResult open(const std::string& target) override {
-        targets.push_back(target);
-        return result;
-    }
-    HRXShellResult result = HRXShellResult::Opened;
-    std::vector<std::string> targets;
-};
 
 TEST_F(PresetBarTest, ConfigurationMenuHintsVersionAndManual) {
     {
