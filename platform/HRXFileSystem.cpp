@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -55,7 +56,39 @@ void syncFolderOf(const std::string& path) {
     }
 }
 
+// The file a write to `path` lands in: a symbolic link's final target, a
+// relative target read from the link's folder. Empty after too many links.
+std::string resolveLinks(const std::string& path) {
+    constexpr int kMaximumLinks = 40;
+    std::string current = path;
+    for (int depth = 0; depth < kMaximumLinks; ++depth) {
+        struct stat info;
+        if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        std::vector<char> target(static_cast<size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+        const ssize_t length = readlink(current.c_str(), target.data(), target.size());
+        if (length < 0 || static_cast<size_t>(length) >= target.size())
+            return std::string();
+        const std::string next(target.data(), static_cast<size_t>(length));
+        const size_t slash = current.rfind('/');
+        current = next[0] == '/' || slash == std::string::npos ? next : current.substr(0, slash + 1) + next;
+    }
+    return std::string();
+}
+
 }  // namespace
+
+bool pathExists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
+}
+
+bool isWriteProtected(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0)
+        return false;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0;
+}
 
 bool listDirectory(const std::string& folder, std::vector<HRXDirectoryEntry>& entries) {
     entries.clear();
@@ -118,23 +151,29 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& data, size_t m
 bool writeFileAtomically(const std::string& path, const void* data, size_t size) {
     if (path.empty() || path.back() == '/')
         return false;
+    const std::string target = resolveLinks(path);
+    if (target.empty() || isWriteProtected(target))
+        return false;
+    struct stat existing;
+    const bool replacing = stat(target.c_str(), &existing) == 0;
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = temporaryNameFor(path);
+        temporary = temporaryNameFor(target);
         fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;
     }
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, static_cast<const uint8_t*>(data), size) && fsync(fd) == 0;
+    bool ok = !replacing || fchmod(fd, existing.st_mode & 07777) == 0;
+    ok = ok && writeAll(fd, static_cast<const uint8_t*>(data), size) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    ok = ok && rename(temporary.c_str(), path.c_str()) == 0;
+    ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         unlink(temporary.c_str());
         return false;
     }
-    syncFolderOf(path);
+    syncFolderOf(target);
     return true;
 }

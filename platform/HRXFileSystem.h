@@ -30,8 +30,19 @@ bool createFolder(const std::string& path);
 // regular file, or holds more than `maxSize` bytes.
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& data, size_t maxSize);
 
+// True when something exists at `path` (a link is followed).
+bool pathExists(const std::string& path);
+
+// True when `path` names an existing file that this user may not write, or
+// that no one may (no write permission bit at all, which even a superuser
+// respects here).
+bool isWriteProtected(const std::string& path);
+
 // Writes `size` bytes as the file `path`: first to a fresh temporary file in
 // the same folder, flushed to disk, then renamed over `path`. A failure at
 // any step removes the temporary file and leaves an existing `path` as it
-// was. New files get mode 0666 less the umask.
+// was. What the user set up on an existing file stays: a write-protected file
+// is refused (false, untouched), a symbolic link is written through to its
+// final target (the link stays a link), and the file's permission bits are
+// kept. New files get mode 0666 less the umask.
 bool writeFileAtomically(const std::string& path, const void* data, size_t size);

@@ -20,6 +20,8 @@ HRXMessageBox& getMessageBox() {
     return replacementMessageBox != nullptr ? *replacementMessageBox : defaultMessageBox;
 }
 
-void setMessageBox(HRXMessageBox* replacement) {
+HRXMessageBox* setMessageBox(HRXMessageBox* replacement) {
+    HRXMessageBox* previous = replacementMessageBox;
     replacementMessageBox = replacement;
+    return previous;
 }

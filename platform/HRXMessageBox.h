@@ -18,6 +18,7 @@ public:
 
 // The message box the product uses (HRXStderrMessageBox by default). The
 // editor or tests replace it; setMessageBox(nullptr) restores the default.
-// Main thread only.
+// Answers the replacement it took the place of (null for the default), so a
+// caller can put it back. Main thread only.
 HRXMessageBox& getMessageBox();
-void setMessageBox(HRXMessageBox* replacement);
+HRXMessageBox* setMessageBox(HRXMessageBox* replacement);

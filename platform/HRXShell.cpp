@@ -1,6 +1,7 @@
 #include "HRXShell.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 #include <fcntl.h>
@@ -51,6 +52,8 @@ HRXShellResult HRXXdgOpenShell::open(const std::string& target) {
     pid_t pid = 0;
     const int spawned = posix_spawnp(&pid, program, &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
+    if (spawned == ENOENT)
+        return HRXShellResult::NoApplication;
     if (spawned != 0)
         return HRXShellResult::Failed;
     pendingOpeners().push_back(pid);

@@ -4,8 +4,9 @@
 
 // The desktop's "open" action for a file, folder or web address.
 enum class HRXShellResult {
-    Opened,  // the opener was started; it hands the target to the desktop
-    Failed,  // the opener could not be started
+    Opened,         // the opener was started; it hands the target to the desktop
+    NoApplication,  // no opener is installed: nothing can open the target
+    Failed,         // the opener could not be started
 };
 
 class HRXShell {
@@ -20,7 +21,8 @@ public:
 // "./TARGET" so it cannot read as an option. Returns as soon as xdg-open is
 // started, never waiting for it: it is called on the user-interface thread,
 // and xdg-open can take seconds or wait for a browser. Opened therefore
-// means started; Failed means an empty target or a failed start. Finished
+// means started; NoApplication that xdg-open is not on PATH; Failed an
+// empty target or any other failed start. Finished
 // openers are reaped without waiting on the next call.
 class HRXXdgOpenShell : public HRXShell {
 public:

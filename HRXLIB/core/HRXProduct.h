@@ -46,6 +46,9 @@ struct HRXProductDescriptor {
     const char* effectId;              // reverse-domain id in the host's collection
     int32_t packageVersion;
     const char* pageTableFileName;
+    const char* productVersion;        // "2.2.1.0", with the maker's framework's and the build stamp
+    const char* frameworkVersion;
+    const char* buildStamp;
     const char* makerWebAddress;
     const char* makerDocumentsFolder;  // <Documents>/<maker>/<user presets>/<product>
     const char* userPresetsFolder;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CHRXCompanion.h"
 #include "HRXEngineView.h"
 #include "vstgui/ccontrol.h"
 
@@ -12,7 +13,7 @@ namespace Brackenworks {
 // draws it, hands it the mouse and wheel, and relays its value changes to the
 // toolkit listener. The companion owns the control: destroying the companion
 // (with its container or the frame) deletes the control.
-class CHRXBaseControlWrapper : public VSTGUI::CControl {
+class CHRXBaseControlWrapper : public VSTGUI::CControl, public CHRXCompanion {
 public:
     // Links itself to the control and takes its tag, value and tooltip.
     // engine (may be null) hears of every mouse-down the control reports.
@@ -20,7 +21,7 @@ public:
                            HRXMasterGraphicalEngine* engine);
     ~CHRXBaseControlWrapper() override;
 
-    HRXBaseControl* getControl() const { return control; }
+    HRXBaseControl* getControl() const override { return control; }
 
     void draw(VSTGUI::CDrawContext* context) override;
     VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;

@@ -3,6 +3,8 @@
 #include "CHRXToolkitResources.h"
 #include "vstgui/cdrawcontext.h"
 
+#include <vector>
+
 namespace Brackenworks {
 
 namespace {
@@ -28,7 +30,10 @@ void CHRXDrawContextWrapper::drawBitmap(HRXBitmap* bitmap, const HRXRect& destin
 
 void CHRXDrawContextWrapper::drawString(const char* text, const HRXRect& rect, HRXTextAlignment alignment)
 {
-    context->drawString(text, toCRect(rect), alignment == kHRXAlignCentre ? VSTGUI::kCenterText : VSTGUI::kLeftText);
+    const VSTGUI::CHoriTxtAlign align = alignment == kHRXAlignCentre  ? VSTGUI::kCenterText
+                                        : alignment == kHRXAlignRight ? VSTGUI::kRightText
+                                                                      : VSTGUI::kLeftText;
+    context->drawString(text, toCRect(rect), align);
 }
 
 void CHRXDrawContextWrapper::setFont(HRXFont* font)
@@ -40,5 +45,21 @@ void CHRXDrawContextWrapper::setFont(HRXFont* font)
 void CHRXDrawContextWrapper::setFrameColour(const HRXColour& colour) { context->setFrameColor(toCColor(colour)); }
 
 void CHRXDrawContextWrapper::setFontColour(const HRXColour& colour) { context->setFontColor(toCColor(colour)); }
+
+void CHRXDrawContextWrapper::setFillColour(const HRXColour& colour) { context->setFillColor(toCColor(colour)); }
+
+void CHRXDrawContextWrapper::fillRect(const HRXRect& rect) { context->drawRect(toCRect(rect), VSTGUI::kDrawFilled); }
+
+void CHRXDrawContextWrapper::frameRect(const HRXRect& rect) { context->drawRect(toCRect(rect), VSTGUI::kDrawStroked); }
+
+void CHRXDrawContextWrapper::fillPolygon(const HRXPoint* points, int32_t count)
+{
+    std::vector<VSTGUI::CPoint> polygon;
+    for (int32_t i = 0; i < count; ++i)
+        polygon.emplace_back(points[i].x, points[i].y);
+    context->drawPolygon(polygon, VSTGUI::kDrawFilled);
+}
+
+double CHRXDrawContextWrapper::getStringWidth(const char* text) { return context->getStringWidth(text); }
 
 }  // namespace Brackenworks

@@ -23,6 +23,11 @@ public:
     void setFont(HRXFont* font) override;
     void setFrameColour(const HRXColour& colour) override;
     void setFontColour(const HRXColour& colour) override;
+    void setFillColour(const HRXColour& colour) override;
+    void fillRect(const HRXRect& rect) override;
+    void frameRect(const HRXRect& rect) override;
+    void fillPolygon(const HRXPoint* points, int32_t count) override;
+    double getStringWidth(const char* text) override;
 
 private:
     VSTGUI::CDrawContext* context;

@@ -1,6 +1,9 @@
 #include "CHRXViewContainerWrapper.h"
 
 #include "CHRXBaseControlWrapper.h"
+#include "CHRXOptionMenuWrapper.h"
+#include "CHRXTextEditWrapper.h"
+#include "CHRXTextLabelWrapper.h"
 #include "CHRXToolkitResources.h"
 #include "CHRXViewContainer.h"
 #include "HRXBaseControl.h"
@@ -58,17 +61,35 @@ void CHRXViewContainerWrapper::setBackgroundColour(uint8_t red, uint8_t green, u
 
 bool CHRXViewContainerWrapper::addControl(HRXBaseControl* control)
 {
-    if (!control || !hasBaseCompanion(control->getKind()))
+    if (!control)
         return false;
-    return container->addView(new CHRXBaseControlWrapper(control, listener, engine));
+    VSTGUI::CView* companion = nullptr;
+    switch (control->getKind()) {
+    case kHRXKindTextLabel:
+        companion = new CHRXTextLabelWrapper(static_cast<HRXTextLabel*>(control), listener);
+        break;
+    case kHRXKindTextEdit:
+        companion = new CHRXTextEditWrapper(static_cast<HRXTextEdit*>(control), listener);
+        break;
+    case kHRXKindOptionMenu:
+        companion = new CHRXOptionMenuWrapper(static_cast<HRXOptionMenu*>(control), listener);
+        break;
+    default:
+        if (!hasBaseCompanion(control->getKind()))
+            return false;
+        companion = new CHRXBaseControlWrapper(control, listener, engine);
+        break;
+    }
+    return container->addView(companion);
 }
 
 void CHRXViewContainerWrapper::removeControl(HRXBaseControl* control)
 {
     for (uint32_t i = 0; i < container->getNbViews(); ++i) {
-        auto* companion = dynamic_cast<CHRXBaseControlWrapper*>(container->getView(i));
+        VSTGUI::CView* view = container->getView(i);
+        auto* companion = dynamic_cast<CHRXCompanion*>(view);
         if (companion && companion->getControl() == control) {
-            container->removeView(companion, true);
+            container->removeView(view, true);
             return;
         }
     }

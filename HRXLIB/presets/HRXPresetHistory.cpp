@@ -51,7 +51,9 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
             }
         }
     }
-    if (applying || !stored)
+    // A value the setup already holds (the host echoing what an undo or a
+    // preset applied) changes nothing, the modified mark included.
+    if (applying || !stored || activeCurrent->values[index] == newValue)
         return;
     activeCurrent->values[index] = newValue;
     if (newValue == activeReference->values[index])
@@ -93,16 +95,28 @@ void HRXPresetManager::closePresetUndo() {
     }
 }
 
-void HRXPresetManager::loadSelected(int32_t index) {
+void HRXPresetManager::takeSelected(int32_t index) {
     presetIndex = index;
     HRXPresetLibrary::loadPresetInto(group, category, index, *activeCurrent, true);
     *activeReference = *activeCurrent;
     *activeModified = 0;
+}
+
+void HRXPresetManager::loadSelected(int32_t index) {
+    takeSelected(index);
     applySetup(activeCurrent);
 }
 
 void HRXPresetManager::selectPreset(int32_t index) {
     pushPresetUndo();
+    loadSelected(index);
+    closePresetUndo();
+}
+
+void HRXPresetManager::selectPreset(int32_t presetGroup, int32_t presetCategory, int32_t index) {
+    pushPresetUndo();
+    setGroup(presetGroup);
+    category = presetCategory;
     loadSelected(index);
     closePresetUndo();
 }
@@ -140,10 +154,14 @@ void HRXPresetManager::undo() {
     undoing = true;
     if (cursor != tail) {
         const HRXUndoEntry entry = undoRing[cursor];
+        // The preset comes back as the reference only: the setup is applied
+        // once, as it stood. Applying the preset too would send the host two
+        // values per parameter in one go, and a host that answers later
+        // compares the second with the first it has not yet taken.
         if (entry.presetChange) {
             setGroup(entry.groupBefore);
             category = entry.categoryBefore;
-            loadSelected(entry.indexBefore);
+            takeSelected(entry.indexBefore);
         }
         applyHistoryRecord(entry.before);
         cursor = ringStep(cursor, -1);

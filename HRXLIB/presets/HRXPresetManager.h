@@ -51,6 +51,9 @@ public:
     void closePresetUndo();
     // Preset selection in the current group and category, each one history step.
     void selectPreset(int32_t index);
+    // A preset of any group and category, as one history step (none when it
+    // is the preset already selected).
+    void selectPreset(int32_t presetGroup, int32_t presetCategory, int32_t index);
     void nextPreset();
     void previousPreset();
 
@@ -102,7 +105,8 @@ public:
 
 private:
     // Loads item `index` of the current group and category into the active
-    // setup as its new reference, and applies it.
+    // setup as its new reference (takeSelected), and applies it.
+    void takeSelected(int32_t index);
     void loadSelected(int32_t index);
     // A group change back to the user files finds their files again.
     void setGroup(int32_t newGroup);

@@ -97,6 +97,30 @@ void CDrawContext::drawRect(const CRect& rect, CDrawStyle style)
     }
 }
 
+void CDrawContext::drawPolygon(const std::vector<CPoint>& points, CDrawStyle style)
+{
+    if (points.size() < 2)
+        return;
+    auto tracePath = [&] {
+        cairo_new_path(cr_);
+        cairo_move_to(cr_, points[0].x, points[0].y);
+        for (size_t i = 1; i < points.size(); ++i)
+            cairo_line_to(cr_, points[i].x, points[i].y);
+        cairo_close_path(cr_);
+    };
+    if (style == kDrawFilled || style == kDrawFilledAndStroked) {
+        tracePath();
+        setSourceColor(state_.fillColor);
+        cairo_fill(cr_);
+    }
+    if (style == kDrawStroked || style == kDrawFilledAndStroked) {
+        tracePath();
+        cairo_set_line_width(cr_, state_.lineWidth);
+        setSourceColor(state_.frameColor);
+        cairo_stroke(cr_);
+    }
+}
+
 void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign align, bool antialias)
 {
     if (!text || !*text || rect.isEmpty())

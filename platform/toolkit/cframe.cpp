@@ -140,9 +140,13 @@ void CFrame::invalidRect(const CRect& rect)
 
 CMouseEventResult CFrame::onMouseDown(CPoint& where, const CButtonState& buttons)
 {
-    // A click anywhere ends text editing; the edit field takes the focus
-    // back on its own click.
-    setFocusView(nullptr);
+    // A click outside the field being edited ends the editing.
+    if (focusView_) {
+        CPoint inFocusParent = where;
+        focusView_->frameToLocal(inFocusParent);
+        if (!focusView_->getViewSize().pointInside(inFocusParent))
+            setFocusView(nullptr);
+    }
     return CViewContainer::onMouseDown(where, buttons);
 }
 

@@ -85,4 +85,31 @@ TEST(FileSystem, AtomicWriteReplacesWholeOrNotAtAll) {
     EXPECT_EQ(entries[1].name, "preset.hrx");
 }
 
+// What the user set up on a file stays: a link is written through, the
+// permissions are kept, a write-protected file is refused.
+TEST(FileSystem, AtomicWriteKeepsLinksPermissionsAndProtection) {
+    TempFolder temp;
+    ASSERT_TRUE(createFolder(temp / "store"));
+    const std::string target = temp / "store/kick.hrx";
+    ASSERT_TRUE(writeFileAtomically(target, "old", 3));
+    ASSERT_EQ(0, chmod(target.c_str(), 0640));
+    ASSERT_EQ(0, symlink("store/kick.hrx", (temp / "link.hrx").c_str()));
+    ASSERT_TRUE(writeFileAtomically(temp / "link.hrx", "new!", 4));
+    struct stat info;
+    ASSERT_EQ(0, lstat((temp / "link.hrx").c_str(), &info));
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    std::vector<uint8_t> data;
+    ASSERT_TRUE(readWholeFile(target, data, 100));
+    EXPECT_EQ("new!", std::string(data.begin(), data.end()));
+    ASSERT_EQ(0, stat(target.c_str(), &info));
+    EXPECT_EQ(0640u, info.st_mode & 07777);
+
+    ASSERT_EQ(0, chmod(target.c_str(), 0444));
+    EXPECT_TRUE(isWriteProtected(target));
+    EXPECT_FALSE(writeFileAtomically(temp / "link.hrx", "lost", 4));
+    ASSERT_TRUE(readWholeFile(target, data, 100));
+    EXPECT_EQ("new!", std::string(data.begin(), data.end()));
+    EXPECT_FALSE(isWriteProtected(temp / "missing.hrx"));
+}
+
 }  // namespace

@@ -92,14 +92,14 @@ TEST_F(FakeXdgOpen, PassesHostileTargetsAsOneArgument) {
     EXPECT_NE(stat((temp_ / "pwned").c_str(), &info), 0);
 }
 
-TEST_F(FakeXdgOpen, OpenedMeansStartedAndFailedMeansNotStarted) {
+TEST_F(FakeXdgOpen, OpenedMeansStartedAndNoOpenerMeansNoApplication) {
     // The opener's own verdict comes after open() has returned.
     install(4);
     EXPECT_EQ(shell_.open("/tmp/manual.pdf"), HRXShellResult::Opened);
     EXPECT_EQ(recorded(), "1\n/tmp/manual.pdf\n");
     EXPECT_EQ(shell_.open(""), HRXShellResult::Failed);
     path_.set((temp_ / "nothing-here").c_str());
-    EXPECT_EQ(shell_.open("/tmp"), HRXShellResult::Failed);
+    EXPECT_EQ(shell_.open("/tmp"), HRXShellResult::NoApplication);
 }
 
 TEST_F(FakeXdgOpen, ReturnsWhileTheOpenerHangsAndReapsItOnALaterCall) {

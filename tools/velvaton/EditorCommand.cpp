@@ -1,4 +1,5 @@
 // velvaton editor --png FILE [--zoom PERCENT] [--set NAME=VALUE ...] [--gr VALUE] [--about]
+//                 [--menu presets|config|save]
 // velvaton editor --window [--zoom PERCENT] [--preset NAME]
 #include "Command.h"
 #include "LiveEditor.h"
@@ -13,7 +14,7 @@
 
 extern const char kEditorUsage[] =
     "usage: velvaton editor --png FILE [--zoom PERCENT] [--set NAME=VALUE ...]\n"
-    "                       [--gr VALUE] [--about]\n"
+    "                       [--gr VALUE] [--about] [--menu presets|config|save]\n"
     "       velvaton editor --window [--zoom PERCENT] [--preset NAME]\n"
     "                       [--screenshot FILE]\n"
     "\n"
@@ -34,7 +35,10 @@ extern const char kEditorUsage[] =
     "                    one of Process, Ratio, AttackRatio, Time, Compression,\n"
     "                    Output, ValveLevel. Unset parameters show their defaults.\n"
     "  --gr VALUE        gain reduction on the meter, normalised 0 (none) to 1\n"
-    "  --about           show the about box over the panel\n";
+    "  --about           show the about box over the panel\n"
+    "  --menu WHICH      show a pop-up of the preset bar open: presets (the preset\n"
+    "                    menu), config (the configuration menu) or save (the save\n"
+    "                    panel)\n";
 
 namespace {
 
@@ -69,8 +73,8 @@ int runEditor(int argc, char** argv)
     for (int i = 0; i < argc; ++i) {
         const std::string option = argv[i];
         const bool takesValue = option == "--png" || option == "--zoom" || option == "--set" || option == "--gr" ||
-                                option == "--preset" || option == "--screenshot";
-        pictureOnly = pictureOnly || option == "--set" || option == "--gr" || option == "--about";
+                                option == "--preset" || option == "--screenshot" || option == "--menu";
+        pictureOnly = pictureOnly || option == "--set" || option == "--gr" || option == "--about" || option == "--menu";
         if (takesValue && i + 1 >= argc)
             return usageError(option + " needs a value");
         if (option == "--png") {
@@ -98,6 +102,16 @@ int runEditor(int argc, char** argv)
                 return usageError(error);
         } else if (option == "--about") {
             picture.aboutBox = true;
+        } else if (option == "--menu") {
+            const std::string which = argv[++i];
+            if (which == "presets")
+                picture.popup = velvaTonEditorPicture::Popup::PresetMenu;
+            else if (which == "config")
+                picture.popup = velvaTonEditorPicture::Popup::ConfigMenu;
+            else if (which == "save")
+                picture.popup = velvaTonEditorPicture::Popup::SavePanel;
+            else
+                return usageError("menu '" + which + "' is not one of presets, config, save");
         } else {
             return usageError("unknown argument '" + option + "'");
         }

@@ -10,6 +10,7 @@
 #include "HRXTickCount.h"
 #include "HRXViewContainer.h"
 #include "velvaTonEditorLayout.h"
+#include "velvaTonProduct.h"
 #include "velvaTonParameters.h"
 
 namespace {
@@ -130,7 +131,7 @@ void velvaTonEditor::buildAboutBox()
         return;
     aboutContainer->setBackgroundColour(0, 0, 0, 0);
     aboutBox = addTo(aboutContainer,
-                     new CInfo(kEditorRect, CInfo::kTag, getLibraryBitmap(kAboutBitmapId), kAboutVersion));
+                     new CInfo(kEditorRect, CInfo::kTag, getLibraryBitmap(kAboutBitmapId), kProductVersion));
 }
 
 void velvaTonEditor::close()

@@ -75,7 +75,6 @@ constexpr int32_t kNameButtonTag = 14;
 constexpr HRXRect kNameButtonRect{85.0, 5.0, 313.0, 45.0};
 
 constexpr uint32_t kAboutBitmapId = kHRXBitmapAbout;
-constexpr const char* kAboutVersion = "2.2.1.0";
 
 constexpr const char* kProcessSwitchTooltip =
     "Engages compression (Valve / Clear) or disengages (Off) plug-in's processing";

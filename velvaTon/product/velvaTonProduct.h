@@ -17,6 +17,13 @@ constexpr const char* kPageTableFileName = "HRXvelvaTonPageTables.xml";
 // domain bracken-works.example, reversed).
 constexpr const char* kEffectId = "example.bracken-works.velvaTon";
 
+// The versions the about box and the configuration menu show: the product's,
+// the maker's framework it is built on, and the release build's stamp
+// (month, day, hour and minute, two digits each).
+constexpr const char* kProductVersion = "2.2.1.0";
+constexpr const char* kFrameworkVersion = "6.4.6";
+constexpr const char* kBuildStamp = "07041411";
+
 // The maker's web site, opened from the about box and the designer photo.
 constexpr const char* kMakerWebAddress = "https://www.bracken-works.example/";
 

@@ -59,6 +59,9 @@ public:
     void lineTo(const CPoint& point);
     void drawLine(const CPoint& from, const CPoint& to);
     void drawRect(const CRect& rect, CDrawStyle style = kDrawStroked);
+    // A closed polygon: filled with the fill colour, stroked with the frame
+    // colour and line width, or both.
+    void drawPolygon(const std::vector<CPoint>& points, CDrawStyle style = kDrawStroked);
 
     // Draws a single line of UTF-8 text, vertically centred in the
     // rectangle. Text wider than the rectangle is cut at its left and right

@@ -3,6 +3,7 @@
 #include "AAX_GUITypes.h"
 #include "AAX_IViewContainer.h"
 #include "HRXKeyState.h"
+#include "HRXPresetBarEditor.h"
 #include "HRX_AAX_ControllerWrapper.h"
 #include "HRXProduct.h"
 #include "vstgui/cbuttonstate.h"
@@ -37,6 +38,15 @@ uint32_t hostModifiers(uint32_t buttons)
 HRX_AAX_EditorWrapper::HRX_AAX_EditorWrapper(Brackenworks::HRXEditorFactory createEditor)
     : HRXVSTGUIEditorWrapperV4_PresetBar(createEditor)
 {
+    setFormatName("aax");
+}
+
+void HRX_AAX_EditorWrapper::setPresetManager(HRXPresetManager* manager)
+{
+    if (manager == presetManager && getPresetBar())
+        return;
+    presetManager = manager;
+    setPresetBar(new HRXPresetBarEditor(manager));
 }
 
 bool HRX_AAX_EditorWrapper::openInHostWindow(void* parentWindow)

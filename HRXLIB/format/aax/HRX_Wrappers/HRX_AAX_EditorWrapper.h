@@ -19,7 +19,8 @@ public:
     void setController(HRX_AAX_ControllerWrapper* instanceController) { controller = instanceController; }
     HRX_AAX_ControllerWrapper* getController() const { return controller; }
     void setProductController(HRXBaseParametersController* product) { productController = product; }
-    void setPresetManager(HRXPresetManager* manager) { presetManager = manager; }
+    // The preset bar of the window drives this manager.
+    void setPresetManager(HRXPresetManager* manager);
     // The host's window the view lives in (null while there is none).
     void setViewContainer(AAX_IViewContainer* container) { viewContainer = container; }
 

@@ -9,6 +9,7 @@
 #include "AAXHostEditor.h"
 #include "AAXHostWindow.h"
 #include "AAX_Errors.h"
+#include "AAX_FourCC.h"
 #include "PluginLibrary.h"
 #include "PresetTestSupport.h"
 #include "XvfbSession.h"
@@ -52,7 +53,7 @@ protected:
             window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
         };
         ASSERT_EQ(AAX_SUCCESS, instance->editor()->attach(window->id()));
-        ASSERT_TRUE(pumpUntil([this] { return pixel(5, 5) == 0x1E1E1E; })) << "the window never drew";
+        ASSERT_TRUE(pumpUntil([this] { return pixel(1, 1) == 0x1E1E1E; })) << "the window never drew";
     }
 
     void TearDown() override {
@@ -103,6 +104,35 @@ protected:
         XTestFakeMotionEvent(user, -1, attributes.x + x, attributes.y + y, CurrentTime);
     }
     void button(unsigned int number, bool down) { XTestFakeButtonEvent(user, number, down, CurrentTime); }
+    void click(int x, int y) {
+        moveTo(x, y);
+        button(1, true);
+        button(1, false);
+    }
+    int windowWidth() {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(user, static_cast<Window>(window->id()), &attributes);
+        return attributes.width;
+    }
+    // The preset the instance's state names as its current setup.
+    bool stateNames(const char* name) {
+        AAXHostChunk chunk;
+        if (instance->getChunk(AAX_FourCC("All "), &chunk) != AAX_SUCCESS) return false;
+        const std::string bytes(chunk.data.begin(), chunk.data.end());
+        return bytes.find(std::string(name) + '\0') != std::string::npos;
+    }
+    // The name field's text area as the screen shows it, its pixels added up.
+    uint64_t nameFieldPixels() {
+        cairo_surface_t* shot = VSTGUI::X11::grabWindow(user, static_cast<unsigned long>(window->id()));
+        if (!shot) return 0;
+        uint64_t sum = 0;
+        for (int y = 5; y < 22; ++y) {
+            const uint8_t* row = cairo_image_surface_get_data(shot) + y * cairo_image_surface_get_stride(shot);
+            for (int x = 132; x < 340; ++x) sum += row[4 * x] + row[4 * x + 1] + row[4 * x + 2];
+        }
+        cairo_surface_destroy(shot);
+        return sum;
+    }
 
     std::unique_ptr<XvfbSession> xvfb;
     Display* user = nullptr;
@@ -190,6 +220,32 @@ TEST_F(EditorWindowEndToEnd, AboutBoxOpensAndClosesByClicks) {
     button(1, true);
     button(1, false);
     EXPECT_TRUE(pumpUntil([&] { return pixel(150, kStrip + 140) == panel; })) << "the about box stayed";
+}
+
+// The preset menu in the real window: a click on the name field opens it,
+// "Drums" and then "Kick" load the preset through the host; undo takes it
+// back. Points are window pixels at 100 %: the strip is 52 high, the menu
+// lies below it with the category column at (10, 42) and the preset columns
+// at (2, 172), rows 20 high.
+TEST_F(EditorWindowEndToEnd, ChoosingKickFromDrumsInThePresetMenu) {
+    ASSERT_TRUE(stateNames("Default"));
+    const uint64_t defaultName = nameFieldPixels();
+    click(247, 13);
+    ASSERT_TRUE(pumpUntil([&] { return windowWidth() == 420; })) << "the menu did not open";
+    click(60, kStrip + 42 + 2 * 20 + 10);  // "Drums"
+    ASSERT_TRUE(pumpUntil([] { return true; }));
+    click(60, kStrip + 172 + 3 * 20 + 10);  // "03. Kick"
+    ASSERT_TRUE(pumpUntil([&] { return std::fabs(hostValue(kTime) - 0.3) < 1e-6; })) << hostValue(kTime);
+    EXPECT_NEAR(0.133, hostValue(kOutput), 1e-6);
+    EXPECT_TRUE(pumpUntil([&] { return windowWidth() == 400; })) << "the menu stayed open";
+    EXPECT_TRUE(stateNames("Kick"));
+    EXPECT_TRUE(pumpUntil([&] { return nameFieldPixels() != defaultName; })) << "the name field did not change";
+
+    click(327, 39);  // undo
+    ASSERT_TRUE(pumpUntil([&] { return std::fabs(hostValue(kTime) - 0.5) < 1e-6; })) << hostValue(kTime);
+    EXPECT_NEAR(0.15, hostValue(kOutput), 1e-6);
+    EXPECT_TRUE(stateNames("Default"));
+    EXPECT_TRUE(pumpUntil([&] { return nameFieldPixels() == defaultName; })) << "the name field shows no Default";
 }
 
 }  // namespace

@@ -1,0 +1,104 @@
+#include "PresetBarPresetMenuControls.h"
+
+#include "HRXLibraryResources.h"
+#include "HRXResourceIds.h"
+#include "PresetBarStyle.h"
+
+using namespace PresetBarStyle;
+
+HRXPresetMenuBottomTextInfo::HRXPresetMenuBottomTextInfo(const HRXRect& rect, int32_t tag)
+    : HRXCustomControl(rect, tag, nullptr)
+{
+    value = 0.0;
+}
+
+void HRXPresetMenuBottomTextInfo::setLines(const std::string& first, const std::string& second, bool isLink)
+{
+    firstLine = first;
+    secondLine = second;
+    link = isLink;
+    setTooltip(secondLine.c_str());
+    redraw();
+}
+
+void HRXPresetMenuBottomTextInfo::draw(HRXDrawContext* context)
+{
+    const double middle = viewRect.top + viewRect.height() * 0.5;
+    const HRXRect first{viewRect.left, viewRect.top, viewRect.right, middle};
+    const HRXRect second{viewRect.left, middle, viewRect.right, viewRect.bottom};
+    context->setFont(getFontArial12());
+    context->setFontColour(link ? (hovered ? kTextBright : kAccent) : kText);
+    context->drawString(firstLine.c_str(), first, kHRXAlignLeft);
+    if (link && hovered) {
+        const double width = context->getStringWidth(firstLine.c_str());
+        context->setLineWidth(1.0);
+        context->setFrameColour(kTextBright);
+        context->moveTo({first.left, first.bottom - 1.5});
+        context->lineTo({first.left + width, first.bottom - 1.5});
+    }
+    context->setFont(getFontArial10());
+    context->setFontColour(kTextDim);
+    context->drawString(elidedAtStart(context, secondLine, second.width()).c_str(), second, kHRXAlignLeft);
+}
+
+// A path too long for the line keeps its end, where the file is named; the
+// whole path is the tooltip.
+std::string HRXPresetMenuBottomTextInfo::elidedAtStart(HRXDrawContext* context, const std::string& text, double width)
+{
+    if (context->getStringWidth(text.c_str()) <= width)
+        return text;
+    static const std::string kEllipsis = "\xE2\x80\xA6";
+    size_t start = 0;
+    while (start < text.size()) {
+        ++start;
+        while (start < text.size() && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
+            ++start;
+        const std::string candidate = kEllipsis + text.substr(start);
+        if (context->getStringWidth(candidate.c_str()) <= width)
+            return candidate;
+    }
+    return kEllipsis;
+}
+
+int32_t HRXPresetMenuBottomTextInfo::onMouseDown(const HRXPoint&, uint32_t buttons)
+{
+    if (!(buttons & kHRXLeftButton))
+        return kHRXMouseNotHandled;
+    valueChanged();
+    return kHRXMouseHandledNoMoves;
+}
+
+int32_t HRXPresetMenuBottomTextInfo::onMouseEntered(const HRXPoint&, uint32_t)
+{
+    hovered = true;
+    redraw();
+    return kHRXMouseHandled;
+}
+
+int32_t HRXPresetMenuBottomTextInfo::onMouseExited(const HRXPoint&, uint32_t)
+{
+    hovered = false;
+    redraw();
+    return kHRXMouseHandled;
+}
+
+HRXDesignerLogo::HRXDesignerLogo(const HRXRect& rect, int32_t tag)
+    : HRXCustomControl(rect, tag, getLibraryBitmap(kHRXBitmapPresetDesigner))
+{
+    value = 0.0;
+    setTooltip("Click on the photo to get more info about preset's designer");
+}
+
+void HRXDesignerLogo::draw(HRXDrawContext* context)
+{
+    if (viewRect.width() > 0.0)
+        context->drawBitmap(bitmap, viewRect, {0.0, 0.0}, 1.0f);
+}
+
+int32_t HRXDesignerLogo::onMouseDown(const HRXPoint&, uint32_t buttons)
+{
+    if (!(buttons & kHRXLeftButton) || viewRect.width() <= 0.0)
+        return kHRXMouseNotHandled;
+    valueChanged();
+    return kHRXMouseHandledNoMoves;
+}
