@@ -14,8 +14,7 @@
 
 HRX_LV2_UI::HRX_LV2_UI(const HRX_LV2_Product& product, Brackenworks::HRXEditorFactory createEditor,
                        const LV2_URID_Map& map, const Host& host)
-    : product(product),
-      ports(product.controlCount, 1),
+    : ports(product.controlCount, 1),
       urids(&map, product),
       map(map),
       host(host),

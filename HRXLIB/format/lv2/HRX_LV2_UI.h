@@ -52,7 +52,6 @@ private:
     void sendState();
     void writeMessage(bool request, const uint8_t* bytes, uint32_t size);
 
-    const HRX_LV2_Product& product;
     const HRX_LV2_Ports ports;
     const HRX_LV2_URIDs urids;
     LV2_URID_Map map;
