@@ -71,7 +71,12 @@ std::string resolveLinks(const std::string& path) {
             return std::string();
         const std::string next(target.data(), static_cast<size_t>(length));
         const size_t slash = current.rfind('/');
-        current = next[0] == '/' || slash == std::string::npos ? next : current.substr(0, slash + 1) + next;
+        if (next[0] == '/' || slash == std::string::npos) {
+            current = next;
+        } else {
+            current.resize(slash + 1);
+            current += next;
+        }
     }
     return std::string();
 }
@@ -99,7 +104,10 @@ bool listDirectory(const std::string& folder, std::vector<HRXDirectoryEntry>& en
         const std::string name = item->d_name;
         if (name == "." || name == "..")
             continue;
-        entries.push_back({name, isDirectoryPath(folder + "/" + name)});
+        std::string path = folder;
+        path += '/';
+        path += name;
+        entries.push_back({name, isDirectoryPath(path)});
     }
     closedir(dir);
     std::sort(entries.begin(), entries.end(),

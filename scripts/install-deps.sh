@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpng-dev libx11-dev libxtst-dev fontconfig fonts-liberation fonts-comic-neue
   xvfb xauth xdotool
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
   strace time
   lv2-dev liblilv-dev lilv-utils sordi jalv jackd2
 )

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test: the release build (gcc), the same
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang), the
-# tests labelled "threaded" under ThreadSanitizer (clang), then each fuzz
-# target of the sanitizer build for a fixed time.
+# Installs, checks the code (scripts/lint.sh), builds and runs every test:
+# the release build (gcc), the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang), the tests labelled "threaded" under
+# ThreadSanitizer (clang), then each fuzz target of the sanitizer build for
+# a fixed time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
+
+scripts/lint.sh
 
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT

@@ -65,6 +65,8 @@ protected:
                                   : alignment == kHRXAlignRight ? VSTGUI::kRightText
                                                                 : VSTGUI::kLeftText);
     }
+    // The toolkit's own report to the listener, past the view's override.
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call)
     void reportToListener() { ToolkitView::CControl::valueChanged(); }
 
     Control* control;

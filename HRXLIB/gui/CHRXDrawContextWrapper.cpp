@@ -55,6 +55,7 @@ void CHRXDrawContextWrapper::frameRect(const HRXRect& rect) { context->drawRect(
 void CHRXDrawContextWrapper::fillPolygon(const HRXPoint* points, int32_t count)
 {
     std::vector<VSTGUI::CPoint> polygon;
+    polygon.reserve(static_cast<size_t>(count > 0 ? count : 0));
     for (int32_t i = 0; i < count; ++i)
         polygon.emplace_back(points[i].x, points[i].y);
     context->drawPolygon(polygon, VSTGUI::kDrawFilled);

@@ -57,6 +57,7 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
         return;
     activeCurrent->values[index] = newValue;
     if (newValue == activeReference->values[index])
+        // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): records compare as stored bytes
         *activeModified = std::memcmp(activeCurrent->values, activeReference->values,
                                       sizeof activeCurrent->values) != 0;
     else
@@ -146,6 +147,7 @@ void HRXPresetManager::setGroup(int32_t newGroup) {
 void HRXPresetManager::applyHistoryRecord(const HRXPresetRecord& record) {
     applySetup(&record);
     *activeCurrent = record;
+    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): records compare as stored bytes
     if (std::memcmp(activeCurrent->values, activeReference->values, sizeof activeCurrent->values) != 0)
         *activeModified = 1;
 }

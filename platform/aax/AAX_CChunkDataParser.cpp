@@ -143,6 +143,7 @@ AAX_Result AAX_CChunkDataParser::WriteChunkData(void* data, uint32_t capacity) c
     for (const Entry& entry : mEntries) {
         *out++ = static_cast<unsigned char>(entry.type);
         *out++ = static_cast<unsigned char>(entry.name.size());
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result): names are length-prefixed
         std::memcpy(out, entry.name.data(), entry.name.size());
         out += entry.name.size();
         switch (entry.type) {
@@ -162,6 +163,7 @@ AAX_Result AAX_CChunkDataParser::WriteChunkData(void* data, uint32_t capacity) c
             case 'h': PutLE(out, static_cast<uint16_t>(static_cast<int16_t>(entry.number)), 2); break;
             default:
                 PutLE(out, entry.text.size(), 4);
+                // NOLINTNEXTLINE(bugprone-not-null-terminated-result): texts are length-prefixed
                 std::memcpy(out + 4, entry.text.data(), entry.text.size());
                 out += entry.text.size();
                 break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -53,7 +54,7 @@ private:
         char buffer[64];
         std::snprintf(buffer, sizeof buffer, "%.*f", static_cast<int>(precision), static_cast<double>(value));
         std::string result(buffer);
-        result.append(static_cast<size_t>(SpaceAfter > 0 ? SpaceAfter : 0), ' ');
+        result.append(static_cast<size_t>(std::max<int32_t>(SpaceAfter, 0)), ' ');
         return result;
     }
 };

@@ -1,4 +1,5 @@
 #include "AtomicOutputFile.h"
+#include "HRXErrorText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,7 +24,7 @@ bool AtomicOutputFile::open(std::string& error) {
     name.push_back('\0');
     fd_ = mkstemp(name.data());
     if (fd_ < 0) {
-        error = "cannot create '" + pattern + "': " + std::strerror(errno);
+        error = "cannot create '" + pattern + "': " + errorText(errno);
         return false;
     }
     tempPath_ = name.data();
@@ -41,7 +42,7 @@ bool AtomicOutputFile::write(const void* data, size_t size, std::string& error) 
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0) {
-            error = "cannot write '" + target_ + "': " + std::strerror(count < 0 ? errno : ENOSPC);
+            error = "cannot write '" + target_ + "': " + errorText(count < 0 ? errno : ENOSPC);
             return false;
         }
         bytes += count;
@@ -59,12 +60,12 @@ bool AtomicOutputFile::commit(std::string& error) {
     const bool closed = close(fd_) == 0;
     fd_ = -1;
     if (!synced || !closed) {
-        error = "cannot write '" + target_ + "': " + std::strerror(errno);
+        error = "cannot write '" + target_ + "': " + errorText(errno);
         discard();
         return false;
     }
     if (std::rename(tempPath_.c_str(), target_.c_str()) != 0) {
-        error = "cannot write '" + target_ + "': " + std::strerror(errno);
+        error = "cannot write '" + target_ + "': " + errorText(errno);
         discard();
         return false;
     }

@@ -1,4 +1,5 @@
 #include "AudioReader.h"
+#include "HRXErrorText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -12,7 +13,7 @@ AudioReader::~AudioReader() {
 bool AudioReader::open(const std::string& path, int maxChannels, std::string& error) {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0) {
-        error = "cannot read '" + path + "': " + std::strerror(errno);
+        error = "cannot read '" + path + "': " + errorText(errno);
         return false;
     }
     if (S_ISDIR(status.st_mode)) {

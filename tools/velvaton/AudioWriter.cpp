@@ -1,4 +1,5 @@
 #include "AudioWriter.h"
+#include "HRXErrorText.h"
 
 #include "AtomicOutputFile.h"
 
@@ -23,7 +24,7 @@ sf_count_t AudioWriter::seek(sf_count_t offset, int whence, void* self) {
     AudioWriter& writer = *static_cast<AudioWriter*>(self);
     const off_t position = lseek(writer.file_.descriptor(), offset, whence);
     if (position < 0 && writer.ioError_.empty())
-        writer.ioError_ = "cannot write '" + writer.file_.targetPath() + "': " + std::strerror(errno);
+        writer.ioError_ = "cannot write '" + writer.file_.targetPath() + "': " + errorText(errno);
     return position;
 }
 

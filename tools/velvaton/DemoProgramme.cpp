@@ -30,8 +30,8 @@ void addKick(DemoProgramme& audio, int start) {
         const double frequency = 48.0 + 110.0 * std::exp(-t / 0.03);
         phase += kTwoPi * frequency / kRate;
         const double sample = 0.9 * std::exp(-t / 0.15) * std::sin(phase);
-        audio.left[static_cast<size_t>(start + i)] += static_cast<float>(sample);
-        audio.right[static_cast<size_t>(start + i)] += static_cast<float>(sample);
+        audio.left[static_cast<size_t>(start) + static_cast<size_t>(i)] += static_cast<float>(sample);
+        audio.right[static_cast<size_t>(start) + static_cast<size_t>(i)] += static_cast<float>(sample);
     }
 }
 
@@ -40,8 +40,8 @@ void addSnare(DemoProgramme& audio, int start, Noise& noise) {
         const double t = static_cast<double>(i) / kRate;
         const double body = 0.25 * std::exp(-t / 0.05) * std::sin(kTwoPi * 185.0 * t);
         const double rattle = 0.35 * std::exp(-t / 0.07) * noise.next();
-        audio.left[static_cast<size_t>(start + i)] += static_cast<float>(0.9 * (body + rattle));
-        audio.right[static_cast<size_t>(start + i)] += static_cast<float>(1.1 * (body + rattle));
+        audio.left[static_cast<size_t>(start) + static_cast<size_t>(i)] += static_cast<float>(0.9 * (body + rattle));
+        audio.right[static_cast<size_t>(start) + static_cast<size_t>(i)] += static_cast<float>(1.1 * (body + rattle));
     }
 }
 
@@ -53,8 +53,8 @@ void addHat(DemoProgramme& audio, int start, double pan, Noise& noise) {
         const double bright = white - previous;  // first difference: a crude high-pass
         previous = white;
         const double sample = 0.08 * std::exp(-t / 0.02) * bright;
-        audio.left[static_cast<size_t>(start + i)] += static_cast<float>((1.0 - pan) * sample);
-        audio.right[static_cast<size_t>(start + i)] += static_cast<float>((1.0 + pan) * sample);
+        audio.left[static_cast<size_t>(start) + static_cast<size_t>(i)] += static_cast<float>((1.0 - pan) * sample);
+        audio.right[static_cast<size_t>(start) + static_cast<size_t>(i)] += static_cast<float>((1.0 + pan) * sample);
     }
 }
 
@@ -66,8 +66,8 @@ void addBassNote(DemoProgramme& audio, int start, int length, double frequency) 
         const double w = kTwoPi * frequency * t;
         // Three harmonics of a sawtooth: round and audible on small speakers.
         const double sample = level * (std::sin(w) + 0.5 * std::sin(2.0 * w) + 0.25 * std::sin(3.0 * w));
-        audio.left[static_cast<size_t>(start + i)] += static_cast<float>(sample);
-        audio.right[static_cast<size_t>(start + i)] += static_cast<float>(sample);
+        audio.left[static_cast<size_t>(start) + static_cast<size_t>(i)] += static_cast<float>(sample);
+        audio.right[static_cast<size_t>(start) + static_cast<size_t>(i)] += static_cast<float>(sample);
     }
 }
 

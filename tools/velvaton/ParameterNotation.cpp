@@ -206,7 +206,7 @@ const std::vector<DisplayStep>& displaySteps(int32_t index) {
 }
 
 std::string formatParameterValue(int32_t index, double value) {
-    const std::string text = displayOf(index, value);
+    std::string text = displayOf(index, value);
     for (const DisplayStep& step : displaySteps(index))
         if (step.text == text)
             return notationOf(index, step);

@@ -27,7 +27,7 @@ std::string findPluginLibrary() {
     const char* chosen = std::getenv("VELVATON_PLUGIN");
     if (chosen && chosen[0] != '\0')
         return chosen;
-    const std::string beside = executableFolder() + "/" + kLibraryName;
+    std::string beside = executableFolder() + "/" + kLibraryName;
     if (exists(beside))
         return beside;
     if (exists(VELVATON_PLUGIN_BUILD_PATH))

@@ -1,4 +1,5 @@
 #include "StandardOutput.h"
+#include "HRXErrorText.h"
 
 #include "Command.h"
 
@@ -15,7 +16,7 @@ void closeStandardOutput() {
         return;
     const int reason = errno;
     if (reason != 0)
-        std::fprintf(stderr, "velvaton: cannot write to standard output: %s\n", std::strerror(reason));
+        std::fprintf(stderr, "velvaton: cannot write to standard output: %s\n", errorText(reason).c_str());
     else
         std::fprintf(stderr, "velvaton: cannot write to standard output\n");
     _exit(kExitFailed);

@@ -1,4 +1,5 @@
 #include "StateFile.h"
+#include "HRXErrorText.h"
 
 #include "AtomicOutputFile.h"
 
@@ -9,7 +10,7 @@
 bool readStateFile(const std::string& path, std::vector<uint8_t>& bytes, std::string& error) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
-        error = "cannot open the state file '" + path + "': " + std::strerror(errno);
+        error = "cannot open the state file '" + path + "': " + errorText(errno);
         return false;
     }
     bytes.assign(kMaxStateFileSize + 1, 0);

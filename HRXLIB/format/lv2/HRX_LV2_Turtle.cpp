@@ -263,9 +263,11 @@ std::string uiDescription(const HRX_LV2_Product& product) {
     bool first = true;
     for (const int32_t channels : kChannelCounts) {
         const std::string plugin = iri(HRX_LV2_PluginUri(product, channels));
-        out += std::string(first ? "" : " , ") + "[\n\t\tui:plugin " + plugin + " ;\n\t\tlv2:symbol " +
-               quoted(gainReduction) + " ;\n\t\tui:protocol ui:floatProtocol\n\t] , [\n\t\tui:plugin " + plugin +
-               " ;\n\t\tlv2:symbol \"notify\" ;\n\t\tui:protocol atom:eventTransfer\n\t]";
+        out += first ? "" : " , ";
+        out += "[\n\t\tui:plugin " + plugin;
+        out += " ;\n\t\tlv2:symbol " + quoted(gainReduction);
+        out += " ;\n\t\tui:protocol ui:floatProtocol\n\t] , [\n\t\tui:plugin " + plugin;
+        out += " ;\n\t\tlv2:symbol \"notify\" ;\n\t\tui:protocol atom:eventTransfer\n\t]";
         first = false;
     }
     return out + " .\n";

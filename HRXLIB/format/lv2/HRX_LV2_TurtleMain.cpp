@@ -2,6 +2,7 @@
 // line. Each file is written under a temporary name, every write checked,
 // and renamed into place only when complete.
 #include "HRX_LV2_Turtle.h"
+#include "HRXErrorText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -14,13 +15,13 @@ bool writeFile(const std::string& path, const std::string& text) {
     const std::string temporary = path + ".tmp";
     FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) {
-        std::fprintf(stderr, "cannot create %s: %s\n", temporary.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "cannot create %s: %s\n", temporary.c_str(), errorText(errno).c_str());
         return false;
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), errorText(errno).c_str());
         std::remove(temporary.c_str());
         return false;
     }

@@ -77,7 +77,8 @@ void HRXConfigPluginInfoText::draw(HRXDrawContext* context)
 
 int32_t HRXConfigPluginInfoText::onMouseDown(const HRXPoint& point, uint32_t buttons)
 {
-    return PresetBarBasicControl::onMouseDown(point, buttons);
+    // The info line is text, not the kick button it looks like.
+    return PresetBarBasicControl::onMouseDown(point, buttons);  // NOLINT(bugprone-parent-virtual-call)
 }
 
 void PresetBarCloseButton::draw(HRXDrawContext* context)

@@ -53,7 +53,7 @@ std::string HRXPresetMenuBottomTextInfo::elidedAtStart(HRXDrawContext* context, 
         ++start;
         while (start < text.size() && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
             ++start;
-        const std::string candidate = kEllipsis + text.substr(start);
+        std::string candidate = kEllipsis + text.substr(start);
         if (context->getStringWidth(candidate.c_str()) <= width)
             return candidate;
     }

@@ -141,11 +141,11 @@ bool AAXHostWindow::pump() {
     while (mState->open && XPending(mState->display) > 0) {
         XEvent event;
         XNextEvent(mState->display, &event);
-        if (event.type == ClientMessage && static_cast<Atom>(event.xclient.data.l[0]) == mState->deleteWindow) {
+        const bool closed =
+            event.type == ClientMessage && static_cast<Atom>(event.xclient.data.l[0]) == mState->deleteWindow;
+        const bool destroyed = event.type == DestroyNotify && event.xdestroywindow.window == mState->window;
+        if (closed || destroyed)
             mState->open = false;
-        } else if (event.type == DestroyNotify && event.xdestroywindow.window == mState->window) {
-            mState->open = false;
-        }
     }
     return mState->open;
 }

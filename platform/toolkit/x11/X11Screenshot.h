@@ -4,7 +4,7 @@
 
 // Xlib's Display, declared without Xlib's header (whose macros, None and
 // Bool among them, collide with other libraries' names).
-struct _XDisplay;
+struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name
 
 namespace VSTGUI {
 namespace X11 {
