@@ -23,8 +23,8 @@ public:
 
     // Where the host binding keeps its transport information for the block
     // (set before each block; the engine does not read it).
-    void setHostTransport(void* transport) { hostTransport = transport; }
+    void setHostTransport(void* transport) { hostTransport_ = transport; }
 
 protected:
-    void* hostTransport = nullptr;
+    void* hostTransport_ = nullptr;
 };

@@ -10,7 +10,7 @@ class HRXMasterGraphicalEngine;
 // engine it was created for and hears parameter changes and control edits.
 class HRXBaseEditor {
 public:
-    HRXBaseEditor(HRXMasterGraphicalEngine* engine, const HRXRect& rect) : engine(engine), rect(rect) {}
+    HRXBaseEditor(HRXMasterGraphicalEngine* engine, const HRXRect& rect) : engine_(engine), rect_(rect) {}
     HRXBaseEditor(const HRXBaseEditor&) = delete;
     HRXBaseEditor& operator=(const HRXBaseEditor&) = delete;
 
@@ -24,10 +24,10 @@ public:
     // One graphical-engine timer tick.
     virtual void idle() = 0;
 
-    HRXMasterGraphicalEngine* getEngine() const { return engine; }
-    const HRXRect& getRect() const { return rect; }
+    HRXMasterGraphicalEngine* getEngine() const { return engine_; }
+    const HRXRect& getRect() const { return rect_; }
 
 protected:
-    HRXMasterGraphicalEngine* engine;
-    HRXRect rect;
+    HRXMasterGraphicalEngine* engine_;
+    HRXRect rect_;
 };

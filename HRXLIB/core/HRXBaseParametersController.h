@@ -8,7 +8,7 @@ class HRXMasterController;
 // bytes of the host's state chunk and back.
 class HRXBaseParametersController {
 public:
-    explicit HRXBaseParametersController(HRXMasterController* owner) : owner(owner) {}
+    explicit HRXBaseParametersController(HRXMasterController* owner) : owner_(owner) {}
     virtual ~HRXBaseParametersController() = default;
     HRXBaseParametersController(const HRXBaseParametersController&) = delete;
     HRXBaseParametersController& operator=(const HRXBaseParametersController&) = delete;
@@ -20,5 +20,5 @@ public:
     virtual void setChunk(const uint8_t* data, int32_t size, const void* hostChunk) = 0;
 
 protected:
-    HRXMasterController* owner;
+    HRXMasterController* owner_;
 };

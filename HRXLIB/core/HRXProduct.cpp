@@ -29,11 +29,11 @@ constexpr std::align_val_t kEngineAlignment{64};
 }  // namespace
 
 HRXOwnedEngine::HRXOwnedEngine()
-    : memory(::operator new(product().engineSize, kEngineAlignment)), engine(product().constructEngine(memory)) {}
+    : memory_(::operator new(product().engineSize, kEngineAlignment)), engine_(product().constructEngine(memory_)) {}
 
 HRXOwnedEngine::~HRXOwnedEngine() {
-    engine->~HRXBaseAudioProcessor();
-    ::operator delete(memory, kEngineAlignment);
+    engine_->~HRXBaseAudioProcessor();
+    ::operator delete(memory_, kEngineAlignment);
 }
 
 void getPresetValues(int32_t slot, double (&values)[kPresetValues]) {

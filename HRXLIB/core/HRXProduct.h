@@ -91,12 +91,12 @@ public:
     HRXOwnedEngine(const HRXOwnedEngine&) = delete;
     HRXOwnedEngine& operator=(const HRXOwnedEngine&) = delete;
 
-    HRXBaseAudioProcessor* get() const { return engine; }
-    HRXBaseAudioProcessor* operator->() const { return engine; }
+    HRXBaseAudioProcessor* get() const { return engine_; }
+    HRXBaseAudioProcessor* operator->() const { return engine_; }
 
 private:
-    void* memory;
-    HRXBaseAudioProcessor* engine;
+    void* memory_;
+    HRXBaseAudioProcessor* engine_;
 };
 
 // The values of factory preset `slot` over the parameter defaults: the

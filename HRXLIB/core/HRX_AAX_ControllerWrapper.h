@@ -30,8 +30,8 @@ public:
     void setParameter(int32_t index, double value) override;
     void storeSetting(int32_t id, double value) override;
     void loadSetting(int32_t id, double* value) override;
-    HRXPresetManager* getPresetManager() override { return presetManager; }
-    HRXBaseParametersController* getParametersController() override { return productController; }
+    HRXPresetManager* getPresetManager() override { return presetManager_; }
+    HRXBaseParametersController* getParametersController() override { return productController_; }
 
     // The editor's parameter output; counts the group commands 70 and 71.
     void editParameter(int32_t index, double value);
@@ -40,8 +40,8 @@ public:
     void hostEcho(int32_t index, double value);
 
     // Null disconnects the editor (before the editor object goes away).
-    void setEditor(HRXMasterEditorLink* link) { editor = link; }
-    HRXMasterEditorLink* getEditor() const { return editor; }
+    void setEditor(HRXMasterEditorLink* link) { editor_ = link; }
+    HRXMasterEditorLink* getEditor() const { return editor_; }
     void notifyEditor(int32_t index, double value);
 
     // Last value set for slot 0..28 (0.0 outside).
@@ -49,30 +49,30 @@ public:
 
     // Mailbox of internal slots, drained by the direct-data timer: copies all
     // 29 entries to out, empties 12..28 and clears the pending flag.
-    bool isMailboxPending() const { return mailboxPending; }
+    bool isMailboxPending() const { return mailboxPending_; }
     double getMailboxValue(int32_t slot) const;
     void takeMailbox(double out[kSlots]);
 
-    bool isEditRecordingSuppressed() const { return suppressEditRecording; }
-    bool isGrouping() const { return grouping; }
-    int32_t getGroupSize() const { return groupSize; }
-    int32_t getGroupCount() const { return groupCount; }
+    bool isEditRecordingSuppressed() const { return suppressEditRecording_; }
+    bool isGrouping() const { return grouping_; }
+    int32_t getGroupSize() const { return groupSize_; }
+    int32_t getGroupCount() const { return groupCount_; }
 
 private:
     void runChangeHook(int32_t index, double value);
     void forwardToHost(int32_t index, double value);
 
-    HRXMasterHostParameters* hostParameters;
-    HRXBaseParametersController* productController = nullptr;
-    bool inChangeHook = false;
-    HRXPresetManager* presetManager = nullptr;
-    bool suppressEditRecording = false;
-    bool grouping = false;
-    int32_t groupSize = 0;
-    int32_t groupCount = 0;
-    int32_t echoCount = 0;
-    HRXMasterEditorLink* editor = nullptr;
-    double values[kSlots];
-    double mailbox[kSlots];
-    bool mailboxPending = false;
+    HRXMasterHostParameters* hostParameters_;
+    HRXBaseParametersController* productController_ = nullptr;
+    bool inChangeHook_ = false;
+    HRXPresetManager* presetManager_ = nullptr;
+    bool suppressEditRecording_ = false;
+    bool grouping_ = false;
+    int32_t groupSize_ = 0;
+    int32_t groupCount_ = 0;
+    int32_t echoCount_ = 0;
+    HRXMasterEditorLink* editor_ = nullptr;
+    double values_[kSlots];
+    double mailbox_[kSlots];
+    bool mailboxPending_ = false;
 };

@@ -37,19 +37,19 @@ VSTGUI::CMouseEventResult toToolkit(int32_t result, const VSTGUI::CButtonState& 
 
 CHRXBaseControlWrapper::CHRXBaseControlWrapper(HRXBaseControl* control, VSTGUI::IControlListener* listener,
                                                HRXMasterGraphicalEngine* engine)
-    : VSTGUI::CControl(toCRect(control->getViewSize()), listener, control->getTag()), control(control),
-      engine(engine), engineView(*this)
+    : VSTGUI::CControl(toCRect(control->getViewSize()), listener, control->getTag()), control_(control),
+      engine_(engine), engineView_(*this)
 {
     VSTGUI::CControl::setValue(static_cast<float>(control->getValue()));
     VSTGUI::CControl::setDefaultValue(static_cast<float>(control->getDefaultValue()));
     VSTGUI::CView::setTooltipText(control->getTooltip());
-    control->setCompanion(&engineView);
+    control->setCompanion(&engineView_);
 }
 
 CHRXBaseControlWrapper::~CHRXBaseControlWrapper()
 {
-    control->setCompanion(nullptr);
-    delete control;
+    control_->setCompanion(nullptr);
+    delete control_;
 }
 
 void CHRXBaseControlWrapper::draw(VSTGUI::CDrawContext* context)
@@ -58,7 +58,7 @@ void CHRXBaseControlWrapper::draw(VSTGUI::CDrawContext* context)
     context->saveGlobalState();
     context->setClipRect(getViewSize());
     CHRXDrawContextWrapper wrapped(context);
-    control->draw(&wrapped);
+    control_->draw(&wrapped);
     context->restoreGlobalState();
     setDirty(false);
 }
@@ -66,64 +66,64 @@ void CHRXBaseControlWrapper::draw(VSTGUI::CDrawContext* context)
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseDown(VSTGUI::CPoint& where,
                                                               const VSTGUI::CButtonState& buttons)
 {
-    const int32_t result = control->onMouseDown(toPoint(where), controlButtons(buttons));
-    if (control->getReportClicks() && engine)
-        engine->controlClicked(control->getTag(), static_cast<uint32_t>(buttons.getButtonState()));
+    const int32_t result = control_->onMouseDown(toPoint(where), controlButtons(buttons));
+    if (control_->getReportClicks() && engine_)
+        engine_->controlClicked(control_->getTag(), static_cast<uint32_t>(buttons.getButtonState()));
     return toToolkit(result, buttons);
 }
 
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseUp(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons)
 {
-    return toToolkit(control->onMouseUp(toPoint(where), controlButtons(buttons)), buttons);
+    return toToolkit(control_->onMouseUp(toPoint(where), controlButtons(buttons)), buttons);
 }
 
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseMoved(VSTGUI::CPoint& where,
                                                                const VSTGUI::CButtonState& buttons)
 {
-    return toToolkit(control->onMouseMoved(toPoint(where), controlButtons(buttons)), buttons);
+    return toToolkit(control_->onMouseMoved(toPoint(where), controlButtons(buttons)), buttons);
 }
 
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseEntered(VSTGUI::CPoint& where,
                                                                  const VSTGUI::CButtonState& buttons)
 {
-    return toToolkit(control->onMouseEntered(toPoint(where), controlButtons(buttons)), buttons);
+    return toToolkit(control_->onMouseEntered(toPoint(where), controlButtons(buttons)), buttons);
 }
 
 VSTGUI::CMouseEventResult CHRXBaseControlWrapper::onMouseExited(VSTGUI::CPoint& where,
                                                                 const VSTGUI::CButtonState& buttons)
 {
-    return toToolkit(control->onMouseExited(toPoint(where), controlButtons(buttons)), buttons);
+    return toToolkit(control_->onMouseExited(toPoint(where), controlButtons(buttons)), buttons);
 }
 
 bool CHRXBaseControlWrapper::onWheel(const VSTGUI::CPoint& where, const float& distance,
                                      const VSTGUI::CButtonState& buttons)
 {
-    return control->onWheel(toPoint(where), distance, controlButtons(buttons));
+    return control_->onWheel(toPoint(where), distance, controlButtons(buttons));
 }
 
-void CHRXBaseControlWrapper::EngineView::redraw() { owner.invalid(); }
+void CHRXBaseControlWrapper::EngineView::redraw() { owner_.invalid(); }
 
 void CHRXBaseControlWrapper::EngineView::reportValue()
 {
-    owner.VSTGUI::CControl::setValue(static_cast<float>(owner.control->getValue()));
-    owner.VSTGUI::CControl::valueChanged();
+    owner_.VSTGUI::CControl::setValue(static_cast<float>(owner_.control_->getValue()));
+    owner_.VSTGUI::CControl::valueChanged();
 }
 
-void CHRXBaseControlWrapper::EngineView::setTooltipText(const char* text) { owner.VSTGUI::CView::setTooltipText(text); }
+void CHRXBaseControlWrapper::EngineView::setTooltipText(const char* text) { owner_.VSTGUI::CView::setTooltipText(text); }
 
 void CHRXBaseControlWrapper::EngineView::setValue(double value)
 {
-    owner.VSTGUI::CControl::setValue(static_cast<float>(value));
-    owner.invalid();
+    owner_.VSTGUI::CControl::setValue(static_cast<float>(value));
+    owner_.invalid();
 }
 
 void CHRXBaseControlWrapper::EngineView::setViewSize(const HRXRect& rect)
 {
-    owner.VSTGUI::CControl::setViewSize(toCRect(rect));
-    owner.setMouseableArea(toCRect(rect));
+    owner_.VSTGUI::CControl::setViewSize(toCRect(rect));
+    owner_.setMouseableArea(toCRect(rect));
 }
 
-void CHRXBaseControlWrapper::EngineView::setTag(int32_t tag) { owner.VSTGUI::CControl::setTag(tag); }
+void CHRXBaseControlWrapper::EngineView::setTag(int32_t tag) { owner_.VSTGUI::CControl::setTag(tag); }
 
 }  // namespace Brackenworks
 

@@ -21,7 +21,7 @@ public:
                            HRXMasterGraphicalEngine* engine);
     ~CHRXBaseControlWrapper() override;
 
-    HRXBaseControl* getControl() const override { return control; }
+    HRXBaseControl* getControl() const override { return control_; }
 
     void draw(VSTGUI::CDrawContext* context) override;
     VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
@@ -35,7 +35,7 @@ private:
     // The companion as the control sees it.
     class EngineView : public HRXEngineView {
     public:
-        explicit EngineView(CHRXBaseControlWrapper& owner) : owner(owner) {}
+        explicit EngineView(CHRXBaseControlWrapper& owner) : owner_(owner) {}
         void redraw() override;
         void reportValue() override;
         void setTooltipText(const char* text) override;
@@ -44,12 +44,12 @@ private:
         void setTag(int32_t tag) override;
 
     private:
-        CHRXBaseControlWrapper& owner;
+        CHRXBaseControlWrapper& owner_;
     };
 
-    HRXBaseControl* control;
-    HRXMasterGraphicalEngine* engine;
-    EngineView engineView;
+    HRXBaseControl* control_;
+    HRXMasterGraphicalEngine* engine_;
+    EngineView engineView_;
 };
 
 }  // namespace Brackenworks

@@ -25,42 +25,42 @@ template <class ToolkitView, class Control>
 class CHRXTextCompanion : public ToolkitView, public CHRXCompanion {
 public:
     CHRXTextCompanion(Control* control, VSTGUI::IControlListener* listener)
-        : ToolkitView(toolkitRectOf(control->getViewSize())), control(control), engineView(*this)
+        : ToolkitView(toolkitRectOf(control->getViewSize())), control_(control), engineView_(*this)
     {
         ToolkitView::setListener(listener);
         ToolkitView::setTag(control->getTag());
         ToolkitView::setMouseableArea(toolkitRectOf(control->getViewSize()));
         ToolkitView::setTooltipText(control->getTooltip());
-        control->setTextCompanion(&engineView);
+        control->setTextCompanion(&engineView_);
         CHRXTextCompanion::updateText();
     }
     ~CHRXTextCompanion() override
     {
-        control->setTextCompanion(nullptr);
-        delete control;
+        control_->setTextCompanion(nullptr);
+        delete control_;
     }
 
-    HRXBaseControl* getControl() const override { return control; }
+    HRXBaseControl* getControl() const override { return control_; }
 
 protected:
     // Shows the control's text, font, colours and alignment.
     virtual void updateText()
     {
-        ToolkitView::setText(control->getText().c_str());
+        ToolkitView::setText(control_->getText().c_str());
         syncStyle();
     }
     virtual void startEditing() {}
 
     void syncStyle()
     {
-        if (VSTGUI::CFontDesc* font = toolkitFontOf(control->getFont()))
+        if (VSTGUI::CFontDesc* font = toolkitFontOf(control_->getFont()))
             ToolkitView::setFont(font);
-        ToolkitView::setFontColor(toolkitColourOf(control->getFontColour()));
-        ToolkitView::setBackColor(toolkitColourOf(control->getBackColour()));
-        ToolkitView::setTransparency(control->getBackColour().alpha == 0);
-        ToolkitView::setFrameColor(toolkitColourOf(control->getFrameColour()));
-        ToolkitView::setStyle(control->getFrameColour().alpha == 0 ? VSTGUI::kNoFrame : 0);
-        const HRXTextAlignment alignment = control->getAlignment();
+        ToolkitView::setFontColor(toolkitColourOf(control_->getFontColour()));
+        ToolkitView::setBackColor(toolkitColourOf(control_->getBackColour()));
+        ToolkitView::setTransparency(control_->getBackColour().alpha == 0);
+        ToolkitView::setFrameColor(toolkitColourOf(control_->getFrameColour()));
+        ToolkitView::setStyle(control_->getFrameColour().alpha == 0 ? VSTGUI::kNoFrame : 0);
+        const HRXTextAlignment alignment = control_->getAlignment();
         ToolkitView::setHoriAlign(alignment == kHRXAlignCentre  ? VSTGUI::kCenterText
                                   : alignment == kHRXAlignRight ? VSTGUI::kRightText
                                                                 : VSTGUI::kLeftText);
@@ -69,38 +69,38 @@ protected:
     // NOLINTNEXTLINE(bugprone-parent-virtual-call)
     void reportToListener() { ToolkitView::CControl::valueChanged(); }
 
-    Control* control;
+    Control* control_;
 
 private:
     class EngineView : public HRXTextEngineView {
     public:
-        explicit EngineView(CHRXTextCompanion& owner) : owner(owner) {}
-        void redraw() override { owner.invalid(); }
+        explicit EngineView(CHRXTextCompanion& owner) : owner_(owner) {}
+        void redraw() override { owner_.invalid(); }
         void reportValue() override
         {
-            owner.ToolkitView::CControl::setValue(static_cast<float>(owner.control->getValue()));
-            owner.reportToListener();
+            owner_.ToolkitView::CControl::setValue(static_cast<float>(owner_.control_->getValue()));
+            owner_.reportToListener();
         }
-        void setTooltipText(const char* text) override { owner.ToolkitView::setTooltipText(text); }
+        void setTooltipText(const char* text) override { owner_.ToolkitView::setTooltipText(text); }
         void setValue(double value) override
         {
-            owner.ToolkitView::CControl::setValue(static_cast<float>(value));
-            owner.invalid();
+            owner_.ToolkitView::CControl::setValue(static_cast<float>(value));
+            owner_.invalid();
         }
         void setViewSize(const HRXRect& rect) override
         {
-            owner.ToolkitView::setViewSize(toolkitRectOf(rect));
-            owner.ToolkitView::setMouseableArea(toolkitRectOf(rect));
+            owner_.ToolkitView::setViewSize(toolkitRectOf(rect));
+            owner_.ToolkitView::setMouseableArea(toolkitRectOf(rect));
         }
-        void setTag(int32_t tag) override { owner.ToolkitView::setTag(tag); }
-        void updateText() override { owner.updateText(); }
-        void startEditing() override { owner.startEditing(); }
+        void setTag(int32_t tag) override { owner_.ToolkitView::setTag(tag); }
+        void updateText() override { owner_.updateText(); }
+        void startEditing() override { owner_.startEditing(); }
 
     private:
-        CHRXTextCompanion& owner;
+        CHRXTextCompanion& owner_;
     };
 
-    EngineView engineView;
+    EngineView engineView_;
 };
 
 }  // namespace Brackenworks

@@ -15,17 +15,17 @@ VSTGUI::CColor toCColor(const HRXColour& c) { return VSTGUI::CColor(c.red, c.gre
 
 }  // namespace
 
-void CHRXDrawContextWrapper::setLineWidth(double width) { context->setLineWidth(width); }
+void CHRXDrawContextWrapper::setLineWidth(double width) { context_->setLineWidth(width); }
 
-void CHRXDrawContextWrapper::moveTo(const HRXPoint& point) { context->moveTo(VSTGUI::CPoint(point.x, point.y)); }
+void CHRXDrawContextWrapper::moveTo(const HRXPoint& point) { context_->moveTo(VSTGUI::CPoint(point.x, point.y)); }
 
-void CHRXDrawContextWrapper::lineTo(const HRXPoint& point) { context->lineTo(VSTGUI::CPoint(point.x, point.y)); }
+void CHRXDrawContextWrapper::lineTo(const HRXPoint& point) { context_->lineTo(VSTGUI::CPoint(point.x, point.y)); }
 
 void CHRXDrawContextWrapper::drawBitmap(HRXBitmap* bitmap, const HRXRect& destination, const HRXPoint& sourceOffset,
                                         float alpha)
 {
     if (VSTGUI::CBitmap* toolkitBitmap = toolkitBitmapOf(bitmap))
-        context->drawBitmap(toolkitBitmap, toCRect(destination), VSTGUI::CPoint(sourceOffset.x, sourceOffset.y), alpha);
+        context_->drawBitmap(toolkitBitmap, toCRect(destination), VSTGUI::CPoint(sourceOffset.x, sourceOffset.y), alpha);
 }
 
 void CHRXDrawContextWrapper::drawString(const char* text, const HRXRect& rect, HRXTextAlignment alignment)
@@ -33,24 +33,24 @@ void CHRXDrawContextWrapper::drawString(const char* text, const HRXRect& rect, H
     const VSTGUI::CHoriTxtAlign align = alignment == kHRXAlignCentre  ? VSTGUI::kCenterText
                                         : alignment == kHRXAlignRight ? VSTGUI::kRightText
                                                                       : VSTGUI::kLeftText;
-    context->drawString(text, toCRect(rect), align);
+    context_->drawString(text, toCRect(rect), align);
 }
 
 void CHRXDrawContextWrapper::setFont(HRXFont* font)
 {
     if (VSTGUI::CFontDesc* desc = toolkitFontOf(font))
-        context->setFont(desc);
+        context_->setFont(desc);
 }
 
-void CHRXDrawContextWrapper::setFrameColour(const HRXColour& colour) { context->setFrameColor(toCColor(colour)); }
+void CHRXDrawContextWrapper::setFrameColour(const HRXColour& colour) { context_->setFrameColor(toCColor(colour)); }
 
-void CHRXDrawContextWrapper::setFontColour(const HRXColour& colour) { context->setFontColor(toCColor(colour)); }
+void CHRXDrawContextWrapper::setFontColour(const HRXColour& colour) { context_->setFontColor(toCColor(colour)); }
 
-void CHRXDrawContextWrapper::setFillColour(const HRXColour& colour) { context->setFillColor(toCColor(colour)); }
+void CHRXDrawContextWrapper::setFillColour(const HRXColour& colour) { context_->setFillColor(toCColor(colour)); }
 
-void CHRXDrawContextWrapper::fillRect(const HRXRect& rect) { context->drawRect(toCRect(rect), VSTGUI::kDrawFilled); }
+void CHRXDrawContextWrapper::fillRect(const HRXRect& rect) { context_->drawRect(toCRect(rect), VSTGUI::kDrawFilled); }
 
-void CHRXDrawContextWrapper::frameRect(const HRXRect& rect) { context->drawRect(toCRect(rect), VSTGUI::kDrawStroked); }
+void CHRXDrawContextWrapper::frameRect(const HRXRect& rect) { context_->drawRect(toCRect(rect), VSTGUI::kDrawStroked); }
 
 void CHRXDrawContextWrapper::fillPolygon(const HRXPoint* points, int32_t count)
 {
@@ -58,9 +58,9 @@ void CHRXDrawContextWrapper::fillPolygon(const HRXPoint* points, int32_t count)
     polygon.reserve(static_cast<size_t>(count > 0 ? count : 0));
     for (int32_t i = 0; i < count; ++i)
         polygon.emplace_back(points[i].x, points[i].y);
-    context->drawPolygon(polygon, VSTGUI::kDrawFilled);
+    context_->drawPolygon(polygon, VSTGUI::kDrawFilled);
 }
 
-double CHRXDrawContextWrapper::getStringWidth(const char* text) { return context->getStringWidth(text); }
+double CHRXDrawContextWrapper::getStringWidth(const char* text) { return context_->getStringWidth(text); }
 
 }  // namespace Brackenworks

@@ -11,7 +11,7 @@ namespace Brackenworks {
 // A control's drawing operations over the toolkit's draw context.
 class CHRXDrawContextWrapper : public HRXDrawContext {
 public:
-    explicit CHRXDrawContextWrapper(VSTGUI::CDrawContext* context) : context(context) {}
+    explicit CHRXDrawContextWrapper(VSTGUI::CDrawContext* context) : context_(context) {}
 
     void setLineWidth(double width) override;
     void moveTo(const HRXPoint& point) override;
@@ -30,7 +30,7 @@ public:
     double getStringWidth(const char* text) override;
 
 private:
-    VSTGUI::CDrawContext* context;
+    VSTGUI::CDrawContext* context_;
 };
 
 }  // namespace Brackenworks

@@ -23,9 +23,9 @@ CHRXOptionMenuWrapper::CHRXOptionMenuWrapper(HRXOptionMenu* control, VSTGUI::ICo
 void CHRXOptionMenuWrapper::updateText()
 {
     removeAllEntry();
-    for (const std::string& entry : control->getEntries())
+    for (const std::string& entry : control_->getEntries())
         addEntry(entry.c_str());
-    setCurrent(control->getCurrent());
+    setCurrent(control_->getCurrent());
     syncStyle();
 }
 
@@ -33,7 +33,7 @@ void CHRXOptionMenuWrapper::valueChanged()
 {
     int32_t index = -1;
     if (getLastItemMenu(index) == this)
-        control->chosen(index);
+        control_->chosen(index);
 }
 
 }  // namespace Brackenworks

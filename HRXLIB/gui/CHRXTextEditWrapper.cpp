@@ -7,11 +7,11 @@ namespace Brackenworks {
 void CHRXTextEdit2::looseFocus()
 {
     const bool wasEditing = hasFocus();
-    ending = true;
+    ending_ = true;
     VSTGUI::CTextEdit::looseFocus();
-    ending = false;
-    const HRXTextEdit::EndReason reason = endReason;
-    endReason = HRXTextEdit::kFocusLost;
+    ending_ = false;
+    const HRXTextEdit::EndReason reason = endReason_;
+    endReason_ = HRXTextEdit::kFocusLost;
     if (wasEditing)
         editingEnded(reason);
 }
@@ -19,15 +19,15 @@ void CHRXTextEdit2::looseFocus()
 int32_t CHRXTextEdit2::onKeyDown(VSTGUI::VstKeyCode& key)
 {
     if (hasFocus() && key.virt == VSTGUI::VKEY_RETURN)
-        endReason = HRXTextEdit::kAccepted;
+        endReason_ = HRXTextEdit::kAccepted;
     else if (hasFocus() && key.virt == VSTGUI::VKEY_ESCAPE)
-        endReason = HRXTextEdit::kCancelled;
+        endReason_ = HRXTextEdit::kCancelled;
     return VSTGUI::CTextEdit::onKeyDown(key);
 }
 
 void CHRXTextEdit2::valueChanged()
 {
-    if (!ending)
+    if (!ending_)
         VSTGUI::CTextEdit::valueChanged();
 }
 
@@ -41,7 +41,7 @@ void CHRXTextEditWrapper::updateText()
 {
     // Text typed so far stays while the user edits.
     if (!hasFocus())
-        setText(control->getText().c_str());
+        setText(control_->getText().c_str());
     syncStyle();
 }
 
@@ -53,7 +53,7 @@ void CHRXTextEditWrapper::startEditing()
 
 void CHRXTextEditWrapper::editingEnded(HRXTextEdit::EndReason reason)
 {
-    control->editingEnded(getText().c_str(), reason);
+    control_->editingEnded(getText().c_str(), reason);
 }
 
 }  // namespace Brackenworks

@@ -21,8 +21,8 @@ protected:
     virtual void editingEnded(HRXTextEdit::EndReason reason) = 0;
 
 private:
-    HRXTextEdit::EndReason endReason = HRXTextEdit::kFocusLost;
-    bool ending = false;
+    HRXTextEdit::EndReason endReason_ = HRXTextEdit::kFocusLost;
+    bool ending_ = false;
 };
 
 // The companion of a text edit control (kind 11).

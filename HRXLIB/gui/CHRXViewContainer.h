@@ -11,11 +11,11 @@ class CHRXViewContainer : public VSTGUI::CViewContainer {
 public:
     explicit CHRXViewContainer(const VSTGUI::CRect& size) : VSTGUI::CViewContainer(size) {}
 
-    void setPresetBarContainer(bool isPresetBar) { presetBar = isPresetBar; }
-    bool isPresetBarContainer() const { return presetBar; }
+    void setPresetBarContainer(bool isPresetBar) { presetBar_ = isPresetBar; }
+    bool isPresetBarContainer() const { return presetBar_; }
 
 private:
-    bool presetBar = false;
+    bool presetBar_ = false;
 };
 
 }  // namespace Brackenworks

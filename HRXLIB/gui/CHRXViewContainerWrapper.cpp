@@ -21,42 +21,42 @@ bool hasBaseCompanion(int32_t kind) { return (kind >= 1 && kind <= 9) || kind ==
 
 CHRXViewContainerWrapper::CHRXViewContainerWrapper(const HRXRect& rect, VSTGUI::IControlListener* listener,
                                                    HRXMasterGraphicalEngine* engine)
-    : container(new CHRXViewContainer(toCRect(rect))), listener(listener), engine(engine)
+    : container_(new CHRXViewContainer(toCRect(rect))), listener_(listener), engine_(engine)
 {
-    container->setMouseableArea(toCRect(rect));
+    container_->setMouseableArea(toCRect(rect));
 }
 
-CHRXViewContainerWrapper::~CHRXViewContainerWrapper() { container->forget(); }
+CHRXViewContainerWrapper::~CHRXViewContainerWrapper() { container_->forget(); }
 
 void CHRXViewContainerWrapper::setViewSize(const HRXRect& rect)
 {
-    container->setViewSize(toCRect(rect));
-    container->setMouseableArea(toCRect(rect));
+    container_->setViewSize(toCRect(rect));
+    container_->setMouseableArea(toCRect(rect));
 }
 
 HRXRect CHRXViewContainerWrapper::getRect() const
 {
-    const VSTGUI::CRect& r = container->getViewSize();
+    const VSTGUI::CRect& r = container_->getViewSize();
     return {r.left, r.top, r.right, r.bottom};
 }
 
 void CHRXViewContainerWrapper::setBackground(HRXBitmap* bitmap)
 {
     if (VSTGUI::CBitmap* toolkitBitmap = toolkitBitmapOf(bitmap))
-        container->setBackground(toolkitBitmap);
+        container_->setBackground(toolkitBitmap);
 }
 
 void CHRXViewContainerWrapper::setBackgroundId(uint32_t resourceId)
 {
     // The view keeps its own reference; ours goes at once.
     VSTGUI::CBitmap* bitmap = new CHRXBitmap(resourceId);
-    container->setBackground(bitmap);
+    container_->setBackground(bitmap);
     bitmap->forget();
 }
 
 void CHRXViewContainerWrapper::setBackgroundColour(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha)
 {
-    container->setBackgroundColor(VSTGUI::CColor(red, green, blue, alpha));
+    container_->setBackgroundColor(VSTGUI::CColor(red, green, blue, alpha));
 }
 
 bool CHRXViewContainerWrapper::addControl(HRXBaseControl* control)
@@ -66,30 +66,30 @@ bool CHRXViewContainerWrapper::addControl(HRXBaseControl* control)
     VSTGUI::CView* companion = nullptr;
     switch (control->getKind()) {
     case kHRXKindTextLabel:
-        companion = new CHRXTextLabelWrapper(static_cast<HRXTextLabel*>(control), listener);
+        companion = new CHRXTextLabelWrapper(static_cast<HRXTextLabel*>(control), listener_);
         break;
     case kHRXKindTextEdit:
-        companion = new CHRXTextEditWrapper(static_cast<HRXTextEdit*>(control), listener);
+        companion = new CHRXTextEditWrapper(static_cast<HRXTextEdit*>(control), listener_);
         break;
     case kHRXKindOptionMenu:
-        companion = new CHRXOptionMenuWrapper(static_cast<HRXOptionMenu*>(control), listener);
+        companion = new CHRXOptionMenuWrapper(static_cast<HRXOptionMenu*>(control), listener_);
         break;
     default:
         if (!hasBaseCompanion(control->getKind()))
             return false;
-        companion = new CHRXBaseControlWrapper(control, listener, engine);
+        companion = new CHRXBaseControlWrapper(control, listener_, engine_);
         break;
     }
-    return container->addView(companion);
+    return container_->addView(companion);
 }
 
 void CHRXViewContainerWrapper::removeControl(HRXBaseControl* control)
 {
-    for (uint32_t i = 0; i < container->getNbViews(); ++i) {
-        VSTGUI::CView* view = container->getView(i);
+    for (uint32_t i = 0; i < container_->getNbViews(); ++i) {
+        VSTGUI::CView* view = container_->getView(i);
         auto* companion = dynamic_cast<CHRXCompanion*>(view);
         if (companion && companion->getControl() == control) {
-            container->removeView(view, true);
+            container_->removeView(view, true);
             return;
         }
     }

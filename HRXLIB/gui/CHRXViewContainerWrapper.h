@@ -24,7 +24,7 @@ public:
     CHRXViewContainerWrapper(const CHRXViewContainerWrapper&) = delete;
     CHRXViewContainerWrapper& operator=(const CHRXViewContainerWrapper&) = delete;
 
-    CHRXViewContainer* getContainer() const { return container; }
+    CHRXViewContainer* getContainer() const { return container_; }
 
     void setViewSize(const HRXRect& rect) override;
     HRXRect getRect() const override;
@@ -35,9 +35,9 @@ public:
     void removeControl(HRXBaseControl* control) override;
 
 private:
-    CHRXViewContainer* container;
-    VSTGUI::IControlListener* listener;
-    HRXMasterGraphicalEngine* engine;
+    CHRXViewContainer* container_;
+    VSTGUI::IControlListener* listener_;
+    HRXMasterGraphicalEngine* engine_;
 };
 
 }  // namespace Brackenworks

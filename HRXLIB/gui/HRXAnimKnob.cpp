@@ -17,17 +17,17 @@ constexpr double kThreeQuartersPi = 2.356194490192345;
 }  // namespace
 
 HRXAnimKnob::HRXAnimKnob(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, int32_t frames, int32_t columns)
-    : HRXBaseControl(rect, tag, bitmap, kHRXKindFilmstripKnob), frames(frames), columns(columns < 1 ? 1 : columns)
+    : HRXBaseControl(rect, tag, bitmap, kHRXKindFilmstripKnob), frames_(frames), columns_(columns < 1 ? 1 : columns)
 {
-    rows = hrxRound(std::ceil(static_cast<double>(frames) / this->columns));
-    if (rows < 1)
-        rows = 1;
+    rows_ = hrxRound(std::ceil(static_cast<double>(frames) / this->columns_));
+    if (rows_ < 1)
+        rows_ = 1;
     if (bitmap) {
-        frameHeight = hrxRound(bitmap->getHeight() / rows);
-        frameWidth = hrxRound(bitmap->getWidth() / this->columns);
+        frameHeight_ = hrxRound(bitmap->getHeight() / rows_);
+        frameWidth_ = hrxRound(bitmap->getWidth() / this->columns_);
     } else {
-        frameHeight = static_cast<int32_t>(rect.height());
-        frameWidth = static_cast<int32_t>(rect.width());
+        frameHeight_ = static_cast<int32_t>(rect.height());
+        frameWidth_ = static_cast<int32_t>(rect.width());
     }
     // The parameter's step counts give the wheel's notch and fine factor
     // until the editor sets its own.
@@ -37,33 +37,33 @@ HRXAnimKnob::HRXAnimKnob(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, in
         steps = 1000;
     if (coarse < 1)
         coarse = 1000;
-    wheelStep = 1.0 / coarse;
-    fineWheelFactor = static_cast<double>(coarse) / steps;
+    wheelStep_ = 1.0 / coarse;
+    fineWheelFactor_ = static_cast<double>(coarse) / steps;
 }
 
 int32_t HRXAnimKnob::frameIndexFor(double v) const
 {
-    if (v < 0.0 || frameHeight <= 0)
+    if (v < 0.0 || frameHeight_ <= 0)
         return 0;
-    return hrxRound((frames - 1) * v);
+    return hrxRound((frames_ - 1) * v);
 }
 
 HRXPoint HRXAnimKnob::frameOffset(int32_t index) const
 {
-    const int32_t column = index / rows;
-    const int32_t row = index - column * rows;
-    return {static_cast<double>(column * frameWidth), static_cast<double>(row * frameHeight)};
+    const int32_t column = index / rows_;
+    const int32_t row = index - column * rows_;
+    return {static_cast<double>(column * frameWidth_), static_cast<double>(row * frameHeight_)};
 }
 
 void HRXAnimKnob::draw(HRXDrawContext* context)
 {
-    context->drawBitmap(bitmap, viewRect, frameOffset(frameIndexFor(value)), 1.0f);
+    context->drawBitmap(bitmap_, viewRect_, frameOffset(frameIndexFor(value_)), 1.0f);
 }
 
 double HRXAnimKnob::circularValue(const HRXPoint& relative) const
 {
-    const double w2 = viewRect.width() * 0.5;
-    const double h2 = viewRect.height() * 0.5;
+    const double w2 = viewRect_.width() * 0.5;
+    const double h2 = viewRect_.height() * 0.5;
     const double dy = (relative.y - h2) / (h2 - 3.0);
     const double dx = (relative.x - w2) / (w2 - 3.0);
     double a = std::atan2(dy, dx) - kThreeHalvesPi;
@@ -83,15 +83,15 @@ int32_t HRXAnimKnob::onMouseDown(const HRXPoint& point, uint32_t buttons)
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     const bool isDoubleClick = (buttons & kHRXDoubleClick) != 0;
-    if (ignoreDoubleClick && isDoubleClick) {
-        doubleClicked = true;
+    if (ignoreDoubleClick_ && isDoubleClick) {
+        doubleClicked_ = true;
         return kHRXMouseHandledNoMoves;
     }
-    if (!ignoreDoubleClick)
-        doubleClicked = false;
+    if (!ignoreDoubleClick_)
+        doubleClicked_ = false;
 
     if ((buttons & (kHRXControl | kHRXAlt)) || isDoubleClick) {
-        value = getDefaultValue();
+        value_ = getDefaultValue();
         beginEdit();
         valueChanged();
         endEdit();
@@ -100,21 +100,21 @@ int32_t HRXAnimKnob::onMouseDown(const HRXPoint& point, uint32_t buttons)
     }
 
     beginEdit();
-    const double range = maximum - minimum;
-    pixels = normalDragPixels;
-    startValue = value;
-    savedButtons = buttons;
-    halfRange = range * 0.5;
-    valuePerPixel = range / pixels;
+    const double range = maximum_ - minimum_;
+    pixels_ = normalDragPixels_;
+    startValue_ = value_;
+    savedButtons_ = buttons;
+    halfRange_ = range * 0.5;
+    valuePerPixel_ = range / pixels_;
     if (knobMode != 0) {
-        lastCircular = circularValue(relativeToView(point));
+        lastCircular_ = circularValue(relativeToView(point));
         return onMouseMoved(point, buttons);
     }
     if (buttons & kHRXShift) {
-        pixels = fineDragPixels;
-        valuePerPixel = range / pixels;
+        pixels_ = fineDragPixels_;
+        valuePerPixel_ = range / pixels_;
     }
-    startPoint = point;
+    startPoint_ = point;
     return onMouseMoved(point, buttons);
 }
 
@@ -123,27 +123,27 @@ int32_t HRXAnimKnob::onMouseMoved(const HRXPoint& point, uint32_t buttons)
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     if (knobMode == 0) {
-        const double delta = (point.x - startPoint.x) + (startPoint.y - point.y);
-        if (buttons != savedButtons) {
+        const double delta = (point.x - startPoint_.x) + (startPoint_.y - point.y);
+        if (buttons != savedButtons_) {
             // The resolution changes mid-drag: move the start value so the
             // knob stays where it is and continues at the new rate.
-            pixels = (buttons & kHRXShift) ? fineDragPixels : normalDragPixels;
-            const double newValuePerPixel = (maximum - minimum) / pixels;
-            startValue += (valuePerPixel - newValuePerPixel) * delta;
-            valuePerPixel = newValuePerPixel;
-            savedButtons = buttons;
+            pixels_ = (buttons & kHRXShift) ? fineDragPixels_ : normalDragPixels_;
+            const double newValuePerPixel = (maximum_ - minimum_) / pixels_;
+            startValue_ += (valuePerPixel_ - newValuePerPixel) * delta;
+            valuePerPixel_ = newValuePerPixel;
+            savedButtons_ = buttons;
         }
-        value = hrxClamp01(startValue + delta * valuePerPixel);
+        value_ = hrxClamp01(startValue_ + delta * valuePerPixel_);
     } else {
         const double a = circularValue(relativeToView(point));
         // Crossing the dead zone keeps the knob at the end it left from.
-        if (lastCircular - a > halfRange) {
-            value = maximum;
-        } else if (a - lastCircular > halfRange) {
-            value = minimum;
+        if (lastCircular_ - a > halfRange_) {
+            value_ = maximum_;
+        } else if (a - lastCircular_ > halfRange_) {
+            value_ = minimum_;
         } else {
-            value = a;
-            lastCircular = a;
+            value_ = a;
+            lastCircular_ = a;
         }
     }
     valueChanged();
@@ -170,10 +170,10 @@ bool HRXAnimKnob::onWheel(const HRXPoint&, float distance, uint32_t buttons)
     else if (distance < -0.1)
         d = -1.0;
     beginEdit();
-    double step = wheelStep;
+    double step = wheelStep_;
     if (buttons & kHRXShift)
-        step *= fineWheelFactor;
-    value = hrxClamp01(value + d * step);
+        step *= fineWheelFactor_;
+    value_ = hrxClamp01(value_ + d * step);
     valueChanged();
     endEdit();
     redraw();

@@ -21,14 +21,14 @@ public:
     int32_t onMouseExited(const HRXPoint& point, uint32_t buttons) override;
     bool onWheel(const HRXPoint& point, float distance, uint32_t buttons) override;
 
-    void setMax(double value) { maximum = value; }
-    void setMin(double value) { minimum = value; }
-    void setDragPixels(double pixels) { normalDragPixels = pixels; }
-    void setFineDragPixels(double pixels) { fineDragPixels = pixels; }
-    void setWheelStep(double step) { wheelStep = step; }
-    void setFineWheelFactor(double factor) { fineWheelFactor = factor; }
-    double getWheelStep() const { return wheelStep; }
-    double getFineWheelFactor() const { return fineWheelFactor; }
+    void setMax(double value) { maximum_ = value; }
+    void setMin(double value) { minimum_ = value; }
+    void setDragPixels(double pixels) { normalDragPixels_ = pixels; }
+    void setFineDragPixels(double pixels) { fineDragPixels_ = pixels; }
+    void setWheelStep(double step) { wheelStep_ = step; }
+    void setFineWheelFactor(double factor) { fineWheelFactor_ = factor; }
+    double getWheelStep() const { return wheelStep_; }
+    double getFineWheelFactor() const { return fineWheelFactor_; }
 
     // Index of the frame drawn for a value, and that frame's source offset.
     int32_t frameIndexFor(double value) const;
@@ -39,26 +39,26 @@ public:
     double circularValue(const HRXPoint& relative) const;
 
 private:
-    HRXPoint relativeToView(const HRXPoint& point) const { return {point.x - viewRect.left, point.y - viewRect.top}; }
+    HRXPoint relativeToView(const HRXPoint& point) const { return {point.x - viewRect_.left, point.y - viewRect_.top}; }
 
-    int32_t frames;
-    int32_t columns;
-    int32_t rows;
-    int32_t frameHeight;
-    int32_t frameWidth;
-    double maximum = 1.0;
-    double minimum = 0.0;
+    int32_t frames_;
+    int32_t columns_;
+    int32_t rows_;
+    int32_t frameHeight_;
+    int32_t frameWidth_;
+    double maximum_ = 1.0;
+    double minimum_ = 0.0;
 
-    double startValue = 0.0;
-    uint32_t savedButtons = 0;
-    HRXPoint startPoint;
-    double pixels = 300.0;
-    double valuePerPixel = 1.0 / 300.0;
-    double lastCircular = 0.0;
-    double halfRange = 0.5;
+    double startValue_ = 0.0;
+    uint32_t savedButtons_ = 0;
+    HRXPoint startPoint_;
+    double pixels_ = 300.0;
+    double valuePerPixel_ = 1.0 / 300.0;
+    double lastCircular_ = 0.0;
+    double halfRange_ = 0.5;
 
-    double normalDragPixels = 300.0;
-    double fineDragPixels = 1500.0;
-    double wheelStep;
-    double fineWheelFactor;
+    double normalDragPixels_ = 300.0;
+    double fineDragPixels_ = 1500.0;
+    double wheelStep_;
+    double fineWheelFactor_;
 };

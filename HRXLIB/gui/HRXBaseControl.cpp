@@ -22,8 +22,8 @@ double initialValueFor(int32_t tag)
 }  // namespace
 
 HRXBaseControl::HRXBaseControl(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, int32_t kind)
-    : bitmap(bitmap), viewRect(rect), value(initialValueFor(tag)), tag(tag), kind(kind),
-      defaultValue(product().getParameterDefault(tag)), initialRect(rect)
+    : bitmap_(bitmap), viewRect_(rect), value_(initialValueFor(tag)), tag_(tag), kind_(kind),
+      defaultValue_(product().getParameterDefault(tag)), initialRect_(rect)
 {
     if (bitmap)
         bitmap->remember();
@@ -31,22 +31,22 @@ HRXBaseControl::HRXBaseControl(const HRXRect& rect, int32_t tag, HRXBitmap* bitm
 
 HRXBaseControl::~HRXBaseControl()
 {
-    delete[] tooltip;
-    if (bitmap)
-        bitmap->forget();
+    delete[] tooltip_;
+    if (bitmap_)
+        bitmap_->forget();
 }
 
 void HRXBaseControl::setValue(double newValue)
 {
     // A control being dragged keeps its value against outside updates.
-    if (!editing) {
-        value = hrxClamp01(newValue);
-        if (companion)
-            companion->setValue(value);
+    if (!editing_) {
+        value_ = hrxClamp01(newValue);
+        if (companion_)
+            companion_->setValue(value_);
     }
-    if (linkedControl) {
-        linkedControl->setValue(value);
-        linkedControl->redraw();
+    if (linkedControl_) {
+        linkedControl_->setValue(value_);
+        linkedControl_->redraw();
     }
 }
 
@@ -54,39 +54,39 @@ void HRXBaseControl::setTag(int32_t newTag)
 {
     if (newTag < 0)
         return;
-    tag = newTag;
-    if (companion)
-        companion->setTag(tag);
+    tag_ = newTag;
+    if (companion_)
+        companion_->setTag(tag_);
 }
 
-void HRXBaseControl::beginEdit() { editing = true; }
+void HRXBaseControl::beginEdit() { editing_ = true; }
 
 void HRXBaseControl::valueChanged()
 {
-    if (companion)
-        companion->reportValue();
+    if (companion_)
+        companion_->reportValue();
 }
 
-void HRXBaseControl::endEdit() { editing = false; }
+void HRXBaseControl::endEdit() { editing_ = false; }
 
-bool HRXBaseControl::isEditing() const { return editing; }
+bool HRXBaseControl::isEditing() const { return editing_; }
 
-void HRXBaseControl::setDefaultValue(double newValue) { defaultValue = newValue; }
+void HRXBaseControl::setDefaultValue(double newValue) { defaultValue_ = newValue; }
 
-double HRXBaseControl::getDefaultValue() const { return defaultValue; }
+double HRXBaseControl::getDefaultValue() const { return defaultValue_; }
 
 void HRXBaseControl::setViewSize(const HRXRect& rect)
 {
-    viewRect = rect;
-    if (companion)
-        companion->setViewSize(rect);
+    viewRect_ = rect;
+    if (companion_)
+        companion_->setViewSize(rect);
 }
 
 void HRXBaseControl::setScale(double factor)
 {
-    HRXRect scaled = viewRect;
-    scaled.right = scaled.left + initialRect.width() * factor;
-    scaled.bottom = scaled.top + initialRect.height() * factor;
+    HRXRect scaled = viewRect_;
+    scaled.right = scaled.left + initialRect_.width() * factor;
+    scaled.bottom = scaled.top + initialRect_.height() * factor;
     setViewSize(scaled);
 }
 
@@ -97,9 +97,9 @@ void HRXBaseControl::setBackground(HRXBitmap* newBitmap)
     if (!newBitmap)
         return;
     newBitmap->remember();
-    if (bitmap)
-        bitmap->forget();
-    bitmap = newBitmap;
+    if (bitmap_)
+        bitmap_->forget();
+    bitmap_ = newBitmap;
     redraw();
 }
 
@@ -112,25 +112,25 @@ bool HRXBaseControl::onWheel(const HRXPoint&, float, uint32_t) { return true; }
 
 void HRXBaseControl::setValueNotify(double newValue)
 {
-    doubleClicked = false;
+    doubleClicked_ = false;
     setValue(newValue);
     valueChanged();
 }
 
 void HRXBaseControl::setTooltip(const char* text)
 {
-    if (!tooltip)
-        tooltip = new char[kTooltipSize];
-    std::strncpy(tooltip, text ? text : "", kTooltipSize - 1);
-    tooltip[kTooltipSize - 1] = '\0';
-    if (companion)
-        companion->setTooltipText(tooltip);
+    if (!tooltip_)
+        tooltip_ = new char[kTooltipSize];
+    std::strncpy(tooltip_, text ? text : "", kTooltipSize - 1);
+    tooltip_[kTooltipSize - 1] = '\0';
+    if (companion_)
+        companion_->setTooltipText(tooltip_);
 }
 
-const char* HRXBaseControl::getTooltip() const { return tooltip ? tooltip : ""; }
+const char* HRXBaseControl::getTooltip() const { return tooltip_ ? tooltip_ : ""; }
 
 void HRXBaseControl::redraw()
 {
-    if (companion)
-        companion->redraw();
+    if (companion_)
+        companion_->redraw();
 }

@@ -41,43 +41,43 @@ public:
     virtual bool onWheel(const HRXPoint& point, float distance, uint32_t buttons);
     virtual void setValueNotify(double value);
 
-    double getValue() const { return value; }
-    int32_t getTag() const { return tag; }
-    int32_t getKind() const { return kind; }
-    const HRXRect& getViewSize() const { return viewRect; }
-    HRXBitmap* getBackground() const { return bitmap; }
+    double getValue() const { return value_; }
+    int32_t getTag() const { return tag_; }
+    int32_t getKind() const { return kind_; }
+    const HRXRect& getViewSize() const { return viewRect_; }
+    HRXBitmap* getBackground() const { return bitmap_; }
 
     // Copies at most 511 characters; the companion shows it as hover help.
     void setTooltip(const char* text);
     // Empty text when none was set.
     const char* getTooltip() const;
 
-    void setLinkedControl(HRXBaseControl* control) { linkedControl = control; }
-    void setReportClicks(bool report) { reportClicks = report; }
-    bool getReportClicks() const { return reportClicks; }
-    void setIgnoreDoubleClick(bool ignore) { ignoreDoubleClick = ignore; }
-    bool wasDoubleClicked() const { return doubleClicked; }
+    void setLinkedControl(HRXBaseControl* control) { linkedControl_ = control; }
+    void setReportClicks(bool report) { reportClicks_ = report; }
+    bool getReportClicks() const { return reportClicks_; }
+    void setIgnoreDoubleClick(bool ignore) { ignoreDoubleClick_ = ignore; }
+    bool wasDoubleClicked() const { return doubleClicked_; }
 
     // Set by the companion when it takes the control and cleared when it goes.
-    void setCompanion(HRXEngineView* view) { companion = view; }
-    HRXEngineView* getCompanion() const { return companion; }
+    void setCompanion(HRXEngineView* view) { companion_ = view; }
+    HRXEngineView* getCompanion() const { return companion_; }
 
     // Redraws through the companion, when there is one.
     void redraw();
 
 protected:
-    HRXBitmap* bitmap;
-    HRXRect viewRect;
-    double value;
-    int32_t tag;
-    int32_t kind;
-    double defaultValue;
-    bool editing = false;
-    bool reportClicks = true;
-    bool ignoreDoubleClick = false;
-    bool doubleClicked = false;
-    HRXBaseControl* linkedControl = nullptr;
-    HRXEngineView* companion = nullptr;
-    char* tooltip = nullptr;
-    HRXRect initialRect;
+    HRXBitmap* bitmap_;
+    HRXRect viewRect_;
+    double value_;
+    int32_t tag_;
+    int32_t kind_;
+    double defaultValue_;
+    bool editing_ = false;
+    bool reportClicks_ = true;
+    bool ignoreDoubleClick_ = false;
+    bool doubleClicked_ = false;
+    HRXBaseControl* linkedControl_ = nullptr;
+    HRXEngineView* companion_ = nullptr;
+    char* tooltip_ = nullptr;
+    HRXRect initialRect_;
 };

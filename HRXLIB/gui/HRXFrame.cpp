@@ -5,7 +5,7 @@
 namespace Brackenworks {
 
 HRXFrame::HRXFrame(const VSTGUI::CRect& size, VSTGUI::VSTGUIEditorInterface* editor)
-    : VSTGUI::CFrame(size, editor), unzoomedSize(0, 0, size.getWidth(), size.getHeight())
+    : VSTGUI::CFrame(size, editor), unzoomedSize_(0, 0, size.getWidth(), size.getHeight())
 {
 }
 
@@ -13,35 +13,35 @@ bool HRXFrame::setZoomFactor(double zoom)
 {
     if (zoom == 0.0)
         return false;
-    zoomFactor = HRXGlobalSettings::limitZoomFactor(zoom);
-    setTransform(VSTGUI::CGraphicsTransform::scale(zoomFactor, zoomFactor));
-    setSize(unzoomedSize.getWidth() * zoomFactor, unzoomedSize.getHeight() * zoomFactor);
+    zoomFactor_ = HRXGlobalSettings::limitZoomFactor(zoom);
+    setTransform(VSTGUI::CGraphicsTransform::scale(zoomFactor_, zoomFactor_));
+    setSize(unzoomedSize_.getWidth() * zoomFactor_, unzoomedSize_.getHeight() * zoomFactor_);
     return true;
 }
 
 void HRXFrame::setUnzoomedSize(VSTGUI::CCoord width, VSTGUI::CCoord height)
 {
-    unzoomedSize = VSTGUI::CRect(0, 0, width, height);
+    unzoomedSize_ = VSTGUI::CRect(0, 0, width, height);
 }
 
 VSTGUI::CMouseEventResult HRXFrame::onMouseDown(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons)
 {
-    lastMouseButtons = buttons.getButtonState();
-    mouseInside = true;
+    lastMouseButtons_ = buttons.getButtonState();
+    mouseInside_ = true;
     return VSTGUI::CFrame::onMouseDown(where, buttons);
 }
 
 VSTGUI::CMouseEventResult HRXFrame::onMouseMoved(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons)
 {
-    lastMouseButtons = buttons.getButtonState();
-    mouseInside = true;
+    lastMouseButtons_ = buttons.getButtonState();
+    mouseInside_ = true;
     return VSTGUI::CFrame::onMouseMoved(where, buttons);
 }
 
 VSTGUI::CMouseEventResult HRXFrame::onMouseUp(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons)
 {
-    lastMouseButtons = 0;
-    mouseInside = true;
+    lastMouseButtons_ = 0;
+    mouseInside_ = true;
     const VSTGUI::CMouseEventResult result = VSTGUI::CFrame::onMouseUp(where, buttons);
     refreshViewsUnderMouse(where, buttons);
     return result;
@@ -49,8 +49,8 @@ VSTGUI::CMouseEventResult HRXFrame::onMouseUp(VSTGUI::CPoint& where, const VSTGU
 
 VSTGUI::CMouseEventResult HRXFrame::onMouseExited(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons)
 {
-    lastMouseButtons = 0;
-    mouseInside = false;
+    lastMouseButtons_ = 0;
+    mouseInside_ = false;
     return VSTGUI::CFrame::onMouseExited(where, buttons);
 }
 
@@ -64,17 +64,17 @@ bool HRXFrame::onWheel(const VSTGUI::CPoint& where, const float& distance, const
 int32_t HRXFrame::onKeyDown(VSTGUI::VstKeyCode& key)
 {
     switch (key.virt) {
-    case VSTGUI::VKEY_SHIFT: pressedModifierKey = kShiftKey; break;
-    case VSTGUI::VKEY_CONTROL: pressedModifierKey = kControlKey; break;
-    case VSTGUI::VKEY_ALT: pressedModifierKey = kAltKey; break;
-    default: pressedModifierKey = 0; break;
+    case VSTGUI::VKEY_SHIFT: pressedModifierKey_ = kShiftKey; break;
+    case VSTGUI::VKEY_CONTROL: pressedModifierKey_ = kControlKey; break;
+    case VSTGUI::VKEY_ALT: pressedModifierKey_ = kAltKey; break;
+    default: pressedModifierKey_ = 0; break;
     }
     return VSTGUI::CFrame::onKeyDown(key);
 }
 
 int32_t HRXFrame::onKeyUp(VSTGUI::VstKeyCode& key)
 {
-    pressedModifierKey = 0;
+    pressedModifierKey_ = 0;
     return VSTGUI::CFrame::onKeyUp(key);
 }
 

@@ -18,14 +18,14 @@ public:
     // Refuses 0; 0.01 or less means 1.0; then limited to 0.7 .. 4.0. The
     // window becomes the unzoomed size times the factor.
     bool setZoomFactor(double zoom);
-    double getZoomFactor() const { return zoomFactor; }
+    double getZoomFactor() const { return zoomFactor_; }
     // The size in logical units that the zoom scales.
     void setUnzoomedSize(VSTGUI::CCoord width, VSTGUI::CCoord height);
-    const VSTGUI::CRect& getUnzoomedSize() const { return unzoomedSize; }
+    const VSTGUI::CRect& getUnzoomedSize() const { return unzoomedSize_; }
 
-    int32_t getPressedModifierKey() const { return pressedModifierKey; }
-    int32_t getLastMouseButtons() const { return lastMouseButtons; }
-    bool isMouseInside() const { return mouseInside; }
+    int32_t getPressedModifierKey() const { return pressedModifierKey_; }
+    int32_t getLastMouseButtons() const { return lastMouseButtons_; }
+    bool isMouseInside() const { return mouseInside_; }
 
     VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
@@ -40,11 +40,11 @@ private:
     // release or a wheel turn, with no button held.
     void refreshViewsUnderMouse(const VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons);
 
-    VSTGUI::CRect unzoomedSize;
-    double zoomFactor = 1.0;
-    int32_t pressedModifierKey = 0;
-    int32_t lastMouseButtons = 0;
-    bool mouseInside = false;
+    VSTGUI::CRect unzoomedSize_;
+    double zoomFactor_ = 1.0;
+    int32_t pressedModifierKey_ = 0;
+    int32_t lastMouseButtons_ = 0;
+    bool mouseInside_ = false;
 };
 
 }  // namespace Brackenworks

@@ -3,14 +3,14 @@
 #include "HRXDrawContext.h"
 
 HRXHorizontalSwitch::HRXHorizontalSwitch(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, int32_t positions)
-    : HRXBaseControl(rect, tag, bitmap, kHRXKindSegmentSwitch), positions(positions < 2 ? 2 : positions),
-      segmentWidth(static_cast<int32_t>(rect.width()) / static_cast<double>(this->positions))
+    : HRXBaseControl(rect, tag, bitmap, kHRXKindSegmentSwitch), positions_(positions < 2 ? 2 : positions),
+      segmentWidth_(static_cast<int32_t>(rect.width()) / static_cast<double>(this->positions_))
 {
 }
 
 void HRXHorizontalSwitch::draw(HRXDrawContext* context)
 {
-    context->drawBitmap(bitmap, viewRect, {0.0, getPosition() * viewRect.height()}, 1.0f);
+    context->drawBitmap(bitmap_, viewRect_, {0.0, getPosition() * viewRect_.height()}, 1.0f);
 }
 
 int32_t HRXHorizontalSwitch::onMouseDown(const HRXPoint& point, uint32_t buttons)
@@ -19,13 +19,13 @@ int32_t HRXHorizontalSwitch::onMouseDown(const HRXPoint& point, uint32_t buttons
         return kHRXMouseNotHandled;
     if (buttons & (kHRXControl | kHRXAlt)) {
         beginEdit();
-        value = getDefaultValue();
+        value_ = getDefaultValue();
         valueChanged();
         endEdit();
         redraw();
         return kHRXMouseHandledNoMoves;
     }
-    segmentWidth = static_cast<int32_t>(viewRect.width()) / static_cast<double>(positions);
+    segmentWidth_ = static_cast<int32_t>(viewRect_.width()) / static_cast<double>(positions_);
     beginEdit();
     return onMouseMoved(point, buttons);
 }
@@ -34,8 +34,8 @@ int32_t HRXHorizontalSwitch::onMouseMoved(const HRXPoint& point, uint32_t button
 {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
-    const int32_t position = static_cast<int32_t>((point.x - viewRect.left) / segmentWidth);
-    value = hrxClamp01(static_cast<double>(position) / (positions - 1));
+    const int32_t position = static_cast<int32_t>((point.x - viewRect_.left) / segmentWidth_);
+    value_ = hrxClamp01(static_cast<double>(position) / (positions_ - 1));
     valueChanged();
     redraw();
     return kHRXMouseHandled;
@@ -50,12 +50,12 @@ int32_t HRXHorizontalSwitch::onMouseUp(const HRXPoint&, uint32_t)
 bool HRXHorizontalSwitch::onWheel(const HRXPoint&, float distance, uint32_t)
 {
     beginEdit();
-    const double step = 1.0 / (positions - 1);
+    const double step = 1.0 / (positions_ - 1);
     if (distance > 0.1)
-        value += step;
+        value_ += step;
     if (distance < -0.1)
-        value -= step;
-    value = hrxClamp01(hrxRound((positions - 1) * value) / static_cast<double>(positions - 1));
+        value_ -= step;
+    value_ = hrxClamp01(hrxRound((positions_ - 1) * value_) / static_cast<double>(positions_ - 1));
     valueChanged();
     endEdit();
     redraw();

@@ -14,9 +14,9 @@ public:
     int32_t onMouseUp(const HRXPoint& point, uint32_t buttons) override;
     bool onWheel(const HRXPoint& point, float distance, uint32_t buttons) override;
 
-    int32_t getPosition() const { return hrxRound((positions - 1) * value); }
+    int32_t getPosition() const { return hrxRound((positions_ - 1) * value_); }
 
 private:
-    int32_t positions;
-    double segmentWidth;
+    int32_t positions_;
+    double segmentWidth_;
 };

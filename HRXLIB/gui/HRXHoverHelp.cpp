@@ -26,17 +26,17 @@ bool readTooltip(const VSTGUI::CView& view, char (&text)[HRXBaseControl::kToolti
 
 void HRXHoverHelp::hide(VSTGUI::CFrame& frame)
 {
-    if (shown)
+    if (shown_)
         frame.hideTooltip();
-    shown = false;
-    ticks = 0;
+    shown_ = false;
+    ticks_ = 0;
 }
 
 void HRXHoverHelp::forget()
 {
-    shown = false;
-    ticks = 0;
-    lastView = nullptr;
+    shown_ = false;
+    ticks_ = 0;
+    lastView_ = nullptr;
 }
 
 void HRXHoverHelp::tick(VSTGUI::CFrame& frame, bool hintsOn, bool mouseInside, const VSTGUI::CPoint& mouse,
@@ -44,28 +44,28 @@ void HRXHoverHelp::tick(VSTGUI::CFrame& frame, bool hintsOn, bool mouseInside, c
 {
     if (!hintsOn || !mouseInside) {
         hide(frame);
-        lastView = nullptr;
+        lastView_ = nullptr;
         return;
     }
     const VSTGUI::CView* view = frame.getViewAt(mouse, true);
     const int32_t held = buttons & kMouseButtonMask;
     const bool resting = held != VSTGUI::kLButton && held != VSTGUI::kRButton &&
-                         std::fabs(mouse.x - lastMouse.x) <= 1.0 && std::fabs(mouse.y - lastMouse.y) <= 1.0 &&
-                         view == lastView;
+                         std::fabs(mouse.x - lastMouse_.x) <= 1.0 && std::fabs(mouse.y - lastMouse_.y) <= 1.0 &&
+                         view == lastView_;
     if (resting) {
-        if (!shown && ++ticks >= delay && view) {
+        if (!shown_ && ++ticks_ >= delay_ && view) {
             char text[HRXBaseControl::kTooltipSize];
             if (readTooltip(*view, text)) {
                 const VSTGUI::CRect anchor(mouse.x, mouse.y, mouse.x + kAnchorWidth, mouse.y + kAnchorHeight);
                 frame.showTooltip(frame.getTransform().transform(anchor), text);
-                shown = true;
+                shown_ = true;
             }
         }
     } else {
         hide(frame);
     }
-    lastView = view;
-    lastMouse = mouse;
+    lastView_ = view;
+    lastMouse_ = mouse;
 }
 
 }  // namespace Brackenworks

@@ -29,17 +29,17 @@ public:
     // Forgets everything without touching a frame (the frame has gone).
     void forget();
 
-    bool isShown() const { return shown; }
-    int32_t getTickCount() const { return ticks; }
-    void setDelay(int32_t delayTicks) { delay = delayTicks; }
+    bool isShown() const { return shown_; }
+    int32_t getTickCount() const { return ticks_; }
+    void setDelay(int32_t delayTicks) { delay_ = delayTicks; }
 
 private:
-    VSTGUI::CPoint lastMouse;
+    VSTGUI::CPoint lastMouse_;
     // Compared only, never dereferenced: the view may be gone by the next tick.
-    const VSTGUI::CView* lastView = nullptr;
-    bool shown = false;
-    int32_t ticks = 0;
-    int32_t delay = kDefaultDelay;
+    const VSTGUI::CView* lastView_ = nullptr;
+    bool shown_ = false;
+    int32_t ticks_ = 0;
+    int32_t delay_ = kDefaultDelay;
 };
 
 }  // namespace Brackenworks

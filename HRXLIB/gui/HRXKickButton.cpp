@@ -3,26 +3,26 @@
 #include "HRXDrawContext.h"
 
 HRXKickButton::HRXKickButton(const HRXRect& rect, int32_t tag)
-    : HRXBaseControl(rect, tag, nullptr, kHRXKindMomentaryButton), frameHeight(static_cast<int32_t>(rect.height()))
+    : HRXBaseControl(rect, tag, nullptr, kHRXKindMomentaryButton), frameHeight_(static_cast<int32_t>(rect.height()))
 {
 }
 
 void HRXKickButton::draw(HRXDrawContext* context)
 {
-    if (!bitmap)
+    if (!bitmap_)
         return;
-    const int32_t state = pressed ? 2 : (hover ? 1 : 0);
-    context->drawBitmap(bitmap, viewRect, {0.0, static_cast<double>(state * frameHeight)}, 1.0f);
+    const int32_t state = pressed_ ? 2 : (hover_ ? 1 : 0);
+    context->drawBitmap(bitmap_, viewRect_, {0.0, static_cast<double>(state * frameHeight_)}, 1.0f);
 }
 
 int32_t HRXKickButton::onMouseDown(const HRXPoint&, uint32_t buttons)
 {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseHandledNoMoves;
-    if (doubleClickOnly && !(buttons & kHRXDoubleClick))
+    if (doubleClickOnly_ && !(buttons & kHRXDoubleClick))
         return kHRXMouseHandledNoMoves;
-    pressed = true;
-    value = (doubleClickOnly && (buttons & kHRXControl)) ? 0.5 : 1.0;
+    pressed_ = true;
+    value_ = (doubleClickOnly_ && (buttons & kHRXControl)) ? 0.5 : 1.0;
     valueChanged();
     redraw();
     return kHRXMouseHandled;
@@ -32,22 +32,22 @@ int32_t HRXKickButton::onMouseMoved(const HRXPoint&, uint32_t) { return kHRXMous
 
 int32_t HRXKickButton::onMouseUp(const HRXPoint&, uint32_t)
 {
-    value = 0.0;
-    pressed = false;
+    value_ = 0.0;
+    pressed_ = false;
     redraw();
     return kHRXMouseHandled;
 }
 
 int32_t HRXKickButton::onMouseEntered(const HRXPoint&, uint32_t)
 {
-    hover = true;
+    hover_ = true;
     redraw();
     return kHRXMouseHandled;
 }
 
 int32_t HRXKickButton::onMouseExited(const HRXPoint&, uint32_t)
 {
-    hover = false;
+    hover_ = false;
     redraw();
     return kHRXMouseHandled;
 }

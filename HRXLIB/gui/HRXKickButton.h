@@ -16,13 +16,13 @@ public:
     int32_t onMouseExited(const HRXPoint& point, uint32_t buttons) override;
 
     // Only a double-click presses it; with Control held it reports 0.5.
-    void setDoubleClickOnly(bool only) { doubleClickOnly = only; }
-    bool isPressed() const { return pressed; }
-    bool isHovered() const { return hover; }
+    void setDoubleClickOnly(bool only) { doubleClickOnly_ = only; }
+    bool isPressed() const { return pressed_; }
+    bool isHovered() const { return hover_; }
 
 private:
-    int32_t frameHeight;
-    bool hover = false;
-    bool pressed = false;
-    bool doubleClickOnly = false;
+    int32_t frameHeight_;
+    bool hover_ = false;
+    bool pressed_ = false;
+    bool doubleClickOnly_ = false;
 };

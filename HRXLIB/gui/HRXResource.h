@@ -8,5 +8,5 @@ public:
     virtual ~HRXResource() = default;
 
 protected:
-    int32_t referenceCount = 1;
+    int32_t referenceCount_ = 1;
 };

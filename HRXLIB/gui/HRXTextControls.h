@@ -26,16 +26,16 @@ public:
     HRXTextLabel(const HRXRect& rect, int32_t tag, const char* text, int32_t kind = kHRXKindTextLabel);
 
     void setText(const char* text);
-    const std::string& getText() const { return text; }
+    const std::string& getText() const { return text_; }
     void setFont(HRXFont* newFont);
-    HRXFont* getFont() const { return font; }
+    HRXFont* getFont() const { return font_; }
     // An alpha of 0 leaves the background transparent, or the frame out.
     void setColours(const HRXColour& textColour, const HRXColour& background, const HRXColour& frame);
-    const HRXColour& getFontColour() const { return fontColour; }
-    const HRXColour& getBackColour() const { return backColour; }
-    const HRXColour& getFrameColour() const { return frameColour; }
+    const HRXColour& getFontColour() const { return fontColour_; }
+    const HRXColour& getBackColour() const { return backColour_; }
+    const HRXColour& getFrameColour() const { return frameColour_; }
     void setAlignment(HRXTextAlignment newAlignment);
-    HRXTextAlignment getAlignment() const { return alignment; }
+    HRXTextAlignment getAlignment() const { return alignment_; }
 
     // Set by the companion when it takes the control and cleared when it goes.
     void setTextCompanion(HRXTextEngineView* view);
@@ -43,15 +43,15 @@ public:
 protected:
     void updateCompanion();
 
-    std::string text;
-    HRXTextEngineView* textView = nullptr;
+    std::string text_;
+    HRXTextEngineView* textView_ = nullptr;
 
 private:
-    HRXFont* font = nullptr;
-    HRXColour fontColour{230, 230, 230, 255};
-    HRXColour backColour{0, 0, 0, 0};
-    HRXColour frameColour{0, 0, 0, 0};
-    HRXTextAlignment alignment = kHRXAlignLeft;
+    HRXFont* font_ = nullptr;
+    HRXColour fontColour_{230, 230, 230, 255};
+    HRXColour backColour_{0, 0, 0, 0};
+    HRXColour frameColour_{0, 0, 0, 0};
+    HRXTextAlignment alignment_ = kHRXAlignLeft;
 };
 
 // An editable line of text (kind 11). Editing starts on a click or on
@@ -64,7 +64,7 @@ public:
 
     HRXTextEdit(const HRXRect& rect, int32_t tag, const char* text, int32_t maxLength);
 
-    int32_t getMaxLength() const { return maxLength; }
+    int32_t getMaxLength() const { return maxLength_; }
     void startEditing();
     // The value reported at the last end of editing.
     static EndReason endReasonOf(double value) { return static_cast<EndReason>(hrxRound(value * 2.0)); }
@@ -73,7 +73,7 @@ public:
     void editingEnded(const char* editedText, EndReason reason);
 
 private:
-    int32_t maxLength;
+    int32_t maxLength_;
 };
 
 // A button that pops up a list of entries (kind 12); the toolkit shows the
@@ -83,15 +83,15 @@ public:
     HRXOptionMenu(const HRXRect& rect, int32_t tag);
 
     void addEntry(const char* title);
-    const std::vector<std::string>& getEntries() const { return entries; }
+    const std::vector<std::string>& getEntries() const { return entries_; }
     // -1: none.
     void setCurrent(int32_t index);
-    int32_t getCurrent() const { return current; }
+    int32_t getCurrent() const { return current_; }
 
     // Called by the companion: the user chose an entry.
     void chosen(int32_t index);
 
 private:
-    std::vector<std::string> entries;
-    int32_t current = -1;
+    std::vector<std::string> entries_;
+    int32_t current_ = -1;
 };

@@ -24,26 +24,26 @@ CHRXViewContainer* toolkitContainerOf(HRXViewContainer* container)
 }  // namespace
 
 HRXVSTGUIEditorWrapperV1::HRXVSTGUIEditorWrapperV1(HRXEditorFactory createEditor)
-    : editor(createEditor ? createEditor(this) : nullptr),
-      timer(new VSTGUI::CVSTGUITimer([this](VSTGUI::CVSTGUITimer*) { idle(); }, kInitialTimerPeriod))
+    : editor_(createEditor ? createEditor(this) : nullptr),
+      timer_(new VSTGUI::CVSTGUITimer([this](VSTGUI::CVSTGUITimer*) { idle(); }, kInitialTimerPeriod))
 {
 }
 
 HRXVSTGUIEditorWrapperV1::~HRXVSTGUIEditorWrapperV1()
 {
-    timer->stop();
-    timer->forget();
+    timer_->stop();
+    timer_->forget();
     HRXVSTGUIEditorWrapperV1::close();
-    delete editor;
+    delete editor_;
 }
 
-HRXFrame* HRXVSTGUIEditorWrapperV1::getHRXFrame() const { return static_cast<HRXFrame*>(frame); }
+HRXFrame* HRXVSTGUIEditorWrapperV1::getHRXFrame() const { return static_cast<HRXFrame*>(frame_); }
 
 bool HRXVSTGUIEditorWrapperV1::open(void* parent, VSTGUI::PlatformType platform)
 {
-    if (!editor || frame)
+    if (!editor_ || frame_)
         return false;
-    const HRXRect& rect = editor->getRect();
+    const HRXRect& rect = editor_->getRect();
     const double strip = presetBarHeight();
     auto* newFrame = new HRXFrame(VSTGUI::CRect(rect.left, rect.top, rect.right, rect.bottom + strip), this);
     newFrame->setBackgroundColor(VSTGUI::CColor(kFrameBackground, kFrameBackground, kFrameBackground, 255));
@@ -51,53 +51,53 @@ bool HRXVSTGUIEditorWrapperV1::open(void* parent, VSTGUI::PlatformType platform)
         newFrame->forget();
         return false;
     }
-    frame = newFrame;
+    frame_ = newFrame;
     const VSTGUI::CRect contentRect(rect.left, rect.top + strip, rect.right, rect.bottom + strip);
-    content = new CHRXViewContainer(contentRect);
-    content->setMouseableArea(contentRect);
-    frame->addView(content);
-    editor->open();
+    content_ = new CHRXViewContainer(contentRect);
+    content_->setMouseableArea(contentRect);
+    frame_->addView(content_);
+    editor_->open();
     return true;
 }
 
 void HRXVSTGUIEditorWrapperV1::close()
 {
-    if (!frame)
+    if (!frame_)
         return;
-    if (editor)
-        editor->close();
-    hoverHelp.forget();
-    content = nullptr;
-    VSTGUI::CFrame* closing = frame;
-    frame = nullptr;
+    if (editor_)
+        editor_->close();
+    hoverHelp_.forget();
+    content_ = nullptr;
+    VSTGUI::CFrame* closing = frame_;
+    frame_ = nullptr;
     closing->close();
 }
 
 void HRXVSTGUIEditorWrapperV1::setBackground(HRXBitmap* bitmap)
 {
     VSTGUI::CBitmap* toolkitBitmap = toolkitBitmapOf(bitmap);
-    if (frame && toolkitBitmap)
-        frame->setBackground(toolkitBitmap);
+    if (frame_ && toolkitBitmap)
+        frame_->setBackground(toolkitBitmap);
 }
 
 void HRXVSTGUIEditorWrapperV1::setBackgroundId(uint32_t resourceId)
 {
-    if (!frame)
+    if (!frame_)
         return;
     VSTGUI::CBitmap* bitmap = new CHRXBitmap(resourceId);
-    frame->setBackground(bitmap);
+    frame_->setBackground(bitmap);
     bitmap->forget();
 }
 
 void HRXVSTGUIEditorWrapperV1::addView(HRXViewContainer* container)
 {
     CHRXViewContainer* view = toolkitContainerOf(container);
-    if (!view || !content || view->isAttached())
+    if (!view || !content_ || view->isAttached())
         return;
     // Preset-bar containers lie over the whole window, the rest inside the
     // content area. The parent takes a reference of its own; the handle keeps
     // its one.
-    VSTGUI::CViewContainer* parent = view->isPresetBarContainer() ? static_cast<VSTGUI::CViewContainer*>(frame) : content;
+    VSTGUI::CViewContainer* parent = view->isPresetBarContainer() ? static_cast<VSTGUI::CViewContainer*>(frame_) : content_;
     view->remember();
     if (!parent->addView(view))
         view->forget();
@@ -129,13 +129,13 @@ HRXBitmap* HRXVSTGUIEditorWrapperV1::createBitmap(uint32_t resourceId, int32_t f
 HRXRect HRXVSTGUIEditorWrapperV1::getScaledEditorSize()
 {
     const double zoom = getZoomFactor();
-    const HRXRect rect = editor ? editor->getRect() : HRXRect{};
+    const HRXRect rect = editor_ ? editor_->getRect() : HRXRect{};
     return {0.0, 0.0, rect.width() * zoom, rect.height() * zoom};
 }
 
 uint32_t HRXVSTGUIEditorWrapperV1::getMouseButtons()
 {
-    return frame ? static_cast<uint32_t>(frame->getCurrentMouseButtons().getButtonState()) : 0u;
+    return frame_ ? static_cast<uint32_t>(frame_->getCurrentMouseButtons().getButtonState()) : 0u;
 }
 
 void HRXVSTGUIEditorWrapperV1::setKnobMode(int32_t mode) { HRXAnimKnob::knobMode = mode; }
@@ -144,10 +144,10 @@ void HRXVSTGUIEditorWrapperV1::editParameter(int32_t, double) {}
 
 void HRXVSTGUIEditorWrapperV1::setEditorSize(int32_t width, int32_t height)
 {
-    if (resizing) {
-        sizePending = true;
-        pendingWidth = width;
-        pendingHeight = height;
+    if (resizing_) {
+        sizePending_ = true;
+        pendingWidth_ = width;
+        pendingHeight_ = height;
         return;
     }
     applyEditorSize(width, height);
@@ -156,35 +156,35 @@ void HRXVSTGUIEditorWrapperV1::setEditorSize(int32_t width, int32_t height)
 void HRXVSTGUIEditorWrapperV1::applyEditorSize(int32_t width, int32_t height)
 {
     HRXFrame* hrxFrame = getHRXFrame();
-    if (!hrxFrame || !content)
+    if (!hrxFrame || !content_)
         return;
     const double strip = presetBarHeight();
     const double zoom = hrxFrame->getZoomFactor();
     hrxFrame->setUnzoomedSize(width, height + strip);
     hrxFrame->setSize(std::trunc(width * zoom), std::trunc((height + strip) * zoom));
-    content->setViewSize(VSTGUI::CRect(0, strip, width, strip + height));
-    content->setMouseableArea(content->getViewSize());
-    content->invalid();
+    content_->setViewSize(VSTGUI::CRect(0, strip, width, strip + height));
+    content_->setMouseableArea(content_->getViewSize());
+    content_->invalid();
 }
 
 void HRXVSTGUIEditorWrapperV1::setResizing(bool begin)
 {
-    resizing = begin;
-    if (!begin && sizePending) {
-        sizePending = false;
-        setEditorSize(pendingWidth, pendingHeight);
+    resizing_ = begin;
+    if (!begin && sizePending_) {
+        sizePending_ = false;
+        setEditorSize(pendingWidth_, pendingHeight_);
     }
 }
 
 void HRXVSTGUIEditorWrapperV1::refreshFrame()
 {
-    if (frame)
-        frame->invalid();
+    if (frame_)
+        frame_->invalid();
 }
 
-int64_t HRXVSTGUIEditorWrapperV1::getUserValue() { return userValue; }
+int64_t HRXVSTGUIEditorWrapperV1::getUserValue() { return userValue_; }
 
-HRXBaseEditor* HRXVSTGUIEditorWrapperV1::getEditor() { return editor; }
+HRXBaseEditor* HRXVSTGUIEditorWrapperV1::getEditor() { return editor_; }
 
 int32_t HRXVSTGUIEditorWrapperV1::controlClicked(int32_t, uint32_t) { return 0; }
 
@@ -193,7 +193,7 @@ void HRXVSTGUIEditorWrapperV1::idle()
     HRXFrame* hrxFrame = getHRXFrame();
     if (!hrxFrame)
         return;
-    const bool mouseInside = !resizing && hrxFrame->isMouseInside();
+    const bool mouseInside = !resizing_ && hrxFrame->isMouseInside();
     VSTGUI::CPoint mouse;
     hrxFrame->getCurrentMouseLocation(mouse);
     mouse = hrxFrame->getTransform().inverse().transform(mouse);
@@ -202,29 +202,29 @@ void HRXVSTGUIEditorWrapperV1::idle()
     const int32_t platformButtons = hrxFrame->getCurrentMouseButtons().getButtonState();
     const int32_t buttons = ((hrxFrame->getLastMouseButtons() | platformButtons) & HRXHoverHelp::kMouseButtonMask) |
                             (platformButtons & 0xF0);
-    editor->idle();
+    editor_->idle();
     // Another editor may have switched hints: tell the content until this
     // editor's state follows.
     const int32_t hints = HRXGlobalSettings::hintsFlag();
-    if (engineHints != hints)
+    if (engineHints_ != hints)
         notifyEditor(kMessageHints, static_cast<double>(hints));
     if (HRXFrame* current = getHRXFrame())
-        hoverHelp.tick(*current, engineHints != 0, mouseInside, mouse, buttons);
-    if (--refreshCountdown <= 0) {
-        refreshCountdown = kFrameRefreshTicks;
+        hoverHelp_.tick(*current, engineHints_ != 0, mouseInside, mouse, buttons);
+    if (--refreshCountdown_ <= 0) {
+        refreshCountdown_ = kFrameRefreshTicks;
         refreshFrame();
     }
 }
 
 void HRXVSTGUIEditorWrapperV1::notifyEditor(int32_t index, double value)
 {
-    if (editor)
-        editor->parameterChanged(index, value);
+    if (editor_)
+        editor_->parameterChanged(index, value);
 }
 
 void HRXVSTGUIEditorWrapperV1::setPresetBarUserValue(int64_t) {}
 
-void HRXVSTGUIEditorWrapperV1::setUserValue(int64_t value) { userValue = value; }
+void HRXVSTGUIEditorWrapperV1::setUserValue(int64_t value) { userValue_ = value; }
 
 double HRXVSTGUIEditorWrapperV1::getZoomFactor()
 {
@@ -234,8 +234,8 @@ double HRXVSTGUIEditorWrapperV1::getZoomFactor()
 
 void HRXVSTGUIEditorWrapperV1::valueChanged(VSTGUI::CControl* control)
 {
-    if (editor)
-        editor->controlChanged(control->getTag(), control->getValue());
+    if (editor_)
+        editor_->controlChanged(control->getTag(), control->getValue());
 }
 
 }  // namespace Brackenworks

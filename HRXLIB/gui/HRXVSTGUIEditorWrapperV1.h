@@ -43,14 +43,14 @@ public:
     virtual bool open(void* parent, VSTGUI::PlatformType platform);
     // Closes the content and releases the frame with every view in it.
     virtual void close();
-    bool isOpen() const { return frame != nullptr; }
+    bool isOpen() const { return frame_ != nullptr; }
 
     HRXFrame* getHRXFrame() const;
-    VSTGUI::CViewContainer* getContentContainer() const { return content; }
-    const HRXHoverHelp& getHoverHelp() const { return hoverHelp; }
+    VSTGUI::CViewContainer* getContentContainer() const { return content_; }
+    const HRXHoverHelp& getHoverHelp() const { return hoverHelp_; }
     // The hints state this editor last acted on (0 or 1).
-    int32_t getEngineHints() const { return engineHints; }
-    void setEngineHints(int32_t hints) { engineHints = hints; }
+    int32_t getEngineHints() const { return engineHints_; }
+    void setEngineHints(int32_t hints) { engineHints_ = hints; }
 
     void setBackground(HRXBitmap* bitmap) override;
     void setBackgroundId(uint32_t resourceId) override;
@@ -83,21 +83,21 @@ protected:
     // Height of the strip above the editor content, in logical units.
     virtual double presetBarHeight() const { return 0.0; }
 
-    HRXBaseEditor* editor;
-    VSTGUI::CVSTGUITimer* timer;
+    HRXBaseEditor* editor_;
+    VSTGUI::CVSTGUITimer* timer_;
 
 private:
     void applyEditorSize(int32_t width, int32_t height);
 
-    VSTGUI::CViewContainer* content = nullptr;
-    HRXHoverHelp hoverHelp;
-    int32_t engineHints = 1;
-    bool resizing = false;
-    bool sizePending = false;
-    int32_t pendingWidth = 0;
-    int32_t pendingHeight = 0;
-    int32_t refreshCountdown = kFrameRefreshTicks;
-    int64_t userValue = 0;
+    VSTGUI::CViewContainer* content_ = nullptr;
+    HRXHoverHelp hoverHelp_;
+    int32_t engineHints_ = 1;
+    bool resizing_ = false;
+    bool sizePending_ = false;
+    int32_t pendingWidth_ = 0;
+    int32_t pendingHeight_ = 0;
+    int32_t refreshCountdown_ = kFrameRefreshTicks;
+    int64_t userValue_ = 0;
 };
 
 }  // namespace Brackenworks

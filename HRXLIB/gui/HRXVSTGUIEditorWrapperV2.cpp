@@ -12,13 +12,13 @@ namespace Brackenworks {
 HRXVSTGUIEditorWrapperV2::HRXVSTGUIEditorWrapperV2(HRXEditorFactory createEditor)
     : HRXVSTGUIEditorWrapperV1(createEditor)
 {
-    timer->setFireTime(kTimerPeriod);
+    timer_->setFireTime(kTimerPeriod);
     IdleUpdate_HRX_Handler::instance();
-    const HRXRect rect = editor ? editor->getRect() : HRXRect{};
-    frameRight = static_cast<int32_t>(rect.width());
-    frameBottom = static_cast<int32_t>(rect.height()) + kPresetBarHeight;
-    minimumWidth = maximumWidth = rect.width();
-    minimumHeight = maximumHeight = rect.height() + kPresetBarHeight;
+    const HRXRect rect = editor_ ? editor_->getRect() : HRXRect{};
+    frameRight_ = static_cast<int32_t>(rect.width());
+    frameBottom_ = static_cast<int32_t>(rect.height()) + kPresetBarHeight;
+    minimumWidth_ = maximumWidth_ = rect.width();
+    minimumHeight_ = maximumHeight_ = rect.height() + kPresetBarHeight;
 }
 
 HRXVSTGUIEditorWrapperV2::~HRXVSTGUIEditorWrapperV2() { HRXVSTGUIEditorWrapperV2::close(); }
@@ -47,17 +47,17 @@ void HRXVSTGUIEditorWrapperV2::setEditorSize(int32_t width, int32_t height)
 
 HRXRect HRXVSTGUIEditorWrapperV2::getFrameRect() const
 {
-    return {static_cast<double>(frameLeft), static_cast<double>(frameTop), static_cast<double>(frameRight),
-            static_cast<double>(frameBottom)};
+    return {static_cast<double>(frameLeft_), static_cast<double>(frameTop_), static_cast<double>(frameRight_),
+            static_cast<double>(frameBottom_)};
 }
 
 void HRXVSTGUIEditorWrapperV2::updateFrameRect()
 {
-    if (!frame)
+    if (!frame_)
         return;
-    const VSTGUI::CRect& size = frame->getViewSize();
-    frameRight = frameLeft + static_cast<int32_t>(size.getWidth());
-    frameBottom = frameTop + static_cast<int32_t>(size.getHeight());
+    const VSTGUI::CRect& size = frame_->getViewSize();
+    frameRight_ = frameLeft_ + static_cast<int32_t>(size.getWidth());
+    frameBottom_ = frameTop_ + static_cast<int32_t>(size.getHeight());
 }
 
 }  // namespace Brackenworks

@@ -23,10 +23,10 @@ public:
     // The window rectangle in pixels: (0, 0, 400, 327) until the window
     // opens, then the native window's extent.
     HRXRect getFrameRect() const;
-    double getMinimumWidth() const { return minimumWidth; }
-    double getMinimumHeight() const { return minimumHeight; }
-    double getMaximumWidth() const { return maximumWidth; }
-    double getMaximumHeight() const { return maximumHeight; }
+    double getMinimumWidth() const { return minimumWidth_; }
+    double getMinimumHeight() const { return minimumHeight_; }
+    double getMaximumWidth() const { return maximumWidth_; }
+    double getMaximumHeight() const { return maximumHeight_; }
 
 protected:
     double presetBarHeight() const override { return kPresetBarHeight; }
@@ -34,14 +34,14 @@ protected:
 private:
     void updateFrameRect();
 
-    int32_t frameLeft = 0;
-    int32_t frameTop = 0;
-    int32_t frameRight = 0;
-    int32_t frameBottom = 0;
-    double minimumWidth = 0.0;
-    double minimumHeight = 0.0;
-    double maximumWidth = 0.0;
-    double maximumHeight = 0.0;
+    int32_t frameLeft_ = 0;
+    int32_t frameTop_ = 0;
+    int32_t frameRight_ = 0;
+    int32_t frameBottom_ = 0;
+    double minimumWidth_ = 0.0;
+    double minimumHeight_ = 0.0;
+    double maximumWidth_ = 0.0;
+    double maximumHeight_ = 0.0;
 };
 
 }  // namespace Brackenworks

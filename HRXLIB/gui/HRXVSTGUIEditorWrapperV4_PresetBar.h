@@ -21,7 +21,7 @@ public:
     bool open(void* parent, VSTGUI::PlatformType platform) override;
     void close() override;
     void setEditorSize(int32_t width, int32_t height) override;
-    double getZoomFactor() override { return zoom; }
+    double getZoomFactor() override { return zoom_; }
     void notifyEditor(int32_t index, double value) override;
     void idle() override;
 
@@ -31,14 +31,14 @@ public:
     void applyZoom(double factor);
 
     // The strip above the editor content that holds the preset bar.
-    CHRXViewContainer* getPresetBarStrip() const { return strip; }
+    CHRXViewContainer* getPresetBarStrip() const { return strip_; }
 
     // Takes ownership of the bar (null: an empty strip). A window already
     // open rebuilds its bar at once.
     void setPresetBar(HRXMasterPresetBar* bar);
-    HRXMasterPresetBar* getPresetBar() const { return presetBar; }
+    HRXMasterPresetBar* getPresetBar() const { return presetBar_; }
     // The format named by the configuration menu's version line ("aax").
-    void setFormatName(const char* name) { formatName = name ? name : ""; }
+    void setFormatName(const char* name) { formatName_ = name ? name : ""; }
 
     // HRXPresetBarHost
     HRXMasterGraphicalEngine* getEngine() override { return this; }
@@ -46,28 +46,28 @@ public:
     void setModalContainer(HRXViewContainer* container) override;
     void zoomEditor(double factor) override { applyZoom(factor); }
     void showHints(int32_t hints) override { setEngineHints(hints); }
-    const char* getFormatName() override { return formatName; }
+    const char* getFormatName() override { return formatName_; }
 
 private:
     // Hears the controls of the bar's containers while the bar is open.
     class BarListener : public VSTGUI::IControlListener {
     public:
-        explicit BarListener(HRXVSTGUIEditorWrapperV4_PresetBar& owner) : owner(owner) {}
+        explicit BarListener(HRXVSTGUIEditorWrapperV4_PresetBar& owner) : owner_(owner) {}
         void valueChanged(VSTGUI::CControl* control) override;
 
     private:
-        HRXVSTGUIEditorWrapperV4_PresetBar& owner;
+        HRXVSTGUIEditorWrapperV4_PresetBar& owner_;
     };
 
     void openPresetBar();
     void closePresetBar();
 
-    double zoom;
-    CHRXViewContainer* strip = nullptr;
-    HRXMasterPresetBar* presetBar = nullptr;
-    bool presetBarOpen = false;
-    BarListener barListener{*this};
-    const char* formatName = "";
+    double zoom_;
+    CHRXViewContainer* strip_ = nullptr;
+    HRXMasterPresetBar* presetBar_ = nullptr;
+    bool presetBarOpen_ = false;
+    BarListener barListener_{*this};
+    const char* formatName_ = "";
 };
 
 }  // namespace Brackenworks

@@ -19,12 +19,12 @@ std::vector<HRXMasterGraphicalEngine*>& IdleUpdate_HRX_Handler::openEditors()
     return editors;
 }
 
-IdleUpdate_HRX_Handler::IdleUpdate_HRX_Handler() : timerId(HRXSetTimer(kPeriodMilliseconds, &onTimer, this)) {}
+IdleUpdate_HRX_Handler::IdleUpdate_HRX_Handler() : timerId_(HRXSetTimer(kPeriodMilliseconds, &onTimer, this)) {}
 
 IdleUpdate_HRX_Handler::~IdleUpdate_HRX_Handler()
 {
-    if (timerId != 0)
-        HRXKillTimer(timerId);
+    if (timerId_ != 0)
+        HRXKillTimer(timerId_);
 }
 
 void IdleUpdate_HRX_Handler::onTimer(void*)

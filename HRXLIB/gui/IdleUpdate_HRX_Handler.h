@@ -21,7 +21,7 @@ public:
 
     // False when the platform gave no timer: then each editor's own timer is
     // its only idle source.
-    bool hasTimer() const { return timerId != 0; }
+    bool hasTimer() const { return timerId_ != 0; }
 
 private:
     IdleUpdate_HRX_Handler();
@@ -31,7 +31,7 @@ private:
 
     static void onTimer(void* context);
 
-    uint32_t timerId;
+    uint32_t timerId_;
 };
 
 }  // namespace Brackenworks

@@ -9,7 +9,7 @@
 #include <ctime>
 
 void HRXPresetManager::copyToClipboard() {
-    clipboardRecord = *activeCurrent;
+    clipboardRecord = *activeCurrent_;
     char name[32] = "clipboard ";
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -26,9 +26,9 @@ void HRXPresetManager::pasteFromClipboard() {
         return;
     if (readClipboardContainer(value.data(), value.size(), clipboardRecord) != HRXClipboardRead::Accepted)
         return;
-    *activeCurrent = clipboardRecord;
-    *activeReference = clipboardRecord;
-    *activeModified = 0;
-    applySetup(activeCurrent);
+    *activeCurrent_ = clipboardRecord;
+    *activeReference_ = clipboardRecord;
+    *activeModified_ = 0;
+    applySetup(activeCurrent_);
     presetIndex = -1;
 }

@@ -26,7 +26,7 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
     const float newValue = static_cast<float>(value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value));
     const bool stored = index < kPresetValues;
     if (!undoing && !applying) {
-        const float oldValue = stored ? activeCurrent->values[index] : -1.0f;
+        const float oldValue = stored ? activeCurrent_->values[index] : -1.0f;
         if (editResolution(oldValue) != editResolution(newValue)) {
             const uint32_t now = getTickCount();
             const uint32_t elapsed = now - lastEditTime;
@@ -40,8 +40,8 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
                 head = cursor;
                 HRXUndoEntry& entry = undoRing[head];
                 entry.presetChange = 0;
-                entry.before = *activeCurrent;
-                entry.after = *activeCurrent;
+                entry.before = *activeCurrent_;
+                entry.after = *activeCurrent_;
                 if (stored)
                     entry.after.values[index] = newValue;
                 if (head == tail)
@@ -53,15 +53,15 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
     }
     // A value the setup already holds (the host echoing what an undo or a
     // preset applied) changes nothing, the modified mark included.
-    if (applying || !stored || activeCurrent->values[index] == newValue)
+    if (applying || !stored || activeCurrent_->values[index] == newValue)
         return;
-    activeCurrent->values[index] = newValue;
-    if (newValue == activeReference->values[index])
+    activeCurrent_->values[index] = newValue;
+    if (newValue == activeReference_->values[index])
         // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): records compare as stored bytes
-        *activeModified = std::memcmp(activeCurrent->values, activeReference->values,
-                                      sizeof activeCurrent->values) != 0;
+        *activeModified_ = std::memcmp(activeCurrent_->values, activeReference_->values,
+                                      sizeof activeCurrent_->values) != 0;
     else
-        *activeModified = 1;
+        *activeModified_ = 1;
 }
 
 void HRXPresetManager::pushPresetUndo() {
@@ -76,7 +76,7 @@ void HRXPresetManager::pushPresetUndo() {
     entry.groupBefore = group;
     entry.categoryBefore = category;
     entry.indexBefore = presetIndex;
-    entry.before = *activeCurrent;
+    entry.before = *activeCurrent_;
     entry.groupAfter = entry.categoryAfter = entry.indexAfter = -1;
     if (head == tail)
         tail = ringStep(tail, 1);
@@ -98,14 +98,14 @@ void HRXPresetManager::closePresetUndo() {
 
 void HRXPresetManager::takeSelected(int32_t index) {
     presetIndex = index;
-    HRXPresetLibrary::loadPresetInto(group, category, index, *activeCurrent, true);
-    *activeReference = *activeCurrent;
-    *activeModified = 0;
+    HRXPresetLibrary::loadPresetInto(group, category, index, *activeCurrent_, true);
+    *activeReference_ = *activeCurrent_;
+    *activeModified_ = 0;
 }
 
 void HRXPresetManager::loadSelected(int32_t index) {
     takeSelected(index);
-    applySetup(activeCurrent);
+    applySetup(activeCurrent_);
 }
 
 void HRXPresetManager::selectPreset(int32_t index) {
@@ -146,10 +146,10 @@ void HRXPresetManager::setGroup(int32_t newGroup) {
 // differs from the reference, never cleared.
 void HRXPresetManager::applyHistoryRecord(const HRXPresetRecord& record) {
     applySetup(&record);
-    *activeCurrent = record;
+    *activeCurrent_ = record;
     // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): records compare as stored bytes
-    if (std::memcmp(activeCurrent->values, activeReference->values, sizeof activeCurrent->values) != 0)
-        *activeModified = 1;
+    if (std::memcmp(activeCurrent_->values, activeReference_->values, sizeof activeCurrent_->values) != 0)
+        *activeModified_ = 1;
 }
 
 void HRXPresetManager::undo() {

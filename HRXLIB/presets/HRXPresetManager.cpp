@@ -9,7 +9,7 @@
 #include <cstring>
 
 HRXPresetManager::HRXPresetManager(HRXMasterController* parameterSink)
-    : parameterSink(parameterSink) {
+    : parameterSink_(parameterSink) {
     std::memset(undoRing, 0, sizeof undoRing);
     HRXPresetLibrary::acquire();
     zoomPercent = HRXGlobalSettings::zoomPercent();
@@ -36,27 +36,27 @@ HRXPresetManager::~HRXPresetManager() {
 }
 
 void HRXPresetManager::selectActive(HRXPresetSetup& setup) {
-    activeCurrent = &setup.current;
-    activeReference = &setup.reference;
-    activeModified = &setup.modified;
+    activeCurrent_ = &setup.current;
+    activeReference_ = &setup.reference;
+    activeModified_ = &setup.modified;
 }
 
 void HRXPresetManager::applySetup(const HRXPresetRecord* record) {
-    if (!parameterSink || !record)
+    if (!parameterSink_ || !record)
         return;
     applying = true;
-    parameterSink->setParameter(kMessageGroupBegin, 1.0);
+    parameterSink_->setParameter(kMessageGroupBegin, 1.0);
     for (int32_t index = 0; index < kPresetValues; ++index) {
         if (product().getParameterFlags(index) & kFlagHostParameter)
-            parameterSink->setParameter(index, static_cast<double>(record->values[index]));
+            parameterSink_->setParameter(index, static_cast<double>(record->values[index]));
     }
-    parameterSink->setParameter(kMessageGroupEnd, 1.0);
+    parameterSink_->setParameter(kMessageGroupEnd, 1.0);
     applying = false;
 }
 
 void HRXPresetManager::selectSetup(double value) {
     selectActive(value < 0.5 ? setupA : setupB);
-    applySetup(activeCurrent);
+    applySetup(activeCurrent_);
 }
 
 void HRXPresetManager::copySetup() {
@@ -67,7 +67,7 @@ void HRXPresetManager::copySetup() {
 }
 
 std::vector<uint8_t> HRXPresetManager::writeBankForm() {
-    workingBank[0] = *activeCurrent;
+    workingBank[0] = *activeCurrent_;
     return serializeBank(workingBank, auxWord, zoomPercent);
 }
 

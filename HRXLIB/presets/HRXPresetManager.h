@@ -64,7 +64,7 @@ public:
     void selectSetup(double value);
     // Copies the active setup (current, reference, mark) over the other one.
     void copySetup();
-    bool isSetupBActive() const { return activeCurrent == &setupB.current; }
+    bool isSetupBActive() const { return activeCurrent_ == &setupB.current; }
 
     void copyToClipboard();
     void pasteFromClipboard();
@@ -76,9 +76,9 @@ public:
     // damaged. Setup A then comes from the restored bank, and is active.
     bool restoreBankForm(const uint8_t* data, size_t size);
 
-    HRXPresetRecord* getActiveCurrent() { return activeCurrent; }
-    HRXPresetRecord* getActiveReference() { return activeReference; }
-    uint8_t* getActiveModified() { return activeModified; }
+    HRXPresetRecord* getActiveCurrent() { return activeCurrent_; }
+    HRXPresetRecord* getActiveReference() { return activeReference_; }
+    uint8_t* getActiveModified() { return activeModified_; }
 
     // The instance's selection, setups and settings as the preset bar and
     // the state chunk read them.
@@ -113,8 +113,8 @@ private:
     void applyHistoryRecord(const HRXPresetRecord& record);
     void selectActive(HRXPresetSetup& setup);
 
-    HRXPresetRecord* activeCurrent;
-    HRXPresetRecord* activeReference;
-    uint8_t* activeModified;
-    HRXMasterController* parameterSink;
+    HRXPresetRecord* activeCurrent_;
+    HRXPresetRecord* activeReference_;
+    uint8_t* activeModified_;
+    HRXMasterController* parameterSink_;
 };

@@ -159,15 +159,15 @@ constexpr size_t AAX_ChunkRecordSize(uint32_t dataSize) {
 
 // MIDI stream of a MIDI node (the local input node delivers an empty one).
 struct AAX_CMidiPacket {
-    uint32_t mTimestamp;
-    uint32_t mLength;
-    unsigned char mData[4];
-    AAX_CBoolean mIsImmediate;
+    uint32_t timestamp_;
+    uint32_t length_;
+    unsigned char data_[4];
+    AAX_CBoolean isImmediate_;
 };
 
 struct AAX_CMidiStream {
-    uint32_t mBufferSize;
-    AAX_CMidiPacket* mBuffer;
+    uint32_t bufferSize_;
+    AAX_CMidiPacket* buffer_;
 };
 
 // Identifier of the framework's master bypass parameter.

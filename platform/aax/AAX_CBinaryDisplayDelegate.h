@@ -10,19 +10,19 @@ template <typename T>
 class AAX_CBinaryDisplayDelegate : public AAX_IDisplayDelegate<T> {
 public:
     AAX_CBinaryDisplayDelegate(const char* falseText, const char* trueText)
-        : mFalse(falseText ? falseText : ""), mTrue(trueText ? trueText : "") {}
+        : false_(falseText ? falseText : ""), true_(trueText ? trueText : "") {}
 
     AAX_CBinaryDisplayDelegate* Clone() const override { return new AAX_CBinaryDisplayDelegate(*this); }
 
     bool ValueToString(T value, AAX_CString* text) const override {
         if (!text) return false;
-        text->Set(value != static_cast<T>(0) ? mTrue.c_str() : mFalse.c_str());
+        text->Set(value != static_cast<T>(0) ? true_.c_str() : false_.c_str());
         return true;
     }
 
     bool ValueToString(T value, int32_t maxChars, AAX_CString* text) const override {
         if (!text) return false;
-        std::string result = value != static_cast<T>(0) ? mTrue : mFalse;
+        std::string result = value != static_cast<T>(0) ? true_ : false_;
         if (maxChars < 0) maxChars = 0;
         if (result.size() > static_cast<size_t>(maxChars)) result.resize(static_cast<size_t>(maxChars));
         text->Set(result.c_str());
@@ -31,11 +31,11 @@ public:
 
     bool StringToValue(const AAX_CString& text, T* value) const override {
         if (!value) return false;
-        if (mTrue == text.Get()) {
+        if (true_ == text.Get()) {
             *value = static_cast<T>(true);
             return true;
         }
-        if (mFalse == text.Get()) {
+        if (false_ == text.Get()) {
             *value = static_cast<T>(false);
             return true;
         }
@@ -43,6 +43,6 @@ public:
     }
 
 private:
-    std::string mFalse;
-    std::string mTrue;
+    std::string false_;
+    std::string true_;
 };

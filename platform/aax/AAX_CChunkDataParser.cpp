@@ -34,13 +34,13 @@ uint64_t GetLE(const unsigned char* in, size_t bytes) {
 // Reads forward through [data, data + size); every read checks the bytes left.
 class Reader {
 public:
-    Reader(const unsigned char* data, size_t size) : mData(data), mLeft(size) {}
-    size_t Left() const { return mLeft; }
+    Reader(const unsigned char* data, size_t size) : data_(data), left_(size) {}
+    size_t Left() const { return left_; }
     bool Take(size_t bytes, const unsigned char** out) {
-        if (bytes > mLeft) return false;
-        *out = mData;
-        mData += bytes;
-        mLeft -= bytes;
+        if (bytes > left_) return false;
+        *out = data_;
+        data_ += bytes;
+        left_ -= bytes;
         return true;
     }
     bool Number(size_t bytes, uint64_t* value) {
@@ -51,8 +51,8 @@ public:
     }
 
 private:
-    const unsigned char* mData;
-    size_t mLeft;
+    const unsigned char* data_;
+    size_t left_;
 };
 
 }  // namespace
@@ -66,8 +66,8 @@ AAX_CChunkDataParser::Entry* AAX_CChunkDataParser::Add(char type, const char* na
     entry.number = number;
     entry.single = 0.0f;
     if (text) entry.text = text;
-    mEntries.push_back(std::move(entry));
-    return &mEntries.back();
+    entries_.push_back(std::move(entry));
+    return &entries_.back();
 }
 
 void AAX_CChunkDataParser::AddFloat(const char* name, float value) {
@@ -82,7 +82,7 @@ void AAX_CChunkDataParser::AddString(const char* name, const char* value) {
 
 const AAX_CChunkDataParser::Entry* AAX_CChunkDataParser::Find(char type, const char* name) const {
     if (!name) return nullptr;
-    for (const Entry& entry : mEntries) {
+    for (const Entry& entry : entries_) {
         if (entry.type == type && entry.name == name) return &entry;
     }
     return nullptr;
@@ -125,7 +125,7 @@ bool AAX_CChunkDataParser::FindString(const char* name, AAX_CString* value) cons
 
 int32_t AAX_CChunkDataParser::GetChunkDataSize() const {
     size_t size = kHeaderSize;
-    for (const Entry& entry : mEntries) {
+    for (const Entry& entry : entries_) {
         size += 2 + entry.name.size();
         size += entry.type == 's' ? 4 + entry.text.size() : ValueSize(entry.type);
     }
@@ -138,9 +138,9 @@ AAX_Result AAX_CChunkDataParser::WriteChunkData(void* data, uint32_t capacity) c
     if (capacity < static_cast<uint32_t>(size)) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
     unsigned char* out = static_cast<unsigned char*>(data);
     PutLE(out, kChunkFormatVersion, 4);
-    PutLE(out + 4, mEntries.size(), 4);
+    PutLE(out + 4, entries_.size(), 4);
     out += kHeaderSize;
-    for (const Entry& entry : mEntries) {
+    for (const Entry& entry : entries_) {
         *out++ = static_cast<unsigned char>(entry.type);
         *out++ = static_cast<unsigned char>(entry.name.size());
         // NOLINTNEXTLINE(bugprone-not-null-terminated-result): names are length-prefixed
@@ -249,6 +249,6 @@ AAX_Result AAX_CChunkDataParser::LoadChunkData(const void* data, uint32_t size) 
         entries.push_back(std::move(entry));
     }
     if (reader.Left() != 0) return AAX_ERROR_MALFORMED_CHUNK;
-    mEntries = std::move(entries);
+    entries_ = std::move(entries);
     return AAX_SUCCESS;
 }

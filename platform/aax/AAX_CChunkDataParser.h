@@ -50,9 +50,9 @@ public:
     AAX_Result GetChunkData(AAX_SPlugInChunk* chunk) const;
     int32_t GetChunkVersion() const { return static_cast<int32_t>(kChunkFormatVersion); }
 
-    bool IsEmpty() const { return mEntries.empty(); }
-    int32_t NumEntries() const { return static_cast<int32_t>(mEntries.size()); }
-    void Clear() { mEntries.clear(); }
+    bool IsEmpty() const { return entries_.empty(); }
+    int32_t NumEntries() const { return static_cast<int32_t>(entries_.size()); }
+    void Clear() { entries_.clear(); }
 
 private:
     struct Entry {
@@ -66,5 +66,5 @@ private:
     Entry* Add(char type, const char* name, double number, const char* text);
     const Entry* Find(char type, const char* name) const;
 
-    std::vector<Entry> mEntries;
+    std::vector<Entry> entries_;
 };

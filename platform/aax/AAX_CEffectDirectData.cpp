@@ -5,14 +5,14 @@
 
 AAX_Result AAX_CEffectDirectData::Initialize(IACFUnknown* host) {
     if (!host) return AAX_ERROR_NULL_OBJECT;
-    mController = host->GetController();
-    mEffectParameters = host->GetEffectParameters();
+    controller_ = host->GetController();
+    effectParameters_ = host->GetEffectParameters();
     return Initialize_PrivateDataAccess();
 }
 
 AAX_Result AAX_CEffectDirectData::Uninitialize() {
-    mController = nullptr;
-    mEffectParameters = nullptr;
+    controller_ = nullptr;
+    effectParameters_ = nullptr;
     return AAX_SUCCESS;
 }
 

@@ -24,11 +24,11 @@ protected:
     virtual AAX_Result Initialize_PrivateDataAccess();                          // base: success
     virtual AAX_Result TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAccess* access);  // base: success
 
-    AAX_IController* Controller() const { return mController; }
+    AAX_IController* Controller() const { return controller_; }
     // The instance's parameters object (created by the same library).
-    AAX_IEffectParameters* EffectParameters() const { return mEffectParameters; }
+    AAX_IEffectParameters* EffectParameters() const { return effectParameters_; }
 
 private:
-    AAX_IController* mController = nullptr;
-    AAX_IEffectParameters* mEffectParameters = nullptr;
+    AAX_IController* controller_ = nullptr;
+    AAX_IEffectParameters* effectParameters_ = nullptr;
 };

@@ -8,17 +8,17 @@
 
 AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* host) {
     if (!host) return AAX_ERROR_NULL_OBJECT;
-    mController = host->GetController();
-    mEffectParameters = host->GetEffectParameters();
-    mTransport = host->GetTransport();
+    controller_ = host->GetController();
+    effectParameters_ = host->GetEffectParameters();
+    transport_ = host->GetTransport();
     return AAX_SUCCESS;
 }
 
 AAX_Result AAX_CEffectGUI::Uninitialize() {
-    if (mViewContainer) SetViewContainer(nullptr);
-    mController = nullptr;
-    mEffectParameters = nullptr;
-    mTransport = nullptr;
+    if (viewContainer_) SetViewContainer(nullptr);
+    controller_ = nullptr;
+    effectParameters_ = nullptr;
+    transport_ = nullptr;
     return AAX_SUCCESS;
 }
 
@@ -26,12 +26,12 @@ AAX_Result AAX_CEffectGUI::NotificationReceived(AAX_CTypeID, const void*, uint32
 
 AAX_Result AAX_CEffectGUI::SetViewContainer(AAX_IViewContainer* container) {
     if (container) {
-        mViewContainer = container;
+        viewContainer_ = container;
         CreateViewContainer();
         UpdateAllParameters();
     } else {
         DeleteViewContainer();
-        mViewContainer = nullptr;
+        viewContainer_ = nullptr;
     }
     return AAX_SUCCESS;
 }
@@ -48,11 +48,11 @@ AAX_Result AAX_CEffectGUI::Idle() {
 }
 
 void AAX_CEffectGUI::UpdateAllParameters() {
-    if (!mEffectParameters) return;
+    if (!effectParameters_) return;
     int32_t count = 0;
-    if (mEffectParameters->GetNumberOfParameters(&count) != AAX_SUCCESS) return;
+    if (effectParameters_->GetNumberOfParameters(&count) != AAX_SUCCESS) return;
     for (int32_t index = 0; index < count; ++index) {
         AAX_CString id;
-        if (mEffectParameters->GetParameterIDFromIndex(index, &id) == AAX_SUCCESS) ParameterUpdated(id.Get());
+        if (effectParameters_->GetParameterIDFromIndex(index, &id) == AAX_SUCCESS) ParameterUpdated(id.Get());
     }
 }

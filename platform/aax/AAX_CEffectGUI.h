@@ -32,14 +32,14 @@ protected:
     // ParameterUpdated for each host parameter, in index order.
     virtual void UpdateAllParameters();
 
-    AAX_IViewContainer* GetViewContainer() const { return mViewContainer; }
-    AAX_IEffectParameters* GetEffectParameters() const { return mEffectParameters; }
-    AAX_IController* GetController() const { return mController; }
-    AAX_ITransport* GetTransport() const { return mTransport; }
+    AAX_IViewContainer* GetViewContainer() const { return viewContainer_; }
+    AAX_IEffectParameters* GetEffectParameters() const { return effectParameters_; }
+    AAX_IController* GetController() const { return controller_; }
+    AAX_ITransport* GetTransport() const { return transport_; }
 
 private:
-    AAX_IController* mController = nullptr;
-    AAX_IEffectParameters* mEffectParameters = nullptr;
-    AAX_ITransport* mTransport = nullptr;
-    AAX_IViewContainer* mViewContainer = nullptr;
+    AAX_IController* controller_ = nullptr;
+    AAX_IEffectParameters* effectParameters_ = nullptr;
+    AAX_ITransport* transport_ = nullptr;
+    AAX_IViewContainer* viewContainer_ = nullptr;
 };

@@ -18,22 +18,22 @@ AAX_CEffectParameters::~AAX_CEffectParameters() = default;
 
 AAX_Result AAX_CEffectParameters::Initialize(IACFUnknown* host) {
     if (!host) return AAX_ERROR_NULL_OBJECT;
-    mController = host->GetController();
-    mAutomationDelegate = host->GetAutomationDelegate();
-    mTransport = host->GetTransport();
-    mParameterManager.Initialize(mAutomationDelegate);
-    mPacketDispatcher.Initialize(mController, &mParameterManager);
+    controller_ = host->GetController();
+    automationDelegate_ = host->GetAutomationDelegate();
+    transport_ = host->GetTransport();
+    parameterManager_.Initialize(automationDelegate_);
+    packetDispatcher_.Initialize(controller_, &parameterManager_);
     FilterParameterIDOnSave(cDefaultMasterBypassID);
     return EffectInit();
 }
 
 AAX_Result AAX_CEffectParameters::Uninitialize() {
-    mParameterManager.RemoveAllParameters();
-    mParameterManager.Initialize(nullptr);
-    mPacketDispatcher.Initialize(nullptr, nullptr);
-    mController = nullptr;
-    mAutomationDelegate = nullptr;
-    mTransport = nullptr;
+    parameterManager_.RemoveAllParameters();
+    parameterManager_.Initialize(nullptr);
+    packetDispatcher_.Initialize(nullptr, nullptr);
+    controller_ = nullptr;
+    automationDelegate_ = nullptr;
+    transport_ = nullptr;
     return AAX_SUCCESS;
 }
 
@@ -44,16 +44,16 @@ AAX_Result AAX_CEffectParameters::NotificationReceived(AAX_CTypeID, const void*,
 }
 
 void AAX_CEffectParameters::FilterParameterIDOnSave(AAX_CParamID id) {
-    if (id) mFilteredParameters.insert(id);
+    if (id) filteredParameters_.insert(id);
 }
 
 bool AAX_CEffectParameters::IsFiltered(AAX_CParamID id) const {
-    return mFilteredParameters.count(id) != 0;
+    return filteredParameters_.count(id) != 0;
 }
 
 AAX_Result AAX_CEffectParameters::GetNumberOfParameters(int32_t* count) const {
     if (!count) return AAX_ERROR_NULL_OBJECT;
-    *count = mParameterManager.NumParameters();
+    *count = parameterManager_.NumParameters();
     return AAX_SUCCESS;
 }
 
@@ -64,7 +64,7 @@ AAX_Result AAX_CEffectParameters::GetMasterBypassParameter(AAX_IString* identifi
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable(AAX_CParamID id, AAX_CBoolean* automatable) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!automatable) return AAX_ERROR_NULL_OBJECT;
     *automatable = parameter->Automatable() ? 1 : 0;
@@ -72,7 +72,7 @@ AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable(AAX_CParamID id, AAX
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps(AAX_CParamID id, int32_t* steps) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!steps) return AAX_ERROR_NULL_OBJECT;
     *steps = static_cast<int32_t>(parameter->GetNumberOfSteps());
@@ -80,7 +80,7 @@ AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps(AAX_CParamID id, int
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterName(AAX_CParamID id, AAX_IString* name) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!name) return AAX_ERROR_NULL_OBJECT;
     name->Set(parameter->Name().Get());
@@ -88,7 +88,7 @@ AAX_Result AAX_CEffectParameters::GetParameterName(AAX_CParamID id, AAX_IString*
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue(AAX_CParamID id, double* value) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!value) return AAX_ERROR_NULL_OBJECT;
     *value = parameter->GetNormalizedDefaultValue();
@@ -96,7 +96,7 @@ AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue(AAX_CParamI
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterType(AAX_CParamID id, AAX_EParameterType* type) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!type) return AAX_ERROR_NULL_OBJECT;
     *type = parameter->GetType();
@@ -105,12 +105,12 @@ AAX_Result AAX_CEffectParameters::GetParameterType(AAX_CParamID id, AAX_EParamet
 
 AAX_Result AAX_CEffectParameters::GetParameterIndex(AAX_CParamID id, int32_t* index) const {
     if (!index) return AAX_ERROR_NULL_OBJECT;
-    *index = mParameterManager.GetParameterIndex(id);
+    *index = parameterManager_.GetParameterIndex(id);
     return *index < 0 ? AAX_ERROR_INVALID_PARAMETER_ID : AAX_SUCCESS;
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterIDFromIndex(int32_t index, AAX_IString* id) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameter(index);
+    const AAX_IParameter* parameter = parameterManager_.GetParameter(index);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_INDEX;
     if (!id) return AAX_ERROR_NULL_OBJECT;
     id->Set(parameter->Identifier());
@@ -119,7 +119,7 @@ AAX_Result AAX_CEffectParameters::GetParameterIDFromIndex(int32_t index, AAX_ISt
 
 AAX_Result AAX_CEffectParameters::GetParameterValueFromString(AAX_CParamID id, double* value,
                                                               const AAX_IString& text) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!value) return AAX_ERROR_NULL_OBJECT;
     return parameter->GetNormalizedValueFromString(AAX_CString(text.Get()), value)
@@ -129,7 +129,7 @@ AAX_Result AAX_CEffectParameters::GetParameterValueFromString(AAX_CParamID id, d
 
 AAX_Result AAX_CEffectParameters::GetParameterStringFromValue(AAX_CParamID id, double value, AAX_IString* text,
                                                               int32_t maxLength) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!text) return AAX_ERROR_NULL_OBJECT;
     AAX_CString result;
@@ -142,13 +142,13 @@ AAX_Result AAX_CEffectParameters::GetParameterStringFromValue(AAX_CParamID id, d
 
 AAX_Result AAX_CEffectParameters::GetParameterValueString(AAX_CParamID id, AAX_IString* text,
                                                           int32_t maxLength) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     return GetParameterStringFromValue(id, parameter->GetNormalizedValue(), text, maxLength);
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue(AAX_CParamID id, double* value) const {
-    const AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    const AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!value) return AAX_ERROR_NULL_OBJECT;
     *value = parameter->GetNormalizedValue();
@@ -156,21 +156,21 @@ AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue(AAX_CParamID id, d
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue(AAX_CParamID id, double value) {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->SetNormalizedValue(value);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAX_CEffectParameters::TouchParameter(AAX_CParamID id) {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->Touch();
     return AAX_SUCCESS;
 }
 
 AAX_Result AAX_CEffectParameters::ReleaseParameter(AAX_CParamID id) {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     parameter->Release();
     return AAX_SUCCESS;
@@ -180,16 +180,16 @@ AAX_Result AAX_CEffectParameters::UpdateParameterTouch(AAX_CParamID, AAX_CBoolea
 
 AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue(AAX_CParamID id, double value,
                                                                  AAX_EUpdateSource) {
-    AAX_IParameter* parameter = mParameterManager.GetParameterByID(id);
+    AAX_IParameter* parameter = parameterManager_.GetParameterByID(id);
     if (!parameter) return AAX_ERROR_INVALID_PARAMETER_ID;
     const double previous = parameter->GetNormalizedValue();
     parameter->UpdateNormalizedValue(value);
-    mPacketDispatcher.SetDirty(id);
-    if (parameter->GetNormalizedValue() != previous) ++mNumPlugInChanges;
+    packetDispatcher_.SetDirty(id);
+    if (parameter->GetNormalizedValue() != previous) ++numPlugInChanges_;
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectParameters::GenerateCoefficients() { return mPacketDispatcher.Dispatch(); }
+AAX_Result AAX_CEffectParameters::GenerateCoefficients() { return packetDispatcher_.Dispatch(); }
 
 AAX_Result AAX_CEffectParameters::ResetFieldData(AAX_CFieldIndex, void* data, uint32_t size) const {
     if (data && size > 0) std::memset(data, 0, size);
@@ -213,11 +213,11 @@ AAX_Result AAX_CEffectParameters::GetChunkIDFromIndex(int32_t index, AAX_CTypeID
 }
 
 void AAX_CEffectParameters::BuildChunkData() {
-    mChunkParser.Clear();
-    for (int32_t i = 0; i < mParameterManager.NumParameters(); ++i) {
-        const AAX_IParameter* parameter = mParameterManager.GetParameter(i);
+    chunkParser_.Clear();
+    for (int32_t i = 0; i < parameterManager_.NumParameters(); ++i) {
+        const AAX_IParameter* parameter = parameterManager_.GetParameter(i);
         if (IsFiltered(parameter->Identifier())) continue;
-        mChunkParser.AddDouble(parameter->Identifier(), parameter->GetNormalizedValue());
+        chunkParser_.AddDouble(parameter->Identifier(), parameter->GetNormalizedValue());
     }
 }
 
@@ -228,10 +228,10 @@ AAX_Result AAX_CEffectParameters::GetChunkSize(AAX_CTypeID chunkID, uint32_t* si
         return AAX_ERROR_INVALID_CHUNK_ID;
     }
     BuildChunkData();
-    const int32_t dataSize = mChunkParser.GetChunkDataSize();
+    const int32_t dataSize = chunkParser_.GetChunkDataSize();
     if (dataSize < 0) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
-    mChunkSize = static_cast<uint32_t>(dataSize);
-    *size = mChunkSize;
+    chunkSize_ = static_cast<uint32_t>(dataSize);
+    *size = chunkSize_;
     return AAX_SUCCESS;
 }
 
@@ -239,26 +239,26 @@ AAX_Result AAX_CEffectParameters::GetChunk(AAX_CTypeID chunkID, AAX_SPlugInChunk
     if (!chunk) return AAX_ERROR_NULL_OBJECT;
     if (chunkID != kAAX_ControlsChunkID) return AAX_ERROR_INVALID_CHUNK_ID;
     BuildChunkData();
-    const int32_t dataSize = mChunkParser.GetChunkDataSize();
-    if (dataSize <= 0 || static_cast<uint32_t>(dataSize) != mChunkSize) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+    const int32_t dataSize = chunkParser_.GetChunkDataSize();
+    if (dataSize <= 0 || static_cast<uint32_t>(dataSize) != chunkSize_) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
     // The record holds the size the host asked for; never write past it.
     if (chunk->fSize < dataSize) return AAX_ERROR_INCORRECT_CHUNK_SIZE;
-    chunk->fVersion = mChunkParser.GetChunkVersion();
+    chunk->fVersion = chunkParser_.GetChunkVersion();
     std::memset(chunk->fName, 0, sizeof chunk->fName);
     std::strncpy(chunk->fName, kControlsChunkName, sizeof chunk->fName - 1);
-    return mChunkParser.GetChunkData(chunk);
+    return chunkParser_.GetChunkData(chunk);
 }
 
 AAX_Result AAX_CEffectParameters::SetChunk(AAX_CTypeID chunkID, const AAX_SPlugInChunk* chunk) {
     if (!chunk) return AAX_ERROR_NULL_OBJECT;
     if (chunkID != kAAX_ControlsChunkID) return AAX_ERROR_INVALID_CHUNK_ID;
-    const AAX_Result loaded = mChunkParser.LoadChunk(chunk);
+    const AAX_Result loaded = chunkParser_.LoadChunk(chunk);
     if (loaded != AAX_SUCCESS) return loaded;
-    for (int32_t i = 0; i < mParameterManager.NumParameters(); ++i) {
-        const AAX_IParameter* parameter = mParameterManager.GetParameter(i);
+    for (int32_t i = 0; i < parameterManager_.NumParameters(); ++i) {
+        const AAX_IParameter* parameter = parameterManager_.GetParameter(i);
         const char* id = parameter->Identifier();
         double value = 0.0;
-        if (IsFiltered(id) || !mChunkParser.FindDouble(id, &value)) continue;
+        if (IsFiltered(id) || !chunkParser_.FindDouble(id, &value)) continue;
         SetParameterNormalizedValue(id, value);
     }
     return AAX_SUCCESS;
@@ -273,8 +273,8 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chu
         *isEqual = 0;
         return AAX_SUCCESS;
     }
-    for (int32_t i = 0; i < mParameterManager.NumParameters(); ++i) {
-        const AAX_IParameter* parameter = mParameterManager.GetParameter(i);
+    for (int32_t i = 0; i < parameterManager_.NumParameters(); ++i) {
+        const AAX_IParameter* parameter = parameterManager_.GetParameter(i);
         const char* id = parameter->Identifier();
         if (IsFiltered(id)) continue;
         double value = 0.0;
@@ -288,7 +288,7 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk(const AAX_SPlugInChunk* chu
 
 AAX_Result AAX_CEffectParameters::GetNumberOfChanges(int32_t* changes) const {
     if (!changes) return AAX_ERROR_NULL_OBJECT;
-    *changes = mNumPlugInChanges;
+    *changes = numPlugInChanges_;
     return AAX_SUCCESS;
 }
 

@@ -89,31 +89,31 @@ public:
                             float* output) const override;
 
 protected:
-    // Creates the parameters (mParameterManager.AddParameter) and the packet
-    // routes (mPacketDispatcher.RegisterPacket). The base answers success.
+    // Creates the parameters (parameterManager_.AddParameter) and the packet
+    // routes (packetDispatcher_.RegisterPacket). The base answers success.
     virtual AAX_Result EffectInit();
     // Keeps the parameter out of the controls chunk (save, restore, compare).
     void FilterParameterIDOnSave(AAX_CParamID id);
-    // Fills mChunkParser with the controls chunk content.
+    // Fills chunkParser_ with the controls chunk content.
     void BuildChunkData();
 
     // Host objects of this instance; null before Initialize and after
     // Uninitialize (and when the host offers none).
-    AAX_IController* Controller() const { return mController; }
-    AAX_IAutomationDelegate* AutomationDelegate() const { return mAutomationDelegate; }
-    AAX_ITransport* Transport() const { return mTransport; }
+    AAX_IController* Controller() const { return controller_; }
+    AAX_IAutomationDelegate* AutomationDelegate() const { return automationDelegate_; }
+    AAX_ITransport* Transport() const { return transport_; }
 
-    AAX_CParameterManager mParameterManager;
-    AAX_CPacketDispatcher mPacketDispatcher;
-    AAX_CChunkDataParser mChunkParser;
-    int32_t mNumPlugInChanges = 0;
-    uint32_t mChunkSize = 0;
+    AAX_CParameterManager parameterManager_;
+    AAX_CPacketDispatcher packetDispatcher_;
+    AAX_CChunkDataParser chunkParser_;
+    int32_t numPlugInChanges_ = 0;
+    uint32_t chunkSize_ = 0;
 
 private:
     bool IsFiltered(AAX_CParamID id) const;
 
-    AAX_IController* mController = nullptr;
-    AAX_IAutomationDelegate* mAutomationDelegate = nullptr;
-    AAX_ITransport* mTransport = nullptr;
-    std::set<std::string> mFilteredParameters;
+    AAX_IController* controller_ = nullptr;
+    AAX_IAutomationDelegate* automationDelegate_ = nullptr;
+    AAX_ITransport* transport_ = nullptr;
+    std::set<std::string> filteredParameters_;
 };

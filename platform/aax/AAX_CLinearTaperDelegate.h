@@ -9,15 +9,15 @@
 template <typename T, int32_t RealPrecision = 1000>
 class AAX_CLinearTaperDelegate : public AAX_ITaperDelegate<T> {
 public:
-    AAX_CLinearTaperDelegate(T minValue = 0, T maxValue = 1) : mMin(minValue), mMax(maxValue) {}
+    AAX_CLinearTaperDelegate(T minValue = 0, T maxValue = 1) : min_(minValue), max_(maxValue) {}
 
     AAX_CLinearTaperDelegate* Clone() const override { return new AAX_CLinearTaperDelegate(*this); }
-    T GetMinimumValue() const override { return mMin; }
-    T GetMaximumValue() const override { return mMax; }
+    T GetMinimumValue() const override { return min_; }
+    T GetMaximumValue() const override { return max_; }
 
     T ConstrainRealValue(T value) const override {
-        const T low = mMin < mMax ? mMin : mMax;
-        const T high = mMin < mMax ? mMax : mMin;
+        const T low = min_ < max_ ? min_ : max_;
+        const T high = min_ < max_ ? max_ : min_;
         if (RealPrecision > 0) {
             value = static_cast<T>(std::round(static_cast<double>(value) * RealPrecision) / RealPrecision);
         }
@@ -29,19 +29,19 @@ public:
     T NormalizedToReal(double normalizedValue) const override {
         if (!(normalizedValue >= 0.0)) normalizedValue = 0.0;
         if (normalizedValue > 1.0) normalizedValue = 1.0;
-        const double real = normalizedValue * (static_cast<double>(mMax) - static_cast<double>(mMin)) +
-                            static_cast<double>(mMin);
+        const double real = normalizedValue * (static_cast<double>(max_) - static_cast<double>(min_)) +
+                            static_cast<double>(min_);
         return ConstrainRealValue(static_cast<T>(real));
     }
 
     double RealToNormalized(T realValue) const override {
-        if (mMax == mMin) return 0.0;
+        if (max_ == min_) return 0.0;
         realValue = ConstrainRealValue(realValue);
-        return (static_cast<double>(realValue) - static_cast<double>(mMin)) /
-               (static_cast<double>(mMax) - static_cast<double>(mMin));
+        return (static_cast<double>(realValue) - static_cast<double>(min_)) /
+               (static_cast<double>(max_) - static_cast<double>(min_));
     }
 
 private:
-    T mMin;
-    T mMax;
+    T min_;
+    T max_;
 };

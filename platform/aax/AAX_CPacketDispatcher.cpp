@@ -6,24 +6,24 @@
 #include "AAX_IParameter.h"
 
 void AAX_CPacketDispatcher::Initialize(AAX_IController* controller, AAX_CParameterManager* parameters) {
-    std::lock_guard<std::mutex> lock(mMutex);
-    mController = controller;
-    mParameters = parameters;
+    std::lock_guard<std::mutex> lock(mutex_);
+    controller_ = controller;
+    parameters_ = parameters;
 }
 
 AAX_Result AAX_CPacketDispatcher::RegisterPacket(AAX_CParamID identifier, AAX_CFieldIndex port) {
     if (!identifier) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (port < 0 || port > kAAX_MaxFieldIndex) return AAX_ERROR_INVALID_FIELD_INDEX;
-    std::lock_guard<std::mutex> lock(mMutex);
-    mRoutes.push_back(Route{identifier, port, true});
+    std::lock_guard<std::mutex> lock(mutex_);
+    routes_.push_back(Route{identifier, port, true});
     return AAX_SUCCESS;
 }
 
 AAX_Result AAX_CPacketDispatcher::SetDirty(AAX_CParamID identifier, bool dirty) {
     if (!identifier) return AAX_ERROR_INVALID_PARAMETER_ID;
-    std::lock_guard<std::mutex> lock(mMutex);
+    std::lock_guard<std::mutex> lock(mutex_);
     bool found = false;
-    for (Route& route : mRoutes) {
+    for (Route& route : routes_) {
         if (route.identifier == identifier) {
             route.dirty = dirty;
             found = true;
@@ -33,13 +33,13 @@ AAX_Result AAX_CPacketDispatcher::SetDirty(AAX_CParamID identifier, bool dirty) 
 }
 
 AAX_Result AAX_CPacketDispatcher::Dispatch() {
-    std::lock_guard<std::mutex> lock(mMutex);
-    if (!mController || !mParameters) return AAX_ERROR_NOT_INITIALIZED;
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!controller_ || !parameters_) return AAX_ERROR_NOT_INITIALIZED;
     AAX_Result result = AAX_SUCCESS;
-    for (Route& route : mRoutes) {
+    for (Route& route : routes_) {
         if (!route.dirty) continue;
         route.dirty = false;
-        const AAX_IParameter* parameter = mParameters->GetParameterByID(route.identifier.c_str());
+        const AAX_IParameter* parameter = parameters_->GetParameterByID(route.identifier.c_str());
         if (!parameter) continue;
         bool boolValue = false;
         int32_t intValue = 0;
@@ -48,13 +48,13 @@ AAX_Result AAX_CPacketDispatcher::Dispatch() {
         AAX_Result posted = AAX_SUCCESS;
         if (parameter->GetValueAsBool(&boolValue)) {
             intValue = boolValue ? 1 : 0;
-            posted = mController->PostPacket(route.port, &intValue, sizeof intValue);
+            posted = controller_->PostPacket(route.port, &intValue, sizeof intValue);
         } else if (parameter->GetValueAsInt32(&intValue)) {
-            posted = mController->PostPacket(route.port, &intValue, sizeof intValue);
+            posted = controller_->PostPacket(route.port, &intValue, sizeof intValue);
         } else if (parameter->GetValueAsFloat(&floatValue)) {
-            posted = mController->PostPacket(route.port, &floatValue, sizeof floatValue);
+            posted = controller_->PostPacket(route.port, &floatValue, sizeof floatValue);
         } else if (parameter->GetValueAsDouble(&doubleValue)) {
-            posted = mController->PostPacket(route.port, &doubleValue, sizeof doubleValue);
+            posted = controller_->PostPacket(route.port, &doubleValue, sizeof doubleValue);
         }
         if (posted != AAX_SUCCESS && result == AAX_SUCCESS) result = posted;
     }

@@ -40,8 +40,8 @@ private:
         AAX_CFieldIndex port;
         bool dirty;
     };
-    AAX_IController* mController = nullptr;
-    AAX_CParameterManager* mParameters = nullptr;
-    std::vector<Route> mRoutes;
-    std::mutex mMutex;
+    AAX_IController* controller_ = nullptr;
+    AAX_CParameterManager* parameters_ = nullptr;
+    std::vector<Route> routes_;
+    std::mutex mutex_;
 };

@@ -20,33 +20,33 @@ public:
     AAX_CParameter(AAX_CParamID identifier, const char* name, T defaultValue,
                    const AAX_ITaperDelegate<T>& taper, const AAX_IDisplayDelegate<T>& display,
                    bool automatable)
-        : mIdentifier(identifier ? identifier : ""),
-          mName(name ? name : ""),
-          mTaper(taper.Clone()),
-          mDisplay(display.Clone()),
-          mAutomatable(automatable),
-          mDefault(taper.ConstrainRealValue(defaultValue)),
-          mValue(mDefault),
-          mSteps(std::is_same<T, bool>::value ? 2u : 128u),
-          mType(std::is_same<T, bool>::value ? AAX_eParameterType_Discrete : AAX_eParameterType_Continuous) {}
+        : identifier_(identifier ? identifier : ""),
+          name_(name ? name : ""),
+          taper_(taper.Clone()),
+          display_(display.Clone()),
+          automatable_(automatable),
+          default_(taper.ConstrainRealValue(defaultValue)),
+          value_(default_),
+          steps_(std::is_same<T, bool>::value ? 2u : 128u),
+          type_(std::is_same<T, bool>::value ? AAX_eParameterType_Discrete : AAX_eParameterType_Continuous) {}
 
-    AAX_CParamID Identifier() const override { return mIdentifier.c_str(); }
-    const AAX_CString& Name() const override { return mName; }
-    void SetName(const char* name) override { mName.Set(name); }
-    bool Automatable() const override { return mAutomatable; }
-    void SetAutomationDelegate(AAX_IAutomationDelegate* delegate) override { mDelegate = delegate; }
+    AAX_CParamID Identifier() const override { return identifier_.c_str(); }
+    const AAX_CString& Name() const override { return name_; }
+    void SetName(const char* name) override { name_.Set(name); }
+    bool Automatable() const override { return automatable_; }
+    void SetAutomationDelegate(AAX_IAutomationDelegate* delegate) override { delegate_ = delegate; }
 
-    T GetValue() const { return mValue; }
+    T GetValue() const { return value_; }
     // Requests the real value of the host, as SetNormalizedValue does.
-    void SetValue(T value) { SetNormalizedValue(mTaper->RealToNormalized(value)); }
+    void SetValue(T value) { SetNormalizedValue(taper_->RealToNormalized(value)); }
 
-    double GetNormalizedValue() const override { return mTaper->RealToNormalized(mValue); }
+    double GetNormalizedValue() const override { return taper_->RealToNormalized(value_); }
 
     void SetNormalizedValue(double normalizedValue) override {
         normalizedValue = Clamp(normalizedValue);
-        if (mDelegate) {
-            if (mTaper->NormalizedToReal(normalizedValue) != mValue) {
-                mDelegate->PostSetValueRequest(Identifier(), normalizedValue);
+        if (delegate_) {
+            if (taper_->NormalizedToReal(normalizedValue) != value_) {
+                delegate_->PostSetValueRequest(Identifier(), normalizedValue);
             }
         } else {
             UpdateNormalizedValue(normalizedValue);
@@ -54,42 +54,42 @@ public:
     }
 
     void UpdateNormalizedValue(double normalizedValue) override {
-        mValue = mTaper->NormalizedToReal(Clamp(normalizedValue));
+        value_ = taper_->NormalizedToReal(Clamp(normalizedValue));
     }
 
-    double GetNormalizedDefaultValue() const override { return mTaper->RealToNormalized(mDefault); }
+    double GetNormalizedDefaultValue() const override { return taper_->RealToNormalized(default_); }
     void SetNormalizedDefaultValue(double normalizedValue) override {
-        mDefault = mTaper->NormalizedToReal(Clamp(normalizedValue));
+        default_ = taper_->NormalizedToReal(Clamp(normalizedValue));
     }
     void SetToDefaultValue() override { SetNormalizedValue(GetNormalizedDefaultValue()); }
 
-    uint32_t GetNumberOfSteps() const override { return mSteps; }
-    void SetNumberOfSteps(uint32_t steps) override { mSteps = steps; }
-    AAX_EParameterType GetType() const override { return mType; }
-    void SetType(AAX_EParameterType type) override { mType = type; }
+    uint32_t GetNumberOfSteps() const override { return steps_; }
+    void SetNumberOfSteps(uint32_t steps) override { steps_ = steps; }
+    AAX_EParameterType GetType() const override { return type_; }
+    void SetType(AAX_EParameterType type) override { type_ = type; }
 
     void Touch() override {
-        if (mDelegate) mDelegate->PostTouchRequest(Identifier());
+        if (delegate_) delegate_->PostTouchRequest(Identifier());
     }
     void Release() override {
-        if (mDelegate) mDelegate->PostReleaseRequest(Identifier());
+        if (delegate_) delegate_->PostReleaseRequest(Identifier());
     }
 
-    bool GetValueString(AAX_CString* text) const override { return mDisplay->ValueToString(mValue, text); }
+    bool GetValueString(AAX_CString* text) const override { return display_->ValueToString(value_, text); }
     bool GetValueString(int32_t maxChars, AAX_CString* text) const override {
-        return mDisplay->ValueToString(mValue, maxChars, text);
+        return display_->ValueToString(value_, maxChars, text);
     }
     bool GetStringFromNormalizedValue(double normalizedValue, AAX_CString& text) const override {
-        return mDisplay->ValueToString(mTaper->NormalizedToReal(normalizedValue), &text);
+        return display_->ValueToString(taper_->NormalizedToReal(normalizedValue), &text);
     }
     bool GetStringFromNormalizedValue(double normalizedValue, int32_t maxChars,
                                       AAX_CString& text) const override {
-        return mDisplay->ValueToString(mTaper->NormalizedToReal(normalizedValue), maxChars, &text);
+        return display_->ValueToString(taper_->NormalizedToReal(normalizedValue), maxChars, &text);
     }
     bool GetNormalizedValueFromString(const AAX_CString& text, double* normalizedValue) const override {
         T value{};
-        if (!normalizedValue || !mDisplay->StringToValue(text, &value)) return false;
-        *normalizedValue = mTaper->RealToNormalized(value);
+        if (!normalizedValue || !display_->StringToValue(text, &value)) return false;
+        *normalizedValue = taper_->RealToNormalized(value);
         return true;
     }
 
@@ -108,7 +108,7 @@ private:
     bool Read(U* value) const {
         if constexpr (std::is_same<T, U>::value) {
             if (!value) return false;
-            *value = mValue;
+            *value = value_;
             return true;
         } else {
             (void)value;
@@ -116,14 +116,14 @@ private:
         }
     }
 
-    std::string mIdentifier;
-    AAX_CString mName;
-    std::unique_ptr<AAX_ITaperDelegate<T>> mTaper;
-    std::unique_ptr<AAX_IDisplayDelegate<T>> mDisplay;
-    AAX_IAutomationDelegate* mDelegate = nullptr;
-    bool mAutomatable;
-    T mDefault;
-    T mValue;
-    uint32_t mSteps;
-    AAX_EParameterType mType;
+    std::string identifier_;
+    AAX_CString name_;
+    std::unique_ptr<AAX_ITaperDelegate<T>> taper_;
+    std::unique_ptr<AAX_IDisplayDelegate<T>> display_;
+    AAX_IAutomationDelegate* delegate_ = nullptr;
+    bool automatable_;
+    T default_;
+    T value_;
+    uint32_t steps_;
+    AAX_EParameterType type_;
 };

@@ -12,14 +12,14 @@ AAX_CParameterManager::AAX_CParameterManager() = default;
 AAX_CParameterManager::~AAX_CParameterManager() = default;
 
 void AAX_CParameterManager::Initialize(AAX_IAutomationDelegate* delegate) {
-    mDelegate = delegate;
-    for (auto& parameter : mParameters) {
-        parameter->SetAutomationDelegate(mDelegate);
-        if (mDelegate) mDelegate->RegisterParameter(parameter->Identifier());
+    delegate_ = delegate;
+    for (auto& parameter : parameters_) {
+        parameter->SetAutomationDelegate(delegate_);
+        if (delegate_) delegate_->RegisterParameter(parameter->Identifier());
     }
 }
 
-int32_t AAX_CParameterManager::NumParameters() const { return static_cast<int32_t>(mParameters.size()); }
+int32_t AAX_CParameterManager::NumParameters() const { return static_cast<int32_t>(parameters_.size()); }
 
 AAX_Result AAX_CParameterManager::AddParameter(AAX_IParameter* parameter) {
     if (!parameter) return AAX_ERROR_NULL_OBJECT;
@@ -28,24 +28,24 @@ AAX_Result AAX_CParameterManager::AddParameter(AAX_IParameter* parameter) {
     if (!identifier || identifier[0] == '\0' || GetParameterIndex(identifier) >= 0) {
         return AAX_ERROR_INVALID_PARAMETER_ID;
     }
-    parameter->SetAutomationDelegate(mDelegate);
-    if (mDelegate) mDelegate->RegisterParameter(identifier);
-    mParameters.push_back(std::move(owned));
+    parameter->SetAutomationDelegate(delegate_);
+    if (delegate_) delegate_->RegisterParameter(identifier);
+    parameters_.push_back(std::move(owned));
     return AAX_SUCCESS;
 }
 
 void AAX_CParameterManager::RemoveParameterByID(AAX_CParamID identifier) {
     const int32_t index = GetParameterIndex(identifier);
     if (index < 0) return;
-    if (mDelegate) mDelegate->UnregisterParameter(mParameters[static_cast<size_t>(index)]->Identifier());
-    mParameters.erase(mParameters.begin() + index);
+    if (delegate_) delegate_->UnregisterParameter(parameters_[static_cast<size_t>(index)]->Identifier());
+    parameters_.erase(parameters_.begin() + index);
 }
 
 void AAX_CParameterManager::RemoveAllParameters() {
-    if (mDelegate) {
-        for (auto& parameter : mParameters) mDelegate->UnregisterParameter(parameter->Identifier());
+    if (delegate_) {
+        for (auto& parameter : parameters_) delegate_->UnregisterParameter(parameter->Identifier());
     }
-    mParameters.clear();
+    parameters_.clear();
 }
 
 AAX_IParameter* AAX_CParameterManager::GetParameterByID(AAX_CParamID identifier) {
@@ -58,18 +58,18 @@ const AAX_IParameter* AAX_CParameterManager::GetParameterByID(AAX_CParamID ident
 
 AAX_IParameter* AAX_CParameterManager::GetParameter(int32_t index) {
     if (index < 0 || index >= NumParameters()) return nullptr;
-    return mParameters[static_cast<size_t>(index)].get();
+    return parameters_[static_cast<size_t>(index)].get();
 }
 
 const AAX_IParameter* AAX_CParameterManager::GetParameter(int32_t index) const {
     if (index < 0 || index >= NumParameters()) return nullptr;
-    return mParameters[static_cast<size_t>(index)].get();
+    return parameters_[static_cast<size_t>(index)].get();
 }
 
 int32_t AAX_CParameterManager::GetParameterIndex(AAX_CParamID identifier) const {
     if (!identifier) return -1;
-    for (size_t i = 0; i < mParameters.size(); ++i) {
-        if (std::strcmp(mParameters[i]->Identifier(), identifier) == 0) return static_cast<int32_t>(i);
+    for (size_t i = 0; i < parameters_.size(); ++i) {
+        if (std::strcmp(parameters_[i]->Identifier(), identifier) == 0) return static_cast<int32_t>(i);
     }
     return -1;
 }

@@ -38,6 +38,6 @@ public:
     int32_t GetParameterIndex(AAX_CParamID identifier) const;
 
 private:
-    AAX_IAutomationDelegate* mDelegate = nullptr;
-    std::vector<std::unique_ptr<AAX_IParameter>> mParameters;
+    AAX_IAutomationDelegate* delegate_ = nullptr;
+    std::vector<std::unique_ptr<AAX_IParameter>> parameters_;
 };

@@ -6,18 +6,18 @@ AAX_CString::AAX_CString(const char* text) { Set(text); }
 
 AAX_CString::AAX_CString(const std::string& text) { Set(text.c_str()); }
 
-uint32_t AAX_CString::Length() const { return static_cast<uint32_t>(mString.size()); }
+uint32_t AAX_CString::Length() const { return static_cast<uint32_t>(string_.size()); }
 
 uint32_t AAX_CString::MaxLength() const { return kMaxLength; }
 
-const char* AAX_CString::Get() const { return mString.c_str(); }
+const char* AAX_CString::Get() const { return string_.c_str(); }
 
 void AAX_CString::Set(const char* text) {
     if (!text) {
-        mString.clear();
+        string_.clear();
         return;
     }
-    mString.assign(text, strnlen(text, kMaxLength));
+    string_.assign(text, strnlen(text, kMaxLength));
 }
 
 AAX_IString& AAX_CString::operator=(const AAX_IString& other) {
@@ -25,10 +25,10 @@ AAX_IString& AAX_CString::operator=(const AAX_IString& other) {
     return *this;
 }
 
-void AAX_CString::Clear() { mString.clear(); }
+void AAX_CString::Clear() { string_.clear(); }
 
 void AAX_CString::Append(const char* text) {
     if (!text) return;
-    const size_t room = kMaxLength - mString.size();
-    mString.append(text, strnlen(text, room));
+    const size_t room = kMaxLength - string_.size();
+    string_.append(text, strnlen(text, room));
 }

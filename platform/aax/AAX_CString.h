@@ -23,8 +23,8 @@ public:
 
     void Clear();
     void Append(const char* text);
-    const std::string& StdString() const { return mString; }
+    const std::string& StdString() const { return string_; }
 
 private:
-    std::string mString;
+    std::string string_;
 };

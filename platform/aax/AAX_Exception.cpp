@@ -3,9 +3,9 @@
 #include "AAX_Errors.h"
 
 AAX::Exception::ResultError::ResultError(AAX_Result result)
-    : mResult(result), mWhat("AAX error " + std::to_string(result)) {}
+    : result_(result), what_("AAX error " + std::to_string(result)) {}
 
 void AAX_CheckedResult::Check(AAX_Result result) {
-    mResult = result;
+    result_ = result;
     if (result != AAX_SUCCESS) throw AAX::Exception::ResultError(result);
 }

@@ -13,13 +13,13 @@ namespace Exception {
 class ResultError : public std::exception {
 public:
     explicit ResultError(AAX_Result result);
-    AAX_Result Result() const { return mResult; }
-    const std::string& What() const { return mWhat; }
-    const char* what() const noexcept override { return mWhat.c_str(); }
+    AAX_Result Result() const { return result_; }
+    const std::string& What() const { return what_; }
+    const char* what() const noexcept override { return what_.c_str(); }
 
 private:
-    AAX_Result mResult;
-    std::string mWhat;
+    AAX_Result result_;
+    std::string what_;
 };
 
 }  // namespace Exception
@@ -35,9 +35,9 @@ public:
         Check(result);
         return *this;
     }
-    operator AAX_Result() const { return mResult; }  // NOLINT
+    operator AAX_Result() const { return result_; }  // NOLINT
 
 private:
     void Check(AAX_Result result);
-    AAX_Result mResult = 0;
+    AAX_Result result_ = 0;
 };

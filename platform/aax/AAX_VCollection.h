@@ -23,5 +23,5 @@ public:
     IACFPluginDefinition* GetIUnknown() const;
 
 private:
-    AAX_ICollection* mHostCollection;
+    AAX_ICollection* hostCollection_;
 };

@@ -29,70 +29,70 @@ std::vector<float> samplesOf(const std::string& path) {
 class PluginRender : public ::testing::Test {
 protected:
     void SetUp() override {
-        input = folder.file("in.wav");
-        writeTestAudio(input, 48000, {burstSignal(24000), burstSignal(24000)}, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+        input_ = folder_.file("in.wav");
+        writeTestAudio(input_, 48000, {burstSignal(24000), burstSignal(24000)}, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
     }
     ToolRun render(const std::string& output, std::vector<std::string> extra) {
-        std::vector<std::string> args = {"render", input, folder.file(output)};
+        std::vector<std::string> args = {"render", input_, folder_.file(output)};
         args.insert(args.end(), extra.begin(), extra.end());
         return runVelvaton(args);
     }
 
-    ScratchFolder folder;
-    std::string input;
+    ScratchFolder folder_;
+    std::string input_;
 };
 
 TEST_F(PluginRender, SavedStateRestoresTheSameSound) {
     ASSERT_EQ(0, render("a.wav", {"--set", "Compression=0.9", "--set", "Output=0.4", "--save-state",
-                                  folder.file("state.bin")}).exitCode);
-    EXPECT_EQ(1233u, readBytes(folder.file("state.bin")).size());
-    ASSERT_EQ(0, render("b.wav", {"--state", folder.file("state.bin")}).exitCode);
+                                  folder_.file("state.bin")}).exitCode);
+    EXPECT_EQ(1233u, readBytes(folder_.file("state.bin")).size());
+    ASSERT_EQ(0, render("b.wav", {"--state", folder_.file("state.bin")}).exitCode);
     ASSERT_EQ(0, render("c.wav", {}).exitCode);
-    EXPECT_EQ(samplesOf(folder.file("a.wav")), samplesOf(folder.file("b.wav")));
-    EXPECT_NE(samplesOf(folder.file("a.wav")), samplesOf(folder.file("c.wav")));
+    EXPECT_EQ(samplesOf(folder_.file("a.wav")), samplesOf(folder_.file("b.wav")));
+    EXPECT_NE(samplesOf(folder_.file("a.wav")), samplesOf(folder_.file("c.wav")));
 
     // --set after --state edits on top of the restored state.
-    ASSERT_EQ(0, render("d.wav", {"--state", folder.file("state.bin"), "--set", "Output=0.15"}).exitCode);
+    ASSERT_EQ(0, render("d.wav", {"--state", folder_.file("state.bin"), "--set", "Output=0.15"}).exitCode);
     ASSERT_EQ(0, render("e.wav", {"--set", "Compression=0.9"}).exitCode);
-    EXPECT_EQ(samplesOf(folder.file("d.wav")), samplesOf(folder.file("e.wav")));
+    EXPECT_EQ(samplesOf(folder_.file("d.wav")), samplesOf(folder_.file("e.wav")));
 }
 
 TEST_F(PluginRender, BypassPassesTheInputThrough) {
     ASSERT_EQ(0, render("out.wav", {"--bypass", "--set", "Compression=1"}).exitCode);
-    EXPECT_EQ(burstSignal(24000), samplesOf(folder.file("out.wav")));
+    EXPECT_EQ(burstSignal(24000), samplesOf(folder_.file("out.wav")));
 }
 
 TEST_F(PluginRender, AutomationFromTheStartSoundsLikeTheSetting) {
     ASSERT_EQ(0, render("set.wav", {"--set", "Compression=0.9", "--block", "64"}).exitCode);
     ASSERT_EQ(0, render("lane.wav", {"--automate", "Compression=0:0.9", "--block", "64"}).exitCode);
-    EXPECT_EQ(samplesOf(folder.file("set.wav")), samplesOf(folder.file("lane.wav")));
+    EXPECT_EQ(samplesOf(folder_.file("set.wav")), samplesOf(folder_.file("lane.wav")));
 
     // A lane that starts later leaves the first blocks as they were.
     ASSERT_EQ(0, render("plain.wav", {"--block", "100"}).exitCode);
     ASSERT_EQ(0, render("late.wav", {"--automate", "Compression=0.25:0,0.4:1", "--block", "100"}).exitCode);
-    const std::vector<float> plain = samplesOf(folder.file("plain.wav"));
-    const std::vector<float> late = samplesOf(folder.file("late.wav"));
+    const std::vector<float> plain = samplesOf(folder_.file("plain.wav"));
+    const std::vector<float> late = samplesOf(folder_.file("late.wav"));
     ASSERT_EQ(plain.size(), late.size());
     EXPECT_TRUE(std::equal(plain.begin(), plain.begin() + 12000, late.begin()));
     EXPECT_NE(plain, late);
 }
 
 TEST_F(PluginRender, BadStateOrAutomationIsRefusedWithoutOutput) {
-    writeBytes(folder.file("short.bin"), "0123456789");
+    writeBytes(folder_.file("short.bin"), "0123456789");
     const struct {
         std::vector<std::string> options;
         int exitCode;
         const char* message;
-    } cases[] = {{{"--state", folder.file("short.bin")}, 1, "state"},
+    } cases[] = {{{"--state", folder_.file("short.bin")}, 1, "state"},
                  {{"--automate", "Compression=1:0.5,0.5:0.2"}, 2, ""},
                  {{"--automate", "Compression=0:1.5"}, 2, ""},
                  {{"--block", "4097"}, 2, "4097"},
-                 {{"--save-state", folder.file("missing/state.bin")}, 1, "state.bin"}};
+                 {{"--save-state", folder_.file("missing/state.bin")}, 1, "state.bin"}};
     for (const auto& c : cases) {
         const ToolRun run = render("out.wav", c.options);
         EXPECT_EQ(c.exitCode, run.exitCode) << c.options[1];
         EXPECT_NE(std::string::npos, run.err.find(c.message)) << run.err;
-        EXPECT_FALSE(fileExists(folder.file("out.wav")));
+        EXPECT_FALSE(fileExists(folder_.file("out.wav")));
     }
 }
 

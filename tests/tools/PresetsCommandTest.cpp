@@ -16,10 +16,10 @@ namespace {
 // temporary home, inherited by the child process.
 class PresetsCommand : public ::testing::Test {
 protected:
-    std::string presetFolderFile(const std::string& relative) const { return home.presetFolder() + "/" + relative; }
+    std::string presetFolderFile(const std::string& relative) const { return home_.presetFolder() + "/" + relative; }
 
-    TemporaryUserHome home;
-    ScratchFolder folder;
+    TemporaryUserHome home_;
+    ScratchFolder folder_;
 };
 
 std::string factoryFileBytes(int32_t slot) {
@@ -31,20 +31,20 @@ std::string factoryFileBytes(int32_t slot) {
 }
 
 TEST_F(PresetsCommand, ListsGroupsAsThePresetMenuNumbersThem) {
-    home.writePresetFolderFile("Mine.hrx", std::vector<uint8_t>(433, 0));
+    home_.writePresetFolderFile("Mine.hrx", std::vector<uint8_t>(433, 0));
     const ToolRun run = runVelvaton({"presets"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("Application\n  All\n    00. Default\n    01. CompressLite1\n"), std::string::npos);
     EXPECT_NE(run.out.find("  Vocals\n    00. Pop Rock Vocal\n    01. Vox\n"), std::string::npos);
     EXPECT_NE(run.out.find("    13. 4k\nDesigner\n  All\n    00. Default\n"), std::string::npos);
-    EXPECT_NE(run.out.find("My presets\n  (folder: " + home.presetFolder() + ")\n  All\n    00. Mine\n"),
+    EXPECT_NE(run.out.find("My presets\n  (folder: " + home_.presetFolder() + ")\n  All\n    00. Mine\n"),
               std::string::npos)
         << run.out;
-    EXPECT_FALSE(fileExists(home.configFolder()));  // listing writes no settings
+    EXPECT_FALSE(fileExists(home_.configFolder()));  // listing writes no settings
 }
 
 TEST_F(PresetsCommand, ExportsTheFactoryPresetAsThe433ByteFileAndShowsIt) {
-    const std::string path = folder.file("kick.hrx");
+    const std::string path = folder_.file("kick.hrx");
     const ToolRun run = runVelvaton({"presets", "export", "Kick", path});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(readBytes(path), factoryFileBytes(15));
@@ -64,9 +64,9 @@ TEST_F(PresetsCommand, ExportsTheFactoryPresetAsThe433ByteFileAndShowsIt) {
 }
 
 TEST_F(PresetsCommand, ImportsIntoTheUserFolderAndRefusesDamageOrOverwrite) {
-    const std::string good = folder.file("Fat Kick.hrx");
+    const std::string good = folder_.file("Fat Kick.hrx");
     writeBytes(good, factoryFileBytes(15));
-    const std::string damaged = folder.file("cut.hrx");
+    const std::string damaged = folder_.file("cut.hrx");
     writeBytes(damaged, factoryFileBytes(15).substr(0, 432));
 
     ToolRun run = runVelvaton({"presets", "import", damaged});
@@ -84,7 +84,7 @@ TEST_F(PresetsCommand, ImportsIntoTheUserFolderAndRefusesDamageOrOverwrite) {
     EXPECT_EQ(run.exitCode, 2);
 
     // The imported file is found by its name, after the factory presets.
-    const std::string exported = folder.file("again.hrx");
+    const std::string exported = folder_.file("again.hrx");
     run = runVelvaton({"presets", "export", "Fat Kick", exported});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::string expected = factoryFileBytes(15);
@@ -93,11 +93,11 @@ TEST_F(PresetsCommand, ImportsIntoTheUserFolderAndRefusesDamageOrOverwrite) {
 }
 
 TEST_F(PresetsCommand, UnknownNameIsRefusedWithTheClosestNames) {
-    const ToolRun run = runVelvaton({"presets", "export", "Kik", folder.file("x.hrx")});
+    const ToolRun run = runVelvaton({"presets", "export", "Kik", folder_.file("x.hrx")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("no factory or user preset is called 'Kik'; closest names: 'Kick'"), std::string::npos)
         << run.err;
-    EXPECT_TRUE(folder.entries().empty());
+    EXPECT_TRUE(folder_.entries().empty());
 }
 
 TEST(ClosestNames, NearestFirstEachOnce) {
@@ -111,21 +111,21 @@ protected:
         std::vector<float> signal(8000);
         for (size_t i = 0; i < signal.size(); ++i)
             signal[i] = static_cast<float>(0.6 * std::sin(0.03 * static_cast<double>(i)));
-        writeTestAudio(folder.file("in.wav"), 44100, {signal}, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+        writeTestAudio(folder_.file("in.wav"), 44100, {signal}, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
     }
     std::string render(const std::string& name, std::vector<std::string> options) {
-        std::vector<std::string> args = {"render", folder.file("in.wav"), folder.file(name)};
+        std::vector<std::string> args = {"render", folder_.file("in.wav"), folder_.file(name)};
         args.insert(args.end(), options.begin(), options.end());
         const ToolRun run = runVelvaton(args);
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        return readBytes(folder.file(name));
+        return readBytes(folder_.file(name));
     }
 };
 
 TEST_F(RenderWithPreset, PresetThenSetOverridesIt) {
-    writeBytes(folder.file("kick.hrx"), factoryFileBytes(15));
+    writeBytes(folder_.file("kick.hrx"), factoryFileBytes(15));
     const std::string byName = render("a.wav", {"--preset", "Kick"});
-    EXPECT_EQ(render("b.wav", {"--preset-file", folder.file("kick.hrx")}), byName);
+    EXPECT_EQ(render("b.wav", {"--preset-file", folder_.file("kick.hrx")}), byName);
     EXPECT_NE(render("c.wav", {}), byName);
     // Kick with Time and Output of "CompressMed2" (0.15 as the float it is stored as).
     EXPECT_EQ(render("d.wav", {"--preset", "Kick", "--set", "Time=0.5", "--set", "Output=0.15000000596046448"}),
@@ -137,10 +137,10 @@ TEST_F(RenderWithPreset, PresetThenSetOverridesIt) {
                                "ValveLevel=+0"}),
               byName);
 
-    const ToolRun missing = runVelvaton({"render", folder.file("in.wav"), folder.file("g.wav"), "--preset", "Kik"});
+    const ToolRun missing = runVelvaton({"render", folder_.file("in.wav"), folder_.file("g.wav"), "--preset", "Kik"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("closest names: 'Kick'"), std::string::npos);
-    EXPECT_FALSE(fileExists(folder.file("g.wav")));
+    EXPECT_FALSE(fileExists(folder_.file("g.wav")));
 }
 
 }  // namespace

@@ -31,25 +31,25 @@ TestAudio readBack(const std::string& path) {
 class RenderCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        input = folder.file("in.wav");
-        output = folder.file("out.wav");
-        writeTestAudio(input, 44100, {testSignal(20000, 44100, 55.0)}, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        input_ = folder_.file("in.wav");
+        output_ = folder_.file("out.wav");
+        writeTestAudio(input_, 44100, {testSignal(20000, 44100, 55.0)}, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
     }
 
     // A refused run: the expected exit code, one message naming the problem,
     // and no file beside the ones the test made.
     void expectRefused(const std::vector<std::string>& args, int exitCode, const std::string& message) {
-        const std::vector<std::string> before = folder.entries();
+        const std::vector<std::string> before = folder_.entries();
         const ToolRun run = runVelvaton(args);
         EXPECT_EQ(run.exitCode, exitCode) << message << ": " << run.err;
         EXPECT_NE(run.err.find(message), std::string::npos) << "stderr: " << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_EQ(folder.entries(), before) << message;
+        EXPECT_EQ(folder_.entries(), before) << message;
     }
 
-    ScratchFolder folder;
-    std::string input;
-    std::string output;
+    ScratchFolder folder_;
+    std::string input_;
+    std::string output_;
 };
 
 TEST_F(RenderCommand, HelpAndUsage) {
@@ -66,14 +66,14 @@ TEST_F(RenderCommand, HelpAndUsage) {
 }
 
 TEST_F(RenderCommand, RefusedInputsLeaveNoOutput) {
-    writeBytes(folder.file("notes.txt"), "this is not audio\n");
+    writeBytes(folder_.file("notes.txt"), "this is not audio\n");
     std::vector<std::vector<float>> quad;
     for (double frequency : {55.0, 60.0, 65.0, 70.0})
         quad.push_back(testSignal(100, 48000, frequency));
-    writeTestAudio(folder.file("quad.wav"), 48000, quad, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    mkdir(folder.file("folder").c_str(), 0755);
-    ASSERT_EQ(link(input.c_str(), folder.file("hard.wav").c_str()), 0);
-    const std::string original = readBytes(input);
+    writeTestAudio(folder_.file("quad.wav"), 48000, quad, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    mkdir(folder_.file("folder").c_str(), 0755);
+    ASSERT_EQ(link(input_.c_str(), folder_.file("hard.wav").c_str()), 0);
+    const std::string original = readBytes(input_);
 
     struct Case {
         std::vector<std::string> args;
@@ -81,56 +81,56 @@ TEST_F(RenderCommand, RefusedInputsLeaveNoOutput) {
         std::string message;
     };
     std::vector<Case> cases = {
-        {{folder.file("missing.wav"), output}, 1, "missing.wav"}, {{folder.file("notes.txt"), output}, 1, "notes.txt"},
-        {{folder.file("quad.wav"), output}, 1, "4 channels"},     {{folder.file("folder"), output}, 1, "folder"},
-        {{input, folder.file("none/out.wav")}, 1, "none/out.wav"},
+        {{folder_.file("missing.wav"), output_}, 1, "missing.wav"}, {{folder_.file("notes.txt"), output_}, 1, "notes.txt"},
+        {{folder_.file("quad.wav"), output_}, 1, "4 channels"},     {{folder_.file("folder"), output_}, 1, "folder"},
+        {{input_, folder_.file("none/out.wav")}, 1, "none/out.wav"},
         // The output never overwrites the input, by another spelling or a hard link.
-        {{input, folder.path() + "/./in.wav"}, 1, "is the input"}, {{input, folder.file("hard.wav")}, 1, "is the input"},
-        {{input, output, "--set", "Loudness=0.5"}, 2, "unknown parameter 'Loudness'"},
-        {{input, output, "--set", "Gain Reduction=0.5"}, 2,
+        {{input_, folder_.path() + "/./in.wav"}, 1, "is the input"}, {{input_, folder_.file("hard.wav")}, 1, "is the input"},
+        {{input_, output_, "--set", "Loudness=0.5"}, 2, "unknown parameter 'Loudness'"},
+        {{input_, output_, "--set", "Gain Reduction=0.5"}, 2,
          "unknown parameter 'Gain Reduction' (known: Process, Ratio, AttackRatio, Time, Compression, Output, "
          "ValveLevel)"},
-        {{input, output, "--set", "Ratio"}, 2, "NAME=VALUE"},
-        {{input, output, "--set", "Ratio=1.01"}, 2, "outside 0 to 1"},
-        {{input, output, "--set", "Ratio=-0.1"}, 2, "outside 0 to 1"},
-        {{input, output, "--set"}, 2, "--set needs a value"},     {{input, output, "--block", "0"}, 2, "block size 0"},
-        {{input, output, "--block", "-4"}, 2, "block size -4"},
-        {{input}, 2, "expected an input and an output"},          {{input, output, "--fast"}, 2, "unknown option '--fast'"},
-        {{input, output, "--set", "Output=12.3dB"}, 2, "nearest: 12dB and 12.5dB"},
+        {{input_, output_, "--set", "Ratio"}, 2, "NAME=VALUE"},
+        {{input_, output_, "--set", "Ratio=1.01"}, 2, "outside 0 to 1"},
+        {{input_, output_, "--set", "Ratio=-0.1"}, 2, "outside 0 to 1"},
+        {{input_, output_, "--set"}, 2, "--set needs a value"},     {{input_, output_, "--block", "0"}, 2, "block size 0"},
+        {{input_, output_, "--block", "-4"}, 2, "block size -4"},
+        {{input_}, 2, "expected an input and an output"},          {{input_, output_, "--fast"}, 2, "unknown option '--fast'"},
+        {{input_, output_, "--set", "Output=12.3dB"}, 2, "nearest: 12dB and 12.5dB"},
         // Formats libsndfile cannot write are refused before any audio is read.
-        {{input, folder.file("out.mp3")}, 2, "write one of .wav, .flac"},
-        {{input, folder.file("out.flac"), "--bits", "32f"}, 2, "FLAC holds 16 or 24-bit samples"},
-        {{input, output, "--bits", "8"}, 2, "--bits takes 16, 24 or 32f"},
-        {{input, output, "--plot", output}, 2, "two different files"},
+        {{input_, folder_.file("out.mp3")}, 2, "write one of .wav, .flac"},
+        {{input_, folder_.file("out.flac"), "--bits", "32f"}, 2, "FLAC holds 16 or 24-bit samples"},
+        {{input_, output_, "--bits", "8"}, 2, "--bits takes 16, 24 or 32f"},
+        {{input_, output_, "--plot", output_}, 2, "two different files"},
     };
     for (const char* value : {"Ratio=half", "Ratio=", "Ratio=0.5x", "Ratio=nan", "Ratio=inf"})
-        cases.push_back({{input, output, "--set", value}, 2, "not a number"});
+        cases.push_back({{input_, output_, "--set", value}, 2, "not a number"});
     for (const char* frames : {"many", "12k", "99999999999999999999"})
-        cases.push_back({{input, output, "--block", frames}, 2, "block size '" + std::string(frames) + "'"});
+        cases.push_back({{input_, output_, "--block", frames}, 2, "block size '" + std::string(frames) + "'"});
     for (const auto& c : cases) {
         std::vector<std::string> args = {"render"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         expectRefused(args, c.exitCode, c.message);
     }
-    EXPECT_TRUE(readBytes(input) == original);
+    EXPECT_TRUE(readBytes(input_) == original);
 }
 
 TEST_F(RenderCommand, WritesFloatWavEqualToTheEngineOutput) {
-    const ToolRun run = runVelvaton({"render", input, output, "--set", "Ratio=-0", "--set", "Compression=0.8"});
+    const ToolRun run = runVelvaton({"render", input_, output_, "--set", "Ratio=-0", "--set", "Compression=0.8"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     for (const char* line : {"input peak:", "output peak:", "gain reduction: largest"})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     EXPECT_TRUE(run.err.empty()) << "no progress bar when stderr is not a terminal";
 
     SF_INFO info {};
-    sf_close(sf_open(output.c_str(), SFM_READ, &info));
+    sf_close(sf_open(output_.c_str(), SFM_READ, &info));
     EXPECT_EQ(info.format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    const TestAudio rendered = readBack(output);
+    const TestAudio rendered = readBack(output_);
     EXPECT_EQ(rendered.sampleRate, 44100);
     ASSERT_EQ(rendered.channels.size(), 1u);
 
     // The same samples through the engine, driven as a host's first block does.
-    TestAudio source = readBack(input);
+    TestAudio source = readBack(input_);
     velvaTonEffect engine;
     engine.setSampleRate(44100.0);
     const double values[8] = {1.0, 0.0, 0.0, 0.5, 0.5, 0.8f, 0.15f, 0.5};
@@ -142,12 +142,12 @@ TEST_F(RenderCommand, WritesFloatWavEqualToTheEngineOutput) {
 }
 
 TEST_F(RenderCommand, BlockSizeDoesNotChangeTheResult) {
-    writeTestAudio(input, 96000, {testSignal(30000, 96000, 55.0), testSignal(30000, 96000, 82.0)},
+    writeTestAudio(input_, 96000, {testSignal(30000, 96000, 55.0), testSignal(30000, 96000, 82.0)},
                    SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
-    ASSERT_EQ(runVelvaton({"render", input, output, "--block", "1"}).exitCode, 0);
-    const std::string tiny = folder.file("tiny.wav");
-    ASSERT_EQ(runVelvaton({"render", input, tiny, "--block", "4096"}).exitCode, 0);
-    const TestAudio a = readBack(output);
+    ASSERT_EQ(runVelvaton({"render", input_, output_, "--block", "1"}).exitCode, 0);
+    const std::string tiny = folder_.file("tiny.wav");
+    ASSERT_EQ(runVelvaton({"render", input_, tiny, "--block", "4096"}).exitCode, 0);
+    const TestAudio a = readBack(output_);
     const TestAudio b = readBack(tiny);
     EXPECT_EQ(a.sampleRate, 96000);
     ASSERT_EQ(a.channels.size(), 2u);
@@ -156,8 +156,8 @@ TEST_F(RenderCommand, BlockSizeDoesNotChangeTheResult) {
 
 TEST_F(RenderCommand, ProcessOffPassesTheFileThrough) {
     // Names match in any case, and the last setting of a name wins.
-    ASSERT_EQ(runVelvaton({"render", "--set", "Process=1", input, output, "--set", "process=0"}).exitCode, 0);
-    EXPECT_EQ(readBack(output).channels, readBack(input).channels);
+    ASSERT_EQ(runVelvaton({"render", "--set", "Process=1", input_, output_, "--set", "process=0"}).exitCode, 0);
+    EXPECT_EQ(readBack(output_).channels, readBack(input_).channels);
 }
 
 // What the writer must make of a float sample at `bits`, without dither.
@@ -172,11 +172,11 @@ float rounded(float sample, int bits, int64_t& clipped) {
 }
 
 TEST_F(RenderCommand, IntegerFormatsRoundTripWithAndWithoutDither) {
-    writeTestAudio(input, 44100, {testSignal(20000, 44100, 55.0), testSignal(20000, 44100, 82.0)},
+    writeTestAudio(input_, 44100, {testSignal(20000, 44100, 55.0), testSignal(20000, 44100, 82.0)},
                    SF_FORMAT_WAV | SF_FORMAT_FLOAT);
     // 12 dB of make-up gain takes the peaks beyond full scale.
-    ASSERT_EQ(runVelvaton({"render", input, output, "--set", "Output=12dB"}).exitCode, 0);
-    const TestAudio floats = readBack(output);
+    ASSERT_EQ(runVelvaton({"render", input_, output_, "--set", "Output=12dB"}).exitCode, 0);
+    const TestAudio floats = readBack(output_);
     ASSERT_EQ(floats.channels.size(), 2u);
 
     const struct {
@@ -188,11 +188,11 @@ TEST_F(RenderCommand, IntegerFormatsRoundTripWithAndWithoutDither) {
                  {"short.aiff", {"--bits", "16", "--no-dither"}, SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 16},
                  {"dithered.wav", {"--bits", "16"}, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16}};
     for (const auto& c : cases) {
-        std::vector<std::string> args = {"render", input, folder.file(c.name), "--set", "Output=12dB"};
+        std::vector<std::string> args = {"render", input_, folder_.file(c.name), "--set", "Output=12dB"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const ToolRun run = runVelvaton(args);
         ASSERT_EQ(run.exitCode, 0) << run.err;
-        const TestAudio written = readBack(folder.file(c.name));
+        const TestAudio written = readBack(folder_.file(c.name));
         EXPECT_EQ(written.format, c.format) << c.name;
         ASSERT_EQ(written.channels.size(), 2u);
         const bool dithered = c.options.size() == 2;
@@ -226,9 +226,9 @@ TEST_F(RenderCommand, PlotShowsTheGainReductionWhereTheInputIsLoud) {
     // Two seconds of silence, then two of loud bursts.
     std::vector<float> signal = testSignal(192000, 48000, 55.0);
     std::fill(signal.begin(), signal.begin() + 96000, 0.0f);
-    writeTestAudio(input, 48000, {signal}, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-    const std::string plot = folder.file("plot.png");
-    const ToolRun run = runVelvaton({"render", input, output, "--set", "Compression=10/10", "--plot", plot});
+    writeTestAudio(input_, 48000, {signal}, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+    const std::string plot = folder_.file("plot.png");
+    const ToolRun run = runVelvaton({"render", input_, output_, "--set", "Compression=10/10", "--plot", plot});
     ASSERT_EQ(run.exitCode, 0) << run.err;
 
     cairo_surface_t* image = cairo_image_surface_create_from_png(plot.c_str());
@@ -260,23 +260,23 @@ TEST_F(RenderCommand, PlotShowsTheGainReductionWhereTheInputIsLoud) {
 }
 
 TEST_F(RenderCommand, DemoWritesTheSameProgrammeEveryTime) {
-    const ToolRun first = runVelvaton({"demo", folder.path()});
+    const ToolRun first = runVelvaton({"demo", folder_.path()});
     ASSERT_EQ(first.exitCode, 0) << first.err;
     EXPECT_NE(first.out.find("gain reduction"), std::string::npos);
-    const TestAudio in = readBack(folder.file("demo-in.wav"));
+    const TestAudio in = readBack(folder_.file("demo-in.wav"));
     EXPECT_EQ(in.sampleRate, 48000);
     ASSERT_EQ(in.channels.size(), 2u);
     EXPECT_NEAR(static_cast<double>(in.channels[0].size()) / 48000.0, 8.0, 0.5);
-    const std::string out1 = readBytes(folder.file("demo-out.wav"));
-    ASSERT_EQ(runVelvaton({"demo", folder.path()}).exitCode, 0);
-    EXPECT_TRUE(readBytes(folder.file("demo-out.wav")) == out1);
-    EXPECT_FALSE(readBytes(folder.file("demo-in.wav")) == out1);
+    const std::string out1 = readBytes(folder_.file("demo-out.wav"));
+    ASSERT_EQ(runVelvaton({"demo", folder_.path()}).exitCode, 0);
+    EXPECT_TRUE(readBytes(folder_.file("demo-out.wav")) == out1);
+    EXPECT_FALSE(readBytes(folder_.file("demo-in.wav")) == out1);
 
-    cairo_surface_t* plot = cairo_image_surface_create_from_png(folder.file("demo.png").c_str());
+    cairo_surface_t* plot = cairo_image_surface_create_from_png(folder_.file("demo.png").c_str());
     EXPECT_EQ(cairo_image_surface_get_width(plot), 1200);
     cairo_surface_destroy(plot);
 
-    expectRefused({"demo", folder.file("nowhere")}, 1, "nowhere");
+    expectRefused({"demo", folder_.file("nowhere")}, 1, "nowhere");
     expectRefused({"demo", "a", "b"}, 2, "at most one folder");
 }
 

@@ -9,7 +9,7 @@
 #include <cstring>
 
 int32_t velvaTonController::getChunk(uint8_t** data) {
-    HRXPresetManager* manager = owner ? owner->getPresetManager() : nullptr;
+    HRXPresetManager* manager = owner_ ? owner_->getPresetManager() : nullptr;
     if (!manager)
         return 0;
     uint8_t* scratch = manager->chunkScratch;
@@ -24,17 +24,17 @@ int32_t velvaTonController::getChunk(uint8_t** data) {
 }
 
 void velvaTonController::setChunk(const uint8_t* data, int32_t size, const void*) {
-    HRXPresetManager* manager = owner ? owner->getPresetManager() : nullptr;
+    HRXPresetManager* manager = owner_ ? owner_->getPresetManager() : nullptr;
     if (!manager)
         return;
     if (data && size >= kChunkPrefixSize) {
         if (hasStateChunkPrefix(data, static_cast<size_t>(size)) &&
             manager->restoreBankForm(data + kChunkPrefixSize, static_cast<size_t>(size - kChunkPrefixSize))) {
-            owner->setParameter(kMessageAuxWord, static_cast<double>(manager->auxWord));
-            owner->setParameter(kMessageZoom, HRXGlobalSettings::limitZoomFactor(manager->zoomPercent * 0.01));
+            owner_->setParameter(kMessageAuxWord, static_cast<double>(manager->auxWord));
+            owner_->setParameter(kMessageZoom, HRXGlobalSettings::limitZoomFactor(manager->zoomPercent * 0.01));
         }
     }
     const HRXPresetRecord& setupA = manager->setupA.current;
     for (int32_t index = 0; index < kPresetValues; ++index)
-        owner->setParameter(index, static_cast<double>(setupA.values[index]));
+        owner_->setParameter(index, static_cast<double>(setupA.values[index]));
 }

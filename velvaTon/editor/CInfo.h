@@ -17,21 +17,21 @@ public:
     // version is shown after "v.", cut to the 8-byte field.
     CInfo(const HRXRect& rect, int32_t tag, HRXBitmap* picture, const char* version);
 
-    void setDefaultValue(double value) override { ownDefaultValue = value; }
-    double getDefaultValue() const override { return ownDefaultValue; }
+    void setDefaultValue(double value) override { ownDefaultValue_ = value; }
+    double getDefaultValue() const override { return ownDefaultValue_; }
     void draw(HRXDrawContext* context) override;
     int32_t onMouseDown(const HRXPoint& point, uint32_t buttons) override;
     int32_t onMouseMoved(const HRXPoint& point, uint32_t buttons) override;
 
-    const char* getVersionText() const { return versionText; }
-    const HRXRect& getLinkRect() const { return linkRect; }
-    bool isLinkHovered() const { return linkHover; }
+    const char* getVersionText() const { return versionText_; }
+    const HRXRect& getLinkRect() const { return linkRect_; }
+    bool isLinkHovered() const { return linkHover_; }
 
 private:
     HRXRect offsetRect(double left, double top, double right, double bottom) const;
 
-    char versionText[kVersionTextSize];
-    HRXRect linkRect;
-    bool linkHover = false;
-    double ownDefaultValue = 0.5;
+    char versionText_[kVersionTextSize];
+    HRXRect linkRect_;
+    bool linkHover_ = false;
+    double ownDefaultValue_ = 0.5;
 };

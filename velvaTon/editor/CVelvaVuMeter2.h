@@ -16,25 +16,25 @@ public:
                    const HRXPoint& pivot, double innerRadius, double outerRadius);
     ~CVelvaVuMeter2() override;
 
-    void setDefaultValue(double value) override { ownDefaultValue = value; }
-    double getDefaultValue() const override { return ownDefaultValue; }
+    void setDefaultValue(double value) override { ownDefaultValue_ = value; }
+    double getDefaultValue() const override { return ownDefaultValue_; }
     void draw(HRXDrawContext* context) override;
 
-    void setLamp(bool lit) { lamp = lit ? 1 : 0; }
-    bool isLampLit() const { return lamp != 0; }
-    const HRXRect& getFaceRect() const { return faceRect; }
+    void setLamp(bool lit) { lamp_ = lit ? 1 : 0; }
+    bool isLampLit() const { return lamp_ != 0; }
+    const HRXRect& getFaceRect() const { return faceRect_; }
 
     // The needle's drawn ends for a value, in the view's coordinates.
     void needleEnds(double value, HRXPoint& inner, HRXPoint& outer) const;
 
 private:
-    int32_t lamp = 1;
-    HRXBitmap* litFace;
-    HRXBitmap* secondImage;
-    HRXBitmap* unlitFace;
-    HRXRect faceRect;
-    HRXPoint pivot;
-    double innerRadius;
-    double outerRadius;
-    double ownDefaultValue = 0.5;
+    int32_t lamp_ = 1;
+    HRXBitmap* litFace_;
+    HRXBitmap* secondImage_;
+    HRXBitmap* unlitFace_;
+    HRXRect faceRect_;
+    HRXPoint pivot_;
+    double innerRadius_;
+    double outerRadius_;
+    double ownDefaultValue_ = 0.5;
 };

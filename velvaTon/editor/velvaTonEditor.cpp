@@ -47,32 +47,32 @@ velvaTonEditor::~velvaTonEditor()
 HRXAnimKnob* velvaTonEditor::getKnob(int32_t parameterIndex) const
 {
     switch (parameterIndex) {
-    case kRatio: return ratioKnob;
-    case kAttackRatio: return attackRatioKnob;
-    case kTime: return timeKnob;
-    case kCompression: return compressionKnob;
-    case kOutput: return outputKnob;
-    case kValveLevel: return valveLevelKnob;
+    case kRatio: return ratioKnob_;
+    case kAttackRatio: return attackRatioKnob_;
+    case kTime: return timeKnob_;
+    case kCompression: return compressionKnob_;
+    case kOutput: return outputKnob_;
+    case kValveLevel: return valveLevelKnob_;
     default: return nullptr;
     }
 }
 
 void velvaTonEditor::open()
 {
-    if (!engine || mainContainer)
+    if (!engine_ || mainContainer_)
         return;
     HRXBitmap* background = getLibraryBitmap(kBackgroundBitmapId);
     if (background)
-        engine->setBackground(background);
-    mainContainer = engine->createViewContainer(kEditorRect);
-    if (!mainContainer)
+        engine_->setBackground(background);
+    mainContainer_ = engine_->createViewContainer(kEditorRect);
+    if (!mainContainer_)
         return;
     if (background)
-        mainContainer->setBackground(background);
-    engine->addView(mainContainer);
+        mainContainer_->setBackground(background);
+    engine_->addView(mainContainer_);
     buildControls();
     buildAboutBox();
-    needle.reset();
+    needle_.reset();
 }
 
 void velvaTonEditor::buildControls()
@@ -83,7 +83,7 @@ void velvaTonEditor::buildControls()
         // The control starts on the factory preset's parameter value; show
         // that mode rather than its mirror image.
         control->setValue(switchValueOf(getProcessMode(control->getValue())));
-        processSwitch = addTo(mainContainer, control, kProcessSwitchTooltip);
+        processSwitch_ = addTo(mainContainer_, control, kProcessSwitchTooltip);
     }
 
     for (const velvaTonKnobLayout& layout : kKnobLayout) {
@@ -98,14 +98,14 @@ void velvaTonEditor::buildControls()
         knob->setDefaultValue(layout.resetValue);
         knob->setWheelStep(layout.wheelStep);
         knob->setFineWheelFactor(layout.fineWheelFactor);
-        knob = addTo(mainContainer, knob, layout.tooltip);
+        knob = addTo(mainContainer_, knob, layout.tooltip);
         switch (layout.tag) {
-        case kTime: timeKnob = knob; break;
-        case kCompression: compressionKnob = knob; break;
-        case kOutput: outputKnob = knob; break;
-        case kRatio: ratioKnob = knob; break;
-        case kAttackRatio: attackRatioKnob = knob; break;
-        case kValveLevel: valveLevelKnob = knob; break;
+        case kTime: timeKnob_ = knob; break;
+        case kCompression: compressionKnob_ = knob; break;
+        case kOutput: outputKnob_ = knob; break;
+        case kRatio: ratioKnob_ = knob; break;
+        case kAttackRatio: attackRatioKnob_ = knob; break;
+        case kValveLevel: valveLevelKnob_ = knob; break;
         default: break;
         }
     }
@@ -118,41 +118,41 @@ void velvaTonEditor::buildControls()
                                            kMeterOuterRadius);
         control->setDefaultValue(0.0);
         control->setValue(0.0);
-        meter = addTo(mainContainer, control);
+        meter_ = addTo(mainContainer_, control);
     }
 
-    nameButton = addTo(mainContainer, new HRXKickButton(kNameButtonRect, kNameButtonTag), kNameButtonTooltip);
+    nameButton_ = addTo(mainContainer_, new HRXKickButton(kNameButtonRect, kNameButtonTag), kNameButtonTooltip);
 }
 
 void velvaTonEditor::buildAboutBox()
 {
-    aboutContainer = engine->createViewContainer(kEditorRect);
-    if (!aboutContainer)
+    aboutContainer_ = engine_->createViewContainer(kEditorRect);
+    if (!aboutContainer_)
         return;
-    aboutContainer->setBackgroundColour(0, 0, 0, 0);
-    aboutBox = addTo(aboutContainer,
+    aboutContainer_->setBackgroundColour(0, 0, 0, 0);
+    aboutBox_ = addTo(aboutContainer_,
                      new CInfo(kEditorRect, CInfo::kTag, getLibraryBitmap(kAboutBitmapId), kProductVersion));
 }
 
 void velvaTonEditor::close()
 {
-    needle.requestJump();
+    needle_.requestJump();
     // The about box is attached only while shown; detached, nothing else
     // would release it, so it goes here either way. Deleting a container
     // handle drops its reference; the frame releases the views it holds.
-    if (aboutContainer) {
-        if (engine->isAttached(aboutContainer))
-            engine->removeView(aboutContainer);
-        delete aboutContainer;
-        aboutContainer = nullptr;
+    if (aboutContainer_) {
+        if (engine_->isAttached(aboutContainer_))
+            engine_->removeView(aboutContainer_);
+        delete aboutContainer_;
+        aboutContainer_ = nullptr;
     }
-    delete mainContainer;
-    mainContainer = nullptr;
-    processSwitch = nullptr;
-    timeKnob = compressionKnob = outputKnob = ratioKnob = attackRatioKnob = valveLevelKnob = nullptr;
-    meter = nullptr;
-    nameButton = nullptr;
-    aboutBox = nullptr;
+    delete mainContainer_;
+    mainContainer_ = nullptr;
+    processSwitch_ = nullptr;
+    timeKnob_ = compressionKnob_ = outputKnob_ = ratioKnob_ = attackRatioKnob_ = valveLevelKnob_ = nullptr;
+    meter_ = nullptr;
+    nameButton_ = nullptr;
+    aboutBox_ = nullptr;
 }
 
 void velvaTonEditor::setKnobValue(HRXAnimKnob* knob, double value)
@@ -165,9 +165,9 @@ void velvaTonEditor::setKnobValue(HRXAnimKnob* knob, double value)
 
 void velvaTonEditor::resize(const HRXRect& newRect)
 {
-    rect = newRect;
-    if (engine)
-        engine->setEditorSize(static_cast<int32_t>(newRect.width()), static_cast<int32_t>(newRect.height()));
+    rect_ = newRect;
+    if (engine_)
+        engine_->setEditorSize(static_cast<int32_t>(newRect.width()), static_cast<int32_t>(newRect.height()));
 }
 
 void velvaTonEditor::parameterChanged(int32_t index, double value)
@@ -177,14 +177,14 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
         // Switch and lamp follow the mode the engine runs and the display
         // names, also for values on a boundary or outside 0..1.
         const velvaTonProcessMode mode = getProcessMode(value);
-        if (processSwitch) {
-            processSwitch->setValue(switchValueOf(mode));
-            processSwitch->redraw();
+        if (processSwitch_) {
+            processSwitch_->setValue(switchValueOf(mode));
+            processSwitch_->redraw();
         }
-        if (meter) {
+        if (meter_) {
             // Off darkens the meter; Clear and Valve light it.
-            meter->setLamp(mode != kProcessOff);
-            meter->redraw();
+            meter_->setLamp(mode != kProcessOff);
+            meter_->redraw();
         }
         break;
     }
@@ -197,14 +197,14 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
         setKnobValue(getKnob(index), value);
         break;
     case kGainReduction:
-        needle.newValue(value, static_cast<double>(getTickCount()));
+        needle_.newValue(value, static_cast<double>(getTickCount()));
         break;
     case kMessageMeterReset:
-        if (meter) {
-            meter->setValue(0.0);
-            meter->redraw();
+        if (meter_) {
+            meter_->setValue(0.0);
+            meter_->redraw();
         }
-        needle.meterReset();
+        needle_.meterReset();
         break;
     case kMessagePresetMenuOpening:
         resize(kEditorRectMenuOpen);
@@ -213,12 +213,12 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
         resize(kEditorRect);
         break;
     case kMessageShowAbout:
-        if (aboutContainer)
-            engine->addView(aboutContainer);
+        if (aboutContainer_)
+            engine_->addView(aboutContainer_);
         break;
     case kMessageHideAbout:
-        if (aboutContainer)
-            engine->removeView(aboutContainer);
+        if (aboutContainer_)
+            engine_->removeView(aboutContainer_);
         break;
     default:
         break;
@@ -227,11 +227,11 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
 
 void velvaTonEditor::controlChanged(int32_t tag, double value)
 {
-    if (!engine)
+    if (!engine_)
         return;
     switch (tag) {
     case kProcess:
-        engine->editParameter(kProcess, 1.0 - value);
+        engine_->editParameter(kProcess, 1.0 - value);
         break;
     case kRatio:
     case kAttackRatio:
@@ -239,13 +239,13 @@ void velvaTonEditor::controlChanged(int32_t tag, double value)
     case kCompression:
     case kOutput:
     case kValveLevel:
-        engine->editParameter(tag, value);
+        engine_->editParameter(tag, value);
         break;
     case kNameButtonTag:
-        engine->editParameter(kMessageShowAbout, 1.0);
+        engine_->editParameter(kMessageShowAbout, 1.0);
         break;
     case CInfo::kTag:
-        engine->editParameter(kMessageHideAbout, 1.0);
+        engine_->editParameter(kMessageHideAbout, 1.0);
         break;
     default:
         break;
@@ -254,8 +254,8 @@ void velvaTonEditor::controlChanged(int32_t tag, double value)
 
 void velvaTonEditor::idle()
 {
-    if (!meter)
+    if (!meter_)
         return;
-    meter->setValue(needle.valueAt(static_cast<double>(getTickCount())));
-    meter->redraw();
+    meter_->setValue(needle_.valueAt(static_cast<double>(getTickCount())));
+    meter_->redraw();
 }

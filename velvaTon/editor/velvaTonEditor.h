@@ -24,15 +24,15 @@ public:
     void controlChanged(int32_t tag, double value) override;
     void idle() override;
 
-    HRXHorizontalSwitch* getProcessSwitch() const { return processSwitch; }
+    HRXHorizontalSwitch* getProcessSwitch() const { return processSwitch_; }
     // The knob bound to a parameter index, null when there is none.
     HRXAnimKnob* getKnob(int32_t parameterIndex) const;
-    CVelvaVuMeter2* getMeter() const { return meter; }
-    HRXKickButton* getNameButton() const { return nameButton; }
-    CInfo* getAboutBox() const { return aboutBox; }
-    HRXViewContainer* getMainContainer() const { return mainContainer; }
-    HRXViewContainer* getAboutContainer() const { return aboutContainer; }
-    const velvaTonNeedleAnimation& getNeedle() const { return needle; }
+    CVelvaVuMeter2* getMeter() const { return meter_; }
+    HRXKickButton* getNameButton() const { return nameButton_; }
+    CInfo* getAboutBox() const { return aboutBox_; }
+    HRXViewContainer* getMainContainer() const { return mainContainer_; }
+    HRXViewContainer* getAboutContainer() const { return aboutContainer_; }
+    const velvaTonNeedleAnimation& getNeedle() const { return needle_; }
 
 private:
     void buildControls();
@@ -40,19 +40,19 @@ private:
     void setKnobValue(HRXAnimKnob* knob, double value);
     void resize(const HRXRect& newRect);
 
-    HRXViewContainer* mainContainer = nullptr;
-    HRXViewContainer* aboutContainer = nullptr;
-    HRXHorizontalSwitch* processSwitch = nullptr;
-    HRXAnimKnob* timeKnob = nullptr;
-    HRXAnimKnob* compressionKnob = nullptr;
-    HRXAnimKnob* outputKnob = nullptr;
-    HRXAnimKnob* ratioKnob = nullptr;
-    HRXAnimKnob* attackRatioKnob = nullptr;
-    HRXAnimKnob* valveLevelKnob = nullptr;
-    CVelvaVuMeter2* meter = nullptr;
-    HRXKickButton* nameButton = nullptr;
-    CInfo* aboutBox = nullptr;
-    velvaTonNeedleAnimation needle;
+    HRXViewContainer* mainContainer_ = nullptr;
+    HRXViewContainer* aboutContainer_ = nullptr;
+    HRXHorizontalSwitch* processSwitch_ = nullptr;
+    HRXAnimKnob* timeKnob_ = nullptr;
+    HRXAnimKnob* compressionKnob_ = nullptr;
+    HRXAnimKnob* outputKnob_ = nullptr;
+    HRXAnimKnob* ratioKnob_ = nullptr;
+    HRXAnimKnob* attackRatioKnob_ = nullptr;
+    HRXAnimKnob* valveLevelKnob_ = nullptr;
+    CVelvaVuMeter2* meter_ = nullptr;
+    HRXKickButton* nameButton_ = nullptr;
+    CInfo* aboutBox_ = nullptr;
+    velvaTonNeedleAnimation needle_;
 };
 
 // Makes the panel for a graphical engine (the editor wrappers own it).

@@ -2,34 +2,34 @@
 
 void velvaTonNeedleAnimation::reset()
 {
-    startValue = targetValue = 0.0;
-    startTime = targetTime = 0.0;
-    jumpFirst = true;
+    startValue_ = targetValue_ = 0.0;
+    startTime_ = targetTime_ = 0.0;
+    jumpFirst_ = true;
 }
 
 void velvaTonNeedleAnimation::newValue(double value, double now)
 {
-    startValue = targetValue;
-    startTime = targetTime;
-    targetValue = value;
-    targetTime = now;
-    jumpFirst = true;
+    startValue_ = targetValue_;
+    startTime_ = targetTime_;
+    targetValue_ = value;
+    targetTime_ = now;
+    jumpFirst_ = true;
 }
 
 void velvaTonNeedleAnimation::meterReset()
 {
-    startValue = targetValue = 0.0;
-    jumpFirst = true;
+    startValue_ = targetValue_ = 0.0;
+    jumpFirst_ = true;
 }
 
 double velvaTonNeedleAnimation::valueAt(double now)
 {
-    if (jumpFirst) {
-        jumpFirst = false;
-        return startValue;
+    if (jumpFirst_) {
+        jumpFirst_ = false;
+        return startValue_;
     }
-    const double x = now > targetTime ? now - targetTime + startTime : targetTime;
-    if (targetTime > startTime)
-        return startValue + (targetValue - startValue) * (x - startTime) / (targetTime - startTime);
-    return startValue;
+    const double x = now > targetTime_ ? now - targetTime_ + startTime_ : targetTime_;
+    if (targetTime_ > startTime_)
+        return startValue_ + (targetValue_ - startValue_) * (x - startTime_) / (targetTime_ - startTime_);
+    return startValue_;
 }

@@ -21,15 +21,15 @@ public:
     double valueAt(double now);
 
     // The latest gain-reduction value, where the needle is heading.
-    double getTargetValue() const { return targetValue; }
+    double getTargetValue() const { return targetValue_; }
 
     // Set when the editor closes, so a reopened meter starts with a jump.
-    void requestJump() { jumpFirst = true; }
+    void requestJump() { jumpFirst_ = true; }
 
 private:
-    double startValue = 0.0;
-    double targetValue = 0.0;
-    double startTime = 0.0;
-    double targetTime = 0.0;
-    bool jumpFirst = true;
+    double startValue_ = 0.0;
+    double targetValue_ = 0.0;
+    double startTime_ = 0.0;
+    double targetTime_ = 0.0;
+    bool jumpFirst_ = true;
 };

@@ -14,13 +14,13 @@ HRX_LV2_EditorWrapper::HRX_LV2_EditorWrapper(Brackenworks::HRXEditorFactory crea
 
 void HRX_LV2_EditorWrapper::setSizeListener(SizeListener listener, void* context)
 {
-    sizeListener = listener;
-    sizeContext = context;
+    sizeListener_ = listener;
+    sizeContext_ = context;
 }
 
 bool HRX_LV2_EditorWrapper::openInHostWindow(unsigned long parentWindow)
 {
-    if (!editor)
+    if (!editor_)
         return false;
     VSTGUI::X11::registerPlatform();
     return open(reinterpret_cast<void*>(static_cast<uintptr_t>(parentWindow)), VSTGUI::PlatformType::kX11Window);
@@ -34,17 +34,17 @@ unsigned long HRX_LV2_EditorWrapper::nativeWindow() const
 
 void HRX_LV2_EditorWrapper::editParameter(int32_t index, double value)
 {
-    if (controller)
-        controller->editParameter(index, value);
+    if (controller_)
+        controller_->editParameter(index, value);
 }
 
 void HRX_LV2_EditorWrapper::setEditorSize(int32_t width, int32_t height)
 {
     HRXVSTGUIEditorWrapperV4_PresetBar::setEditorSize(width, height);
-    if (!sizeListener || !isOpen())
+    if (!sizeListener_ || !isOpen())
         return;
     const HRXRect frameRect = getFrameRect();
-    sizeListener(sizeContext, static_cast<int32_t>(frameRect.width()), static_cast<int32_t>(frameRect.height()));
+    sizeListener_(sizeContext_, static_cast<int32_t>(frameRect.width()), static_cast<int32_t>(frameRect.height()));
 }
 
 void HRX_LV2_EditorWrapper::notifyEditor(int32_t index, double value)

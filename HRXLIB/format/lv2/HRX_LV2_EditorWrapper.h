@@ -16,10 +16,10 @@ public:
 
     explicit HRX_LV2_EditorWrapper(Brackenworks::HRXEditorFactory createEditor);
 
-    void setController(HRX_AAX_ControllerWrapper* instanceController) { controller = instanceController; }
-    HRX_AAX_ControllerWrapper* getController() const { return controller; }
-    void setProductController(HRXBaseParametersController* product) { productController = product; }
-    void setPresetManager(HRXPresetManager* manager) { presetManager = manager; }
+    void setController(HRX_AAX_ControllerWrapper* instanceController) { controller_ = instanceController; }
+    HRX_AAX_ControllerWrapper* getController() const { return controller_; }
+    void setProductController(HRXBaseParametersController* product) { productController_ = product; }
+    void setPresetManager(HRXPresetManager* manager) { presetManager_ = manager; }
     // Hears the window's size in pixels whenever it changes (zoom).
     void setSizeListener(SizeListener listener, void* context);
 
@@ -34,9 +34,9 @@ public:
     void notifyEditor(int32_t index, double value) override;
 
 private:
-    HRX_AAX_ControllerWrapper* controller = nullptr;
-    HRXBaseParametersController* productController = nullptr;
-    HRXPresetManager* presetManager = nullptr;
-    SizeListener sizeListener = nullptr;
-    void* sizeContext = nullptr;
+    HRX_AAX_ControllerWrapper* controller_ = nullptr;
+    HRXBaseParametersController* productController_ = nullptr;
+    HRXPresetManager* presetManager_ = nullptr;
+    SizeListener sizeListener_ = nullptr;
+    void* sizeContext_ = nullptr;
 };

@@ -50,38 +50,38 @@ private:
     // The keeper's data becomes what the UI is sent.
     void takeKeeperData();
 
-    const HRX_LV2_Product& product;
-    const HRX_LV2_Ports ports;
-    const HRX_LV2_URIDs urids;
-    const bool messaging;
-    HRXOwnedEngine engine;
+    const HRX_LV2_Product& product_;
+    const HRX_LV2_Ports ports_;
+    const HRX_LV2_URIDs urids_;
+    const bool messaging_;
+    HRXOwnedEngine engine_;
 
     // Ports.
-    const float* controls[kMaxControls] = {};
-    const float* enabled = nullptr;
-    float* inputPeak = nullptr;
-    float* outputPeak = nullptr;
-    float* gainReduction = nullptr;
-    const LV2_Atom_Sequence* controlIn = nullptr;
-    LV2_Atom_Sequence* notify = nullptr;
-    float* audioIn[2] = {};
-    float* audioOut[2] = {};
+    const float* controls_[kMaxControls] = {};
+    const float* enabled_ = nullptr;
+    float* inputPeak_ = nullptr;
+    float* outputPeak_ = nullptr;
+    float* gainReduction_ = nullptr;
+    const LV2_Atom_Sequence* controlIn_ = nullptr;
+    LV2_Atom_Sequence* notify_ = nullptr;
+    float* audioIn_[2] = {};
+    float* audioOut_[2] = {};
 
     // Audio thread.
-    float delivered[kMaxControls];   // normalised values the engine has; NaN: none yet
-    bool activated = false;
-    bool sendState = false;
-    uint32_t uiDataSize = 0;         // the state data the UI is sent on request
-    uint8_t uiData[HRX_LV2_StateMailbox::kCapacity];
-    LV2_Atom_Forge forge;
+    float delivered_[kMaxControls];   // normalised values the engine has; NaN: none yet
+    bool activated_ = false;
+    bool sendState_ = false;
+    uint32_t uiDataSize_ = 0;         // the state data the UI is sent on request
+    uint8_t uiData_[HRX_LV2_StateMailbox::kCapacity];
+    LV2_Atom_Forge forge_;
 
     // Between the audio thread and save(): each control's value as the
     // engine last got it (NaN: not heard since the last restore), and the
     // state data the UI sent.
-    std::atomic<float> heard[kMaxControls];
-    HRX_LV2_StateMailbox fromUi;
+    std::atomic<float> heard_[kMaxControls];
+    HRX_LV2_StateMailbox fromUi_;
 
     // save() and restore() only.
-    std::mutex stateLock;
-    HRX_LV2_StateKeeper keeper;
+    std::mutex stateLock_;
+    HRX_LV2_StateKeeper keeper_;
 };

@@ -33,13 +33,13 @@ public:
     // controller produces none.
     const uint8_t* data(uint32_t* size);
 
-    HRX_AAX_ControllerWrapper& getController() { return controller; }
+    HRX_AAX_ControllerWrapper& getController() { return controller_; }
 
 private:
     void touchParameter(const char*) override {}
     void setParameterNormalizedValue(const char*, double) override {}
     void releaseParameter(const char*) override {}
 
-    const HRX_LV2_Product& product;
-    HRX_AAX_ControllerWrapper controller;
+    const HRX_LV2_Product& product_;
+    HRX_AAX_ControllerWrapper controller_;
 };

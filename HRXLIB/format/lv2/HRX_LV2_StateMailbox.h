@@ -22,28 +22,28 @@ public:
     bool post(const uint8_t* data, uint32_t size) {
         if (size > kCapacity)
             return false;
-        Slot& slot = slots[writing];
+        Slot& slot = slots_[writing_];
         std::memcpy(slot.bytes, data, size);
         slot.size = size;
-        writing = between.exchange(static_cast<uint8_t>(writing | kFresh), std::memory_order_acq_rel) & kIndex;
+        writing_ = between_.exchange(static_cast<uint8_t>(writing_ | kFresh), std::memory_order_acq_rel) & kIndex;
         return true;
     }
 
     // Reader: the newest posted data not taken yet, or null. Valid until the
     // next take.
     const Slot* take() {
-        if (!(between.load(std::memory_order_acquire) & kFresh))
+        if (!(between_.load(std::memory_order_acquire) & kFresh))
             return nullptr;
-        reading = between.exchange(reading, std::memory_order_acq_rel) & kIndex;
-        return &slots[reading];
+        reading_ = between_.exchange(reading_, std::memory_order_acq_rel) & kIndex;
+        return &slots_[reading_];
     }
 
 private:
     static constexpr uint8_t kIndex = 0x3;
     static constexpr uint8_t kFresh = 0x4;
 
-    Slot slots[3];
-    uint8_t writing = 0;
-    uint8_t reading = 1;
-    std::atomic<uint8_t> between{2};
+    Slot slots_[3];
+    uint8_t writing_ = 0;
+    uint8_t reading_ = 1;
+    std::atomic<uint8_t> between_{2};
 };

@@ -43,8 +43,8 @@ public:
     // One pass of the UI's work; non-zero once the window is gone.
     int idle();
 
-    HRX_AAX_ControllerWrapper& getController() { return controller; }
-    HRX_LV2_EditorWrapper& getEditor() { return *editor; }
+    HRX_AAX_ControllerWrapper& getController() { return controller_; }
+    HRX_LV2_EditorWrapper& getEditor() { return *editor_; }
 
 private:
     static void tellSize(void* context, int32_t width, int32_t height);
@@ -52,15 +52,15 @@ private:
     void sendState();
     void writeMessage(bool request, const uint8_t* bytes, uint32_t size);
 
-    const HRX_LV2_Ports ports;
-    const HRX_LV2_URIDs urids;
-    LV2_URID_Map map;
-    Host host;
-    HRX_LV2_UIParameters parameters;
-    HRX_AAX_ControllerWrapper controller;
-    HRX_LV2_EditorWrapper* editor;
+    const HRX_LV2_Ports ports_;
+    const HRX_LV2_URIDs urids_;
+    LV2_URID_Map map_;
+    Host host_;
+    HRX_LV2_UIParameters parameters_;
+    HRX_AAX_ControllerWrapper controller_;
+    HRX_LV2_EditorWrapper* editor_;
     // The state data last exchanged with the DSP; nothing is sent before
     // the DSP's has arrived, so a new window never overwrites it.
-    bool synced = false;
-    std::vector<uint8_t> lastState;
+    bool synced_ = false;
+    std::vector<uint8_t> lastState_;
 };

@@ -24,10 +24,10 @@ public:
     HRX_LV2_UIParameters(const HRX_LV2_Product& product, LV2UI_Write_Function write, LV2UI_Controller host,
                          const LV2UI_Touch* touch);
 
-    void setController(HRX_AAX_ControllerWrapper* instanceController) { controller = instanceController; }
-    void setEditor(HRXMasterEditorLink* link) { editor = link; }
+    void setController(HRX_AAX_ControllerWrapper* instanceController) { controller_ = instanceController; }
+    void setEditor(HRXMasterEditorLink* link) { editor_ = link; }
     // While muted nothing is written.
-    void setMuted(bool mute) { muted = mute; }
+    void setMuted(bool mute) { muted_ = mute; }
 
     // A control's value as the host reports it: remembered and shown.
     void portChanged(int32_t control, float portValue);
@@ -46,18 +46,18 @@ private:
     int32_t controlOf(const char* identifier) const;
     void show(int32_t control);
 
-    const HRX_LV2_Product& product;
-    LV2UI_Write_Function write;
-    LV2UI_Controller host;
-    const LV2UI_Touch* touch;
-    HRX_AAX_ControllerWrapper* controller = nullptr;
-    HRXMasterEditorLink* editor = nullptr;
-    bool muted = false;
+    const HRX_LV2_Product& product_;
+    LV2UI_Write_Function write_;
+    LV2UI_Controller host_;
+    const LV2UI_Touch* touch_;
+    HRX_AAX_ControllerWrapper* controller_ = nullptr;
+    HRXMasterEditorLink* editor_ = nullptr;
+    bool muted_ = false;
 
-    float portValues[kMaxControls] = {};
-    bool known[kMaxControls] = {};
-    bool touched[kMaxControls] = {};
-    bool grabbed[kMaxControls] = {};
+    float portValues_[kMaxControls] = {};
+    bool known_[kMaxControls] = {};
+    bool touched_[kMaxControls] = {};
+    bool grabbed_[kMaxControls] = {};
     // (control, normalised value) of each write, in order.
-    std::vector<std::pair<int32_t, double>> edits;
+    std::vector<std::pair<int32_t, double>> edits_;
 };

@@ -17,13 +17,13 @@ public:
     HRXCustomizableOptionMenu(const HRXPoint& topLeft, int32_t tag);
 
     void addItem(const char* title, int32_t itemTag);
-    int32_t getItemCount() const { return static_cast<int32_t>(items.size()); }
-    const std::string& getItemTitle(int32_t index) const { return items[static_cast<size_t>(index)].title; }
+    int32_t getItemCount() const { return static_cast<int32_t>(items_.size()); }
+    const std::string& getItemTitle(int32_t index) const { return items_[static_cast<size_t>(index)].title; }
     HRXRect itemRect(int32_t index) const;
     // The item drawn as the current one (its tag); -1 none.
     void setCheckedTag(int32_t itemTag);
     // The tag of the item the last click chose.
-    int32_t getChosenTag() const { return chosenTag; }
+    int32_t getChosenTag() const { return chosenTag_; }
 
     void draw(HRXDrawContext* context) override;
     int32_t onMouseDown(const HRXPoint& point, uint32_t buttons) override;
@@ -37,10 +37,10 @@ private:
     };
     int32_t itemAt(const HRXPoint& point) const;
 
-    std::vector<Item> items;
-    int32_t hoveredItem = -1;
-    int32_t checkedTag = -1;
-    int32_t chosenTag = -1;
+    std::vector<Item> items_;
+    int32_t hoveredItem_ = -1;
+    int32_t checkedTag_ = -1;
+    int32_t chosenTag_ = -1;
 };
 
 // Lies under an open pop-up list over the whole window: a click beside the
@@ -54,5 +54,5 @@ public:
     bool onWheel(const HRXPoint& point, float distance, uint32_t buttons) override;
 
 private:
-    HRXRect passThrough;
+    HRXRect passThrough_;
 };

@@ -51,25 +51,25 @@ public:
     // A message panel over the window (one OK button).
     void show(const std::string& title, const std::string& text) override;
 
-    bool isPresetMenuOpen() const { return presetMenuOpen; }
-    bool isConfigMenuOpen() const { return configMenuOpen; }
-    bool isZoomMenuOpen() const { return zoomMenu != nullptr; }
-    double getZoom() const { return zoom; }
-    PresetBarNameControl* getNameControl() const { return nameControl; }
-    PresetBarScaleMenuButton* getScaleButton() const { return scaleButton; }
-    PresetBarScaleCornerControl* getScaleCorner() const { return scaleCorner; }
-    ABCompPresetBarControl* getABSwitch() const { return abSwitch; }
-    ABCopyPresetBarControl* getABCopy() const { return abCopy; }
-    PresetBarScaleOptionMenu* getZoomMenu() const { return zoomMenu; }
-    PresetBarPresetMenu& getPresetMenu() { return presetMenu; }
-    PresetBarConfigMenu& getConfigMenu() { return configMenu; }
+    bool isPresetMenuOpen() const { return presetMenuOpen_; }
+    bool isConfigMenuOpen() const { return configMenuOpen_; }
+    bool isZoomMenuOpen() const { return zoomMenu_ != nullptr; }
+    double getZoom() const { return zoom_; }
+    PresetBarNameControl* getNameControl() const { return nameControl_; }
+    PresetBarScaleMenuButton* getScaleButton() const { return scaleButton_; }
+    PresetBarScaleCornerControl* getScaleCorner() const { return scaleCorner_; }
+    ABCompPresetBarControl* getABSwitch() const { return abSwitch_; }
+    ABCopyPresetBarControl* getABCopy() const { return abCopy_; }
+    PresetBarScaleOptionMenu* getZoomMenu() const { return zoomMenu_; }
+    PresetBarPresetMenu& getPresetMenu() { return presetMenu_; }
+    PresetBarConfigMenu& getConfigMenu() { return configMenu_; }
     // The panel shown (save, question or message), null when none.
-    PresetBarPanel* getPanel() const { return panel.get(); }
-    HRXTextEdit* getRenameField() const { return renameField; }
+    PresetBarPanel* getPanel() const { return panel_.get(); }
+    HRXTextEdit* getRenameField() const { return renameField_; }
 
 private:
-    HRXRect windowRect() const { return {0.0, 0.0, width, kBarHeight + height}; }
-    HRXRect menuRect() const { return {0.0, kBarHeight, width, kBarHeight + height}; }
+    HRXRect windowRect() const { return {0.0, 0.0, width_, kBarHeight + height_}; }
+    HRXRect menuRect() const { return {0.0, kBarHeight, width_, kBarHeight + height_}; }
     void report(int32_t message);
     void buildStrip();
     void layout();
@@ -104,42 +104,42 @@ private:
     void retire(HRXViewContainer* container);
     void deleteRetired();
 
-    HRXPresetManager* manager;
-    HRXPresetBarHost* host = nullptr;
-    double width = 400.0;
-    double height = 275.0;
-    double zoom = 1.0;
+    HRXPresetManager* manager_;
+    HRXPresetBarHost* host_ = nullptr;
+    double width_ = 400.0;
+    double height_ = 275.0;
+    double zoom_ = 1.0;
 
-    HRXViewContainer* strip = nullptr;
-    HRXViewContainer* grip = nullptr;
-    std::vector<PresetBarBasicControl*> fadingControls;
-    PresetBarScaleMenuButton* scaleButton = nullptr;
-    PresetBarTwoArrowControl* nudge = nullptr;
-    PresetBarNameControl* nameControl = nullptr;
-    PresetBarBasicControl* topCatcher = nullptr;
-    PresetBarBasicControl* configButton = nullptr;
-    PresetBarBasicControl* bottomCatcher = nullptr;
-    ABCompPresetBarControl* abSwitch = nullptr;
-    ABCopyPresetBarControl* abCopy = nullptr;
-    PresetBarScaleCornerControl* scaleCorner = nullptr;
+    HRXViewContainer* strip_ = nullptr;
+    HRXViewContainer* grip_ = nullptr;
+    std::vector<PresetBarBasicControl*> fadingControls_;
+    PresetBarScaleMenuButton* scaleButton_ = nullptr;
+    PresetBarTwoArrowControl* nudge_ = nullptr;
+    PresetBarNameControl* nameControl_ = nullptr;
+    PresetBarBasicControl* topCatcher_ = nullptr;
+    PresetBarBasicControl* configButton_ = nullptr;
+    PresetBarBasicControl* bottomCatcher_ = nullptr;
+    ABCompPresetBarControl* abSwitch_ = nullptr;
+    ABCopyPresetBarControl* abCopy_ = nullptr;
+    PresetBarScaleCornerControl* scaleCorner_ = nullptr;
 
-    PresetBarPresetMenu presetMenu;
-    PresetBarConfigMenu configMenu;
-    bool presetMenuOpen = false;
-    bool configMenuOpen = false;
-    bool changingPage = false;
-    bool zoomSettingPending = false;
+    PresetBarPresetMenu presetMenu_;
+    PresetBarConfigMenu configMenu_;
+    bool presetMenuOpen_ = false;
+    bool configMenuOpen_ = false;
+    bool changingPage_ = false;
+    bool zoomSettingPending_ = false;
 
-    HRXViewContainer* zoomMenuContainer = nullptr;
-    PresetBarScaleOptionMenu* zoomMenu = nullptr;
-    HRXViewContainer* renameContainer = nullptr;
-    HRXTextEdit* renameField = nullptr;
+    HRXViewContainer* zoomMenuContainer_ = nullptr;
+    PresetBarScaleOptionMenu* zoomMenu_ = nullptr;
+    HRXViewContainer* renameContainer_ = nullptr;
+    HRXTextEdit* renameField_ = nullptr;
 
-    std::unique_ptr<PresetBarPanel> panel;
+    std::unique_ptr<PresetBarPanel> panel_;
     // The save panel's folders (full paths), and a save waiting for an answer.
-    std::vector<std::string> saveFolders;
-    std::string pendingSavePath;
+    std::vector<std::string> saveFolders_;
+    std::string pendingSavePath_;
 
-    std::vector<std::unique_ptr<PresetBarPanel>> retiredPanels;
-    std::vector<HRXViewContainer*> retiredContainers;
+    std::vector<std::unique_ptr<PresetBarPanel>> retiredPanels_;
+    std::vector<HRXViewContainer*> retiredContainers_;
 };

@@ -50,23 +50,23 @@ bool isFileName(const std::string& name)
 
 void HRXPresetBarEditor::show(const std::string& title, const std::string& text)
 {
-    if (host)
-        showPanel(new PresetBarMessagePanel(host, windowRect(), title, text, {{"OK", kTagMessageOK}}));
+    if (host_)
+        showPanel(new PresetBarMessagePanel(host_, windowRect(), title, text, {{"OK", kTagMessageOK}}));
 }
 
 void HRXPresetBarEditor::showPanel(PresetBarPanel* newPanel)
 {
     closePanel();
-    panel.reset(newPanel);
-    panel->show();
+    panel_.reset(newPanel);
+    panel_->show();
 }
 
 void HRXPresetBarEditor::closePanel()
 {
-    if (!panel)
+    if (!panel_)
         return;
-    panel->hide();
-    retiredPanels.push_back(std::move(panel));
+    panel_->hide();
+    retiredPanels_.push_back(std::move(panel_));
 }
 
 void HRXPresetBarEditor::panelCommand(int32_t tag, double value)
@@ -81,14 +81,14 @@ void HRXPresetBarEditor::panelCommand(int32_t tag, double value)
         }
         break;
     case kTagSaveFolder:
-        if (auto* savePanel = dynamic_cast<PresetBarSavePanel*>(panel.get()))
+        if (auto* savePanel = dynamic_cast<PresetBarSavePanel*>(panel_.get()))
             savePanel->focusName();
         break;
     case kTagSaveConfirm:
         confirmSave();
         break;
     case kTagReplace:
-        writePreset(pendingSavePath);
+        writePreset(pendingSavePath_);
         break;
     case kTagSaveCancel:
     case kTagKeep:
@@ -104,9 +104,9 @@ void HRXPresetBarEditor::panelCommand(int32_t tag, double value)
 // the user preset folder or one of its sub-folders.
 void HRXPresetBarEditor::startSave()
 {
-    if (!manager)
+    if (!manager_)
         return;
-    const HRXPresetRecord* record = manager->getActiveCurrent();
+    const HRXPresetRecord* record = manager_->getActiveCurrent();
     std::string offered = record ? std::string(record->name, strnlen(record->name, sizeof record->name)) : "";
     if (offered.empty())
         offered = "current";
@@ -116,7 +116,7 @@ void HRXPresetBarEditor::startSave()
 
     HRXPresetLibrary::rescanUserFolders();
     const std::string& folder = HRXPresetLibrary::userPresetFolder();
-    saveFolders = {folder};
+    saveFolders_ = {folder};
     std::vector<std::string> names = {lastPathPart(folder)};
     const int32_t count = HRXPresetLibrary::categoryCount(HRXPresetLibrary::kUserGroup);
     for (int32_t slot = 1; slot < count; ++slot) {
@@ -124,17 +124,17 @@ void HRXPresetBarEditor::startSave()
         if (!name)
             continue;
         names.emplace_back(name);
-        saveFolders.push_back(folder + "/" + name);
+        saveFolders_.push_back(folder + "/" + name);
     }
-    auto* savePanel = new PresetBarSavePanel(host, windowRect(), offered, names);
+    auto* savePanel = new PresetBarSavePanel(host_, windowRect(), offered, names);
     showPanel(savePanel);
     savePanel->focusName();
 }
 
 void HRXPresetBarEditor::confirmSave()
 {
-    auto* savePanel = dynamic_cast<PresetBarSavePanel*>(panel.get());
-    if (!savePanel || !manager)
+    auto* savePanel = dynamic_cast<PresetBarSavePanel*>(panel_.get());
+    if (!savePanel || !manager_)
         return;
     const std::string name = cutToBytes(savePanel->getNameField()->getText(), kPresetListNameSize - 1);
     const int32_t folderIndex = savePanel->getFolderMenu()->getCurrent();
@@ -142,19 +142,19 @@ void HRXPresetBarEditor::confirmSave()
         show("Save preset", "A preset name cannot be empty or hold a \"/\".");
         return;
     }
-    if (folderIndex < 0 || folderIndex >= static_cast<int32_t>(saveFolders.size()) ||
-        saveFolders[static_cast<size_t>(folderIndex)].empty()) {
+    if (folderIndex < 0 || folderIndex >= static_cast<int32_t>(saveFolders_.size()) ||
+        saveFolders_[static_cast<size_t>(folderIndex)].empty()) {
         show("Could not save preset", "The user preset folder could not be found.");
         return;
     }
-    const std::string path = normalisePresetFileName(saveFolders[static_cast<size_t>(folderIndex)] + "/" + name);
+    const std::string path = normalisePresetFileName(saveFolders_[static_cast<size_t>(folderIndex)] + "/" + name);
     if (isWriteProtected(path)) {
         show("Could not save preset", "\"" + path + "\" is write-protected; it was left as it was.");
         return;
     }
     if (pathExists(path)) {
-        pendingSavePath = path;
-        showPanel(new PresetBarMessagePanel(host, windowRect(), "Save preset",
+        pendingSavePath_ = path;
+        showPanel(new PresetBarMessagePanel(host_, windowRect(), "Save preset",
                                             "\"" + lastPathPart(path) + "\" already exists. Do you want to replace it?",
                                             {{"Cancel", kTagKeep}, {"Replace", kTagReplace}}));
         return;
@@ -168,7 +168,7 @@ void HRXPresetBarEditor::writePreset(const std::string& path)
 {
     closePanel();
     const bool saved =
-        savePresetFile(path, *manager->getActiveCurrent(), manager->auxWord, manager->zoomPercent);
+        savePresetFile(path, *manager_->getActiveCurrent(), manager_->auxWord, manager_->zoomPercent);
     HRXPresetLibrary::rescanUserFolders();
     refreshPresetMenu();
     if (saved)
@@ -183,29 +183,29 @@ void HRXPresetBarEditor::writePreset(const std::string& path)
 // characters; Return (or a click elsewhere) takes it, Escape leaves it.
 void HRXPresetBarEditor::startRename()
 {
-    if (renameContainer || panel || !manager)
+    if (renameContainer_ || panel_ || !manager_)
         return;
-    renameContainer = host->createPresetBarContainer(kNameFieldRect);
-    const HRXPresetRecord* record = manager->getActiveCurrent();
+    renameContainer_ = host_->createPresetBarContainer(kNameFieldRect);
+    const HRXPresetRecord* record = manager_->getActiveCurrent();
     const std::string name(record->name, strnlen(record->name, sizeof record->name));
-    renameField = new HRXTextEdit({0.0, 0.0, kNameFieldRect.width(), kNameFieldRect.height()}, kTagRename,
+    renameField_ = new HRXTextEdit({0.0, 0.0, kNameFieldRect.width(), kNameFieldRect.height()}, kTagRename,
                                   name.c_str(), kPresetNameLength);
-    renameField->setFont(getFontArial14());
-    renameField->setColours(PresetBarStyle::kTextBright, PresetBarStyle::kField, PresetBarStyle::kAccent);
-    renameContainer->addControl(renameField);
-    host->getEngine()->addView(renameContainer);
-    renameField->startEditing();
+    renameField_->setFont(getFontArial14());
+    renameField_->setColours(PresetBarStyle::kTextBright, PresetBarStyle::kField, PresetBarStyle::kAccent);
+    renameContainer_->addControl(renameField_);
+    host_->getEngine()->addView(renameContainer_);
+    renameField_->startEditing();
 }
 
 void HRXPresetBarEditor::renameEnded(double value)
 {
-    if (!renameField)
+    if (!renameField_)
         return;
-    if (HRXTextEdit::endReasonOf(value) != HRXTextEdit::kCancelled && manager)
-        setPresetRecordName(*manager->getActiveCurrent(),
-                            cutToBytes(renameField->getText(), kPresetNameLength).c_str());
-    retire(renameContainer);
-    renameContainer = nullptr;
-    renameField = nullptr;
+    if (HRXTextEdit::endReasonOf(value) != HRXTextEdit::kCancelled && manager_)
+        setPresetRecordName(*manager_->getActiveCurrent(),
+                            cutToBytes(renameField_->getText(), kPresetNameLength).c_str());
+    retire(renameContainer_);
+    renameContainer_ = nullptr;
+    renameField_ = nullptr;
     refreshNameField();
 }

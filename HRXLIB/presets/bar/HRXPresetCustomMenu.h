@@ -29,24 +29,24 @@ public:
     int32_t onMouseExited(const HRXPoint& point, uint32_t buttons) override;
     bool onWheel(const HRXPoint& point, float distance, uint32_t buttons) override;
 
-    int32_t getEntryCount() const { return static_cast<int32_t>(entries.size()); }
-    const std::string& getEntryText(int32_t index) const { return entries[static_cast<size_t>(index)].text; }
-    int32_t getEntryItem(int32_t index) const { return entries[static_cast<size_t>(index)].item; }
+    int32_t getEntryCount() const { return static_cast<int32_t>(entries_.size()); }
+    const std::string& getEntryText(int32_t index) const { return entries_[static_cast<size_t>(index)].text; }
+    int32_t getEntryItem(int32_t index) const { return entries_[static_cast<size_t>(index)].item; }
     // The entry shown as chosen (-1 none); scrolled into view.
     void setCurrentEntry(int32_t index);
-    int32_t getCurrentEntry() const { return current; }
-    int32_t getHighlightedEntry() const { return highlighted; }
-    int32_t getClickedEntry() const { return clicked; }
+    int32_t getCurrentEntry() const { return current_; }
+    int32_t getHighlightedEntry() const { return highlighted_; }
+    int32_t getClickedEntry() const { return clicked_; }
 
-    int32_t getColumns() const { return columns; }
-    int32_t getVisibleRows() const { return rows; }
-    int32_t getFirstRow() const { return firstRow; }
-    bool hasScrollBar() const { return rowsPerColumn > rows; }
+    int32_t getColumns() const { return columns_; }
+    int32_t getVisibleRows() const { return rows_; }
+    int32_t getFirstRow() const { return firstRow_; }
+    bool hasScrollBar() const { return rowsPerColumn_ > rows_; }
     // Where an entry is drawn; empty while it is scrolled out of view.
     HRXRect entryRect(int32_t index) const;
 
-    int32_t getGroup() const { return group; }
-    int32_t getCategory() const { return category; }
+    int32_t getGroup() const { return group_; }
+    int32_t getCategory() const { return category_; }
 
 protected:
     void clearEntries();
@@ -55,8 +55,8 @@ protected:
     // Lays the entries out again after they or the size changed.
     void layout();
 
-    int32_t group = 0;
-    int32_t category = 0;
+    int32_t group_ = 0;
+    int32_t category_ = 0;
 
 private:
     struct Entry {
@@ -69,19 +69,19 @@ private:
     void scrollTo(int32_t row);
     void scrollIntoView(int32_t index);
 
-    std::vector<Entry> entries;
-    int32_t current = -1;
-    int32_t highlighted = -1;
-    int32_t clicked = -1;
-    double columnWidth = kColumnWidth;
-    int32_t columns = 1;
-    int32_t rows = 1;
-    int32_t rowsPerColumn = 1;
-    int32_t firstRow = 0;
-    HRXPoint lastPointer{-1.0, -1.0};
-    bool draggingThumb = false;
-    double dragStartY = 0.0;
-    int32_t dragStartRow = 0;
+    std::vector<Entry> entries_;
+    int32_t current_ = -1;
+    int32_t highlighted_ = -1;
+    int32_t clicked_ = -1;
+    double columnWidth_ = kColumnWidth;
+    int32_t columns_ = 1;
+    int32_t rows_ = 1;
+    int32_t rowsPerColumn_ = 1;
+    int32_t firstRow_ = 0;
+    HRXPoint lastPointer_{-1.0, -1.0};
+    bool draggingThumb_ = false;
+    double dragStartY_ = 0.0;
+    int32_t dragStartRow_ = 0;
 };
 
 // The categories of a preset group ("All" first).

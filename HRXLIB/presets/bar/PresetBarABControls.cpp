@@ -6,12 +6,12 @@ using namespace PresetBarStyle;
 
 ABCompPresetBarControl::ABCompPresetBarControl(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag)
 {
-    value = 0.0;
+    value_ = 0.0;
 }
 
 void ABCompPresetBarControl::showSetupB(bool isB)
 {
-    value = isB ? 1.0 : 0.0;
+    value_ = isB ? 1.0 : 0.0;
     redraw();
 }
 
@@ -19,17 +19,17 @@ int32_t ABCompPresetBarControl::onMouseDown(const HRXPoint& point, uint32_t butt
 {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
-    value = point.x < (innerRect.left + innerRect.right) * 0.5 ? 0.0 : 1.0;
+    value_ = point.x < (innerRect_.left + innerRect_.right) * 0.5 ? 0.0 : 1.0;
     return PresetBarBasicControl::onMouseDown(point, buttons);
 }
 
 void ABCompPresetBarControl::draw(HRXDrawContext* context)
 {
-    const double middle = (innerRect.left + innerRect.right) * 0.5;
-    const HRXRect halves[2] = {{innerRect.left, innerRect.top, middle, innerRect.bottom},
-                               {middle, innerRect.top, innerRect.right, innerRect.bottom}};
+    const double middle = (innerRect_.left + innerRect_.right) * 0.5;
+    const HRXRect halves[2] = {{innerRect_.left, innerRect_.top, middle, innerRect_.bottom},
+                               {middle, innerRect_.top, innerRect_.right, innerRect_.bottom}};
     const char* labels[2] = {"A", "B"};
-    const bool bActive = value > 0.5;
+    const bool bActive = value_ > 0.5;
     context->setFont(getFontArial14());
     for (int32_t half = 0; half < 2; ++half) {
         ButtonState state = buttonState();
@@ -47,26 +47,26 @@ ABCopyPresetBarControl::ABCopyPresetBarControl(const HRXRect& rect, int32_t tag)
 
 void ABCopyPresetBarControl::showFromB(bool isB)
 {
-    if (fromB == isB)
+    if (fromB_ == isB)
         return;
-    fromB = isB;
+    fromB_ = isB;
     redraw();
 }
 
 void ABCopyPresetBarControl::draw(HRXDrawContext* context)
 {
     const ButtonState state = buttonState();
-    drawFace(context, innerRect, state);
+    drawFace(context, innerRect_, state);
     const HRXColour colour = textColour(state);
-    const double middle = (innerRect.left + innerRect.right) * 0.5;
+    const double middle = (innerRect_.left + innerRect_.right) * 0.5;
     context->setFont(getFontArial14());
     context->setFontColour(colour);
-    context->drawString(fromB ? "B" : "A", {innerRect.left, innerRect.top, middle - 5.0, innerRect.bottom},
+    context->drawString(fromB_ ? "B" : "A", {innerRect_.left, innerRect_.top, middle - 5.0, innerRect_.bottom},
                         kHRXAlignRight);
-    context->drawString(fromB ? "A" : "B", {middle + 5.0, innerRect.top, innerRect.right, innerRect.bottom},
+    context->drawString(fromB_ ? "A" : "B", {middle + 5.0, innerRect_.top, innerRect_.right, innerRect_.bottom},
                         kHRXAlignLeft);
     // The arrow between them: a short shaft and a head.
-    const double cy = (innerRect.top + innerRect.bottom) * 0.5;
+    const double cy = (innerRect_.top + innerRect_.bottom) * 0.5;
     context->setLineWidth(1.5);
     context->setFrameColour(colour);
     context->moveTo({middle - 4.0, cy});

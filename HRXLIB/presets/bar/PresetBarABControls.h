@@ -22,8 +22,8 @@ public:
 
     void draw(HRXDrawContext* context) override;
     void showFromB(bool isB);
-    bool isFromB() const { return fromB; }
+    bool isFromB() const { return fromB_; }
 
 private:
-    bool fromB = false;
+    bool fromB_ = false;
 };

@@ -10,14 +10,14 @@ PresetBarTwoArrowControl::PresetBarTwoArrowControl(const HRXRect& rect, int32_t 
 // The inner rectangle's halves, a unit apart.
 HRXRect PresetBarTwoArrowControl::leftArrowRect() const
 {
-    const double middle = (innerRect.left + innerRect.right) * 0.5;
-    return {innerRect.left, innerRect.top, middle - 1.0, innerRect.bottom};
+    const double middle = (innerRect_.left + innerRect_.right) * 0.5;
+    return {innerRect_.left, innerRect_.top, middle - 1.0, innerRect_.bottom};
 }
 
 HRXRect PresetBarTwoArrowControl::rightArrowRect() const
 {
-    const double middle = (innerRect.left + innerRect.right) * 0.5;
-    return {middle + 1.0, innerRect.top, innerRect.right, innerRect.bottom};
+    const double middle = (innerRect_.left + innerRect_.right) * 0.5;
+    return {middle + 1.0, innerRect_.top, innerRect_.right, innerRect_.bottom};
 }
 
 int32_t PresetBarTwoArrowControl::arrowAt(const HRXPoint& point) const
@@ -31,12 +31,12 @@ int32_t PresetBarTwoArrowControl::arrowAt(const HRXPoint& point) const
 
 void PresetBarTwoArrowControl::draw(HRXDrawContext* context)
 {
-    const double fade = static_cast<double>(fadeCounter) / kFadeTicks;
+    const double fade = static_cast<double>(fadeCounter_) / kFadeTicks;
     for (int32_t arrow = 0; arrow < 2; ++arrow) {
         ButtonState state;
-        state.pressed = pressedArrow == arrow;
-        state.hovered = hovered && hoveredArrow == arrow;
-        state.fade = hoveredArrow == arrow ? fade : 0.0;
+        state.pressed = pressedArrow_ == arrow;
+        state.hovered = hovered_ && hoveredArrow_ == arrow;
+        state.fade = hoveredArrow_ == arrow ? fade : 0.0;
         const HRXRect rect = arrow == 0 ? leftArrowRect() : rightArrowRect();
         drawFace(context, rect, state);
         drawArrow(context, rect, arrow == 0, textColour(state));
@@ -50,17 +50,17 @@ int32_t PresetBarTwoArrowControl::onMouseDown(const HRXPoint& point, uint32_t bu
     const int32_t arrow = arrowAt(point);
     if (arrow < 0)
         return kHRXMouseHandled;
-    pressedArrow = arrow;
-    hoveredArrow = arrow;
-    value = arrow == 0 ? 0.0 : 1.0;
+    pressedArrow_ = arrow;
+    hoveredArrow_ = arrow;
+    value_ = arrow == 0 ? 0.0 : 1.0;
     return PresetBarBasicControl::onMouseDown(point, buttons);
 }
 
 int32_t PresetBarTwoArrowControl::onMouseMoved(const HRXPoint& point, uint32_t buttons)
 {
     const int32_t arrow = arrowAt(point);
-    if (arrow != hoveredArrow) {
-        hoveredArrow = arrow;
+    if (arrow != hoveredArrow_) {
+        hoveredArrow_ = arrow;
         redraw();
     }
     return PresetBarBasicControl::onMouseMoved(point, buttons);
@@ -68,13 +68,13 @@ int32_t PresetBarTwoArrowControl::onMouseMoved(const HRXPoint& point, uint32_t b
 
 int32_t PresetBarTwoArrowControl::onMouseUp(const HRXPoint& point, uint32_t buttons)
 {
-    pressedArrow = -1;
+    pressedArrow_ = -1;
     return PresetBarBasicControl::onMouseUp(point, buttons);
 }
 
 int32_t PresetBarTwoArrowControl::onMouseExited(const HRXPoint& point, uint32_t buttons)
 {
-    pressedArrow = -1;
+    pressedArrow_ = -1;
     return PresetBarBasicControl::onMouseExited(point, buttons);
 }
 

@@ -24,8 +24,8 @@ private:
     // -1 none, 0 left, 1 right.
     int32_t arrowAt(const HRXPoint& point) const;
 
-    int32_t pressedArrow = -1;
-    int32_t hoveredArrow = -1;
+    int32_t pressedArrow_ = -1;
+    int32_t hoveredArrow_ = -1;
 };
 
 // Previous and next preset of the list.

@@ -14,23 +14,23 @@ HRXRect innerOf(const HRXRect& rect)
 }  // namespace
 
 PresetBarBasicControl::PresetBarBasicControl(const HRXRect& rect, int32_t tag)
-    : HRXCustomControl(rect, tag, nullptr), innerRect(innerOf(rect))
+    : HRXCustomControl(rect, tag, nullptr), innerRect_(innerOf(rect))
 {
-    value = 0.5;
+    value_ = 0.5;
 }
 
 void PresetBarBasicControl::setViewSize(const HRXRect& rect)
 {
     HRXCustomControl::setViewSize(rect);
-    innerRect = innerOf(rect);
+    innerRect_ = innerOf(rect);
 }
 
 int32_t PresetBarBasicControl::onMouseDown(const HRXPoint&, uint32_t buttons)
 {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
-    pressed = true;
-    fadeCounter = kFadeTicks;
+    pressed_ = true;
+    fadeCounter_ = kFadeTicks;
     redraw();
     valueChanged();
     return kHRXMouseHandled;
@@ -38,33 +38,33 @@ int32_t PresetBarBasicControl::onMouseDown(const HRXPoint&, uint32_t buttons)
 
 int32_t PresetBarBasicControl::onMouseUp(const HRXPoint&, uint32_t)
 {
-    pressed = false;
+    pressed_ = false;
     redraw();
     return kHRXMouseHandled;
 }
 
 int32_t PresetBarBasicControl::onMouseEntered(const HRXPoint&, uint32_t)
 {
-    hovered = true;
-    fadeCounter = 0;
+    hovered_ = true;
+    fadeCounter_ = 0;
     redraw();
     return kHRXMouseHandled;
 }
 
 int32_t PresetBarBasicControl::onMouseExited(const HRXPoint&, uint32_t)
 {
-    pressed = false;
-    hovered = false;
-    fadeCounter = kFadeTicks;
+    pressed_ = false;
+    hovered_ = false;
+    fadeCounter_ = kFadeTicks;
     redraw();
     return kHRXMouseHandled;
 }
 
 int32_t PresetBarBasicControl::onMouseMoved(const HRXPoint&, uint32_t)
 {
-    if (pressed || !hovered) {
-        pressed = false;
-        hovered = true;
+    if (pressed_ || !hovered_) {
+        pressed_ = false;
+        hovered_ = true;
         redraw();
     }
     return kHRXMouseHandled;
@@ -72,18 +72,18 @@ int32_t PresetBarBasicControl::onMouseMoved(const HRXPoint&, uint32_t)
 
 void PresetBarBasicControl::tickFade()
 {
-    if (fadeCounter <= 0)
+    if (fadeCounter_ <= 0)
         return;
-    --fadeCounter;
-    if (!hovered)
+    --fadeCounter_;
+    if (!hovered_)
         redraw();
 }
 
 PresetBarStyle::ButtonState PresetBarBasicControl::buttonState() const
 {
     PresetBarStyle::ButtonState state;
-    state.pressed = pressed;
-    state.hovered = hovered;
-    state.fade = static_cast<double>(fadeCounter) / kFadeTicks;
+    state.pressed = pressed_;
+    state.hovered = hovered_;
+    state.fade = static_cast<double>(fadeCounter_) / kFadeTicks;
     return state;
 }

@@ -25,18 +25,18 @@ public:
     // One idle tick: the hover light fades; redraws while it does.
     void tickFade();
 
-    bool isPressed() const { return pressed; }
-    bool isHovered() const { return hovered; }
-    int32_t getFadeCounter() const { return fadeCounter; }
-    const HRXRect& getInnerRect() const { return innerRect; }
+    bool isPressed() const { return pressed_; }
+    bool isHovered() const { return hovered_; }
+    int32_t getFadeCounter() const { return fadeCounter_; }
+    const HRXRect& getInnerRect() const { return innerRect_; }
 
 protected:
     PresetBarStyle::ButtonState buttonState() const;
 
-    HRXRect innerRect;
-    bool pressed = false;
-    bool hovered = false;
-    int32_t fadeCounter = 0;
+    HRXRect innerRect_;
+    bool pressed_ = false;
+    bool hovered_ = false;
+    int32_t fadeCounter_ = 0;
 };
 
 // A control that swallows left clicks without reporting them: the parts of

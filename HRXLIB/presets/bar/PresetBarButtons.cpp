@@ -7,31 +7,31 @@
 using namespace PresetBarStyle;
 
 PresetBarLabelButton::PresetBarLabelButton(const HRXRect& rect, int32_t tag, const char* label)
-    : PresetBarBasicControl(rect, tag), label(label ? label : ""), font(getFontArial14())
+    : PresetBarBasicControl(rect, tag), label_(label ? label : ""), font_(getFontArial14())
 {
 }
 
 void PresetBarLabelButton::draw(HRXDrawContext* context)
 {
     ButtonState state = buttonState();
-    state.active = active;
-    drawFace(context, innerRect, state);
-    context->setFont(font);
+    state.active = active_;
+    drawFace(context, innerRect_, state);
+    context->setFont(font_);
     context->setFontColour(textColour(state));
-    context->drawString(label.c_str(), innerRect, kHRXAlignCentre);
+    context->drawString(label_.c_str(), innerRect_, kHRXAlignCentre);
 }
 
 void PresetBarLabelButton::setLabel(const char* text)
 {
-    label = text ? text : "";
+    label_ = text ? text : "";
     redraw();
 }
 
 void PresetBarLabelButton::setActive(bool isActive)
 {
-    if (active == isActive)
+    if (active_ == isActive)
         return;
-    active = isActive;
+    active_ = isActive;
     redraw();
 }
 
@@ -41,11 +41,11 @@ void PresetBarConfigMenuButton::draw(HRXDrawContext* context)
     constexpr double kPi = 3.14159265358979323846;
     // Lit while the configuration menu is open (value 1.0).
     ButtonState state = buttonState();
-    state.active = value > 0.5 && !state.pressed;
-    drawFace(context, innerRect, state);
+    state.active = value_ > 0.5 && !state.pressed;
+    drawFace(context, innerRect_, state);
     // A cog: eight teeth around a ring, its hole in the face's colour.
-    const double cx = (innerRect.left + innerRect.right) * 0.5;
-    const double cy = (innerRect.top + innerRect.bottom) * 0.5;
+    const double cx = (innerRect_.left + innerRect_.right) * 0.5;
+    const double cy = (innerRect_.top + innerRect_.bottom) * 0.5;
     const double outer = 7.0;
     const double root = 5.2;
     HRXPoint cog[kTeeth * 4];

@@ -13,15 +13,15 @@ public:
 
     void draw(HRXDrawContext* context) override;
     void setLabel(const char* text);
-    const std::string& getLabel() const { return label; }
+    const std::string& getLabel() const { return label_; }
     // Drawn as selected (amber) while set.
     void setActive(bool isActive);
-    void setFont(HRXFont* labelFont) { font = labelFont; }
+    void setFont(HRXFont* labelFont) { font_ = labelFont; }
 
 protected:
-    std::string label;
-    HRXFont* font;
-    bool active = false;
+    std::string label_;
+    HRXFont* font_;
+    bool active_ = false;
 };
 
 // A label button that opens a menu.
@@ -34,7 +34,7 @@ public:
 // menu is open (value 1.0).
 class PresetBarConfigMenuButton : public PresetBarBasicControl {
 public:
-    PresetBarConfigMenuButton(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag) { value = 0.0; }
+    PresetBarConfigMenuButton(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag) { value_ = 0.0; }
     void draw(HRXDrawContext* context) override;
 };
 

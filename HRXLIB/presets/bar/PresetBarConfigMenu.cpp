@@ -33,14 +33,14 @@ public:
 
     void setBands(bool bandsOnly)
     {
-        bands = bandsOnly;
+        bands_ = bandsOnly;
         redraw();
     }
     void draw(HRXDrawContext* context) override
     {
         context->setFillColour(kConfigMenuBackground);
-        if (!bands) {
-            context->fillRect(viewRect);
+        if (!bands_) {
+            context->fillRect(viewRect_);
             return;
         }
         context->fillRect(header());
@@ -48,94 +48,94 @@ public:
     }
     int32_t onMouseDown(const HRXPoint& point, uint32_t buttons) override
     {
-        const bool onFace = !bands || header().contains(point) || footer().contains(point);
+        const bool onFace = !bands_ || header().contains(point) || footer().contains(point);
         return onFace && (buttons & kHRXLeftButton) ? kHRXMouseHandledNoMoves : kHRXMouseNotHandled;
     }
 
 private:
-    HRXRect header() const { return {viewRect.left, viewRect.top, viewRect.right, viewRect.top + kHeaderHeight}; }
+    HRXRect header() const { return {viewRect_.left, viewRect_.top, viewRect_.right, viewRect_.top + kHeaderHeight}; }
     HRXRect footer() const
     {
-        return {viewRect.left, viewRect.bottom - kFooterHeight, viewRect.right, viewRect.bottom};
+        return {viewRect_.left, viewRect_.bottom - kFooterHeight, viewRect_.right, viewRect_.bottom};
     }
 
-    bool bands = false;
+    bool bands_ = false;
 };
 
 void PresetBarConfigMenu::build(HRXPresetBarHost* barHost, const HRXRect& rect)
 {
     destroy();
-    host = barHost;
-    container = host->createPresetBarContainer(rect);
-    versionLine = makePluginVersionLine(product().productVersion, product().frameworkVersion, product().buildStamp, host->getFormatName());
-    background = new PresetBarConfigBackground({});
-    pageSwitch = new HRXConfigMenuGroupSwitch({}, kTagConfigPage);
-    closeButton = new PresetBarCloseButton({}, kTagConfig);
-    closeButton->setTooltip("Close the configuration menu");
-    manualButton = new HRXConfigMenuKickButton({}, kTagManual, "Manual:", "Open");
-    hintsSwitch = new HRXConfigMenu2waySwitch({}, kTagHints, "Hints:", "Hide", "Show");
-    infoText = new HRXConfigPluginInfoText({}, kTagConfig, versionLine.c_str());
-    for (HRXBaseControl* control : std::initializer_list<HRXBaseControl*>{background, pageSwitch, closeButton,
-                                                                         manualButton, hintsSwitch, infoText})
-        container->addControl(control);
+    host_ = barHost;
+    container_ = host_->createPresetBarContainer(rect);
+    versionLine_ = makePluginVersionLine(product().productVersion, product().frameworkVersion, product().buildStamp, host_->getFormatName());
+    background_ = new PresetBarConfigBackground({});
+    pageSwitch_ = new HRXConfigMenuGroupSwitch({}, kTagConfigPage);
+    closeButton_ = new PresetBarCloseButton({}, kTagConfig);
+    closeButton_->setTooltip("Close the configuration menu");
+    manualButton_ = new HRXConfigMenuKickButton({}, kTagManual, "Manual:", "Open");
+    hintsSwitch_ = new HRXConfigMenu2waySwitch({}, kTagHints, "Hints:", "Hide", "Show");
+    infoText_ = new HRXConfigPluginInfoText({}, kTagConfig, versionLine_.c_str());
+    for (HRXBaseControl* control : std::initializer_list<HRXBaseControl*>{background_, pageSwitch_, closeButton_,
+                                                                         manualButton_, hintsSwitch_, infoText_})
+        container_->addControl(control);
     layout(rect.width(), rect.height());
 }
 
 void PresetBarConfigMenu::destroy()
 {
-    background = nullptr;
-    pageSwitch = nullptr;
-    closeButton = nullptr;
-    manualButton = nullptr;
-    hintsSwitch = nullptr;
-    infoText = nullptr;
-    delete container;
-    container = nullptr;
+    background_ = nullptr;
+    pageSwitch_ = nullptr;
+    closeButton_ = nullptr;
+    manualButton_ = nullptr;
+    hintsSwitch_ = nullptr;
+    infoText_ = nullptr;
+    delete container_;
+    container_ = nullptr;
 }
 
 void PresetBarConfigMenu::setRect(const HRXRect& rect)
 {
-    if (!container)
+    if (!container_)
         return;
-    container->setViewSize(rect);
+    container_->setViewSize(rect);
     layout(rect.width(), rect.height());
 }
 
 // The page's controls take their places; the other page's get empty ones.
 void PresetBarConfigMenu::layout(double width, double height)
 {
-    const bool info = page == Page::PluginInfo;
-    background->setViewSize({0.0, 0.0, width, height});
-    background->setBands(info);
-    pageSwitch->setViewSize({10.0, 8.0, width - 50.0, 32.0});
-    pageSwitch->setValue(info ? 1.0 : 0.0);
-    pageSwitch->redraw();
-    closeButton->setViewSize({width - 42.0, 4.0, width - 6.0, 36.0});
-    manualButton->setViewSize(info ? HRXRect{} : HRXRect{20.0, 60.0, 300.0, 92.0});
-    hintsSwitch->setViewSize(info ? HRXRect{} : HRXRect{20.0, 100.0, 300.0, 132.0});
-    infoText->setViewSize(info ? HRXRect{14.0, height - 32.0, width - 10.0, height - 8.0} : HRXRect{});
+    const bool info = page_ == Page::PluginInfo;
+    background_->setViewSize({0.0, 0.0, width, height});
+    background_->setBands(info);
+    pageSwitch_->setViewSize({10.0, 8.0, width - 50.0, 32.0});
+    pageSwitch_->setValue(info ? 1.0 : 0.0);
+    pageSwitch_->redraw();
+    closeButton_->setViewSize({width - 42.0, 4.0, width - 6.0, 36.0});
+    manualButton_->setViewSize(info ? HRXRect{} : HRXRect{20.0, 60.0, 300.0, 92.0});
+    hintsSwitch_->setViewSize(info ? HRXRect{} : HRXRect{20.0, 100.0, 300.0, 132.0});
+    infoText_->setViewSize(info ? HRXRect{14.0, height - 32.0, width - 10.0, height - 8.0} : HRXRect{});
 }
 
 void PresetBarConfigMenu::prepareOpening()
 {
-    if (!hintsSwitch)
+    if (!hintsSwitch_)
         return;
-    hintsSwitch->setValue(HRXGlobalSettings::hintsFlag() != 0 ? 1.0 : 0.0);
-    hintsSwitch->redraw();
+    hintsSwitch_->setValue(HRXGlobalSettings::hintsFlag() != 0 ? 1.0 : 0.0);
+    hintsSwitch_->redraw();
 }
 
 void PresetBarConfigMenu::showPage(Page newPage)
 {
-    page = newPage;
-    if (container) {
-        const HRXRect rect = container->getRect();
+    page_ = newPage;
+    if (container_) {
+        const HRXRect rect = container_->getRect();
         layout(rect.width(), rect.height());
     }
 }
 
 void PresetBarConfigMenu::handle(int32_t tag, double value)
 {
-    if (!container)
+    if (!container_)
         return;
     switch (tag) {
     case kTagManual:
@@ -147,7 +147,7 @@ void PresetBarConfigMenu::handle(int32_t tag, double value)
     case kTagConfigPage: {
         const Page chosen = static_cast<int32_t>(value + 0.5) != 0 ? Page::PluginInfo : Page::GlobalSettings;
         showPage(chosen);
-        host->getEngine()->editParameter(
+        host_->getEngine()->editParameter(
             chosen == Page::PluginInfo ? kReportPluginInfoPage : kReportGlobalSettingsPage, 1.0);
         break;
     }
@@ -159,18 +159,18 @@ void PresetBarConfigMenu::handle(int32_t tag, double value)
 void PresetBarConfigMenu::setHints(int32_t hints)
 {
     HRXGlobalSettings::setHintsFlag(hints);
-    host->showHints(hints);
+    host_->showHints(hints);
 }
 
 void PresetBarConfigMenu::hintsChanged(double value)
 {
     const int32_t hints = static_cast<int32_t>(value + 0.5) != 0 ? 1 : 0;
-    if (hintsSwitch) {
-        hintsSwitch->setValue(hints);
-        hintsSwitch->redraw();
+    if (hintsSwitch_) {
+        hintsSwitch_->setValue(hints);
+        hintsSwitch_->redraw();
     }
-    if (host)
-        host->showHints(hints);
+    if (host_)
+        host_->showHints(hints);
 }
 
 // The manual's path is set by the product's installation.

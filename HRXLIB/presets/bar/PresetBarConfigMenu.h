@@ -31,7 +31,7 @@ public:
     void build(HRXPresetBarHost* host, const HRXRect& rect);
     void destroy();
     void setRect(const HRXRect& rect);
-    HRXViewContainer* getContainer() const { return container; }
+    HRXViewContainer* getContainer() const { return container_; }
 
     // Opening: the hints switch shows the process's hints flag.
     void prepareOpening();
@@ -39,31 +39,31 @@ public:
     void handle(int32_t tag, double value);
     // Shows a page without reporting it (a message from elsewhere).
     void showPage(Page newPage);
-    Page getPage() const { return page; }
+    Page getPage() const { return page_; }
     // Notification 57: the hints flag changed elsewhere.
     void hintsChanged(double value);
     // The version line: "v.2.2.1 (sh.6.4.6) build:07041411aax.x64".
-    const std::string& getVersionLine() const { return versionLine; }
+    const std::string& getVersionLine() const { return versionLine_; }
 
-    HRXConfigMenuGroupSwitch* getPageSwitch() const { return pageSwitch; }
-    HRXConfigMenu2waySwitch* getHintsSwitch() const { return hintsSwitch; }
-    HRXConfigMenuKickButton* getManualButton() const { return manualButton; }
-    HRXConfigPluginInfoText* getInfoText() const { return infoText; }
-    PresetBarCloseButton* getCloseButton() const { return closeButton; }
+    HRXConfigMenuGroupSwitch* getPageSwitch() const { return pageSwitch_; }
+    HRXConfigMenu2waySwitch* getHintsSwitch() const { return hintsSwitch_; }
+    HRXConfigMenuKickButton* getManualButton() const { return manualButton_; }
+    HRXConfigPluginInfoText* getInfoText() const { return infoText_; }
+    PresetBarCloseButton* getCloseButton() const { return closeButton_; }
 
 private:
     void layout(double width, double height);
     void setHints(int32_t hints);
     void openManual();
 
-    HRXPresetBarHost* host = nullptr;
-    HRXViewContainer* container = nullptr;
-    PresetBarConfigBackground* background = nullptr;
-    HRXConfigMenuGroupSwitch* pageSwitch = nullptr;
-    PresetBarCloseButton* closeButton = nullptr;
-    HRXConfigMenuKickButton* manualButton = nullptr;
-    HRXConfigMenu2waySwitch* hintsSwitch = nullptr;
-    HRXConfigPluginInfoText* infoText = nullptr;
-    Page page = Page::GlobalSettings;
-    std::string versionLine;
+    HRXPresetBarHost* host_ = nullptr;
+    HRXViewContainer* container_ = nullptr;
+    PresetBarConfigBackground* background_ = nullptr;
+    HRXConfigMenuGroupSwitch* pageSwitch_ = nullptr;
+    PresetBarCloseButton* closeButton_ = nullptr;
+    HRXConfigMenuKickButton* manualButton_ = nullptr;
+    HRXConfigMenu2waySwitch* hintsSwitch_ = nullptr;
+    HRXConfigPluginInfoText* infoText_ = nullptr;
+    Page page_ = Page::GlobalSettings;
+    std::string versionLine_;
 };

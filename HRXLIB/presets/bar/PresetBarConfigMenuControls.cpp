@@ -31,25 +31,25 @@ const char* processorName()
 
 HRXConfigMenuKickButton::HRXConfigMenuKickButton(const HRXRect& rect, int32_t tag, const char* caption,
                                                  const char* text)
-    : PresetBarBasicControl(rect, tag), caption(bounded(caption)), text(bounded(text))
+    : PresetBarBasicControl(rect, tag), caption_(bounded(caption)), text_(bounded(text))
 {
 }
 
 HRXRect HRXConfigMenuKickButton::buttonRect() const
 {
-    const double left = viewRect.left + kCaptionWidth + 10.0;
-    return {left, innerRect.top, left + kButtonWidth, innerRect.bottom};
+    const double left = viewRect_.left + kCaptionWidth + 10.0;
+    return {left, innerRect_.top, left + kButtonWidth, innerRect_.bottom};
 }
 
 void HRXConfigMenuKickButton::draw(HRXDrawContext* context)
 {
-    const HRXRect captionRect{viewRect.left, innerRect.top, viewRect.left + kCaptionWidth, innerRect.bottom};
-    drawCaption(context, caption.c_str(), captionRect);
+    const HRXRect captionRect{viewRect_.left, innerRect_.top, viewRect_.left + kCaptionWidth, innerRect_.bottom};
+    drawCaption(context, caption_.c_str(), captionRect);
     context->setFont(getFontArial14());
     const ButtonState state = buttonState();
     drawFace(context, buttonRect(), state);
     context->setFontColour(textColour(state));
-    context->drawString(text.c_str(), buttonRect(), kHRXAlignCentre);
+    context->drawString(text_.c_str(), buttonRect(), kHRXAlignCentre);
 }
 
 int32_t HRXConfigMenuKickButton::onMouseDown(const HRXPoint& point, uint32_t buttons)
@@ -66,13 +66,13 @@ HRXConfigPluginInfoText::HRXConfigPluginInfoText(const HRXRect& rect, int32_t ta
 
 void HRXConfigPluginInfoText::draw(HRXDrawContext* context)
 {
-    const double split = viewRect.left + 110.0;
+    const double split = viewRect_.left + 110.0;
     context->setFont(getFontArial12());
     context->setFontColour(kTextDim);
-    context->drawString(caption.c_str(), {viewRect.left, viewRect.top, split, viewRect.bottom}, kHRXAlignLeft);
+    context->drawString(caption_.c_str(), {viewRect_.left, viewRect_.top, split, viewRect_.bottom}, kHRXAlignLeft);
     context->setFont(getFontArial10Info());
-    context->setFontColour(hovered ? kTextBright : kText);
-    context->drawString(text.c_str(), {split, viewRect.top, viewRect.right, viewRect.bottom}, kHRXAlignLeft);
+    context->setFontColour(hovered_ ? kTextBright : kText);
+    context->drawString(text_.c_str(), {split, viewRect_.top, viewRect_.right, viewRect_.bottom}, kHRXAlignLeft);
 }
 
 int32_t HRXConfigPluginInfoText::onMouseDown(const HRXPoint& point, uint32_t buttons)
@@ -84,9 +84,9 @@ int32_t HRXConfigPluginInfoText::onMouseDown(const HRXPoint& point, uint32_t but
 void PresetBarCloseButton::draw(HRXDrawContext* context)
 {
     const ButtonState state = buttonState();
-    drawFace(context, innerRect, state);
-    const double cx = (innerRect.left + innerRect.right) * 0.5;
-    const double cy = (innerRect.top + innerRect.bottom) * 0.5;
+    drawFace(context, innerRect_, state);
+    const double cx = (innerRect_.left + innerRect_.right) * 0.5;
+    const double cy = (innerRect_.top + innerRect_.bottom) * 0.5;
     const double arm = 4.5;
     context->setLineWidth(2.0);
     context->setFrameColour(textColour(state));

@@ -13,11 +13,11 @@ public:
     void draw(HRXDrawContext* context) override;
     int32_t onMouseDown(const HRXPoint& point, uint32_t buttons) override;
     HRXRect buttonRect() const;
-    const std::string& getText() const { return text; }
+    const std::string& getText() const { return text_; }
 
 protected:
-    std::string caption;
-    std::string text;
+    std::string caption_;
+    std::string text_;
 };
 
 // The plug-in's version under its caption; a click on it reports too.

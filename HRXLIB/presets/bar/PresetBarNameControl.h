@@ -22,8 +22,8 @@ public:
     bool takeRenameRequest();
 
 private:
-    std::string prefix;
-    std::string name = "Default";
-    bool modified = false;
-    bool renameRequested = false;
+    std::string prefix_;
+    std::string name_ = "Default";
+    bool modified_ = false;
+    bool renameRequested_ = false;
 };

@@ -23,16 +23,16 @@ constexpr int32_t kFileNameLength = 63;  // the longest name a preset list shows
 // The dimmed window and the box; every left click on it stays here.
 class PanelBackground : public HRXCustomControl {
 public:
-    PanelBackground(const HRXRect& window, const HRXRect& box) : HRXCustomControl(window, -1, nullptr), box(box) {}
+    PanelBackground(const HRXRect& window, const HRXRect& box) : HRXCustomControl(window, -1, nullptr), box_(box) {}
     void draw(HRXDrawContext* context) override
     {
         context->setFillColour(kBackdrop);
-        context->fillRect(viewRect);
+        context->fillRect(viewRect_);
         context->setFillColour({0x26, 0x26, 0x26, 0xFF});
-        context->fillRect(box);
-        drawFrame(context, box, kEdgeHovered);
+        context->fillRect(box_);
+        drawFrame(context, box_, kEdgeHovered);
         context->setFillColour(kAccent);
-        context->fillRect({box.left + 1.0, box.top + 1.0, box.right - 1.0, box.top + 3.0});
+        context->fillRect({box_.left + 1.0, box_.top + 1.0, box_.right - 1.0, box_.top + 3.0});
     }
     int32_t onMouseDown(const HRXPoint&, uint32_t buttons) override
     {
@@ -41,7 +41,7 @@ public:
     bool onWheel(const HRXPoint&, float, uint32_t) override { return true; }
 
 private:
-    HRXRect box;
+    HRXRect box_;
 };
 
 HRXTextLabel* makeLabel(const HRXRect& rect, const std::string& text, HRXFont* font, const HRXColour& colour,
@@ -59,7 +59,7 @@ bool isLineBreak(char c) { return c == ' ' || c == '/'; }
 }  // namespace
 
 PresetBarPanelText::PresetBarPanelText(const HRXRect& rect, const std::string& text)
-    : HRXCustomControl(rect, -1, nullptr), text(text)
+    : HRXCustomControl(rect, -1, nullptr), text_(text)
 {
 }
 
@@ -67,82 +67,82 @@ void PresetBarPanelText::draw(HRXDrawContext* context)
 {
     context->setFont(getFontArial12());
     context->setFontColour(kText);
-    const double width = viewRect.width();
-    double top = viewRect.top;
+    const double width = viewRect_.width();
+    double top = viewRect_.top;
     size_t start = 0;
-    while (start < text.size() && top + kLineHeight <= viewRect.bottom + 0.5) {
+    while (start < text_.size() && top + kLineHeight <= viewRect_.bottom + 0.5) {
         // The longest run from `start` that fits, preferably ending at a break.
         size_t end = start;
         size_t lastBreak = std::string::npos;
-        while (end < text.size()) {
+        while (end < text_.size()) {
             size_t next = end + 1;
-            while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            while (next < text_.size() && (static_cast<unsigned char>(text_[next]) & 0xC0) == 0x80)
                 ++next;  // whole UTF-8 characters
-            if (context->getStringWidth(text.substr(start, next - start).c_str()) > width && end > start)
+            if (context->getStringWidth(text_.substr(start, next - start).c_str()) > width && end > start)
                 break;
-            if (isLineBreak(text[end]))
+            if (isLineBreak(text_[end]))
                 lastBreak = next;
             end = next;
         }
-        if (end < text.size() && lastBreak != std::string::npos && lastBreak > start)
+        if (end < text_.size() && lastBreak != std::string::npos && lastBreak > start)
             end = lastBreak;
-        std::string line = text.substr(start, end - start);
+        std::string line = text_.substr(start, end - start);
         while (!line.empty() && line.back() == ' ')
             line.pop_back();
-        context->drawString(line.c_str(), {viewRect.left, top, viewRect.right, top + kLineHeight}, kHRXAlignLeft);
+        context->drawString(line.c_str(), {viewRect_.left, top, viewRect_.right, top + kLineHeight}, kHRXAlignLeft);
         top += kLineHeight;
         start = end;
-        while (start < text.size() && text[start] == ' ')
+        while (start < text_.size() && text_[start] == ' ')
             ++start;
     }
 }
 
 PresetBarPanel::PresetBarPanel(HRXPresetBarHost* host, const HRXRect& window, double boxWidth, double boxHeight,
                                const std::string& title)
-    : host(host), container(host->createPresetBarContainer(window)), title(title)
+    : host_(host), container_(host->createPresetBarContainer(window)), title_(title)
 {
     const double left = static_cast<int32_t>((window.width() - boxWidth) * 0.5);
     const double top = static_cast<int32_t>((window.height() - boxHeight) * 0.5);
-    box = {left, top, left + boxWidth, top + boxHeight};
-    container->addControl(new PanelBackground({0.0, 0.0, window.width(), window.height()}, box));
-    container->addControl(makeLabel({box.left + kPadding, box.top + 10.0, box.right - kPadding, box.top + 32.0}, title,
+    box_ = {left, top, left + boxWidth, top + boxHeight};
+    container_->addControl(new PanelBackground({0.0, 0.0, window.width(), window.height()}, box_));
+    container_->addControl(makeLabel({box_.left + kPadding, box_.top + 10.0, box_.right - kPadding, box_.top + 32.0}, title,
                                     getFontArial14(), kAccent, kHRXAlignLeft));
 }
 
 PresetBarPanel::~PresetBarPanel()
 {
     hide();
-    delete container;
+    delete container_;
 }
 
 void PresetBarPanel::show()
 {
-    if (!host->getEngine()->isAttached(container))
-        host->getEngine()->addView(container);
+    if (!host_->getEngine()->isAttached(container_))
+        host_->getEngine()->addView(container_);
 }
 
 void PresetBarPanel::hide()
 {
-    if (host->getEngine()->isAttached(container))
-        host->getEngine()->removeView(container);
+    if (host_->getEngine()->isAttached(container_))
+        host_->getEngine()->removeView(container_);
 }
 
 void PresetBarPanel::addButtons(const std::vector<std::pair<std::string, int32_t>>& labels)
 {
-    double right = box.right - 10.0;
+    double right = box_.right - 10.0;
     for (const auto& label : labels) {
         auto* button = new PresetBarLabelButton(
-            {right - kButtonWidth, box.bottom - 10.0 - kButtonHeight, right, box.bottom - 10.0}, label.second,
+            {right - kButtonWidth, box_.bottom - 10.0 - kButtonHeight, right, box_.bottom - 10.0}, label.second,
             label.first.c_str());
-        container->addControl(button);
-        buttons.push_back(button);
+        container_->addControl(button);
+        buttons_.push_back(button);
         right -= kButtonWidth;
     }
 }
 
 PresetBarLabelButton* PresetBarPanel::getButton(int32_t tag) const
 {
-    for (PresetBarLabelButton* button : buttons) {
+    for (PresetBarLabelButton* button : buttons_) {
         if (button->getTag() == tag)
             return button;
     }
@@ -152,10 +152,10 @@ PresetBarLabelButton* PresetBarPanel::getButton(int32_t tag) const
 PresetBarMessagePanel::PresetBarMessagePanel(HRXPresetBarHost* host, const HRXRect& window, const std::string& title,
                                              const std::string& text,
                                              const std::vector<std::pair<std::string, int32_t>>& buttons)
-    : PresetBarPanel(host, window, 340.0, 140.0, title), text(text)
+    : PresetBarPanel(host, window, 340.0, 140.0, title), text_(text)
 {
-    container->addControl(
-        new PresetBarPanelText({box.left + kPadding, box.top + 38.0, box.right - kPadding, box.bottom - 44.0}, text));
+    container_->addControl(
+        new PresetBarPanelText({box_.left + kPadding, box_.top + 38.0, box_.right - kPadding, box_.bottom - 44.0}, text));
     addButtons(buttons);
 }
 
@@ -163,33 +163,33 @@ PresetBarSavePanel::PresetBarSavePanel(HRXPresetBarHost* host, const HRXRect& wi
                                        const std::vector<std::string>& folders)
     : PresetBarPanel(host, window, 360.0, 150.0, "Save preset")
 {
-    const double captionRight = box.left + 70.0;
-    const double fieldLeft = box.left + 78.0;
-    const double nameTop = box.top + 42.0;
-    const double folderTop = box.top + 74.0;
-    container->addControl(makeLabel({box.left + kPadding, nameTop, captionRight, nameTop + 22.0}, "Name:",
+    const double captionRight = box_.left + 70.0;
+    const double fieldLeft = box_.left + 78.0;
+    const double nameTop = box_.top + 42.0;
+    const double folderTop = box_.top + 74.0;
+    container_->addControl(makeLabel({box_.left + kPadding, nameTop, captionRight, nameTop + 22.0}, "Name:",
                                     getFontArial12(), kTextDim, kHRXAlignRight));
-    nameField = new HRXTextEdit({fieldLeft, nameTop, box.right - 50.0, nameTop + 22.0}, kTagSaveName,
+    nameField_ = new HRXTextEdit({fieldLeft, nameTop, box_.right - 50.0, nameTop + 22.0}, kTagSaveName,
                                 offeredName.c_str(), kFileNameLength);
-    nameField->setFont(getFontArial14());
-    nameField->setColours(kTextBright, kField, kAccent);
-    container->addControl(nameField);
-    const HRXRect extensionRect{box.right - 48.0, nameTop, box.right - kPadding, nameTop + 22.0};
-    container->addControl(makeLabel(extensionRect, product().presetFileExtension, getFontArial14(), kTextDim, kHRXAlignLeft));
-    container->addControl(makeLabel({box.left + kPadding, folderTop, captionRight, folderTop + 22.0}, "Folder:",
+    nameField_->setFont(getFontArial14());
+    nameField_->setColours(kTextBright, kField, kAccent);
+    container_->addControl(nameField_);
+    const HRXRect extensionRect{box_.right - 48.0, nameTop, box_.right - kPadding, nameTop + 22.0};
+    container_->addControl(makeLabel(extensionRect, product().presetFileExtension, getFontArial14(), kTextDim, kHRXAlignLeft));
+    container_->addControl(makeLabel({box_.left + kPadding, folderTop, captionRight, folderTop + 22.0}, "Folder:",
                                     getFontArial12(), kTextDim, kHRXAlignRight));
-    folderMenu = new HRXOptionMenu({fieldLeft, folderTop, box.right - kPadding, folderTop + 22.0}, kTagSaveFolder);
-    folderMenu->setFont(getFontArial14());
-    folderMenu->setColours(kText, kFace, kEdgeHovered);
+    folderMenu_ = new HRXOptionMenu({fieldLeft, folderTop, box_.right - kPadding, folderTop + 22.0}, kTagSaveFolder);
+    folderMenu_->setFont(getFontArial14());
+    folderMenu_->setColours(kText, kFace, kEdgeHovered);
     for (const std::string& folder : folders)
-        folderMenu->addEntry(folder.c_str());
-    folderMenu->setCurrent(0);
-    folderMenu->setTooltip("Click to choose the folder to save the preset in");
-    container->addControl(folderMenu);
+        folderMenu_->addEntry(folder.c_str());
+    folderMenu_->setCurrent(0);
+    folderMenu_->setTooltip("Click to choose the folder to save the preset in");
+    container_->addControl(folderMenu_);
     addButtons({{"Cancel", kTagSaveCancel}, {"Save", kTagSaveConfirm}});
 }
 
 void PresetBarSavePanel::focusName()
 {
-    nameField->startEditing();
+    nameField_->startEditing();
 }

@@ -18,10 +18,10 @@ class PresetBarPanelText : public HRXCustomControl {
 public:
     PresetBarPanelText(const HRXRect& rect, const std::string& text);
     void draw(HRXDrawContext* context) override;
-    const std::string& getText() const { return text; }
+    const std::string& getText() const { return text_; }
 
 private:
-    std::string text;
+    std::string text_;
 };
 
 // A panel drawn inside the window above everything else, in place of a
@@ -39,9 +39,9 @@ public:
     void show();
     // Detaches the panel; its views live until the panel is deleted.
     void hide();
-    HRXViewContainer* getContainer() const { return container; }
-    const HRXRect& getBox() const { return box; }
-    const std::string& getTitle() const { return title; }
+    HRXViewContainer* getContainer() const { return container_; }
+    const HRXRect& getBox() const { return box_; }
+    const std::string& getTitle() const { return title_; }
     // The button reporting `tag`, null when the panel has none.
     PresetBarLabelButton* getButton(int32_t tag) const;
 
@@ -49,13 +49,13 @@ protected:
     // Buttons sit in a row at the box's bottom right, the first rightmost.
     void addButtons(const std::vector<std::pair<std::string, int32_t>>& buttons);
 
-    HRXPresetBarHost* host;
-    HRXViewContainer* container;
-    HRXRect box;
+    HRXPresetBarHost* host_;
+    HRXViewContainer* container_;
+    HRXRect box_;
 
 private:
-    std::string title;
-    std::vector<PresetBarLabelButton*> buttons;
+    std::string title_;
+    std::vector<PresetBarLabelButton*> buttons_;
 };
 
 // A message: title, text and buttons (OK, or a question's answers).
@@ -63,10 +63,10 @@ class PresetBarMessagePanel : public PresetBarPanel {
 public:
     PresetBarMessagePanel(HRXPresetBarHost* host, const HRXRect& window, const std::string& title,
                           const std::string& text, const std::vector<std::pair<std::string, int32_t>>& buttons);
-    const std::string& getText() const { return text; }
+    const std::string& getText() const { return text_; }
 
 private:
-    std::string text;
+    std::string text_;
 };
 
 // "Save preset": the file name (offered, without its ".hrx"), the folder
@@ -78,12 +78,12 @@ public:
     PresetBarSavePanel(HRXPresetBarHost* host, const HRXRect& window, const std::string& offeredName,
                        const std::vector<std::string>& folders);
 
-    HRXTextEdit* getNameField() const { return nameField; }
-    HRXOptionMenu* getFolderMenu() const { return folderMenu; }
+    HRXTextEdit* getNameField() const { return nameField_; }
+    HRXOptionMenu* getFolderMenu() const { return folderMenu_; }
     // Gives the name field the keyboard (the panel must be shown).
     void focusName();
 
 private:
-    HRXTextEdit* nameField;
-    HRXOptionMenu* folderMenu;
+    HRXTextEdit* nameField_;
+    HRXOptionMenu* folderMenu_;
 };

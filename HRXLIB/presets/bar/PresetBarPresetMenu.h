@@ -23,7 +23,7 @@ class PresetBarPresetMenu {
 public:
     enum class Result { Stay, Close, Loaded };
 
-    explicit PresetBarPresetMenu(HRXPresetManager* manager) : manager(manager) {}
+    explicit PresetBarPresetMenu(HRXPresetManager* manager) : manager_(manager) {}
     ~PresetBarPresetMenu() { destroy(); }
     PresetBarPresetMenu(const PresetBarPresetMenu&) = delete;
     PresetBarPresetMenu& operator=(const PresetBarPresetMenu&) = delete;
@@ -33,7 +33,7 @@ public:
     // Forgets the controls and drops the panel.
     void destroy();
     void setRect(const HRXRect& rect);
-    HRXViewContainer* getContainer() const { return container; }
+    HRXViewContainer* getContainer() const { return container_; }
 
     // Takes the manager's group, category and preset and shows them, the
     // user folders found again.
@@ -41,28 +41,28 @@ public:
     // A control of the menu changed (tags 75 to 78, 88).
     Result handle(int32_t tag, double value);
 
-    int32_t getGroup() const { return group; }
-    int32_t getCategory() const { return category; }
-    int32_t getPreset() const { return preset; }
-    HRXPresetMenuGroupSwitch* getGroupSwitch() const { return groupSwitch; }
-    HRXCategoryColumn* getCategoryColumn() const { return categoryColumn; }
-    HRXPresetColumns* getPresetColumns() const { return presetColumns; }
-    HRXPresetMenuBottomTextInfo* getBottomInfo() const { return bottomInfo; }
-    HRXDesignerLogo* getDesignerLogo() const { return designerLogo; }
+    int32_t getGroup() const { return group_; }
+    int32_t getCategory() const { return category_; }
+    int32_t getPreset() const { return preset_; }
+    HRXPresetMenuGroupSwitch* getGroupSwitch() const { return groupSwitch_; }
+    HRXCategoryColumn* getCategoryColumn() const { return categoryColumn_; }
+    HRXPresetColumns* getPresetColumns() const { return presetColumns_; }
+    HRXPresetMenuBottomTextInfo* getBottomInfo() const { return bottomInfo_; }
+    HRXDesignerLogo* getDesignerLogo() const { return designerLogo_; }
 
 private:
     void layout(double width, double height);
     void showGroup();
     void updateBottomInfo();
 
-    HRXPresetManager* manager;
-    HRXViewContainer* container = nullptr;
-    HRXPresetMenuGroupSwitch* groupSwitch = nullptr;
-    HRXCategoryColumn* categoryColumn = nullptr;
-    HRXPresetColumns* presetColumns = nullptr;
-    HRXPresetMenuBottomTextInfo* bottomInfo = nullptr;
-    HRXDesignerLogo* designerLogo = nullptr;
-    int32_t group = 0;
-    int32_t category = 0;
-    int32_t preset = -1;
+    HRXPresetManager* manager_;
+    HRXViewContainer* container_ = nullptr;
+    HRXPresetMenuGroupSwitch* groupSwitch_ = nullptr;
+    HRXCategoryColumn* categoryColumn_ = nullptr;
+    HRXPresetColumns* presetColumns_ = nullptr;
+    HRXPresetMenuBottomTextInfo* bottomInfo_ = nullptr;
+    HRXDesignerLogo* designerLogo_ = nullptr;
+    int32_t group_ = 0;
+    int32_t category_ = 0;
+    int32_t preset_ = -1;
 };

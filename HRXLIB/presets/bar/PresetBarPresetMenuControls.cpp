@@ -9,28 +9,28 @@ using namespace PresetBarStyle;
 HRXPresetMenuBottomTextInfo::HRXPresetMenuBottomTextInfo(const HRXRect& rect, int32_t tag)
     : HRXCustomControl(rect, tag, nullptr)
 {
-    value = 0.0;
+    value_ = 0.0;
 }
 
 void HRXPresetMenuBottomTextInfo::setLines(const std::string& first, const std::string& second, bool isLink)
 {
-    firstLine = first;
-    secondLine = second;
-    link = isLink;
-    setTooltip(secondLine.c_str());
+    firstLine_ = first;
+    secondLine_ = second;
+    link_ = isLink;
+    setTooltip(secondLine_.c_str());
     redraw();
 }
 
 void HRXPresetMenuBottomTextInfo::draw(HRXDrawContext* context)
 {
-    const double middle = viewRect.top + viewRect.height() * 0.5;
-    const HRXRect first{viewRect.left, viewRect.top, viewRect.right, middle};
-    const HRXRect second{viewRect.left, middle, viewRect.right, viewRect.bottom};
+    const double middle = viewRect_.top + viewRect_.height() * 0.5;
+    const HRXRect first{viewRect_.left, viewRect_.top, viewRect_.right, middle};
+    const HRXRect second{viewRect_.left, middle, viewRect_.right, viewRect_.bottom};
     context->setFont(getFontArial12());
-    context->setFontColour(link ? (hovered ? kTextBright : kAccent) : kText);
-    context->drawString(firstLine.c_str(), first, kHRXAlignLeft);
-    if (link && hovered) {
-        const double width = context->getStringWidth(firstLine.c_str());
+    context->setFontColour(link_ ? (hovered_ ? kTextBright : kAccent) : kText);
+    context->drawString(firstLine_.c_str(), first, kHRXAlignLeft);
+    if (link_ && hovered_) {
+        const double width = context->getStringWidth(firstLine_.c_str());
         context->setLineWidth(1.0);
         context->setFrameColour(kTextBright);
         context->moveTo({first.left, first.bottom - 1.5});
@@ -38,7 +38,7 @@ void HRXPresetMenuBottomTextInfo::draw(HRXDrawContext* context)
     }
     context->setFont(getFontArial10());
     context->setFontColour(kTextDim);
-    context->drawString(elidedAtStart(context, secondLine, second.width()).c_str(), second, kHRXAlignLeft);
+    context->drawString(elidedAtStart(context, secondLine_, second.width()).c_str(), second, kHRXAlignLeft);
 }
 
 // A path too long for the line keeps its end, where the file is named; the
@@ -70,14 +70,14 @@ int32_t HRXPresetMenuBottomTextInfo::onMouseDown(const HRXPoint&, uint32_t butto
 
 int32_t HRXPresetMenuBottomTextInfo::onMouseEntered(const HRXPoint&, uint32_t)
 {
-    hovered = true;
+    hovered_ = true;
     redraw();
     return kHRXMouseHandled;
 }
 
 int32_t HRXPresetMenuBottomTextInfo::onMouseExited(const HRXPoint&, uint32_t)
 {
-    hovered = false;
+    hovered_ = false;
     redraw();
     return kHRXMouseHandled;
 }
@@ -85,19 +85,19 @@ int32_t HRXPresetMenuBottomTextInfo::onMouseExited(const HRXPoint&, uint32_t)
 HRXDesignerLogo::HRXDesignerLogo(const HRXRect& rect, int32_t tag)
     : HRXCustomControl(rect, tag, getLibraryBitmap(kHRXBitmapPresetDesigner))
 {
-    value = 0.0;
+    value_ = 0.0;
     setTooltip("Click on the photo to get more info about preset's designer");
 }
 
 void HRXDesignerLogo::draw(HRXDrawContext* context)
 {
-    if (viewRect.width() > 0.0)
-        context->drawBitmap(bitmap, viewRect, {0.0, 0.0}, 1.0f);
+    if (viewRect_.width() > 0.0)
+        context->drawBitmap(bitmap_, viewRect_, {0.0, 0.0}, 1.0f);
 }
 
 int32_t HRXDesignerLogo::onMouseDown(const HRXPoint&, uint32_t buttons)
 {
-    if (!(buttons & kHRXLeftButton) || viewRect.width() <= 0.0)
+    if (!(buttons & kHRXLeftButton) || viewRect_.width() <= 0.0)
         return kHRXMouseNotHandled;
     valueChanged();
     return kHRXMouseHandledNoMoves;

@@ -12,8 +12,8 @@ public:
     HRXPresetMenuBottomTextInfo(const HRXRect& rect, int32_t tag);
 
     void setLines(const std::string& first, const std::string& second, bool link);
-    const std::string& getFirstLine() const { return firstLine; }
-    const std::string& getSecondLine() const { return secondLine; }
+    const std::string& getFirstLine() const { return firstLine_; }
+    const std::string& getSecondLine() const { return secondLine_; }
 
     void draw(HRXDrawContext* context) override;
     int32_t onMouseDown(const HRXPoint& point, uint32_t buttons) override;
@@ -24,10 +24,10 @@ public:
 private:
     static std::string elidedAtStart(HRXDrawContext* context, const std::string& text, double width);
 
-    std::string firstLine;
-    std::string secondLine;
-    bool link = false;
-    bool hovered = false;
+    std::string firstLine_;
+    std::string secondLine_;
+    bool link_ = false;
+    bool hovered_ = false;
 };
 
 // The preset designer's photo: a left click reports (the designer's page

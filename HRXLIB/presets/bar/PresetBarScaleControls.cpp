@@ -11,27 +11,27 @@ PresetBarScaleMenuButton::PresetBarScaleMenuButton(const HRXRect& rect, int32_t 
     : PresetBarMenuButton(rect, tag, nullptr)
 {
     setZoom(1.0);
-    value = 0.0;
+    value_ = 0.0;
 }
 
 void PresetBarScaleMenuButton::setZoom(double factor)
 {
-    zoom = HRXGlobalSettings::limitZoomFactor(factor);
+    zoom_ = HRXGlobalSettings::limitZoomFactor(factor);
     char text[16];
-    std::snprintf(text, sizeof text, "%d%%", static_cast<int>(HRXGlobalSettings::zoomPercentOf(zoom)));
+    std::snprintf(text, sizeof text, "%d%%", static_cast<int>(HRXGlobalSettings::zoomPercentOf(zoom_)));
     setLabel(text);
 }
 
 void PresetBarScaleMenuButton::chooseZoom(double factor)
 {
     setZoom(factor);
-    changedByUser = true;
+    changedByUser_ = true;
 }
 
 PresetBarScaleMenuButton::MenuRequest PresetBarScaleMenuButton::takeMenuRequest()
 {
-    const MenuRequest request = menuRequest;
-    menuRequest = MenuRequest::None;
+    const MenuRequest request = menuRequest_;
+    menuRequest_ = MenuRequest::None;
     return request;
 }
 
@@ -41,11 +41,11 @@ int32_t PresetBarScaleMenuButton::onMouseDown(const HRXPoint& point, uint32_t bu
         return kHRXMouseNotHandled;
     if (buttons & (kHRXDoubleClick | kHRXControl | kHRXAlt)) {
         chooseZoom(1.0);
-        value = 0.0;
-        menuRequest = MenuRequest::Close;
+        value_ = 0.0;
+        menuRequest_ = MenuRequest::Close;
     } else {
-        value = value > 0.5 ? 0.0 : 1.0;
-        menuRequest = value > 0.5 ? MenuRequest::Open : MenuRequest::Close;
+        value_ = value_ > 0.5 ? 0.0 : 1.0;
+        menuRequest_ = value_ > 0.5 ? MenuRequest::Open : MenuRequest::Close;
     }
     return PresetBarMenuButton::onMouseDown(point, buttons);
 }
@@ -57,7 +57,7 @@ bool PresetBarScaleMenuButton::onWheel(const HRXPoint&, float distance, uint32_t
         notches = 1.0;
     else if (distance < -0.1f)
         notches = -1.0;
-    chooseZoom(zoom + notches * ((buttons & kHRXShift) ? kFineWheelStep : kWheelStep));
+    chooseZoom(zoom_ + notches * ((buttons & kHRXShift) ? kFineWheelStep : kWheelStep));
     valueChanged();
     return true;
 }
@@ -70,35 +70,35 @@ PresetBarScaleCornerControl::PresetBarScaleCornerControl(const HRXRect& rect, in
 void PresetBarScaleCornerControl::draw(HRXDrawContext* context)
 {
     // Three short diagonals in the very corner, clear of the panel's screw.
-    const HRXColour colour = (hovered || dragging) ? kAccent : HRXColour{0x30, 0x22, 0x14, 0xB0};
+    const HRXColour colour = (hovered_ || dragging_) ? kAccent : HRXColour{0x30, 0x22, 0x14, 0xB0};
     context->setLineWidth(1.5);
     context->setFrameColour(colour);
     for (double offset : {3.0, 7.0, 11.0}) {
-        context->moveTo({viewRect.right - offset, viewRect.bottom - 1.5});
-        context->lineTo({viewRect.right - 1.5, viewRect.bottom - offset});
+        context->moveTo({viewRect_.right - offset, viewRect_.bottom - 1.5});
+        context->lineTo({viewRect_.right - 1.5, viewRect_.bottom - offset});
     }
 }
 
 void PresetBarScaleCornerControl::setPlacement(const HRXPoint& newOrigin, double width, double height)
 {
-    origin = newOrigin;
-    windowWidth = width;
-    windowHeight = height;
+    origin_ = newOrigin;
+    windowWidth_ = width;
+    windowHeight_ = height;
 }
 
 HRXPoint PresetBarScaleCornerControl::windowPixels(const HRXPoint& point) const
 {
-    return {(origin.x + point.x) * zoom, (origin.y + point.y) * zoom};
+    return {(origin_.x + point.x) * zoom_, (origin_.y + point.y) * zoom_};
 }
 
 int32_t PresetBarScaleCornerControl::onMouseDown(const HRXPoint& point, uint32_t buttons)
 {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
-    dragging = true;
-    dragStartZoom = zoom;
-    dragStart = windowPixels(point);
-    pressed = true;
+    dragging_ = true;
+    dragStartZoom_ = zoom_;
+    dragStart_ = windowPixels(point);
+    pressed_ = true;
     redraw();
     return kHRXMouseHandled;
 }
@@ -107,13 +107,13 @@ int32_t PresetBarScaleCornerControl::onMouseDown(const HRXPoint& point, uint32_t
 // ask for a zoom, and the grip takes their mean.
 int32_t PresetBarScaleCornerControl::onMouseMoved(const HRXPoint& point, uint32_t buttons)
 {
-    if (!dragging || !(buttons & kHRXLeftButton))
+    if (!dragging_ || !(buttons & kHRXLeftButton))
         return PresetBarScaleMenuButton::onMouseMoved(point, buttons);
     const HRXPoint now = windowPixels(point);
     const double wanted =
-        dragStartZoom + ((now.x - dragStart.x) / windowWidth + (now.y - dragStart.y) / windowHeight) * 0.5;
+        dragStartZoom_ + ((now.x - dragStart_.x) / windowWidth_ + (now.y - dragStart_.y) / windowHeight_) * 0.5;
     const double limited = HRXGlobalSettings::limitZoomFactor(std::round(wanted * 100.0) / 100.0);
-    if (limited != zoom) {
+    if (limited != zoom_) {
         chooseZoom(limited);
         valueChanged();
     }
@@ -122,6 +122,6 @@ int32_t PresetBarScaleCornerControl::onMouseMoved(const HRXPoint& point, uint32_
 
 int32_t PresetBarScaleCornerControl::onMouseUp(const HRXPoint& point, uint32_t buttons)
 {
-    dragging = false;
+    dragging_ = false;
     return PresetBarScaleMenuButton::onMouseUp(point, buttons);
 }

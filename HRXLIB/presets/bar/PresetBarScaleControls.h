@@ -21,18 +21,18 @@ public:
 
     // The zoom shown (limited), without reporting it.
     void setZoom(double factor);
-    double getZoom() const { return zoom; }
+    double getZoom() const { return zoom_; }
     // A zoom the user chose (in the zoom menu): kept as changed here.
     void chooseZoom(double factor);
-    bool wasChangedByUser() const { return changedByUser; }
-    void clearChangedByUser() { changedByUser = false; }
+    bool wasChangedByUser() const { return changedByUser_; }
+    void clearChangedByUser() { changedByUser_ = false; }
     // What the last click asks of the zoom menu; asking clears it.
     MenuRequest takeMenuRequest();
 
 protected:
-    double zoom = 1.0;
-    bool changedByUser = false;
-    MenuRequest menuRequest = MenuRequest::None;
+    double zoom_ = 1.0;
+    bool changedByUser_ = false;
+    MenuRequest menuRequest_ = MenuRequest::None;
 };
 
 // The zoom grip in the editor's lower right corner: dragging it zooms the
@@ -50,15 +50,15 @@ public:
     // Where the grip's container lies in the window and the window's size,
     // both in logical units.
     void setPlacement(const HRXPoint& origin, double windowWidth, double windowHeight);
-    bool isDragging() const { return dragging; }
+    bool isDragging() const { return dragging_; }
 
 private:
     HRXPoint windowPixels(const HRXPoint& point) const;
 
-    HRXPoint origin;
-    double windowWidth = 400.0;
-    double windowHeight = 327.0;
-    bool dragging = false;
-    double dragStartZoom = 1.0;
-    HRXPoint dragStart;
+    HRXPoint origin_;
+    double windowWidth_ = 400.0;
+    double windowHeight_ = 327.0;
+    bool dragging_ = false;
+    double dragStartZoom_ = 1.0;
+    HRXPoint dragStart_;
 };

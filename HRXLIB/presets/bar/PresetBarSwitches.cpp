@@ -6,29 +6,29 @@ using namespace PresetBarStyle;
 
 PresetBarLabelledSwitch::PresetBarLabelledSwitch(const HRXRect& rect, int32_t tag,
                                                  const std::vector<std::string>& labels)
-    : HRXHorizontalSwitch(rect, tag, nullptr, static_cast<int32_t>(labels.size())), labels(labels)
+    : HRXHorizontalSwitch(rect, tag, nullptr, static_cast<int32_t>(labels.size())), labels_(labels)
 {
-    value = 0.0;
+    value_ = 0.0;
 }
 
 HRXRect PresetBarLabelledSwitch::segmentRect(int32_t position) const
 {
-    const double width = viewRect.width() / static_cast<double>(labels.size());
-    const double left = viewRect.left + width * position;
-    return {left, viewRect.top, left + width, viewRect.bottom};
+    const double width = viewRect_.width() / static_cast<double>(labels_.size());
+    const double left = viewRect_.left + width * position;
+    return {left, viewRect_.top, left + width, viewRect_.bottom};
 }
 
 void PresetBarLabelledSwitch::draw(HRXDrawContext* context)
 {
     context->setFont(getFontArial14());
-    for (int32_t i = 0; i < static_cast<int32_t>(labels.size()); ++i) {
+    for (int32_t i = 0; i < static_cast<int32_t>(labels_.size()); ++i) {
         ButtonState state;
         state.active = i == getPosition();
-        state.hovered = i == hoveredSegment;
+        state.hovered = i == hoveredSegment_;
         const HRXRect rect = segmentRect(i);
         drawFace(context, rect, state);
         context->setFontColour(textColour(state));
-        context->drawString(labels[static_cast<size_t>(i)].c_str(), rect, kHRXAlignCentre);
+        context->drawString(labels_[static_cast<size_t>(i)].c_str(), rect, kHRXAlignCentre);
     }
 }
 
@@ -37,12 +37,12 @@ int32_t PresetBarLabelledSwitch::onMouseMoved(const HRXPoint& point, uint32_t bu
     if (buttons & kHRXLeftButton)
         return HRXHorizontalSwitch::onMouseMoved(point, buttons);
     int32_t under = -1;
-    for (int32_t i = 0; i < static_cast<int32_t>(labels.size()); ++i) {
+    for (int32_t i = 0; i < static_cast<int32_t>(labels_.size()); ++i) {
         if (segmentRect(i).contains(point))
             under = i;
     }
-    if (under != hoveredSegment) {
-        hoveredSegment = under;
+    if (under != hoveredSegment_) {
+        hoveredSegment_ = under;
         redraw();
     }
     return kHRXMouseHandled;
@@ -55,23 +55,23 @@ int32_t PresetBarLabelledSwitch::onMouseEntered(const HRXPoint& point, uint32_t 
 
 int32_t PresetBarLabelledSwitch::onMouseExited(const HRXPoint&, uint32_t)
 {
-    hoveredSegment = -1;
+    hoveredSegment_ = -1;
     redraw();
     return kHRXMouseHandled;
 }
 
 HRXConfigMenu2waySwitch::HRXConfigMenu2waySwitch(const HRXRect& rect, int32_t tag, const char* caption,
                                                  const char* off, const char* on)
-    : PresetBarBasicControl(rect, tag), caption(caption), labels{off, on}
+    : PresetBarBasicControl(rect, tag), caption_(caption), labels_{off, on}
 {
-    value = 1.0;
+    value_ = 1.0;
 }
 
 HRXRect HRXConfigMenu2waySwitch::positionRect(int32_t position) const
 {
-    const double left = viewRect.left + kCaptionWidth + 10.0;
-    const double width = (viewRect.right - left) * 0.5;
-    return {left + width * position, innerRect.top, left + width * (position + 1), innerRect.bottom};
+    const double left = viewRect_.left + kCaptionWidth + 10.0;
+    const double width = (viewRect_.right - left) * 0.5;
+    return {left + width * position, innerRect_.top, left + width * (position + 1), innerRect_.bottom};
 }
 
 int32_t HRXConfigMenu2waySwitch::onMouseDown(const HRXPoint& point, uint32_t buttons)
@@ -79,9 +79,9 @@ int32_t HRXConfigMenu2waySwitch::onMouseDown(const HRXPoint& point, uint32_t but
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     if (positionRect(0).contains(point))
-        value = 0.0;
+        value_ = 0.0;
     else if (positionRect(1).contains(point))
-        value = 1.0;
+        value_ = 1.0;
     else
         return kHRXMouseHandledNoMoves;
     return PresetBarBasicControl::onMouseDown(point, buttons);
@@ -89,15 +89,15 @@ int32_t HRXConfigMenu2waySwitch::onMouseDown(const HRXPoint& point, uint32_t but
 
 void HRXConfigMenu2waySwitch::draw(HRXDrawContext* context)
 {
-    const HRXRect captionRect{viewRect.left, innerRect.top, viewRect.left + kCaptionWidth, innerRect.bottom};
-    drawCaption(context, caption.c_str(), captionRect);
+    const HRXRect captionRect{viewRect_.left, innerRect_.top, viewRect_.left + kCaptionWidth, innerRect_.bottom};
+    drawCaption(context, caption_.c_str(), captionRect);
     context->setFont(getFontArial14());
     for (int32_t i = 0; i < 2; ++i) {
         ButtonState state = buttonState();
-        state.active = (value > 0.5) == (i == 1);
+        state.active = (value_ > 0.5) == (i == 1);
         state.pressed = false;
         drawFace(context, positionRect(i), state);
         context->setFontColour(textColour(state));
-        context->drawString(labels[i].c_str(), positionRect(i), kHRXAlignCentre);
+        context->drawString(labels_[i].c_str(), positionRect(i), kHRXAlignCentre);
     }
 }

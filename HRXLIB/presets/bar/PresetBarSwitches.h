@@ -16,13 +16,13 @@ public:
     int32_t onMouseMoved(const HRXPoint& point, uint32_t buttons) override;
     int32_t onMouseEntered(const HRXPoint& point, uint32_t buttons) override;
     int32_t onMouseExited(const HRXPoint& point, uint32_t buttons) override;
-    const std::vector<std::string>& getLabels() const { return labels; }
+    const std::vector<std::string>& getLabels() const { return labels_; }
     // The rectangle of a segment's label.
     HRXRect segmentRect(int32_t position) const;
 
 private:
-    std::vector<std::string> labels;
-    int32_t hoveredSegment = -1;
+    std::vector<std::string> labels_;
+    int32_t hoveredSegment_ = -1;
 };
 
 // The preset groups: "Application", "Designer", "My presets" (0.0, 0.5, 1.0).
@@ -54,6 +54,6 @@ public:
     HRXRect positionRect(int32_t position) const;
 
 private:
-    std::string caption;
-    std::string labels[2];
+    std::string caption_;
+    std::string labels_[2];
 };

@@ -10,17 +10,17 @@ namespace {
 class RegistrationHost : public IACFUnknown {
 public:
     RegistrationHost(AAX_IHostServices* services, AAX_ICollection* collection)
-        : mServices(services), mCollection(collection) {}
-    AAX_IHostServices* GetHostServices() override { return mServices; }
-    AAX_ICollection* GetCollection() override { return mCollection; }
+        : services_(services), collection_(collection) {}
+    AAX_IHostServices* GetHostServices() override { return services_; }
+    AAX_ICollection* GetCollection() override { return collection_; }
     AAX_IController* GetController() override { return nullptr; }
     AAX_IAutomationDelegate* GetAutomationDelegate() override { return nullptr; }
     AAX_ITransport* GetTransport() override { return nullptr; }
     AAX_IEffectParameters* GetEffectParameters() override { return nullptr; }
 
 private:
-    AAX_IHostServices* mServices;
-    AAX_ICollection* mCollection;
+    AAX_IHostServices* services_;
+    AAX_ICollection* collection_;
 };
 
 const std::vector<AAXHostAssertion> kNoAssertions;
@@ -56,34 +56,34 @@ AAX_Result AAXHost::load(const std::string& path, std::string* error) {
         }
         return AAX_ERROR_INVALID_DESCRIPTION;
     }
-    mDescription = collection.description();
-    mLibrary = std::move(library);
+    description_ = collection.description();
+    library_ = std::move(library);
     return AAX_SUCCESS;
 }
 
 void AAXHost::unload() {
-    mLibrary.reset();
-    mDescription = AAXHostDescription();
+    library_.reset();
+    description_ = AAXHostDescription();
 }
 
-uint64_t AAXHost::sdkVersion() const { return mLibrary ? mLibrary->sdkVersion() : 0; }
+uint64_t AAXHost::sdkVersion() const { return library_ ? library_->sdkVersion() : 0; }
 
-const AAXHostEntryPoints* AAXHost::entryPoints() const { return mLibrary ? &mLibrary->entryPoints() : nullptr; }
+const AAXHostEntryPoints* AAXHost::entryPoints() const { return library_ ? &library_->entryPoints() : nullptr; }
 
-int32_t AAXHost::canUnloadNow() const { return mLibrary ? mLibrary->entryPoints().canUnloadNow() : -1; }
+int32_t AAXHost::canUnloadNow() const { return library_ ? library_->entryPoints().canUnloadNow() : -1; }
 
 const std::vector<AAXHostAssertion>& AAXHost::assertions() const {
-    return mLibrary ? mLibrary->services().assertions : kNoAssertions;
+    return library_ ? library_->services().assertions : kNoAssertions;
 }
 
 const std::vector<AAXHostTrace>& AAXHost::traces() const {
-    return mLibrary ? mLibrary->services().traces : kNoTraces;
+    return library_ ? library_->services().traces : kNoTraces;
 }
 
 const AAXHostComponent* AAXHost::findComponent(AAXHostVariant variant) const {
-    if (mDescription.effects.empty()) return nullptr;
+    if (description_.effects.empty()) return nullptr;
     const int32_t format = variant == AAXHostVariant::Mono ? AAX_eStemFormat_Mono : AAX_eStemFormat_Stereo;
-    for (const AAXHostComponent& component : mDescription.effects.front().components) {
+    for (const AAXHostComponent& component : description_.effects.front().components) {
         if (component.inputStemFormat() == format && component.outputStemFormat() == format) return &component;
     }
     return nullptr;
@@ -94,14 +94,14 @@ std::unique_ptr<AAXHostInstance> AAXHost::createInstance(AAXHostVariant variant,
     AAX_Result status = AAX_SUCCESS;
     const AAXHostComponent* component = findComponent(variant);
     std::unique_ptr<AAXHostInstance> instance;
-    if (!mLibrary) {
+    if (!library_) {
         status = AAX_ERROR_PLUGIN_NOT_LOADED;
     } else if (!component || !(sampleRate >= AAXHostInstance::kMinSampleRate &&
                                sampleRate <= AAXHostInstance::kMaxSampleRate)) {
         status = AAX_ERROR_INVALID_ARGUMENT;
     } else {
-        auto impl = std::make_unique<AAXHostInstance::Impl>(mLibrary, *component, sampleRate);
-        status = impl->create(mDescription.effects.front());
+        auto impl = std::make_unique<AAXHostInstance::Impl>(library_, *component, sampleRate);
+        status = impl->create(description_.effects.front());
         if (status == AAX_SUCCESS) instance.reset(new AAXHostInstance(std::move(impl)));
     }
     if (result) *result = status;

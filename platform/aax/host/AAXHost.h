@@ -33,9 +33,9 @@ public:
     // gets the reason.
     AAX_Result load(const std::string& path, std::string* error = nullptr);
     void unload();
-    bool isLoaded() const { return mLibrary != nullptr; }
+    bool isLoaded() const { return library_ != nullptr; }
 
-    const AAXHostDescription& description() const { return mDescription; }
+    const AAXHostDescription& description() const { return description_; }
     uint64_t sdkVersion() const;
     // The library's entry points (for hosts and tests that call them directly).
     const AAXHostEntryPoints* entryPoints() const;
@@ -55,6 +55,6 @@ public:
                                                     AAX_Result* result = nullptr);
 
 private:
-    std::shared_ptr<AAXHostLibrary> mLibrary;
-    AAXHostDescription mDescription;
+    std::shared_ptr<AAXHostLibrary> library_;
+    AAXHostDescription description_;
 };

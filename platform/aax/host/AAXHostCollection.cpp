@@ -9,36 +9,36 @@ constexpr uint32_t kMaxMeters = 1024;
 }  // namespace
 
 AAX_Result AAXHostPropertyMap::AddProperty(AAX_EProperty property, AAX_CPropertyValue value) {
-    mProperties[property] = value;
+    properties_[property] = value;
     return AAX_SUCCESS;
 }
 
 AAX_CBoolean AAXHostPropertyMap::GetProperty(AAX_EProperty property, AAX_CPropertyValue* value) const {
-    const auto found = mProperties.find(property);
-    if (found == mProperties.end()) return 0;
+    const auto found = properties_.find(property);
+    if (found == properties_.end()) return 0;
     if (value) *value = found->second;
     return 1;
 }
 
 AAX_Result AAXHostPropertyMap::RemoveProperty(AAX_EProperty property) {
-    mProperties.erase(property);
+    properties_.erase(property);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostComponentDescriptor::Clear() {
-    mComponent = AAXHostComponent();
+    component_ = AAXHostComponent();
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostComponentDescriptor::Declare(AAXHostField field) {
     if (field.index < 0 || field.index > kAAX_MaxFieldIndex) return AAX_ERROR_INVALID_FIELD_INDEX;
-    for (AAXHostField& existing : mComponent.fields) {
+    for (AAXHostField& existing : component_.fields) {
         if (existing.index == field.index) {
             existing = std::move(field);
             return AAX_SUCCESS;
         }
     }
-    mComponent.fields.push_back(std::move(field));
+    component_.fields.push_back(std::move(field));
     return AAX_SUCCESS;
 }
 
@@ -108,125 +108,125 @@ AAX_Result AAXHostComponentDescriptor::AddMIDINode(AAX_CFieldIndex index, AAX_EM
     return Declare(std::move(field));
 }
 
-AAX_IPropertyMap* AAXHostComponentDescriptor::NewPropertyMap() { return mOwner.makePropertyMap(); }
+AAX_IPropertyMap* AAXHostComponentDescriptor::NewPropertyMap() { return owner_.makePropertyMap(); }
 
 AAX_Result AAXHostComponentDescriptor::AddProcessProc_Native(AAX_CProcessProc proc, AAX_IPropertyMap* properties) {
     if (!proc) return AAX_ERROR_NULL_OBJECT;
-    const AAXHostPropertyMap* map = mOwner.findPropertyMap(properties);
+    const AAXHostPropertyMap* map = owner_.findPropertyMap(properties);
     if (properties && !map) return AAX_ERROR_INVALID_ARGUMENT;
-    mComponent.processProc = proc;
-    mComponent.properties = map ? map->properties() : AAXHostProperties();
+    component_.processProc = proc;
+    component_.properties = map ? map->properties() : AAXHostProperties();
     return AAX_SUCCESS;
 }
 
-AAX_IComponentDescriptor* AAXHostEffectDescriptor::NewComponentDescriptor() { return mOwner.makeComponent(); }
+AAX_IComponentDescriptor* AAXHostEffectDescriptor::NewComponentDescriptor() { return owner_.makeComponent(); }
 
 AAX_Result AAXHostEffectDescriptor::AddComponent(AAX_IComponentDescriptor* component) {
-    const AAXHostComponentDescriptor* descriptor = mOwner.findComponent(component);
+    const AAXHostComponentDescriptor* descriptor = owner_.findComponent(component);
     if (!descriptor) return AAX_ERROR_NULL_OBJECT;
-    mEffect.components.push_back(descriptor->component());
+    effect_.components.push_back(descriptor->component());
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostEffectDescriptor::AddName(const char* name) {
     if (!name) return AAX_ERROR_NULL_OBJECT;
-    mEffect.names.emplace_back(name);
+    effect_.names.emplace_back(name);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostEffectDescriptor::AddCategory(uint32_t category) {
-    mEffect.categories.push_back(category);
+    effect_.categories.push_back(category);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostEffectDescriptor::AddProcPtr(void* proc, AAX_CProcPtrID procID) {
     if (!proc) return AAX_ERROR_NULL_OBJECT;
-    mEffect.procs[procID] = proc;
+    effect_.procs[procID] = proc;
     return AAX_SUCCESS;
 }
 
-AAX_IPropertyMap* AAXHostEffectDescriptor::NewPropertyMap() { return mOwner.makePropertyMap(); }
+AAX_IPropertyMap* AAXHostEffectDescriptor::NewPropertyMap() { return owner_.makePropertyMap(); }
 
 AAX_Result AAXHostEffectDescriptor::AddResourceInfo(AAX_EResourceType type, const char* info) {
     if (!info) return AAX_ERROR_NULL_OBJECT;
-    mEffect.resources.push_back(AAXHostResource{type, info});
+    effect_.resources.push_back(AAXHostResource{type, info});
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostEffectDescriptor::AddMeterDescription(AAX_CTypeID meterID, const char* name,
                                                         AAX_IPropertyMap* properties) {
-    const AAXHostPropertyMap* map = mOwner.findPropertyMap(properties);
+    const AAXHostPropertyMap* map = owner_.findPropertyMap(properties);
     if (properties && !map) return AAX_ERROR_INVALID_ARGUMENT;
     AAXHostMeter meter;
     meter.id = meterID;
     meter.name = name ? name : "";
     if (map) meter.properties = map->properties();
-    mEffect.meters.push_back(std::move(meter));
+    effect_.meters.push_back(std::move(meter));
     return AAX_SUCCESS;
 }
 
 AAX_IEffectDescriptor* AAXHostCollection::NewDescriptor() {
-    mEffects.push_back(std::make_unique<AAXHostEffectDescriptor>(*this));
-    return mEffects.back().get();
+    effects_.push_back(std::make_unique<AAXHostEffectDescriptor>(*this));
+    return effects_.back().get();
 }
 
 AAX_Result AAXHostCollection::AddEffect(const char* effectID, AAX_IEffectDescriptor* effect) {
     const AAXHostEffectDescriptor* descriptor = findEffect(effect);
     if (!descriptor) return AAX_ERROR_NULL_OBJECT;
     if (!effectID || effectID[0] == '\0') return AAX_ERROR_INVALID_ARGUMENT;
-    for (const AAXHostEffect& existing : mDescription.effects) {
+    for (const AAXHostEffect& existing : description_.effects) {
         if (existing.id == effectID) return AAX_ERROR_INVALID_ARGUMENT;
     }
-    mDescription.effects.push_back(descriptor->effect());
-    mDescription.effects.back().id = effectID;
+    description_.effects.push_back(descriptor->effect());
+    description_.effects.back().id = effectID;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostCollection::SetManufacturerName(const char* name) {
     if (!name) return AAX_ERROR_NULL_OBJECT;
-    mDescription.manufacturerName = name;
+    description_.manufacturerName = name;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostCollection::AddPackageName(const char* name) {
     if (!name) return AAX_ERROR_NULL_OBJECT;
-    mDescription.packageNames.emplace_back(name);
+    description_.packageNames.emplace_back(name);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostCollection::SetPackageVersion(uint32_t version) {
-    mDescription.packageVersion = version;
+    description_.packageVersion = version;
     return AAX_SUCCESS;
 }
 
 AAX_IPropertyMap* AAXHostCollection::NewPropertyMap() { return makePropertyMap(); }
 
 AAXHostPropertyMap* AAXHostCollection::makePropertyMap() {
-    mMaps.push_back(std::make_unique<AAXHostPropertyMap>());
-    return mMaps.back().get();
+    maps_.push_back(std::make_unique<AAXHostPropertyMap>());
+    return maps_.back().get();
 }
 
 AAXHostComponentDescriptor* AAXHostCollection::makeComponent() {
-    mComponents.push_back(std::make_unique<AAXHostComponentDescriptor>(*this));
-    return mComponents.back().get();
+    components_.push_back(std::make_unique<AAXHostComponentDescriptor>(*this));
+    return components_.back().get();
 }
 
 AAXHostPropertyMap* AAXHostCollection::findPropertyMap(AAX_IPropertyMap* map) const {
-    for (const auto& owned : mMaps) {
+    for (const auto& owned : maps_) {
         if (owned.get() == map) return owned.get();
     }
     return nullptr;
 }
 
 AAXHostComponentDescriptor* AAXHostCollection::findComponent(AAX_IComponentDescriptor* component) const {
-    for (const auto& owned : mComponents) {
+    for (const auto& owned : components_) {
         if (owned.get() == component) return owned.get();
     }
     return nullptr;
 }
 
 AAXHostEffectDescriptor* AAXHostCollection::findEffect(AAX_IEffectDescriptor* effect) const {
-    for (const auto& owned : mEffects) {
+    for (const auto& owned : effects_) {
         if (owned.get() == effect) return owned.get();
     }
     return nullptr;

@@ -18,17 +18,17 @@ public:
     AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) override;
     AAX_CBoolean GetProperty(AAX_EProperty property, AAX_CPropertyValue* value) const override;
     AAX_Result RemoveProperty(AAX_EProperty property) override;
-    const AAXHostProperties& properties() const { return mProperties; }
+    const AAXHostProperties& properties() const { return properties_; }
 
 private:
-    AAXHostProperties mProperties;
+    AAXHostProperties properties_;
 };
 
 class AAXHostCollection;
 
 class AAXHostComponentDescriptor final : public AAX_IComponentDescriptor {
 public:
-    explicit AAXHostComponentDescriptor(AAXHostCollection& owner) : mOwner(owner) {}
+    explicit AAXHostComponentDescriptor(AAXHostCollection& owner) : owner_(owner) {}
     AAX_Result Clear() override;
     AAX_Result AddAudioIn(AAX_CFieldIndex field) override;
     AAX_Result AddAudioOut(AAX_CFieldIndex field) override;
@@ -42,19 +42,19 @@ public:
     AAX_IPropertyMap* NewPropertyMap() override;
     AAX_Result AddProcessProc_Native(AAX_CProcessProc proc, AAX_IPropertyMap* properties) override;
 
-    const AAXHostComponent& component() const { return mComponent; }
+    const AAXHostComponent& component() const { return component_; }
 
 private:
     AAX_Result Declare(AAXHostField field);
     AAX_Result DeclareKind(AAX_CFieldIndex index, AAXHostFieldKind kind);  // a field with no settings
 
-    AAXHostCollection& mOwner;
-    AAXHostComponent mComponent;
+    AAXHostCollection& owner_;
+    AAXHostComponent component_;
 };
 
 class AAXHostEffectDescriptor final : public AAX_IEffectDescriptor {
 public:
-    explicit AAXHostEffectDescriptor(AAXHostCollection& owner) : mOwner(owner) {}
+    explicit AAXHostEffectDescriptor(AAXHostCollection& owner) : owner_(owner) {}
     AAX_IComponentDescriptor* NewComponentDescriptor() override;
     AAX_Result AddComponent(AAX_IComponentDescriptor* component) override;
     AAX_Result AddName(const char* name) override;
@@ -64,11 +64,11 @@ public:
     AAX_Result AddResourceInfo(AAX_EResourceType type, const char* info) override;
     AAX_Result AddMeterDescription(AAX_CTypeID meterID, const char* name, AAX_IPropertyMap* properties) override;
 
-    const AAXHostEffect& effect() const { return mEffect; }
+    const AAXHostEffect& effect() const { return effect_; }
 
 private:
-    AAXHostCollection& mOwner;
-    AAXHostEffect mEffect;
+    AAXHostCollection& owner_;
+    AAXHostEffect effect_;
 };
 
 class AAXHostCollection final : public AAX_ICollection {
@@ -80,7 +80,7 @@ public:
     AAX_Result SetPackageVersion(uint32_t version) override;
     AAX_IPropertyMap* NewPropertyMap() override;
 
-    const AAXHostDescription& description() const { return mDescription; }
+    const AAXHostDescription& description() const { return description_; }
 
     // Descriptor objects are handed out only by this collection, so a
     // pointer coming back from the plug-in is checked against these lists.
@@ -91,8 +91,8 @@ public:
     AAXHostComponentDescriptor* makeComponent();
 
 private:
-    AAXHostDescription mDescription;
-    std::vector<std::unique_ptr<AAXHostPropertyMap>> mMaps;
-    std::vector<std::unique_ptr<AAXHostComponentDescriptor>> mComponents;
-    std::vector<std::unique_ptr<AAXHostEffectDescriptor>> mEffects;
+    AAXHostDescription description_;
+    std::vector<std::unique_ptr<AAXHostPropertyMap>> maps_;
+    std::vector<std::unique_ptr<AAXHostComponentDescriptor>> components_;
+    std::vector<std::unique_ptr<AAXHostEffectDescriptor>> effects_;
 };

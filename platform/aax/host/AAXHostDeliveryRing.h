@@ -35,13 +35,13 @@ public:
     // Producer. stage copies the record and answers false, staging nothing,
     // when the ring lacks the room (publish, and wait for the consumer).
     bool stage(Kind kind, int32_t field, uint32_t offset, const void* data, uint32_t size);
-    void publish() { mPublished.store(mStaged, std::memory_order_release); }
+    void publish() { published_.store(staged_, std::memory_order_release); }
     // The position after the last published record (producer only).
-    uint64_t published() const { return mPublished.load(std::memory_order_relaxed); }
-    bool hasStaged() const { return mStaged != published(); }
+    uint64_t published() const { return published_.load(std::memory_order_relaxed); }
+    bool hasStaged() const { return staged_ != published(); }
 
     // Any thread: everything published up to this position has been applied.
-    uint64_t delivered() const { return mDelivered.load(std::memory_order_acquire); }
+    uint64_t delivered() const { return delivered_.load(std::memory_order_acquire); }
 
     // Consumer: applies every published record in order, then answers the
     // new delivered position. Neither blocks nor allocates.
@@ -54,19 +54,19 @@ private:
     static size_t recordSize(uint32_t payload) { return (kHeaderSize + payload + kAlignment - 1) / kAlignment * kAlignment; }
 
     static_assert(std::atomic<uint64_t>::is_always_lock_free, "the render thread must not take a lock");
-    size_t mCapacity;
-    std::unique_ptr<unsigned char[]> mBytes;
-    uint64_t mStaged = 0;  // producer only: the end of the staged records
-    std::atomic<uint64_t> mPublished{0};
-    std::atomic<uint64_t> mDelivered{0};
+    size_t capacity_;
+    std::unique_ptr<unsigned char[]> bytes_;
+    uint64_t staged_ = 0;  // producer only: the end of the staged records
+    std::atomic<uint64_t> published_{0};
+    std::atomic<uint64_t> delivered_{0};
 };
 
 template <class Apply>
 uint64_t AAXHostDeliveryRing::drain(Apply&& apply) {
-    const uint64_t end = mPublished.load(std::memory_order_acquire);
-    uint64_t at = mDelivered.load(std::memory_order_relaxed);
+    const uint64_t end = published_.load(std::memory_order_acquire);
+    uint64_t at = delivered_.load(std::memory_order_relaxed);
     while (at < end) {
-        const unsigned char* header = mBytes.get() + at % mCapacity;
+        const unsigned char* header = bytes_.get() + at % capacity_;
         Record record;
         uint32_t kind = 0;
         std::memcpy(&kind, header, 4);
@@ -79,6 +79,6 @@ uint64_t AAXHostDeliveryRing::drain(Apply&& apply) {
         if (record.kind != Skip) apply(static_cast<const Record&>(record));
         at += record.kind == Skip ? record.size : recordSize(record.size);
     }
-    mDelivered.store(at, std::memory_order_release);
+    delivered_.store(at, std::memory_order_release);
     return at;
 }

@@ -34,7 +34,7 @@ public:
     AAX_Result attach(uintptr_t window);
     // Takes the view out of the window; the editor object stays.
     AAX_Result detach();
-    bool isAttached() const { return mAttached; }
+    bool isAttached() const { return attached_; }
 
     AAX_Result viewSize(AAX_Point* size) const;
     // The host's idle while the view is attached: the plug-in's own window
@@ -46,25 +46,25 @@ public:
 
     // The plug-in's requests through the view container.
     std::function<void(const AAX_Point& size)> onViewSizeRequest;
-    const AAX_Point& requestedViewSize() const { return mRequestedSize; }
-    const std::vector<AAXHostMouseDown>& mouseDowns() const { return mMouseDowns; }
+    const AAX_Point& requestedViewSize() const { return requestedSize_; }
+    const std::vector<AAXHostMouseDown>& mouseDowns() const { return mouseDowns_; }
     // What the host answers a parameter mouse-down (default: not handled).
-    void setMouseDownResult(AAX_Result result) { mMouseDownResult = result; }
+    void setMouseDownResult(AAX_Result result) { mouseDownResult_ = result; }
 
-    AAX_IEffectGUI* gui() const { return mGUI; }
+    AAX_IEffectGUI* gui() const { return gUI_; }
 
     // AAX_IViewContainer
     int32_t GetType() override { return AAX_eViewContainer_Type_HWND; }
-    void* GetPtr() override { return reinterpret_cast<void*>(mWindow); }
+    void* GetPtr() override { return reinterpret_cast<void*>(window_); }
     AAX_Result SetViewSize(AAX_Point& size) override;
     AAX_Result HandleParameterMouseDown(AAX_CParamID id, uint32_t modifiers) override;
 
 private:
-    AAX_IEffectGUI* mGUI;
-    uintptr_t mWindow = 0;
-    bool mAttached = false;
-    uint32_t mLastTimer = 0;
-    AAX_Point mRequestedSize;
-    std::vector<AAXHostMouseDown> mMouseDowns;
-    AAX_Result mMouseDownResult;
+    AAX_IEffectGUI* gUI_;
+    uintptr_t window_ = 0;
+    bool attached_ = false;
+    uint32_t lastTimer_ = 0;
+    AAX_Point requestedSize_;
+    std::vector<AAXHostMouseDown> mouseDowns_;
+    AAX_Result mouseDownResult_;
 };

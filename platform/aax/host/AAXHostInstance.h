@@ -191,5 +191,5 @@ private:
     friend class AAXHost;
     class Impl;
     explicit AAXHostInstance(std::unique_ptr<Impl> impl);
-    std::unique_ptr<Impl> mImpl;
+    std::unique_ptr<Impl> impl_;
 };

@@ -31,142 +31,142 @@ AAXHostInstance::Impl::Memory AAXHostInstance::Impl::allocate(size_t size) {
 
 AAXHostInstance::Impl::Impl(std::shared_ptr<AAXHostLibrary> library, const AAXHostComponent& component,
                             double sampleRate)
-    : mLibrary(std::move(library)), mComponent(component) {
-    mInputChannels = AAX_STEM_FORMAT_CHANNEL_COUNT(mComponent.inputStemFormat());
-    mOutputChannels = AAX_STEM_FORMAT_CHANNEL_COUNT(mComponent.outputStemFormat());
-    mSampleRate = sampleRate;
-    mSampleRateField = static_cast<AAX_CSampleRate>(sampleRate);
+    : library_(std::move(library)), component_(component) {
+    inputChannels_ = AAX_STEM_FORMAT_CHANNEL_COUNT(component_.inputStemFormat());
+    outputChannels_ = AAX_STEM_FORMAT_CHANNEL_COUNT(component_.outputStemFormat());
+    sampleRate_ = sampleRate;
+    sampleRateField_ = static_cast<AAX_CSampleRate>(sampleRate);
 
     AAX_CFieldIndex highest = 0;
-    for (const AAXHostField& field : mComponent.fields) highest = std::max(highest, field.index);
-    mSlots.assign(static_cast<size_t>(highest) + 1, nullptr);
-    for (const AAXHostField& field : mComponent.fields) {
-        void*& slot = mSlots[static_cast<size_t>(field.index)];
+    for (const AAXHostField& field : component_.fields) highest = std::max(highest, field.index);
+    slots_.assign(static_cast<size_t>(highest) + 1, nullptr);
+    for (const AAXHostField& field : component_.fields) {
+        void*& slot = slots_[static_cast<size_t>(field.index)];
         switch (field.kind) {
-            case AAXHostFieldKind::AudioIn: slot = mInputs; break;
-            case AAXHostFieldKind::AudioOut: slot = mOutputs; break;
-            case AAXHostFieldKind::BufferLength: slot = &mBufferLength; break;
-            case AAXHostFieldKind::SampleRate: slot = &mSampleRateField; break;
+            case AAXHostFieldKind::AudioIn: slot = inputs_; break;
+            case AAXHostFieldKind::AudioOut: slot = outputs_; break;
+            case AAXHostFieldKind::BufferLength: slot = &bufferLength_; break;
+            case AAXHostFieldKind::SampleRate: slot = &sampleRateField_; break;
             case AAXHostFieldKind::DataInPort:
             case AAXHostFieldKind::PrivateData: {
-                mMemory.push_back(allocate(field.size));
-                unsigned char* data = mMemory.back().get();
+                memory_.push_back(allocate(field.size));
+                unsigned char* data = memory_.back().get();
                 slot = data;
-                mFieldData[field.index] = data;
-                mFieldSize[field.index] = data ? field.size : 0;
-                (field.kind == AAXHostFieldKind::DataInPort ? mIsPort : mIsPrivate)[field.index] = data != nullptr;
-                if (data && field.kind == AAXHostFieldKind::PrivateData) mPrivateFields.push_back(field.index);
+                fieldData_[field.index] = data;
+                fieldSize_[field.index] = data ? field.size : 0;
+                (field.kind == AAXHostFieldKind::DataInPort ? isPort_ : isPrivate_)[field.index] = data != nullptr;
+                if (data && field.kind == AAXHostFieldKind::PrivateData) privateFields_.push_back(field.index);
                 break;
             }
             case AAXHostFieldKind::Meters:
-                mMeterIDs = field.meterIDs;
-                mMeterTaps.assign(mMeterIDs.size(), 0.0f);
-                slot = mMeterTaps.data();
+                meterIDs_ = field.meterIDs;
+                meterTaps_.assign(meterIDs_.size(), 0.0f);
+                slot = meterTaps_.data();
                 break;
             case AAXHostFieldKind::MIDINode:
-                mMIDINodes.push_back(std::make_unique<MIDINode>(
-                    field.option == AAX_eMIDINodeType_Transport ? &mTransport : nullptr));
-                slot = static_cast<AAX_IMIDINode*>(mMIDINodes.back().get());
+                mIDINodes_.push_back(std::make_unique<MIDINode>(
+                    field.option == AAX_eMIDINodeType_Transport ? &transport_ : nullptr));
+                slot = static_cast<AAX_IMIDINode*>(mIDINodes_.back().get());
                 break;
         }
     }
 
     size_t largest = sizeof(AAXHostTransportState);
-    size_t snapshot = snapshotRoom(mMeterTaps.size() * sizeof(float));
-    mSnapshotTransport = snapshot;
+    size_t snapshot = snapshotRoom(meterTaps_.size() * sizeof(float));
+    snapshotTransport_ = snapshot;
     snapshot += snapshotRoom(sizeof(AAXHostTransportState));
     for (AAX_CFieldIndex field = 0; field <= kAAX_MaxFieldIndex; ++field) {
-        largest = std::max<size_t>(largest, mFieldSize[field]);
-        if (!mIsPrivate[field]) continue;
-        mSnapshotField[field] = snapshot;
-        snapshot += snapshotRoom(mFieldSize[field]);
+        largest = std::max<size_t>(largest, fieldSize_[field]);
+        if (!isPrivate_[field]) continue;
+        snapshotField_[field] = snapshot;
+        snapshot += snapshotRoom(fieldSize_[field]);
     }
-    mDeliveries = std::make_unique<AAXHostDeliveryRing>(largest);
-    mSnapshot = std::make_unique<AAXHostSnapshot>(snapshot);
+    deliveries_ = std::make_unique<AAXHostDeliveryRing>(largest);
+    snapshot_ = std::make_unique<AAXHostSnapshot>(snapshot);
 }
 
 AAXHostInstance::Impl::~Impl() {
     // The render thread ends before anything it renders with goes; the
     // editor object goes next: it holds on to the parameters object.
     stopRenderThread();
-    mEditor.reset();
-    if (mDirectData) {
-        mDirectData->Uninitialize();
-        delete mDirectData;
+    editor_.reset();
+    if (directData_) {
+        directData_->Uninitialize();
+        delete directData_;
     }
-    if (mParameters) {
-        mParameters->Uninitialize();
-        delete mParameters;
+    if (parameters_) {
+        parameters_->Uninitialize();
+        delete parameters_;
     }
 }
 
 AAX_Result AAXHostInstance::Impl::create(const AAXHostEffect& effect) {
-    for (const AAXHostField& field : mComponent.fields) {
+    for (const AAXHostField& field : component_.fields) {
         if ((field.kind == AAXHostFieldKind::DataInPort || field.kind == AAXHostFieldKind::PrivateData) &&
-            !mFieldData[field.index]) {
+            !fieldData_[field.index]) {
             return AAX_ERROR_NULL_OBJECT;
         }
     }
     const auto createParameters = effect.procs.find(kAAX_ProcPtrID_Create_EffectParameters);
     if (createParameters == effect.procs.end()) return AAX_ERROR_NULL_OBJECT;
-    mParameters = reinterpret_cast<AAX_CCreateEffectParametersProc>(createParameters->second)();
-    if (!mParameters) return AAX_ERROR_NULL_OBJECT;
-    AAX_Result result = mParameters->Initialize(this);
+    parameters_ = reinterpret_cast<AAX_CCreateEffectParametersProc>(createParameters->second)();
+    if (!parameters_) return AAX_ERROR_NULL_OBJECT;
+    AAX_Result result = parameters_->Initialize(this);
     if (result != AAX_SUCCESS) return result;
-    for (const AAXHostField& field : mComponent.fields) {
+    for (const AAXHostField& field : component_.fields) {
         if (field.kind != AAXHostFieldKind::PrivateData) continue;
-        result = mParameters->ResetFieldData(field.index, mFieldData[field.index], field.size);
+        result = parameters_->ResetFieldData(field.index, fieldData_[field.index], field.size);
         if (result != AAX_SUCCESS) return result;
     }
-    mParameters->GenerateCoefficients();
+    parameters_->GenerateCoefficients();
     const auto createGUI = effect.procs.find(kAAX_ProcPtrID_Create_EffectGUI);
     if (createGUI != effect.procs.end())
-        mCreateGUI = reinterpret_cast<AAX_CCreateEffectGUIProc>(createGUI->second);
+        createGUI_ = reinterpret_cast<AAX_CCreateEffectGUIProc>(createGUI->second);
     const auto createDirectData = effect.procs.find(kAAX_ProcPtrID_Create_EffectDirectData);
     if (createDirectData != effect.procs.end()) {
-        mDirectData = reinterpret_cast<AAX_CCreateEffectDirectDataProc>(createDirectData->second)();
-        if (!mDirectData) return AAX_ERROR_NULL_OBJECT;
-        result = mDirectData->Initialize(this);
+        directData_ = reinterpret_cast<AAX_CCreateEffectDirectDataProc>(createDirectData->second)();
+        if (!directData_) return AAX_ERROR_NULL_OBJECT;
+        result = directData_->Initialize(this);
     }
     return result;
 }
 
-AAX_IHostServices* AAXHostInstance::Impl::GetHostServices() { return &mLibrary->services(); }
+AAX_IHostServices* AAXHostInstance::Impl::GetHostServices() { return &library_->services(); }
 
 AAX_Result AAXHostInstance::Impl::GetSampleRate(AAX_CSampleRate* sampleRate) const {
     if (!sampleRate) return AAX_ERROR_NULL_OBJECT;
-    *sampleRate = mSampleRateField;
+    *sampleRate = sampleRateField_;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::GetInputStemFormat(AAX_EStemFormat* format) const {
     if (!format) return AAX_ERROR_NULL_OBJECT;
-    *format = static_cast<AAX_EStemFormat>(mComponent.inputStemFormat());
+    *format = static_cast<AAX_EStemFormat>(component_.inputStemFormat());
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::GetOutputStemFormat(AAX_EStemFormat* format) const {
     if (!format) return AAX_ERROR_NULL_OBJECT;
-    *format = static_cast<AAX_EStemFormat>(mComponent.outputStemFormat());
+    *format = static_cast<AAX_EStemFormat>(component_.outputStemFormat());
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::GetSignalLatency(int32_t* samples) const {
     if (!samples) return AAX_ERROR_NULL_OBJECT;
-    *samples = mLatency;
+    *samples = latency_;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::SetSignalLatency(int32_t samples) {
     if (samples < 0) return AAX_ERROR_INVALID_ARGUMENT;
-    mLatency = samples;
+    latency_ = samples;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::GetCurrentMeterValue(AAX_CTypeID meterID, float* value) const {
     if (!value) return AAX_ERROR_NULL_OBJECT;
-    for (size_t i = 0; i < mMeterIDs.size(); ++i) {
-        if (mMeterIDs[i] == meterID) {
+    for (size_t i = 0; i < meterIDs_.size(); ++i) {
+        if (meterIDs_[i] == meterID) {
             *value = meterValue(i);
             return AAX_SUCCESS;
         }
@@ -176,63 +176,63 @@ AAX_Result AAXHostInstance::Impl::GetCurrentMeterValue(AAX_CTypeID meterID, floa
 }
 
 AAX_Result AAXHostInstance::Impl::PostPacket(AAX_CFieldIndex port, const void* payload, uint32_t payloadSize) {
-    if (port < 0 || port > kAAX_MaxFieldIndex || !mIsPort[port]) return AAX_ERROR_INVALID_FIELD_INDEX;
-    if (payloadSize > mFieldSize[port] || (payloadSize > 0 && !payload)) return AAX_ERROR_POST_PACKET_FAILED;
+    if (port < 0 || port > kAAX_MaxFieldIndex || !isPort_[port]) return AAX_ERROR_INVALID_FIELD_INDEX;
+    if (payloadSize > fieldSize_[port] || (payloadSize > 0 && !payload)) return AAX_ERROR_POST_PACKET_FAILED;
     handOver(AAXHostDeliveryRing::Packet, port, 0, payload, payloadSize);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::RegisterParameter(AAX_CParamID id) {
     if (!id) return AAX_ERROR_INVALID_PARAMETER_ID;
-    mTouches.emplace(id, 0);
+    touches_.emplace(id, 0);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::UnregisterParameter(AAX_CParamID id) {
-    if (!id || mTouches.erase(id) == 0) return AAX_ERROR_INVALID_PARAMETER_ID;
+    if (!id || touches_.erase(id) == 0) return AAX_ERROR_INVALID_PARAMETER_ID;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::PostSetValueRequest(AAX_CParamID id, double normalizedValue) {
-    if (!id || mTouches.count(id) == 0) return AAX_ERROR_INVALID_PARAMETER_ID;
-    mGestures.push_back(AAXHostGesture{AAXHostGesture::SetValue, id, normalizedValue});
-    mRequests.push_back(Request{AAXHostGesture::SetValue, id, normalizedValue,
-                                mRestoringChunk ? AAX_eUpdateSource_Chunk : AAX_eUpdateSource_Unspecified});
+    if (!id || touches_.count(id) == 0) return AAX_ERROR_INVALID_PARAMETER_ID;
+    gestures_.push_back(AAXHostGesture{AAXHostGesture::SetValue, id, normalizedValue});
+    requests_.push_back(Request{AAXHostGesture::SetValue, id, normalizedValue,
+                                restoringChunk_ ? AAX_eUpdateSource_Chunk : AAX_eUpdateSource_Unspecified});
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::touch(const std::string& id, bool fromHost) {
     Batch batch(*this);
-    const auto found = mTouches.find(id);
-    if (found == mTouches.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
+    const auto found = touches_.find(id);
+    if (found == touches_.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!fromHost) {
-        mGestures.push_back(AAXHostGesture{AAXHostGesture::Touch, id, 0.0});
-        mRequests.push_back(Request{AAXHostGesture::Touch, id, 0.0, AAX_eUpdateSource_Unspecified});
+        gestures_.push_back(AAXHostGesture{AAXHostGesture::Touch, id, 0.0});
+        requests_.push_back(Request{AAXHostGesture::Touch, id, 0.0, AAX_eUpdateSource_Unspecified});
         return AAX_SUCCESS;
     }
-    if (found->second++ == 0) mParameters->UpdateParameterTouch(id.c_str(), 1);
+    if (found->second++ == 0) parameters_->UpdateParameterTouch(id.c_str(), 1);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::release(const std::string& id, bool fromHost) {
     Batch batch(*this);
-    const auto found = mTouches.find(id);
-    if (found == mTouches.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
+    const auto found = touches_.find(id);
+    if (found == touches_.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
     if (!fromHost) {
-        mGestures.push_back(AAXHostGesture{AAXHostGesture::Release, id, 0.0});
-        mRequests.push_back(Request{AAXHostGesture::Release, id, 0.0, AAX_eUpdateSource_Unspecified});
+        gestures_.push_back(AAXHostGesture{AAXHostGesture::Release, id, 0.0});
+        requests_.push_back(Request{AAXHostGesture::Release, id, 0.0, AAX_eUpdateSource_Unspecified});
         return AAX_SUCCESS;
     }
-    if (found->second > 0 && --found->second == 0) mParameters->UpdateParameterTouch(id.c_str(), 0);
+    if (found->second > 0 && --found->second == 0) parameters_->UpdateParameterTouch(id.c_str(), 0);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::update(const std::string& id, double value) {
-    if (!mParameters) return AAX_ERROR_NOT_INITIALIZED;
+    if (!parameters_) return AAX_ERROR_NOT_INITIALIZED;
     Batch batch(*this);
     const AAX_Result result =
-        mParameters->UpdateParameterNormalizedValue(id.c_str(), value, AAX_eUpdateSource_Unspecified);
-    mParameters->GenerateCoefficients();
+        parameters_->UpdateParameterNormalizedValue(id.c_str(), value, AAX_eUpdateSource_Unspecified);
+    parameters_->GenerateCoefficients();
     if (result == AAX_SUCCESS) noteEditorUpdate(id);
     return result;
 }
@@ -244,18 +244,18 @@ AAX_Result AAXHostInstance::Impl::answer(const Request& request) {
         case AAXHostGesture::SetValue: break;
     }
     const AAX_Result result =
-        mParameters->UpdateParameterNormalizedValue(request.id.c_str(), request.value, request.source);
-    mParameters->GenerateCoefficients();
+        parameters_->UpdateParameterNormalizedValue(request.id.c_str(), request.value, request.source);
+    parameters_->GenerateCoefficients();
     if (result == AAX_SUCCESS) noteEditorUpdate(request.id);
     return result;
 }
 
 void AAXHostInstance::Impl::noteEditorUpdate(const std::string& id) {
-    if (!mEditor || !mEditor->isAttached()) return;
-    for (const std::string& pending : mEditorUpdates) {
+    if (!editor_ || !editor_->isAttached()) return;
+    for (const std::string& pending : editorUpdates_) {
         if (pending == id) return;
     }
-    mEditorUpdates.push_back(id);
+    editorUpdates_.push_back(id);
 }
 
 void AAXHostInstance::Impl::idle() {
@@ -263,35 +263,35 @@ void AAXHostInstance::Impl::idle() {
     // Requests the answers raise wait for the next idle, so a plug-in that
     // answers every value with a new request cannot keep the host here.
     std::vector<Request> requests;
-    requests.swap(mRequests);
+    requests.swap(requests_);
     for (const Request& request : requests) answer(request);
-    if (mEditor) {
+    if (editor_) {
         std::vector<std::string> updates;
-        updates.swap(mEditorUpdates);
-        for (const std::string& id : updates) mEditor->parameterUpdated(id);
-        mEditor->idle();
+        updates.swap(editorUpdates_);
+        for (const std::string& id : updates) editor_->parameterUpdated(id);
+        editor_->idle();
     }
-    if (mThreaded && mDirectData &&
-        mRenderedFrames.load(std::memory_order_relaxed) - mFramesAtTimer >=
-            static_cast<int64_t>(std::ceil(mSampleRate * kTimerPeriodSeconds))) {
+    if (threaded_ && directData_ &&
+        renderedFrames_.load(std::memory_order_relaxed) - framesAtTimer_ >=
+            static_cast<int64_t>(std::ceil(sampleRate_ * kTimerPeriodSeconds))) {
         timerWakeup();
     }
 }
 
 AAX_Result AAXHostInstance::Impl::createEditor() {
-    if (mEditor) return AAX_SUCCESS;
-    if (!mCreateGUI) return AAX_ERROR_UNIMPLEMENTED;
-    AAX_IEffectGUI* gui = mCreateGUI();
+    if (editor_) return AAX_SUCCESS;
+    if (!createGUI_) return AAX_ERROR_UNIMPLEMENTED;
+    AAX_IEffectGUI* gui = createGUI_();
     if (!gui) return AAX_ERROR_NULL_OBJECT;
     const AAX_Result result = gui->Initialize(this);
-    mEditor = std::make_unique<AAXHostEditor>(gui);
-    if (result != AAX_SUCCESS) mEditor.reset();
+    editor_ = std::make_unique<AAXHostEditor>(gui);
+    if (result != AAX_SUCCESS) editor_.reset();
     return result;
 }
 
 void AAXHostInstance::Impl::destroyEditor() {
-    mEditor.reset();
-    mEditorUpdates.clear();
+    editor_.reset();
+    editorUpdates_.clear();
 }
 
 AAX_Result AAXHostInstance::Impl::PostTouchRequest(AAX_CParamID id) {
@@ -304,33 +304,33 @@ AAX_Result AAXHostInstance::Impl::PostReleaseRequest(AAX_CParamID id) {
 
 AAX_Result AAXHostInstance::Impl::GetTouchState(AAX_CParamID id, AAX_CBoolean* touched) {
     if (!touched) return AAX_ERROR_NULL_OBJECT;
-    const auto found = id ? mTouches.find(id) : mTouches.end();
-    if (found == mTouches.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
+    const auto found = id ? touches_.find(id) : touches_.end();
+    if (found == touches_.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
     *touched = found->second > 0 ? 1 : 0;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::ReadPortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size,
                                                  void* buffer) {
-    if (field < 0 || field > kAAX_MaxFieldIndex || !mIsPrivate[field]) {
+    if (field < 0 || field > kAAX_MaxFieldIndex || !isPrivate_[field]) {
         return AAX_ERROR_FIELD_TYPE_DOES_NOT_SUPPORT_DIRECT_ACCESS;
     }
-    if (static_cast<uint64_t>(offset) + size > mFieldSize[field]) return AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
+    if (static_cast<uint64_t>(offset) + size > fieldSize_[field]) return AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
     if (size == 0) return AAX_SUCCESS;
     if (!buffer) return AAX_ERROR_NULL_OBJECT;
-    if (mThreaded)
-        mSnapshot->read(mSnapshotField[field] + offset, buffer, size);
+    if (threaded_)
+        snapshot_->read(snapshotField_[field] + offset, buffer, size);
     else
-        std::memcpy(buffer, mFieldData[field] + offset, size);
+        std::memcpy(buffer, fieldData_[field] + offset, size);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::WritePortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size,
                                                   const void* buffer) {
-    if (field < 0 || field > kAAX_MaxFieldIndex || !mIsPrivate[field]) {
+    if (field < 0 || field > kAAX_MaxFieldIndex || !isPrivate_[field]) {
         return AAX_ERROR_FIELD_TYPE_DOES_NOT_SUPPORT_DIRECT_ACCESS;
     }
-    if (static_cast<uint64_t>(offset) + size > mFieldSize[field]) return AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
+    if (static_cast<uint64_t>(offset) + size > fieldSize_[field]) return AAX_ERROR_DIRECT_ACCESS_OUT_OF_BOUNDS;
     if (size == 0) return AAX_SUCCESS;
     if (!buffer) return AAX_ERROR_NULL_OBJECT;
     handOver(AAXHostDeliveryRing::PrivateWrite, field, offset, buffer, size);
@@ -338,47 +338,47 @@ AAX_Result AAXHostInstance::Impl::WritePortDirect(AAX_CFieldIndex field, uint32_
 }
 
 AAX_Result AAXHostInstance::Impl::setSampleRate(double sampleRate) {
-    if (mThreaded) return AAX_ERROR_RENDER_THREAD_RUNNING;
+    if (threaded_) return AAX_ERROR_RENDER_THREAD_RUNNING;
     if (!(sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate)) return AAX_ERROR_INVALID_ARGUMENT;
-    mSampleRate = sampleRate;
-    mSampleRateField = static_cast<AAX_CSampleRate>(sampleRate);
+    sampleRate_ = sampleRate;
+    sampleRateField_ = static_cast<AAX_CSampleRate>(sampleRate);
     return AAX_SUCCESS;
 }
 
 void AAXHostInstance::Impl::handOver(AAXHostDeliveryRing::Kind kind, AAX_CFieldIndex field, uint32_t offset,
                                      const void* data, uint32_t size) {
-    if (!mThreaded) {
+    if (!threaded_) {
         apply(AAXHostDeliveryRing::Record{kind, field, offset, size, static_cast<const unsigned char*>(data)});
         return;
     }
     // A full ring: what is staged goes now, and the main thread waits for
     // the render thread to make room.
-    while (!mDeliveries->stage(kind, field, offset, data, size)) {
-        mDeliveries->publish();
+    while (!deliveries_->stage(kind, field, offset, data, size)) {
+        deliveries_->publish();
         std::this_thread::sleep_for(kWaitStep);
     }
-    if (mBatchDepth == 0) mDeliveries->publish();
+    if (batchDepth_ == 0) deliveries_->publish();
 }
 
 AAXHostInstance::Impl::Batch::~Batch() {
-    if (--mImpl.mBatchDepth == 0 && mImpl.mThreaded && mImpl.mDeliveries->hasStaged()) mImpl.mDeliveries->publish();
+    if (--impl_.batchDepth_ == 0 && impl_.threaded_ && impl_.deliveries_->hasStaged()) impl_.deliveries_->publish();
 }
 
 void AAXHostInstance::Impl::apply(const AAXHostDeliveryRing::Record& record) {
     switch (record.kind) {
         case AAXHostDeliveryRing::Packet: {
-            unsigned char* port = mFieldData[record.field];
+            unsigned char* port = fieldData_[record.field];
             std::memcpy(port, record.data, record.size);
-            std::memset(port + record.size, 0, mFieldSize[record.field] - record.size);
+            std::memset(port + record.size, 0, fieldSize_[record.field] - record.size);
             break;
         }
         case AAXHostDeliveryRing::PrivateWrite:
-            std::memcpy(mFieldData[record.field] + record.offset, record.data, record.size);
+            std::memcpy(fieldData_[record.field] + record.offset, record.data, record.size);
             break;
         case AAXHostDeliveryRing::Transport: {
             AAXHostTransportState state;
             std::memcpy(&state, record.data, sizeof state);
-            mTransport.set(state);
+            transport_.set(state);
             break;
         }
         case AAXHostDeliveryRing::Skip: break;
@@ -386,35 +386,35 @@ void AAXHostInstance::Impl::apply(const AAXHostDeliveryRing::Record& record) {
 }
 
 void AAXHostInstance::Impl::renderBlock(int32_t frames) {
-    mBufferLength = frames;
-    void* const states[1] = {mSlots.data()};
-    mComponent.processProc(states, states + 1);
-    mTransport.advance(frames, mSampleRate);
-    mRenderedFrames.fetch_add(frames, std::memory_order_relaxed);
+    bufferLength_ = frames;
+    void* const states[1] = {slots_.data()};
+    component_.processProc(states, states + 1);
+    transport_.advance(frames, sampleRate_);
+    renderedFrames_.fetch_add(frames, std::memory_order_relaxed);
 }
 
 void AAXHostInstance::Impl::publish(bool everything) {
-    mSnapshot->beginWrite();
-    mSnapshot->write(0, mMeterTaps.data(), mMeterTaps.size() * sizeof(float));
+    snapshot_->beginWrite();
+    snapshot_->write(0, meterTaps_.data(), meterTaps_.size() * sizeof(float));
     if (everything) {
-        mSnapshot->write(mSnapshotTransport, &mTransport.state(), sizeof(AAXHostTransportState));
-        for (AAX_CFieldIndex field : mPrivateFields)
-            mSnapshot->write(mSnapshotField[field], mFieldData[field], mFieldSize[field]);
+        snapshot_->write(snapshotTransport_, &transport_.state(), sizeof(AAXHostTransportState));
+        for (AAX_CFieldIndex field : privateFields_)
+            snapshot_->write(snapshotField_[field], fieldData_[field], fieldSize_[field]);
     }
-    mSnapshot->endWrite();
-    std::fill(mMeterTaps.begin(), mMeterTaps.end(), 0.0f);
+    snapshot_->endWrite();
+    std::fill(meterTaps_.begin(), meterTaps_.end(), 0.0f);
 }
 
 float AAXHostInstance::Impl::meterValue(size_t position) const {
     float value = 0.0f;
-    mSnapshot->read(position * sizeof(float), &value, sizeof value);
+    snapshot_->read(position * sizeof(float), &value, sizeof value);
     return value;
 }
 
 AAXHostTransportState AAXHostInstance::Impl::transportState() const {
-    if (!mThreaded) return mTransport.state();
+    if (!threaded_) return transport_.state();
     AAXHostTransportState state;
-    mSnapshot->read(mSnapshotTransport, &state, sizeof state);
+    snapshot_->read(snapshotTransport_, &state, sizeof state);
     return state;
 }
 
@@ -423,85 +423,85 @@ void AAXHostInstance::Impl::setTransport(const AAXHostTransportState& state) {
 }
 
 AAX_Result AAXHostInstance::Impl::render(const float* const* inputs, float* const* outputs, int32_t frames) {
-    if (mThreaded) return AAX_ERROR_RENDER_THREAD_RUNNING;
+    if (threaded_) return AAX_ERROR_RENDER_THREAD_RUNNING;
     if (!inputs || !outputs || frames < 1 || frames > kMaxBlockFrames) return AAX_ERROR_INVALID_ARGUMENT;
-    for (int32_t c = 0; c < mInputChannels; ++c) {
+    for (int32_t c = 0; c < inputChannels_; ++c) {
         if (!inputs[c]) return AAX_ERROR_INVALID_ARGUMENT;
     }
-    for (int32_t c = 0; c < mOutputChannels; ++c) {
+    for (int32_t c = 0; c < outputChannels_; ++c) {
         if (!outputs[c]) return AAX_ERROR_INVALID_ARGUMENT;
     }
     // The plug-in reads inputs through float* like every channel pointer but
     // must not write them.
-    for (int32_t c = 0; c < mInputChannels; ++c) mInputs[c] = const_cast<float*>(inputs[c]);
-    for (int32_t c = 0; c < mOutputChannels; ++c) mOutputs[c] = outputs[c];
+    for (int32_t c = 0; c < inputChannels_; ++c) inputs_[c] = const_cast<float*>(inputs[c]);
+    for (int32_t c = 0; c < outputChannels_; ++c) outputs_[c] = outputs[c];
     renderBlock(frames);
     publish(false);
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::process(const float* const* inputs, float* const* outputs, int32_t frames) {
-    if (mThreaded) return AAX_ERROR_RENDER_THREAD_RUNNING;
-    const int64_t period = static_cast<int64_t>(std::ceil(mSampleRate * kTimerPeriodSeconds));
-    if (mTimerDue || mRenderedFrames.load(std::memory_order_relaxed) - mFramesAtTimer >= period) timerWakeup();
+    if (threaded_) return AAX_ERROR_RENDER_THREAD_RUNNING;
+    const int64_t period = static_cast<int64_t>(std::ceil(sampleRate_ * kTimerPeriodSeconds));
+    if (timerDue_ || renderedFrames_.load(std::memory_order_relaxed) - framesAtTimer_ >= period) timerWakeup();
     return render(inputs, outputs, frames);
 }
 
 AAX_Result AAXHostInstance::Impl::timerWakeup() {
     Batch batch(*this);
-    mTimerDue = false;
-    mFramesAtTimer = mRenderedFrames.load(std::memory_order_relaxed);
-    if (!mDirectData) return AAX_ERROR_UNIMPLEMENTED;
-    return mDirectData->TimerWakeup(this);
+    timerDue_ = false;
+    framesAtTimer_ = renderedFrames_.load(std::memory_order_relaxed);
+    if (!directData_) return AAX_ERROR_UNIMPLEMENTED;
+    return directData_->TimerWakeup(this);
 }
 
 AAX_Result AAXHostInstance::Impl::startRenderThread(AAXHostAudioClient& client, int32_t blockFrames) {
-    if (mThreaded) return AAX_ERROR_RENDER_THREAD_RUNNING;
+    if (threaded_) return AAX_ERROR_RENDER_THREAD_RUNNING;
     if (blockFrames < 1 || blockFrames > kMaxBlockFrames) return AAX_ERROR_INVALID_ARGUMENT;
-    mClient = &client;
-    mThreadFrames = blockFrames;
-    mThreadAudio.assign(static_cast<size_t>(mInputChannels + mOutputChannels) * static_cast<size_t>(blockFrames), 0.0f);
-    mThreadBlock = 0;
-    mRenderedBlocks.store(0, std::memory_order_relaxed);
-    if (mDirectData) timerWakeup();
+    client_ = &client;
+    threadFrames_ = blockFrames;
+    threadAudio_.assign(static_cast<size_t>(inputChannels_ + outputChannels_) * static_cast<size_t>(blockFrames), 0.0f);
+    threadBlock_ = 0;
+    renderedBlocks_.store(0, std::memory_order_relaxed);
+    if (directData_) timerWakeup();
     // The first reads of the main thread find the fields as they are now.
     publish(true);
-    const auto period = std::chrono::duration<double>(static_cast<double>(blockFrames) / mSampleRate);
-    mThreaded = true;
-    if (!mRenderThread.start(std::chrono::duration_cast<std::chrono::nanoseconds>(period), &Impl::renderThreadBlock,
+    const auto period = std::chrono::duration<double>(static_cast<double>(blockFrames) / sampleRate_);
+    threaded_ = true;
+    if (!renderThread_.start(std::chrono::duration_cast<std::chrono::nanoseconds>(period), &Impl::renderThreadBlock,
                              this)) {
-        mThreaded = false;
+        threaded_ = false;
         return AAX_ERROR_UNKNOWN_EXCEPTION;
     }
     return AAX_SUCCESS;
 }
 
 void AAXHostInstance::Impl::stopRenderThread() {
-    if (!mThreaded) return;
-    mRenderThread.stop();
-    mThreaded = false;
+    if (!threaded_) return;
+    renderThread_.stop();
+    threaded_ = false;
     // The main thread renders again: it takes over what the thread left.
-    mDeliveries->publish();
-    mDeliveries->drain([this](const AAXHostDeliveryRing::Record& record) { apply(record); });
+    deliveries_->publish();
+    deliveries_->drain([this](const AAXHostDeliveryRing::Record& record) { apply(record); });
 }
 
 void AAXHostInstance::Impl::renderThreadBlock(void* context) {
     Impl& impl = *static_cast<Impl*>(context);
     const uint64_t delivered =
-        impl.mDeliveries->drain([&impl](const AAXHostDeliveryRing::Record& record) { impl.apply(record); });
-    const AAXHostBlock block{impl.mThreadBlock, impl.mThreadFrames, delivered};
+        impl.deliveries_->drain([&impl](const AAXHostDeliveryRing::Record& record) { impl.apply(record); });
+    const AAXHostBlock block{impl.threadBlock_, impl.threadFrames_, delivered};
     float* inputs[8] = {};
     float* outputs[8] = {};
-    float* audio = impl.mThreadAudio.data();
-    for (int32_t c = 0; c < impl.mInputChannels; ++c, audio += impl.mThreadFrames) inputs[c] = audio;
-    for (int32_t c = 0; c < impl.mOutputChannels; ++c, audio += impl.mThreadFrames) outputs[c] = audio;
-    impl.mClient->fillInput(block, inputs);
-    for (int32_t c = 0; c < impl.mInputChannels; ++c) impl.mInputs[c] = inputs[c];
-    for (int32_t c = 0; c < impl.mOutputChannels; ++c) impl.mOutputs[c] = outputs[c];
-    impl.renderBlock(impl.mThreadFrames);
+    float* audio = impl.threadAudio_.data();
+    for (int32_t c = 0; c < impl.inputChannels_; ++c, audio += impl.threadFrames_) inputs[c] = audio;
+    for (int32_t c = 0; c < impl.outputChannels_; ++c, audio += impl.threadFrames_) outputs[c] = audio;
+    impl.client_->fillInput(block, inputs);
+    for (int32_t c = 0; c < impl.inputChannels_; ++c) impl.inputs_[c] = inputs[c];
+    for (int32_t c = 0; c < impl.outputChannels_; ++c) impl.outputs_[c] = outputs[c];
+    impl.renderBlock(impl.threadFrames_);
     impl.publish(true);
-    impl.mClient->takeOutput(block, outputs);
-    impl.mRenderedBlocks.store(++impl.mThreadBlock, std::memory_order_release);
+    impl.client_->takeOutput(block, outputs);
+    impl.renderedBlocks_.store(++impl.threadBlock_, std::memory_order_release);
 }
 
 AAX_Result AAXHostInstance::Impl::fillRecord(const AAXHostChunk& chunk, std::vector<uint64_t>* storage) const {
@@ -512,9 +512,9 @@ AAX_Result AAXHostInstance::Impl::fillRecord(const AAXHostChunk& chunk, std::vec
     record->fSize = static_cast<int32_t>(size);
     record->fVersion = chunk.version;
     int32_t value = 0;
-    if (mComponent.property(AAX_eProperty_ManufacturerID, &value)) record->fManufacturerID = static_cast<AAX_CTypeID>(value);
-    if (mComponent.property(AAX_eProperty_ProductID, &value)) record->fProductID = static_cast<AAX_CTypeID>(value);
-    if (mComponent.property(AAX_eProperty_PlugInID_Native, &value)) record->fPlugInID = static_cast<AAX_CTypeID>(value);
+    if (component_.property(AAX_eProperty_ManufacturerID, &value)) record->fManufacturerID = static_cast<AAX_CTypeID>(value);
+    if (component_.property(AAX_eProperty_ProductID, &value)) record->fProductID = static_cast<AAX_CTypeID>(value);
+    if (component_.property(AAX_eProperty_PlugInID_Native, &value)) record->fPlugInID = static_cast<AAX_CTypeID>(value);
     record->fChunkID = chunk.id;
     std::strncpy(record->fName, chunk.name.c_str(), sizeof record->fName - 1);
     if (size > 0) std::memcpy(record->fData, chunk.data.data(), size);
@@ -526,33 +526,33 @@ AAX_Result AAXHostInstance::Impl::setChunk(const AAXHostChunk& chunk) {
     AAX_Result result = fillRecord(chunk, &storage);
     if (result != AAX_SUCCESS) return result;
     Batch batch(*this);
-    mRestoringChunk = true;
-    result = mParameters->SetChunk(chunk.id, reinterpret_cast<const AAX_SPlugInChunk*>(storage.data()));
-    mRestoringChunk = false;
-    mParameters->GenerateCoefficients();
+    restoringChunk_ = true;
+    result = parameters_->SetChunk(chunk.id, reinterpret_cast<const AAX_SPlugInChunk*>(storage.data()));
+    restoringChunk_ = false;
+    parameters_->GenerateCoefficients();
     return result;
 }
 
 AAX_Result AAXHostInstance::Impl::MainTransport::GetCurrentTempo(double* bpm) const {
     if (!bpm) return AAX_ERROR_NULL_OBJECT;
-    *bpm = mImpl.transportState().tempo;
+    *bpm = impl_.transportState().tempo;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::MainTransport::GetCurrentTickPosition(int64_t* ticks) const {
     if (!ticks) return AAX_ERROR_NULL_OBJECT;
-    *ticks = mImpl.transportState().tickPosition;
+    *ticks = impl_.transportState().tickPosition;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::MainTransport::GetCurrentNativeSampleLocation(int64_t* sampleLocation) const {
     if (!sampleLocation) return AAX_ERROR_NULL_OBJECT;
-    *sampleLocation = mImpl.transportState().sampleLocation;
+    *sampleLocation = impl_.transportState().sampleLocation;
     return AAX_SUCCESS;
 }
 
 AAX_Result AAXHostInstance::Impl::MainTransport::IsTransportPlaying(bool* playing) const {
     if (!playing) return AAX_ERROR_NULL_OBJECT;
-    *playing = mImpl.transportState().playing;
+    *playing = impl_.transportState().playing;
     return AAX_SUCCESS;
 }

@@ -39,8 +39,8 @@ public:
     AAX_ICollection* GetCollection() override { return nullptr; }
     AAX_IController* GetController() override { return this; }
     AAX_IAutomationDelegate* GetAutomationDelegate() override { return this; }
-    AAX_ITransport* GetTransport() override { return &mMainTransport; }
-    AAX_IEffectParameters* GetEffectParameters() override { return mParameters; }
+    AAX_ITransport* GetTransport() override { return &mainTransport_; }
+    AAX_IEffectParameters* GetEffectParameters() override { return parameters_; }
 
     // AAX_IController
     AAX_Result GetSampleRate(AAX_CSampleRate* sampleRate) const override;
@@ -91,40 +91,40 @@ public:
 
     class MIDINode final : public AAX_IMIDINode {
     public:
-        explicit MIDINode(AAX_ITransport* transport) : mTransport(transport) {}
-        AAX_CMidiStream* GetNodeBuffer() override { return &mStream; }
-        AAX_ITransport* GetTransport() override { return mTransport; }
+        explicit MIDINode(AAX_ITransport* transport) : transport_(transport) {}
+        AAX_CMidiStream* GetNodeBuffer() override { return &stream_; }
+        AAX_ITransport* GetTransport() override { return transport_; }
 
     private:
-        AAX_CMidiStream mStream{0, nullptr};
-        AAX_ITransport* mTransport;
+        AAX_CMidiStream stream_{0, nullptr};
+        AAX_ITransport* transport_;
     };
 
     // The transport as the main thread's proxies see it: the render side's
     // own while nothing renders elsewhere, else as last published.
     class MainTransport final : public AAX_ITransport {
     public:
-        explicit MainTransport(const Impl& impl) : mImpl(impl) {}
+        explicit MainTransport(const Impl& impl) : impl_(impl) {}
         AAX_Result GetCurrentTempo(double* bpm) const override;
         AAX_Result GetCurrentTickPosition(int64_t* ticks) const override;
         AAX_Result GetCurrentNativeSampleLocation(int64_t* sampleLocation) const override;
         AAX_Result IsTransportPlaying(bool* playing) const override;
 
     private:
-        const Impl& mImpl;
+        const Impl& impl_;
     };
 
     // Everything handed over to the render thread while one of these lives
     // on the main thread's stack (they nest) is published together.
     class Batch {
     public:
-        explicit Batch(Impl& impl) : mImpl(impl) { ++mImpl.mBatchDepth; }
+        explicit Batch(Impl& impl) : impl_(impl) { ++impl_.batchDepth_; }
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
     private:
-        Impl& mImpl;
+        Impl& impl_;
     };
 
     // A gesture or set-value request of the plug-in, answered at the next
@@ -149,58 +149,58 @@ public:
     void publish(bool everything);
     static void renderThreadBlock(void* impl);
 
-    std::shared_ptr<AAXHostLibrary> mLibrary;  // released last: the code below lives in it
-    AAXHostComponent mComponent;
-    AAX_IEffectParameters* mParameters = nullptr;
-    AAX_IEffectDirectData* mDirectData = nullptr;
-    AAX_CCreateEffectGUIProc mCreateGUI = nullptr;
-    std::unique_ptr<AAXHostEditor> mEditor;
+    std::shared_ptr<AAXHostLibrary> library_;  // released last: the code below lives in it
+    AAXHostComponent component_;
+    AAX_IEffectParameters* parameters_ = nullptr;
+    AAX_IEffectDirectData* directData_ = nullptr;
+    AAX_CCreateEffectGUIProc createGUI_ = nullptr;
+    std::unique_ptr<AAXHostEditor> editor_;
 
     // Render state: one slot per field index, and what the slots point at.
-    std::vector<void*> mSlots;
-    std::vector<Memory> mMemory;
-    unsigned char* mFieldData[kAAX_MaxFieldIndex + 1] = {};
-    uint32_t mFieldSize[kAAX_MaxFieldIndex + 1] = {};
-    bool mIsPort[kAAX_MaxFieldIndex + 1] = {};
-    bool mIsPrivate[kAAX_MaxFieldIndex + 1] = {};
-    float* mInputs[8] = {};
-    float* mOutputs[8] = {};
-    int32_t mInputChannels = 0;
-    int32_t mOutputChannels = 0;
-    int32_t mBufferLength = 0;
-    AAX_CSampleRate mSampleRateField = 0.0f;
-    double mSampleRate = 0.0;
-    std::vector<AAX_CFieldIndex> mPrivateFields;
-    std::vector<AAX_CTypeID> mMeterIDs;
-    std::vector<float> mMeterTaps;  // render side
-    std::vector<std::unique_ptr<MIDINode>> mMIDINodes;
-    AAXHostTransport mTransport;  // render side
-    MainTransport mMainTransport{*this};
+    std::vector<void*> slots_;
+    std::vector<Memory> memory_;
+    unsigned char* fieldData_[kAAX_MaxFieldIndex + 1] = {};
+    uint32_t fieldSize_[kAAX_MaxFieldIndex + 1] = {};
+    bool isPort_[kAAX_MaxFieldIndex + 1] = {};
+    bool isPrivate_[kAAX_MaxFieldIndex + 1] = {};
+    float* inputs_[8] = {};
+    float* outputs_[8] = {};
+    int32_t inputChannels_ = 0;
+    int32_t outputChannels_ = 0;
+    int32_t bufferLength_ = 0;
+    AAX_CSampleRate sampleRateField_ = 0.0f;
+    double sampleRate_ = 0.0;
+    std::vector<AAX_CFieldIndex> privateFields_;
+    std::vector<AAX_CTypeID> meterIDs_;
+    std::vector<float> meterTaps_;  // render side
+    std::vector<std::unique_ptr<MIDINode>> mIDINodes_;
+    AAXHostTransport transport_;  // render side
+    MainTransport mainTransport_{*this};
 
     // Hand-overs to the render thread, and what it publishes after each
     // block: the meter values, the transport and every private field, at
     // these offsets.
-    std::unique_ptr<AAXHostDeliveryRing> mDeliveries;
-    std::unique_ptr<AAXHostSnapshot> mSnapshot;
-    size_t mSnapshotTransport = 0;
-    size_t mSnapshotField[kAAX_MaxFieldIndex + 1] = {};
-    int32_t mBatchDepth = 0;
+    std::unique_ptr<AAXHostDeliveryRing> deliveries_;
+    std::unique_ptr<AAXHostSnapshot> snapshot_;
+    size_t snapshotTransport_ = 0;
+    size_t snapshotField_[kAAX_MaxFieldIndex + 1] = {};
+    int32_t batchDepth_ = 0;
 
-    AAXHostRenderThread mRenderThread;
-    bool mThreaded = false;  // a render thread runs
-    AAXHostAudioClient* mClient = nullptr;
-    int32_t mThreadFrames = 0;
-    std::vector<float> mThreadAudio;  // render side: the inputs, then the outputs
-    int64_t mThreadBlock = 0;         // render side
-    std::atomic<int64_t> mRenderedBlocks{0};
-    std::atomic<int64_t> mRenderedFrames{0};
+    AAXHostRenderThread renderThread_;
+    bool threaded_ = false;  // a render thread runs
+    AAXHostAudioClient* client_ = nullptr;
+    int32_t threadFrames_ = 0;
+    std::vector<float> threadAudio_;  // render side: the inputs, then the outputs
+    int64_t threadBlock_ = 0;         // render side
+    std::atomic<int64_t> renderedBlocks_{0};
+    std::atomic<int64_t> renderedFrames_{0};
 
-    int32_t mLatency = 0;
-    std::map<std::string, int32_t> mTouches;  // registered parameters and their open touches
-    std::vector<AAXHostGesture> mGestures;
-    std::vector<Request> mRequests;
-    std::vector<std::string> mEditorUpdates;
-    bool mRestoringChunk = false;
-    int64_t mFramesAtTimer = 0;
-    bool mTimerDue = true;
+    int32_t latency_ = 0;
+    std::map<std::string, int32_t> touches_;  // registered parameters and their open touches
+    std::vector<AAXHostGesture> gestures_;
+    std::vector<Request> requests_;
+    std::vector<std::string> editorUpdates_;
+    bool restoringChunk_ = false;
+    int64_t framesAtTimer_ = 0;
+    bool timerDue_ = true;
 };

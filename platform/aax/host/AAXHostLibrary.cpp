@@ -18,8 +18,8 @@ AAX_Result AAXHostServices::Trace(int32_t priority, const char* message) {
 
 class AAXHostLibrary::Root final : public IACFUnknown {
 public:
-    explicit Root(AAXHostServices& services) : mServices(services) {}
-    AAX_IHostServices* GetHostServices() override { return &mServices; }
+    explicit Root(AAXHostServices& services) : services_(services) {}
+    AAX_IHostServices* GetHostServices() override { return &services_; }
     AAX_ICollection* GetCollection() override { return nullptr; }
     AAX_IController* GetController() override { return nullptr; }
     AAX_IAutomationDelegate* GetAutomationDelegate() override { return nullptr; }
@@ -27,7 +27,7 @@ public:
     AAX_IEffectParameters* GetEffectParameters() override { return nullptr; }
 
 private:
-    AAXHostServices& mServices;
+    AAXHostServices& services_;
 };
 
 namespace {
@@ -67,9 +67,9 @@ std::shared_ptr<AAXHostLibrary> AAXHostLibrary::open(const std::string& path, st
         }
     }
     std::shared_ptr<AAXHostLibrary> library(new AAXHostLibrary(handle));
-    library->mPath = path;
+    library->path_ = path;
     std::string missing;
-    AAXHostEntryPoints& e = library->mEntryPoints;
+    AAXHostEntryPoints& e = library->entryPoints_;
     Resolve(handle, "ACFRegisterPlugin", &e.registerPlugin, &missing);
     Resolve(handle, "ACFRegisterComponent", &e.registerComponent, &missing);
     Resolve(handle, "ACFGetClassFactory", &e.getClassFactory, &missing);
@@ -82,31 +82,31 @@ std::shared_ptr<AAXHostLibrary> AAXHostLibrary::open(const std::string& path, st
         e = AAXHostEntryPoints();  // nothing to shut down
         return nullptr;
     }
-    library->mRoot = std::make_unique<Root>(library->mServices);
-    if (e.getSDKVersion(&library->mSDKVersion) != AAX_SUCCESS) library->mSDKVersion = 0;
-    e.startup(library->mRoot.get());
+    library->root_ = std::make_unique<Root>(library->services_);
+    if (e.getSDKVersion(&library->sDKVersion_) != AAX_SUCCESS) library->sDKVersion_ = 0;
+    e.startup(library->root_.get());
     libraries[handle] = library;
     return library;
 }
 
 AAXHostLibrary::~AAXHostLibrary() {
     bool unload = true;
-    if (mEntryPoints.shutdown) {
-        mEntryPoints.shutdown(mRoot.get());
-        unload = mEntryPoints.canUnloadNow() == 0;
+    if (entryPoints_.shutdown) {
+        entryPoints_.shutdown(root_.get());
+        unload = entryPoints_.canUnloadNow() == 0;
     }
     auto& libraries = OpenLibraries();
-    const auto found = libraries.find(mHandle);
+    const auto found = libraries.find(handle_);
     if (found != libraries.end() && found->second.expired()) libraries.erase(found);
     if (unload) {
-        dlclose(mHandle);
+        dlclose(handle_);
     } else {
         ++gLeaked;
     }
 }
 
-AAXHostLibrary::AAXHostLibrary(void* handle) : mHandle(handle) {}
+AAXHostLibrary::AAXHostLibrary(void* handle) : handle_(handle) {}
 
-IACFUnknown* AAXHostLibrary::hostInterface() { return mRoot.get(); }
+IACFUnknown* AAXHostLibrary::hostInterface() { return root_.get(); }
 
 int32_t AAXHostLibrary::leaked() { return gLeaked; }

@@ -52,12 +52,12 @@ public:
     AAXHostLibrary(const AAXHostLibrary&) = delete;
     AAXHostLibrary& operator=(const AAXHostLibrary&) = delete;
 
-    const AAXHostEntryPoints& entryPoints() const { return mEntryPoints; }
-    uint64_t sdkVersion() const { return mSDKVersion; }
-    AAXHostServices& services() { return mServices; }
+    const AAXHostEntryPoints& entryPoints() const { return entryPoints_; }
+    uint64_t sdkVersion() const { return sDKVersion_; }
+    AAXHostServices& services() { return services_; }
     // The process-wide host interface given to ACFStartup: host services only.
     IACFUnknown* hostInterface();
-    const std::string& path() const { return mPath; }
+    const std::string& path() const { return path_; }
     // Libraries that were still busy (ACFCanUnloadNow non-zero) at their last
     // release and therefore never unloaded, in this process.
     static int32_t leaked();
@@ -66,10 +66,10 @@ private:
     explicit AAXHostLibrary(void* handle);
 
     class Root;
-    void* mHandle;
-    std::string mPath;
-    AAXHostEntryPoints mEntryPoints;
-    uint64_t mSDKVersion = 0;
-    AAXHostServices mServices;
-    std::unique_ptr<Root> mRoot;
+    void* handle_;
+    std::string path_;
+    AAXHostEntryPoints entryPoints_;
+    uint64_t sDKVersion_ = 0;
+    AAXHostServices services_;
+    std::unique_ptr<Root> root_;
 };

@@ -8,9 +8,9 @@ constexpr std::chrono::milliseconds kMaximumBacklog{500};
 
 bool AAXHostRenderThread::start(std::chrono::nanoseconds period, Block block, void* context) {
     if (isRunning() || !block || period.count() <= 0) return false;
-    mStopping.store(false, std::memory_order_relaxed);
+    stopping_.store(false, std::memory_order_relaxed);
     try {
-        mThread = std::thread(&AAXHostRenderThread::run, this, period, block, context);
+        thread_ = std::thread(&AAXHostRenderThread::run, this, period, block, context);
     } catch (const std::system_error&) {
         return false;
     }
@@ -19,13 +19,13 @@ bool AAXHostRenderThread::start(std::chrono::nanoseconds period, Block block, vo
 
 void AAXHostRenderThread::stop() {
     if (!isRunning()) return;
-    mStopping.store(true, std::memory_order_relaxed);
-    mThread.join();
+    stopping_.store(true, std::memory_order_relaxed);
+    thread_.join();
 }
 
 void AAXHostRenderThread::run(std::chrono::nanoseconds period, Block block, void* context) {
     auto deadline = std::chrono::steady_clock::now();
-    while (!mStopping.load(std::memory_order_relaxed)) {
+    while (!stopping_.load(std::memory_order_relaxed)) {
         block(context);
         deadline += period;
         const auto now = std::chrono::steady_clock::now();

@@ -22,11 +22,11 @@ public:
     bool start(std::chrono::nanoseconds period, Block block, void* context);
     // Lets the block in progress finish, then joins the thread.
     void stop();
-    bool isRunning() const { return mThread.joinable(); }
+    bool isRunning() const { return thread_.joinable(); }
 
 private:
     void run(std::chrono::nanoseconds period, Block block, void* context);
 
-    std::thread mThread;
-    std::atomic<bool> mStopping{false};
+    std::thread thread_;
+    std::atomic<bool> stopping_{false};
 };

@@ -18,7 +18,7 @@ public:
     AAXHostSnapshot(const AAXHostSnapshot&) = delete;
     AAXHostSnapshot& operator=(const AAXHostSnapshot&) = delete;
 
-    size_t size() const { return mWords * sizeof(uint64_t); }
+    size_t size() const { return words_ * sizeof(uint64_t); }
 
     // Writer (one thread at a time): beginWrite, any number of writes at
     // offsets that are multiples of 8 (the tail of the last word is zeroed),
@@ -33,7 +33,7 @@ public:
 
 private:
     static_assert(std::atomic<uint64_t>::is_always_lock_free, "the render thread must not take a lock");
-    size_t mWords;
-    std::unique_ptr<std::atomic<uint64_t>[]> mData;
-    std::atomic<uint64_t> mSequence{0};  // odd while a publication is under way
+    size_t words_;
+    std::unique_ptr<std::atomic<uint64_t>[]> data_;
+    std::atomic<uint64_t> sequence_{0};  // odd while a publication is under way
 };

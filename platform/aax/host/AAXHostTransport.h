@@ -21,10 +21,10 @@ public:
     AAX_Result IsTransportPlaying(bool* playing) const override;
 
     void set(const AAXHostTransportState& state);
-    const AAXHostTransportState& state() const { return mState; }
+    const AAXHostTransportState& state() const { return state_; }
     void advance(int32_t frames, double sampleRate);
 
 private:
-    AAXHostTransportState mState;
-    double mTickFraction = 0.0;
+    AAXHostTransportState state_;
+    double tickFraction_ = 0.0;
 };

@@ -105,47 +105,47 @@ std::unique_ptr<AAXHostWindow> AAXHostWindow::open(const std::string& title, int
     return window;
 }
 
-AAXHostWindow::AAXHostWindow(std::unique_ptr<State> state) : mState(std::move(state)) {}
+AAXHostWindow::AAXHostWindow(std::unique_ptr<State> state) : state_(std::move(state)) {}
 
 AAXHostWindow::~AAXHostWindow() {
-    if (mState->open) {
-        XDestroyWindow(mState->display, mState->window);
-        XFlush(mState->display);
+    if (state_->open) {
+        XDestroyWindow(state_->display, state_->window);
+        XFlush(state_->display);
     }
-    XCloseDisplay(mState->display);
-    trackDisplay(mState->display, false);
+    XCloseDisplay(state_->display);
+    trackDisplay(state_->display, false);
 }
 
-uintptr_t AAXHostWindow::id() const { return static_cast<uintptr_t>(mState->window); }
+uintptr_t AAXHostWindow::id() const { return static_cast<uintptr_t>(state_->window); }
 
-bool AAXHostWindow::isConnectionLost() const { return mState->lost; }
+bool AAXHostWindow::isConnectionLost() const { return state_->lost; }
 
-int AAXHostWindow::fileDescriptor() const { return mState->open ? ConnectionNumber(mState->display) : -1; }
+int AAXHostWindow::fileDescriptor() const { return state_->open ? ConnectionNumber(state_->display) : -1; }
 
 void AAXHostWindow::resize(int width, int height) {
-    if (!mState->open || width < 1 || height < 1) return;
+    if (!state_->open || width < 1 || height < 1) return;
     // A fixed size: the window manager offers no resizing of its own.
     XSizeHints* hints = XAllocSizeHints();
     if (hints) {
         hints->flags = PMinSize | PMaxSize;
         hints->min_width = hints->max_width = width;
         hints->min_height = hints->max_height = height;
-        XSetWMNormalHints(mState->display, mState->window, hints);
+        XSetWMNormalHints(state_->display, state_->window, hints);
         XFree(hints);
     }
-    XResizeWindow(mState->display, mState->window, static_cast<unsigned>(width), static_cast<unsigned>(height));
-    XFlush(mState->display);
+    XResizeWindow(state_->display, state_->window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XFlush(state_->display);
 }
 
 bool AAXHostWindow::pump() {
-    while (mState->open && XPending(mState->display) > 0) {
+    while (state_->open && XPending(state_->display) > 0) {
         XEvent event;
-        XNextEvent(mState->display, &event);
+        XNextEvent(state_->display, &event);
         const bool closed =
-            event.type == ClientMessage && static_cast<Atom>(event.xclient.data.l[0]) == mState->deleteWindow;
-        const bool destroyed = event.type == DestroyNotify && event.xdestroywindow.window == mState->window;
+            event.type == ClientMessage && static_cast<Atom>(event.xclient.data.l[0]) == state_->deleteWindow;
+        const bool destroyed = event.type == DestroyNotify && event.xdestroywindow.window == state_->window;
         if (closed || destroyed)
-            mState->open = false;
+            state_->open = false;
     }
-    return mState->open;
+    return state_->open;
 }

@@ -34,5 +34,5 @@ public:
 
 private:
     explicit AAXHostWindow(std::unique_ptr<State> state);
-    std::unique_ptr<State> mState;
+    std::unique_ptr<State> state_;
 };

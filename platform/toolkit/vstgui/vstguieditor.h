@@ -9,10 +9,10 @@ namespace Vst {
 // is open and that the frame reports to.
 class VSTGUIEditor : public VSTGUI::VSTGUIEditorInterface {
 public:
-    VSTGUI::CFrame* getFrame() const override { return frame; }
+    VSTGUI::CFrame* getFrame() const override { return frame_; }
 
 protected:
-    VSTGUI::CFrame* frame = nullptr;
+    VSTGUI::CFrame* frame_ = nullptr;
 };
 
 } // namespace Vst

@@ -44,38 +44,38 @@ protected:
     };
 
     ControlKitTest()
-        : engine(),
-          editor(*static_cast<RecordingEditor*>(engine.getEditor()))
+        : engine_(),
+          editor_(*static_cast<RecordingEditor*>(engine_.getEditor()))
     {
-        engine.open(nullptr, VSTGUI::PlatformType::kOffscreen);
-        container = engine.createViewContainer({0, 0, 400, 275});
-        engine.addView(container);
+        engine_.open(nullptr, VSTGUI::PlatformType::kOffscreen);
+        container_ = engine_.createViewContainer({0, 0, 400, 275});
+        engine_.addView(container_);
     }
 
     ~ControlKitTest() override
     {
-        engine.removeView(container);
-        delete container;  // releases the companions and their controls
-        engine.setKnobMode(0);  // the mode is library-wide
+        engine_.removeView(container_);
+        delete container_;  // releases the companions and their controls
+        engine_.setKnobMode(0);  // the mode is library-wide
     }
 
     template <class Control>
     Control* add(Control* control)
     {
-        EXPECT_TRUE(container->addControl(control));
+        EXPECT_TRUE(container_->addControl(control));
         return control;
     }
 
-    VSTGUI::OffscreenPlatformFrame& window() { return *VSTGUI::OffscreenPlatformFrame::of(engine.getFrame()); }
+    VSTGUI::OffscreenPlatformFrame& window() { return *VSTGUI::OffscreenPlatformFrame::of(engine_.getFrame()); }
     void down(double x, double y, int32_t buttons = VSTGUI::kLButton) { window().mouseDown({x, y}, buttons); }
     void move(double x, double y, int32_t buttons = VSTGUI::kLButton) { window().mouseMove({x, y}, buttons); }
     void up(double x, double y, int32_t buttons = 0) { window().mouseUp({x, y}, buttons); }
     void wheel(double x, double y, float distance, int32_t buttons = 0) { window().wheel({x, y}, distance, buttons); }
 
-    const std::vector<std::pair<int32_t, double>>& reports() const { return editor.reports; }
-    double lastReport() const { return editor.reports.empty() ? -1.0 : editor.reports.back().second; }
+    const std::vector<std::pair<int32_t, double>>& reports() const { return editor_.reports; }
+    double lastReport() const { return editor_.reports.empty() ? -1.0 : editor_.reports.back().second; }
 
-    Engine engine;
-    RecordingEditor& editor;
-    HRXViewContainer* container = nullptr;
+    Engine engine_;
+    RecordingEditor& editor_;
+    HRXViewContainer* container_ = nullptr;
 };

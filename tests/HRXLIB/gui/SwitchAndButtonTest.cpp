@@ -9,14 +9,14 @@ namespace {
 // 106 units wide: three segments of 35.33 units.
 class SwitchTest : public ControlKitTest {
 protected:
-    HRXHorizontalSwitch* control = add(new HRXHorizontalSwitch({262, 46, 368, 124}, 0, nullptr, 3));
+    HRXHorizontalSwitch* control_ = add(new HRXHorizontalSwitch({262, 46, 368, 124}, 0, nullptr, 3));
 };
 
 TEST_F(SwitchTest, ClickSelectsTheSegmentUnderThePointer)
 {
     down(262 + 80, 80);
     EXPECT_DOUBLE_EQ(lastReport(), 1.0);
-    EXPECT_EQ(control->getPosition(), 2);
+    EXPECT_EQ(control_->getPosition(), 2);
     up(262 + 80, 80);
     down(262 + 10, 80);
     EXPECT_DOUBLE_EQ(lastReport(), 0.0);
@@ -24,15 +24,15 @@ TEST_F(SwitchTest, ClickSelectsTheSegmentUnderThePointer)
     move(262 + 50, 80);
     EXPECT_DOUBLE_EQ(lastReport(), 0.5);
     up(262 + 50, 80);
-    EXPECT_FALSE(control->isEditing());
+    EXPECT_FALSE(control_->isEditing());
 }
 
 TEST_F(SwitchTest, ControlOrAltClickSelectsTheDefault)
 {
-    control->setDefaultValue(0.5);
-    control->setValue(1.0);
+    control_->setDefaultValue(0.5);
+    control_->setValue(1.0);
     for (int32_t modifier : {int32_t(VSTGUI::kControl), int32_t(VSTGUI::kAlt)}) {
-        editor.reports.clear();
+        editor_.reports.clear();
         down(262 + 10, 80, VSTGUI::kLButton | modifier);
         up(262 + 10, 80);
         ASSERT_EQ(reports().size(), 1u);
@@ -42,13 +42,13 @@ TEST_F(SwitchTest, ControlOrAltClickSelectsTheDefault)
 
 TEST_F(SwitchTest, WheelStepsOnePositionAndSnaps)
 {
-    control->setValue(0.4);
+    control_->setValue(0.4);
     wheel(300, 80, 1.0f);
-    EXPECT_DOUBLE_EQ(control->getValue(), 1.0);  // 0.9 snaps to the last position
+    EXPECT_DOUBLE_EQ(control_->getValue(), 1.0);  // 0.9 snaps to the last position
     wheel(300, 80, -2.0f);
-    EXPECT_DOUBLE_EQ(control->getValue(), 0.5);
+    EXPECT_DOUBLE_EQ(control_->getValue(), 0.5);
     wheel(300, 80, 0.05f);  // below one notch: only snaps
-    EXPECT_DOUBLE_EQ(control->getValue(), 0.5);
+    EXPECT_DOUBLE_EQ(control_->getValue(), 0.5);
 }
 
 TEST_F(ControlKitTest, KickButtonReportsOneOnPressAndNothingOnRelease)
@@ -84,12 +84,12 @@ TEST_F(ControlKitTest, OnlyTheLeftButtonStopsAtAControlThatWantsNoMoreEvents)
     down(50, 50, VSTGUI::kRButton);
     up(50, 50);
     const std::vector<std::pair<int32_t, uint32_t>> rightClicks = {{14, VSTGUI::kRButton}, {6, VSTGUI::kRButton}};
-    EXPECT_EQ(rightClicks, engine.clicks);
-    engine.clicks.clear();
+    EXPECT_EQ(rightClicks, engine_.clicks);
+    engine_.clicks.clear();
     down(50, 50, VSTGUI::kLButton);
     up(50, 50);
     const std::vector<std::pair<int32_t, uint32_t>> leftClicks = {{14, VSTGUI::kLButton}};
-    EXPECT_EQ(leftClicks, engine.clicks);
+    EXPECT_EQ(leftClicks, engine_.clicks);
 }
 
 }  // namespace

@@ -28,35 +28,35 @@ bool isClipboardName(const char* name) {
 }
 
 TEST_F(PresetClipboardTest, OutOfRangeValueUndoesTheWholeWalk) {
-    HRXPresetRecord record = manager->setupA.current;
+    HRXPresetRecord record = manager_->setupA.current;
     setPresetRecordName(record, "Hostile");
     record.values[2] = 0.0f;
     record.values[3] = 1.5f;  // after the name and parameter 2 in the walk
     storeClipboard(serializePreset(record, 0, 100));
-    manager->pasteFromClipboard();
+    manager_->pasteFromClipboard();
     // The clipboard record keeps "Default" from construction, and that is pasted.
-    EXPECT_STREQ(manager->clipboardRecord.name, "Default");
-    EXPECT_EQ(manager->clipboardRecord.values[2], 0.5f);
-    EXPECT_STREQ(manager->getActiveCurrent()->name, "Default");
+    EXPECT_STREQ(manager_->clipboardRecord.name, "Default");
+    EXPECT_EQ(manager_->clipboardRecord.values[2], 0.5f);
+    EXPECT_STREQ(manager_->getActiveCurrent()->name, "Default");
     EXPECT_EQ(current(3), 0.5f);
-    EXPECT_EQ(manager->presetIndex, -1);
+    EXPECT_EQ(manager_->presetIndex, -1);
 }
 
 TEST_F(PresetClipboardTest, DamagedShortOrForeignValuesPasteNothing) {
-    manager->selectPreset(15);
-    HRXPresetRecord record = manager->setupA.current;
+    manager_->selectPreset(15);
+    HRXPresetRecord record = manager_->setupA.current;
     record.values[4] = 0.9f;
     std::vector<uint8_t> overclaiming = serializePreset(record, 0, 100);
     overclaiming.pop_back();  // claims one byte more than it holds
     for (const std::vector<uint8_t>& value : {overclaiming, std::vector<uint8_t>{'N', 'T', 'V', 'H'},
                                               std::vector<uint8_t>{'A', 'B', 'C', 'D', 0x22, 0, 0, 0}}) {
         storeClipboard(value);
-        sink.received.clear();
-        manager->pasteFromClipboard();
-        EXPECT_EQ(manager->presetIndex, 15);
-        EXPECT_STREQ(manager->getActiveCurrent()->name, "Kick");
+        sink_.received.clear();
+        manager_->pasteFromClipboard();
+        EXPECT_EQ(manager_->presetIndex, 15);
+        EXPECT_STREQ(manager_->getActiveCurrent()->name, "Kick");
         EXPECT_EQ(current(4), 0.3f);
-        EXPECT_TRUE(sink.received.empty());
+        EXPECT_TRUE(sink_.received.empty());
     }
 }
 
@@ -89,17 +89,17 @@ TEST_F(PresetClipboardTest, CopyInOneProcessPasteInAnother) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
     // The paste restores the setup without history and unmodified.
-    manager->pasteFromClipboard();
-    EXPECT_TRUE(isClipboardName(manager->getActiveCurrent()->name)) << manager->getActiveCurrent()->name;
+    manager_->pasteFromClipboard();
+    EXPECT_TRUE(isClipboardName(manager_->getActiveCurrent()->name)) << manager_->getActiveCurrent()->name;
     const std::pair<int, float> kick[] = {{0, 1.0f}, {2, 0.5f}, {3, 0.5f}, {4, 0.3f},
                                           {5, 0.5f}, {6, 0.133f}, {7, 0.5f}};
     for (const auto& [index, value] : kick)
         EXPECT_EQ(current(index), value) << index;
-    EXPECT_EQ(manager->presetIndex, -1);
-    EXPECT_EQ(sink.last(6), 0.133f);
-    EXPECT_EQ(std::memcmp(manager->getActiveReference(), manager->getActiveCurrent(), sizeof(HRXPresetRecord)), 0);
-    EXPECT_EQ(*manager->getActiveModified(), 0);
-    EXPECT_EQ(manager->head, 0);
+    EXPECT_EQ(manager_->presetIndex, -1);
+    EXPECT_EQ(sink_.last(6), 0.133f);
+    EXPECT_EQ(std::memcmp(manager_->getActiveReference(), manager_->getActiveCurrent(), sizeof(HRXPresetRecord)), 0);
+    EXPECT_EQ(*manager_->getActiveModified(), 0);
+    EXPECT_EQ(manager_->head, 0);
 }
 
 }  // namespace

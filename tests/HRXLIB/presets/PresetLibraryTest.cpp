@@ -46,18 +46,18 @@ Names categoryNames(int32_t group) {
 class PresetLibraryTest : public ::testing::Test {
 protected:
     void open() {
-        manager.reset(new HRXPresetManager(&sink));
-        sink.manager = manager.get();
+        manager_.reset(new HRXPresetManager(&sink_));
+        sink_.manager = manager_.get();
     }
     void TearDown() override {
-        manager.reset();
+        manager_.reset();
         EXPECT_FALSE(HRXPresetLibrary::isInitialised());
     }
 
-    TemporaryUserHome home;
-    ManualClock clock;
-    RecordingSink sink;
-    std::unique_ptr<HRXPresetManager> manager;
+    TemporaryUserHome home_;
+    ManualClock clock_;
+    RecordingSink sink_;
+    std::unique_ptr<HRXPresetManager> manager_;
 };
 
 TEST_F(PresetLibraryTest, FactoryAndDesignerTables) {
@@ -78,10 +78,10 @@ TEST_F(PresetLibraryTest, FactoryAndDesignerTables) {
 TEST_F(PresetLibraryTest, UserFilesAndFoldersAreOrderedIgnoringCase) {
     for (const char* file : {"bass.hrx", "Alpha.hrx", "LOUD.HRX", ".hrx", ".hidden/secret.hrx", "zeta/z1.hrx",
                              "Beta/b2.hrx", "Beta/B1.hrx"})
-        home.writePresetFolderFile(file, presetFile("x"));  // capital extension, bare ".hrx", dot folder: left out
-    home.writePresetFolderFile("notes.txt", {1, 2, 3});
-    home.makePresetSubFolder("folder.hrx");  // a directory, not a file
-    home.makePresetSubFolder("alpha2");
+        home_.writePresetFolderFile(file, presetFile("x"));  // capital extension, bare ".hrx", dot folder: left out
+    home_.writePresetFolderFile("notes.txt", {1, 2, 3});
+    home_.makePresetSubFolder("folder.hrx");  // a directory, not a file
+    home_.makePresetSubFolder("alpha2");
     open();
     EXPECT_EQ(categoryNames(2), (Names{"All", "alpha2", "Beta", "folder.hrx", "zeta"}));
     EXPECT_EQ(itemNames(2, 0), (Names{"Alpha", "B1", "b2", "bass", "z1"}));
@@ -93,9 +93,9 @@ TEST_F(PresetLibraryTest, UserFilesAndFoldersAreOrderedIgnoringCase) {
     EXPECT_EQ(HRXPresetLibrary::item(2, 0, 0)->folder, 0);
     EXPECT_EQ(HRXPresetLibrary::item(2, 0, 1)->folder, 2);
     EXPECT_EQ(HRXPresetLibrary::item(2, 0, 4)->folder, 4);
-    EXPECT_EQ(HRXPresetLibrary::itemFilePath(*HRXPresetLibrary::item(2, 0, 2)), home.presetFolder() + "/Beta/b2.hrx");
+    EXPECT_EQ(HRXPresetLibrary::itemFilePath(*HRXPresetLibrary::item(2, 0, 2)), home_.presetFolder() + "/Beta/b2.hrx");
 
-    std::filesystem::remove_all(home.presetFolder() + "/zeta");  // a rescan sees a folder that went away
+    std::filesystem::remove_all(home_.presetFolder() + "/zeta");  // a rescan sees a folder that went away
     HRXPresetLibrary::rescanUserFolders();
     EXPECT_EQ(categoryNames(2), (Names{"All", "alpha2", "Beta", "folder.hrx"}));
     EXPECT_EQ(HRXPresetLibrary::category(2, 4), nullptr);
@@ -103,13 +103,13 @@ TEST_F(PresetLibraryTest, UserFilesAndFoldersAreOrderedIgnoringCase) {
 
 TEST_F(PresetLibraryTest, ListsStopAtTheirBoundsAndLongNamesAreLeftOut) {
     for (int i = 0; i < 520; ++i)
-        home.writePresetFolderFile("p" + std::to_string(1519 - i).substr(1) + ".hrx", {});
+        home_.writePresetFolderFile("p" + std::to_string(1519 - i).substr(1) + ".hrx", {});
     const std::string name63(63, 'n');
-    home.writePresetFolderFile(name63 + ".hrx", {});
-    home.writePresetFolderFile(name63 + "x.hrx", {});
+    home_.writePresetFolderFile(name63 + ".hrx", {});
+    home_.writePresetFolderFile(name63 + "x.hrx", {});
     for (int i = 0; i < 130; ++i)
-        home.makePresetSubFolder("f" + std::to_string(1000 + i).substr(1));
-    home.makePresetSubFolder(std::string(64, 'd'));
+        home_.makePresetSubFolder("f" + std::to_string(1000 + i).substr(1));
+    home_.makePresetSubFolder(std::string(64, 'd'));
     open();
     EXPECT_EQ(HRXPresetLibrary::itemCount(2, kMainFolderSlot), 512);
     EXPECT_EQ(std::string(HRXPresetLibrary::item(2, 0, 0)->name), name63);
@@ -120,9 +120,9 @@ TEST_F(PresetLibraryTest, ListsStopAtTheirBoundsAndLongNamesAreLeftOut) {
 }
 
 TEST_F(PresetLibraryTest, LoadingUserPresetsTakesStoredValuesOrFails) {
-    home.writePresetFolderFile("Wide.hrx", presetFile("whatever", 0.5f, 1.5f));  // attack out of range
-    home.writePresetFolderFile("Sub/Quiet.hrx", presetFile("x", 0.0f));
-    home.writePresetFolderFile("Broken.hrx", {'N', 'T', 'V', 'H', 0x22, 1, 2});
+    home_.writePresetFolderFile("Wide.hrx", presetFile("whatever", 0.5f, 1.5f));  // attack out of range
+    home_.writePresetFolderFile("Sub/Quiet.hrx", presetFile("x", 0.0f));
+    home_.writePresetFolderFile("Broken.hrx", {'N', 'T', 'V', 'H', 0x22, 1, 2});
     open();
     ASSERT_EQ(itemNames(2, 0), (Names{"Broken", "Quiet", "Wide"}));
 
@@ -151,25 +151,25 @@ TEST_F(PresetLibraryTest, LoadingUserPresetsTakesStoredValuesOrFails) {
 
 TEST_F(PresetLibraryTest, NextAndPreviousStopAtTheEndsOfTheCategory) {
     open();
-    manager->category = 3;  // factory "Vocals": "Pop Rock Vocal", "Vox"
-    manager->presetIndex = 0;
-    manager->nextPreset();
-    manager->nextPreset();
-    EXPECT_EQ(manager->presetIndex, 1);
-    EXPECT_STREQ(manager->getActiveCurrent()->name, "Vox");
-    EXPECT_EQ(sink.last(0), 0.5);
-    manager->previousPreset();
-    manager->previousPreset();
-    EXPECT_EQ(manager->presetIndex, 0);
-    EXPECT_STREQ(manager->getActiveCurrent()->name, "Pop Rock Vocal");
+    manager_->category = 3;  // factory "Vocals": "Pop Rock Vocal", "Vox"
+    manager_->presetIndex = 0;
+    manager_->nextPreset();
+    manager_->nextPreset();
+    EXPECT_EQ(manager_->presetIndex, 1);
+    EXPECT_STREQ(manager_->getActiveCurrent()->name, "Vox");
+    EXPECT_EQ(sink_.last(0), 0.5);
+    manager_->previousPreset();
+    manager_->previousPreset();
+    EXPECT_EQ(manager_->presetIndex, 0);
+    EXPECT_STREQ(manager_->getActiveCurrent()->name, "Pop Rock Vocal");
 
-    manager->group = 2;  // "My presets" without files
-    manager->category = 0;
-    manager->nextPreset();
-    manager->previousPreset();
-    EXPECT_EQ(manager->presetIndex, 0);
-    EXPECT_STREQ(manager->getActiveCurrent()->name, "error loading preset");
-    EXPECT_EQ(manager->getActiveCurrent()->values[4], 0.8f);  // still "Pop Rock Vocal"'s
+    manager_->group = 2;  // "My presets" without files
+    manager_->category = 0;
+    manager_->nextPreset();
+    manager_->previousPreset();
+    EXPECT_EQ(manager_->presetIndex, 0);
+    EXPECT_STREQ(manager_->getActiveCurrent()->name, "error loading preset");
+    EXPECT_EQ(manager_->getActiveCurrent()->values[4], 0.8f);  // still "Pop Rock Vocal"'s
 }
 
 TEST_F(PresetLibraryTest, ZoomAndHintsSettingsAtLoad) {
@@ -191,9 +191,9 @@ TEST_F(PresetLibraryTest, LastInstanceTearsDownAndEveryInstanceStoresSettings) {
     HRXGlobalSettings::load();
     HRXGlobalSettings::setZoomPercent(85);
     HRXGlobalSettings::setHintsFlag(0);
-    auto first = std::make_unique<HRXPresetManager>(&sink);
+    auto first = std::make_unique<HRXPresetManager>(&sink_);
     EXPECT_EQ(first->zoomPercent, 85);
-    auto second = std::make_unique<HRXPresetManager>(&sink);
+    auto second = std::make_unique<HRXPresetManager>(&sink_);
     EXPECT_EQ(HRXPresetLibrary::instanceCount(), 2);
     first.reset();
     EXPECT_TRUE(HRXPresetLibrary::isInitialised());
@@ -232,15 +232,15 @@ TEST_F(PresetLibraryTest, EmptyUserFolderIsCreatedAndFailureToOpenItIsShown) {
     setShell(&shell);
     setMessageBox(&box);
     open();
-    EXPECT_EQ(HRXPresetLibrary::userPresetFolder(), home.presetFolder());
-    EXPECT_TRUE(std::filesystem::is_directory(home.presetFolder()));
+    EXPECT_EQ(HRXPresetLibrary::userPresetFolder(), home_.presetFolder());
+    EXPECT_TRUE(std::filesystem::is_directory(home_.presetFolder()));
     EXPECT_EQ(categoryNames(2), (Names{"All"}));
     EXPECT_EQ(HRXPresetLibrary::itemCount(2, 0), 0);
     EXPECT_FALSE(HRXPresetLibrary::openUserFolder());
     setShell(nullptr);
     setMessageBox(nullptr);
-    EXPECT_EQ(shell.opened, home.presetFolder());
-    EXPECT_EQ(box.title, home.presetFolder());
+    EXPECT_EQ(shell.opened, home_.presetFolder());
+    EXPECT_EQ(box.title, home_.presetFolder());
     EXPECT_EQ(box.text, "Could not open user's preset folder");
 }
 

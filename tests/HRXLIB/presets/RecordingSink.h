@@ -39,13 +39,13 @@ public:
 // One manager on a recording sink, in a private home with a steppable clock.
 class ManagerTest : public ::testing::Test {
 protected:
-    ManagerTest() : manager(new HRXPresetManager(&sink)) { sink.manager = manager.get(); }
+    ManagerTest() : manager_(new HRXPresetManager(&sink_)) { sink_.manager = manager_.get(); }
     // A user edit as the controller reports it.
-    void edit(int32_t index, double value) { sink.setParameter(index, value); }
-    float current(int32_t index) { return manager->getActiveCurrent()->values[index]; }
+    void edit(int32_t index, double value) { sink_.setParameter(index, value); }
+    float current(int32_t index) { return manager_->getActiveCurrent()->values[index]; }
 
-    TemporaryUserHome home;
-    ManualClock clock;
-    RecordingSink sink;
-    std::unique_ptr<HRXPresetManager> manager;
+    TemporaryUserHome home_;
+    ManualClock clock_;
+    RecordingSink sink_;
+    std::unique_ptr<HRXPresetManager> manager_;
 };

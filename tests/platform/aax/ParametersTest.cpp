@@ -30,12 +30,12 @@ AAX_IParameter* MakeBypass() {
 class TwoKnobs : public AAX_CEffectParameters {
 protected:
     AAX_Result EffectInit() override {
-        mParameterManager.AddParameter(MakeBypass());
-        mParameterManager.AddParameter(MakeFloat("A"));
-        mParameterManager.AddParameter(MakeFloat("B"));
-        mPacketDispatcher.RegisterPacket(cDefaultMasterBypassID, 0);
-        mPacketDispatcher.RegisterPacket("A", 1);
-        mPacketDispatcher.RegisterPacket("B", 2);
+        parameterManager_.AddParameter(MakeBypass());
+        parameterManager_.AddParameter(MakeFloat("A"));
+        parameterManager_.AddParameter(MakeFloat("B"));
+        packetDispatcher_.RegisterPacket(cDefaultMasterBypassID, 0);
+        packetDispatcher_.RegisterPacket("A", 1);
+        packetDispatcher_.RegisterPacket("B", 2);
         return AAX_SUCCESS;
     }
 };

@@ -33,8 +33,8 @@ struct Instance {
 
 class velvaTonControllerTest : public ::testing::Test {
 protected:
-    TemporaryUserHome home;
-    ManualClock clock;
+    TemporaryUserHome home_;
+    ManualClock clock_;
 };
 
 // What a restore re-sends: setup A's values 0..11.

@@ -25,15 +25,15 @@ class EditorDrawingTest : public EditorTest {
 protected:
     void render(double z)
     {
-        ASSERT_TRUE(engine.setZoom(z));
+        ASSERT_TRUE(engine_.setZoom(z));
         ASSERT_NE(window().render(), nullptr);
-        zoom = z;
+        zoom_ = z;
     }
 
     // The drawn pixel under a point in logical units.
     VSTGUI::CColor pixelAt(double x, double y) const
     {
-        return engine.getWindow()->getPixel(int32_t(std::floor(x * zoom)), int32_t(std::floor(y * zoom)));
+        return engine_.getWindow()->getPixel(int32_t(std::floor(x * zoom_)), int32_t(std::floor(y * zoom_)));
     }
 
     // A point on the needle at a distance from the pivot, for a value.
@@ -50,7 +50,7 @@ protected:
     {
         const int32_t rows = (knob.frames + knob.columns - 1) / knob.columns;
         const int32_t size = int32_t(knob.rect.width()) * 2;
-        const int32_t step = int32_t(2.0 / zoom);  // strip pixels per drawn pixel
+        const int32_t step = int32_t(2.0 / zoom_);  // strip pixels per drawn pixel
         long total = 0, counted = 0;
         for (int32_t y = 0; y < size / step; ++y) {
             for (int32_t x = 0; x < size / step; ++x) {
@@ -69,8 +69,8 @@ protected:
                     continue;
                 const int n = step * step;
                 const VSTGUI::CColor expected(uint8_t(sum[0] / n), uint8_t(sum[1] / n), uint8_t(sum[2] / n));
-                total += colourDistance(expected, engine.getWindow()->getPixel(int32_t(knob.rect.left * zoom) + x,
-                                                                               int32_t(knob.rect.top * zoom) + y));
+                total += colourDistance(expected, engine_.getWindow()->getPixel(int32_t(knob.rect.left * zoom_) + x,
+                                                                               int32_t(knob.rect.top * zoom_) + y));
                 ++counted;
             }
         }
@@ -101,23 +101,23 @@ protected:
                 secondDistance = d;
             }
         }
-        EXPECT_EQ(best, expectedFrame) << "tag " << tag << " zoom " << zoom;
+        EXPECT_EQ(best, expectedFrame) << "tag " << tag << " zoom " << zoom_;
         EXPECT_LT(bestDistance, secondDistance);
-        if (zoom == 2.0) {
+        if (zoom_ == 2.0) {
             EXPECT_LT(bestDistance, 1.0);  // drawn one to one from the strip
         }
     }
 
-    double zoom = 1.0;
+    double zoom_ = 1.0;
 };
 
 TEST_F(EditorDrawingTest, NeedleEndsWhereItsGeometrySaysAtBothEnds)
 {
     const VSTGUI::CColor lit(170, 165, 160);
     for (double value : {0.0, 1.0}) {
-        editor.parameterChanged(kGainReduction, value);
-        editor.parameterChanged(kGainReduction, value);
-        editor.idle();
+        editor_.parameterChanged(kGainReduction, value);
+        editor_.parameterChanged(kGainReduction, value);
+        editor_.idle();
         render(2.0);
         EXPECT_LE(colourDistance(needlePixel(value, 84.0), lit), 6) << value;
         EXPECT_LE(colourDistance(needlePixel(value, 60.0), lit), 6) << value;
@@ -131,7 +131,7 @@ TEST_F(EditorDrawingTest, ProcessOffDrawsTheUnlitFaceAndTheDarkerNeedle)
 {
     render(2.0);
     const VSTGUI::CColor litFace = pixelAt(235, 100);
-    editor.parameterChanged(kProcess, 0.0);
+    editor_.parameterChanged(kProcess, 0.0);
     render(2.0);
     EXPECT_LE(colourDistance(needlePixel(0.0, 84.0), VSTGUI::CColor(140, 135, 130)), 6);
     EXPECT_NE(pixelAt(235, 100), litFace);
@@ -147,7 +147,7 @@ TEST_F(EditorDrawingTest, DrawnKnobFrameIsTheOneTheValueSelectsAt100And200Percen
         {kRatio, 0.25},         // 6 x 0.25 = 1.5: frame 2
     };
     for (const auto& v : values)
-        editor.parameterChanged(v.first, v.second);
+        editor_.parameterChanged(v.first, v.second);
     for (double z : {1.0, 2.0}) {
         render(z);
         expectFrame(kTime, 8);

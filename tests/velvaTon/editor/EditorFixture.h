@@ -35,26 +35,26 @@ public:
 // The panel opened on the offscreen frame at zoom 1.
 class EditorTest : public ::testing::Test {
 protected:
-    EditorTest() : opened((setTickSource(&clock), engine.open(nullptr, VSTGUI::PlatformType::kOffscreen))),
-                   editor(*static_cast<velvaTonEditor*>(engine.getEditor()))
+    EditorTest() : opened_((setTickSource(&clock_), engine_.open(nullptr, VSTGUI::PlatformType::kOffscreen))),
+                   editor_(*static_cast<velvaTonEditor*>(engine_.getEditor()))
     {
     }
 
     ~EditorTest() override
     {
-        engine.close();
+        engine_.close();
         setTickSource(nullptr);
     }
 
-    VSTGUI::OffscreenPlatformFrame& window() { return *engine.getWindow(); }
+    VSTGUI::OffscreenPlatformFrame& window() { return *engine_.getWindow(); }
     void click(double x, double y, int32_t buttons = VSTGUI::kLButton)
     {
         window().mouseDown({x, y}, buttons);
         window().mouseUp({x, y}, 0);
     }
 
-    ManualClock clock;
-    RecordingEngine engine;
-    bool opened;
-    velvaTonEditor& editor;
+    ManualClock clock_;
+    RecordingEngine engine_;
+    bool opened_;
+    velvaTonEditor& editor_;
 };

@@ -40,26 +40,26 @@ TEST_F(EditorTest, BuildsEveryControlAtItsPlaceWithItsTooltipAndReset)
         {kValveLevel, {267, 92, 298, 123}, 0.5, "Sets up a valve processing reference level"},
     };
     for (const Expected& e : knobs) {
-        HRXAnimKnob* knob = editor.getKnob(e.tag);
+        HRXAnimKnob* knob = editor_.getKnob(e.tag);
         ASSERT_NE(knob, nullptr) << e.tag;
         EXPECT_EQ(corners(knob->getViewSize()), e.rect) << e.tag;
         EXPECT_DOUBLE_EQ(knob->getDefaultValue(), e.reset) << e.tag;
         EXPECT_STREQ(knob->getTooltip(), e.tooltip);
     }
-    ASSERT_NE(editor.getProcessSwitch(), nullptr);
-    EXPECT_EQ(corners(editor.getProcessSwitch()->getViewSize()), (std::array<double, 4>{262, 46, 368, 124}));
-    EXPECT_STREQ(editor.getProcessSwitch()->getTooltip(),
+    ASSERT_NE(editor_.getProcessSwitch(), nullptr);
+    EXPECT_EQ(corners(editor_.getProcessSwitch()->getViewSize()), (std::array<double, 4>{262, 46, 368, 124}));
+    EXPECT_STREQ(editor_.getProcessSwitch()->getTooltip(),
                  "Engages compression (Valve / Clear) or disengages (Off) plug-in's processing");
     // Before the controller speaks, the switch shows the first factory
     // preset's mode, Valve, on the left.
-    EXPECT_EQ(editor.getProcessSwitch()->getPosition(), 0);
-    ASSERT_NE(editor.getMeter(), nullptr);
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.0);
-    ASSERT_NE(editor.getNameButton(), nullptr);
-    EXPECT_STREQ(editor.getNameButton()->getTooltip(), "Click on the plug-in's name to open the about box");
-    ASSERT_NE(editor.getAboutBox(), nullptr);
-    EXPECT_STREQ(editor.getAboutBox()->getVersionText(), "v.2.2.1");
-    EXPECT_FALSE(engine.isAttached(editor.getAboutContainer()));
+    EXPECT_EQ(editor_.getProcessSwitch()->getPosition(), 0);
+    ASSERT_NE(editor_.getMeter(), nullptr);
+    EXPECT_DOUBLE_EQ(editor_.getMeter()->getValue(), 0.0);
+    ASSERT_NE(editor_.getNameButton(), nullptr);
+    EXPECT_STREQ(editor_.getNameButton()->getTooltip(), "Click on the plug-in's name to open the about box");
+    ASSERT_NE(editor_.getAboutBox(), nullptr);
+    EXPECT_STREQ(editor_.getAboutBox()->getVersionText(), "v.2.2.1");
+    EXPECT_FALSE(engine_.isAttached(editor_.getAboutContainer()));
 }
 
 // Host automation can send any value, the boundaries 0.25 and 0.75 exactly
@@ -93,9 +93,9 @@ TEST_F(EditorTest, SwitchLampAndDisplayShowTheEnginesProcessMode)
         const int32_t engineMode = processMode == 0 ? 0 : (processMode == 2 ? 2 : 1);
         EXPECT_EQ(engineMode, c.mode);
 
-        editor.parameterChanged(kProcess, c.value);
-        EXPECT_EQ(editor.getProcessSwitch()->getPosition(), 2 - c.mode);  // Valve left, Off right
-        EXPECT_EQ(editor.getMeter()->isLampLit(), c.mode != 0);
+        editor_.parameterChanged(kProcess, c.value);
+        EXPECT_EQ(editor_.getProcessSwitch()->getPosition(), 2 - c.mode);  // Valve left, Off right
+        EXPECT_EQ(editor_.getMeter()->isLampLit(), c.mode != 0);
         char text[kParameterDisplaySize] = "";
         getParameterDisplay(kProcess, c.value, text);
         EXPECT_STREQ(text, names[c.mode]);
@@ -105,38 +105,38 @@ TEST_F(EditorTest, SwitchLampAndDisplayShowTheEnginesProcessMode)
 TEST_F(EditorTest, KnobsShowTheirParametersAndOtherSlotsChangeNothing)
 {
     for (int32_t index : {kRatio, kAttackRatio, kTime, kCompression, kOutput, kValveLevel})
-        editor.parameterChanged(index, 0.1 * index);
+        editor_.parameterChanged(index, 0.1 * index);
     for (int32_t index : {1, 8, 9, 10, 11, 12})
-        editor.parameterChanged(index, 0.9);
+        editor_.parameterChanged(index, 0.9);
     for (int32_t index : {kRatio, kAttackRatio, kTime, kCompression, kOutput, kValveLevel})
-        EXPECT_DOUBLE_EQ(editor.getKnob(index)->getValue(), 0.1 * index) << index;
-    EXPECT_TRUE(engine.edits.empty());
+        EXPECT_DOUBLE_EQ(editor_.getKnob(index)->getValue(), 0.1 * index) << index;
+    EXPECT_TRUE(engine_.edits.empty());
 }
 
 TEST_F(EditorTest, ClicksSendTheParameterValues)
 {
     click(262 + 10, 80);  // left third of the switch: Valve
-    ASSERT_EQ(engine.edits.size(), 1u);
-    EXPECT_EQ(engine.edits[0], Edit(kProcess, 1.0));
+    ASSERT_EQ(engine_.edits.size(), 1u);
+    EXPECT_EQ(engine_.edits[0], Edit(kProcess, 1.0));
     click(262 + 80, 80);  // right third: Off
-    EXPECT_EQ(engine.edits.back(), Edit(kProcess, 0.0));
+    EXPECT_EQ(engine_.edits.back(), Edit(kProcess, 0.0));
     // A reset selects Valve, the parameter's default.
     click(262 + 80, 80, VSTGUI::kLButton | VSTGUI::kControl);
-    EXPECT_EQ(engine.edits.back(), Edit(kProcess, 1.0));
+    EXPECT_EQ(engine_.edits.back(), Edit(kProcess, 1.0));
 
     // A double-click on Output sends 0.0, not the parameter default 0.15.
-    engine.edits.clear();
+    engine_.edits.clear();
     click(315, 200, VSTGUI::kLButton | VSTGUI::kDoubleClick);
-    ASSERT_EQ(engine.edits.size(), 1u);
-    EXPECT_EQ(engine.edits[0], Edit(kOutput, 0.0));
+    ASSERT_EQ(engine_.edits.size(), 1u);
+    EXPECT_EQ(engine_.edits[0], Edit(kOutput, 0.0));
 
     // The name button asks for the about box once, on the press.
-    engine.edits.clear();
+    engine_.edits.clear();
     window().mouseDown({200, 25}, VSTGUI::kLButton);
-    ASSERT_EQ(engine.edits.size(), 1u);
-    EXPECT_EQ(engine.edits[0], Edit(kMessageShowAbout, 1.0));
+    ASSERT_EQ(engine_.edits.size(), 1u);
+    EXPECT_EQ(engine_.edits[0], Edit(kMessageShowAbout, 1.0));
     window().mouseUp({200, 25}, 0);
-    EXPECT_EQ(engine.edits.size(), 1u);
+    EXPECT_EQ(engine_.edits.size(), 1u);
 }
 
 class RecordingShell : public HRXShell {
@@ -151,56 +151,56 @@ public:
 
 TEST_F(EditorTest, AboutBoxComesAndGoesWithItsMessages)
 {
-    editor.parameterChanged(kMessageShowAbout, 1.0);
-    EXPECT_TRUE(engine.isAttached(editor.getAboutContainer()));
-    editor.parameterChanged(kMessageShowAbout, 1.0);  // a repeat changes nothing
-    EXPECT_TRUE(engine.isAttached(editor.getAboutContainer()));
+    editor_.parameterChanged(kMessageShowAbout, 1.0);
+    EXPECT_TRUE(engine_.isAttached(editor_.getAboutContainer()));
+    editor_.parameterChanged(kMessageShowAbout, 1.0);  // a repeat changes nothing
+    EXPECT_TRUE(engine_.isAttached(editor_.getAboutContainer()));
 
     window().mouseMove({200, 140}, 0);
-    EXPECT_TRUE(editor.getAboutBox()->isLinkHovered());
+    EXPECT_TRUE(editor_.getAboutBox()->isLinkHovered());
     window().mouseMove({200, 100}, 0);
-    EXPECT_FALSE(editor.getAboutBox()->isLinkHovered());
+    EXPECT_FALSE(editor_.getAboutBox()->isLinkHovered());
 
     RecordingShell shell;
     setShell(&shell);
     click(200, 140);  // the link: opens the web site, nothing else
     setShell(nullptr);
     ASSERT_EQ(shell.opened.size(), 1u);
-    EXPECT_TRUE(engine.edits.empty());
+    EXPECT_TRUE(engine_.edits.empty());
 
     click(200, 200);  // anywhere else: asks to close; the knob beneath stays
-    ASSERT_EQ(engine.edits.size(), 1u);
-    EXPECT_EQ(engine.edits[0], Edit(kMessageHideAbout, 1.0));
-    editor.parameterChanged(kMessageHideAbout, 1.0);
-    EXPECT_FALSE(engine.isAttached(editor.getAboutContainer()));
+    ASSERT_EQ(engine_.edits.size(), 1u);
+    EXPECT_EQ(engine_.edits[0], Edit(kMessageHideAbout, 1.0));
+    editor_.parameterChanged(kMessageHideAbout, 1.0);
+    EXPECT_FALSE(engine_.isAttached(editor_.getAboutContainer()));
 }
 
 TEST_F(EditorTest, WindowGrowsWhileThePresetMenuIsOpen)
 {
-    engine.setZoom(1.5);
-    editor.parameterChanged(kMessagePresetMenuOpening, 1.0);
-    EXPECT_DOUBLE_EQ(editor.getRect().width(), 420.0);
-    EXPECT_DOUBLE_EQ(editor.getRect().height(), 415.0);
-    EXPECT_DOUBLE_EQ(engine.getFrame()->getViewSize().getWidth(), 630.0);
-    editor.parameterChanged(kMessagePresetMenuClosed, 1.0);
-    EXPECT_DOUBLE_EQ(editor.getRect().height(), 275.0);
-    EXPECT_DOUBLE_EQ(engine.getFrame()->getViewSize().getHeight(), 412.0);  // whole pixels
+    engine_.setZoom(1.5);
+    editor_.parameterChanged(kMessagePresetMenuOpening, 1.0);
+    EXPECT_DOUBLE_EQ(editor_.getRect().width(), 420.0);
+    EXPECT_DOUBLE_EQ(editor_.getRect().height(), 415.0);
+    EXPECT_DOUBLE_EQ(engine_.getFrame()->getViewSize().getWidth(), 630.0);
+    editor_.parameterChanged(kMessagePresetMenuClosed, 1.0);
+    EXPECT_DOUBLE_EQ(editor_.getRect().height(), 275.0);
+    EXPECT_DOUBLE_EQ(engine_.getFrame()->getViewSize().getHeight(), 412.0);  // whole pixels
 }
 
 // The about box is released with the editor even when it is not attached.
 TEST_F(EditorTest, CloseForgetsEveryControlAttachedOrNot)
 {
-    editor.parameterChanged(kMessageShowAbout, 1.0);
-    editor.close();
-    EXPECT_EQ(editor.getAboutBox(), nullptr);
-    EXPECT_EQ(editor.getMeter(), nullptr);
-    EXPECT_EQ(editor.getKnob(kTime), nullptr);
-    EXPECT_EQ(engine.getFrame()->getNbViews(), 1u);  // the main container, until the frame goes
+    editor_.parameterChanged(kMessageShowAbout, 1.0);
+    editor_.close();
+    EXPECT_EQ(editor_.getAboutBox(), nullptr);
+    EXPECT_EQ(editor_.getMeter(), nullptr);
+    EXPECT_EQ(editor_.getKnob(kTime), nullptr);
+    EXPECT_EQ(engine_.getFrame()->getNbViews(), 1u);  // the main container, until the frame goes
     // Messages to a closed editor are ignored.
-    editor.parameterChanged(kMessageShowAbout, 1.0);
-    editor.parameterChanged(kTime, 0.3);
-    editor.idle();
-    EXPECT_EQ(engine.getFrame()->getNbViews(), 1u);
+    editor_.parameterChanged(kMessageShowAbout, 1.0);
+    editor_.parameterChanged(kTime, 0.3);
+    editor_.idle();
+    EXPECT_EQ(engine_.getFrame()->getNbViews(), 1u);
 }
 
 }  // namespace

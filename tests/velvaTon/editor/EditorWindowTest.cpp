@@ -60,20 +60,20 @@ class HoverHelpTest : public ::testing::Test {
 protected:
     HoverHelpTest()
     {
-        window.open(nullptr, VSTGUI::PlatformType::kOffscreen);
-        window.applyZoom(1.0);  // window pixels are logical units
+        window_.open(nullptr, VSTGUI::PlatformType::kOffscreen);
+        window_.applyZoom(1.0);  // window pixels are logical units
     }
 
-    VSTGUI::OffscreenPlatformFrame& platform() { return *VSTGUI::OffscreenPlatformFrame::of(window.getFrame()); }
+    VSTGUI::OffscreenPlatformFrame& platform() { return *VSTGUI::OffscreenPlatformFrame::of(window_.getFrame()); }
     // A point of the panel, in window pixels below the strip.
     void moveTo(double x, double y, int32_t buttons = 0) { platform().mouseMove({x, y + 52}, buttons); }
     void ticks(int32_t count)
     {
         for (int32_t i = 0; i < count; ++i)
-            window.idle();
+            window_.idle();
     }
 
-    HRXVSTGUIEditorWrapperV4_PresetBar window{&createVelvaTonEditor};
+    HRXVSTGUIEditorWrapperV4_PresetBar window_{&createVelvaTonEditor};
 };
 
 TEST_F(HoverHelpTest, RestingOnAKnobShowsItsTooltipAfterTheDelay)
@@ -109,7 +109,7 @@ TEST_F(HoverHelpTest, HeldButtonOrHintsOffNeverShowIt)
     ticks(200);
     EXPECT_FALSE(platform().isTooltipShown());
     moveTo(85, 200);
-    window.setEngineHints(0);
+    window_.setEngineHints(0);
     ticks(200);
     EXPECT_FALSE(platform().isTooltipShown());
 }

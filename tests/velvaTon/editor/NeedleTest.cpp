@@ -9,32 +9,32 @@ namespace {
 
 TEST_F(EditorTest, NeedleRunsOneValueBehindAndKeepsItsRate)
 {
-    clock.now = 1000;
-    editor.parameterChanged(kGainReduction, 1.0);
-    clock.now = 1100;
-    editor.parameterChanged(kGainReduction, 0.5);
+    clock_.now = 1000;
+    editor_.parameterChanged(kGainReduction, 1.0);
+    clock_.now = 1100;
+    editor_.parameterChanged(kGainReduction, 0.5);
     const std::pair<uint32_t, double> shown[] = {{1100, 1.0}, {1150, 0.75}, {1200, 0.5}, {1300, 0.0}, {1400, 0.0}};
     for (const auto& s : shown) {
-        clock.now = s.first;
-        editor.idle();
-        EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), s.second) << s.first;
+        clock_.now = s.first;
+        editor_.idle();
+        EXPECT_DOUBLE_EQ(editor_.getMeter()->getValue(), s.second) << s.first;
     }
 }
 
 TEST_F(EditorTest, MeterResetReturnsTheNeedleToRest)
 {
-    clock.now = 1000;
-    editor.parameterChanged(kGainReduction, 0.8);
-    clock.now = 1100;
-    editor.parameterChanged(kGainReduction, 0.8);
-    editor.idle();
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.8);
-    editor.parameterChanged(kMessageMeterReset, 1.0);
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.0);
-    clock.now = 1200;
-    editor.idle();
-    editor.idle();
-    EXPECT_DOUBLE_EQ(editor.getMeter()->getValue(), 0.0);
+    clock_.now = 1000;
+    editor_.parameterChanged(kGainReduction, 0.8);
+    clock_.now = 1100;
+    editor_.parameterChanged(kGainReduction, 0.8);
+    editor_.idle();
+    EXPECT_DOUBLE_EQ(editor_.getMeter()->getValue(), 0.8);
+    editor_.parameterChanged(kMessageMeterReset, 1.0);
+    EXPECT_DOUBLE_EQ(editor_.getMeter()->getValue(), 0.0);
+    clock_.now = 1200;
+    editor_.idle();
+    editor_.idle();
+    EXPECT_DOUBLE_EQ(editor_.getMeter()->getValue(), 0.0);
 }
 
 TEST(NeedleAnimation, WithoutAnIntervalItHoldsTheStartValue)

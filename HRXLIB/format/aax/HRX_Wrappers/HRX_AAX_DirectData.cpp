@@ -15,7 +15,7 @@ AAX_IEffectDirectData* HRX_AAX_DirectData::Create() {
 }
 
 HRX_AAX_DirectData::HRX_AAX_DirectData() {
-    for (double& value : mPending)
+    for (double& value : pending_)
         value = kEmpty;
 }
 
@@ -34,17 +34,17 @@ AAX_Result HRX_AAX_DirectData::TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAcc
 AAX_Result HRX_AAX_DirectData::reportLatency(AAX_IPrivateDataAccess& access) {
     int32_t hostLatency = 0;
     Controller()->GetSignalLatency(&hostLatency);
-    const AAX_Result result = access.ReadPortDirect(kField_Latency, 0, sizeof mLatency, &mLatency);
+    const AAX_Result result = access.ReadPortDirect(kField_Latency, 0, sizeof latency_, &latency_);
     if (result != AAX_SUCCESS)
         return result;
-    if (mLatency >= 0 && mLatency != hostLatency)
-        Controller()->SetSignalLatency(mLatency);
+    if (latency_ >= 0 && latency_ != hostLatency)
+        Controller()->SetSignalLatency(latency_);
     return AAX_SUCCESS;
 }
 
 AAX_Result HRX_AAX_DirectData::deliverMailbox(AAX_IPrivateDataAccess& access,
                                               HRX_AAX_ControllerWrapper& controller) {
-    controller.takeMailbox(mPending);
+    controller.takeMailbox(pending_);
 
     // Each waiting value is written into its own mailbox entry and nothing
     // else: the entries of slots 0..11 and the time information belong to
@@ -54,11 +54,11 @@ AAX_Result HRX_AAX_DirectData::deliverMailbox(AAX_IPrivateDataAccess& access,
     const uint32_t valuesOffset = HRX_AAX_RenderCache::valuesOffset();
     AAX_Result result = AAX_SUCCESS;
     for (int32_t slot = kPresetValues; slot < kParameterSlots; ++slot) {
-        if (mPending[slot] == kEmpty)
+        if (pending_[slot] == kEmpty)
             continue;
-        const float value = static_cast<float>(mPending[slot]);
+        const float value = static_cast<float>(pending_[slot]);
         const auto offset = static_cast<uint32_t>(valuesOffset + sizeof(float) * static_cast<uint32_t>(slot));
-        mPending[slot] = kEmpty;
+        pending_[slot] = kEmpty;
         const AAX_Result written = access.WritePortDirect(kField_RenderCache, offset, sizeof value, &value);
         if (written != AAX_SUCCESS && result == AAX_SUCCESS)
             result = written;

@@ -23,8 +23,8 @@ private:
     AAX_Result reportLatency(AAX_IPrivateDataAccess& access);
     AAX_Result deliverMailbox(AAX_IPrivateDataAccess& access, HRX_AAX_ControllerWrapper& controller);
 
-    int32_t mLatency = -1;
+    int32_t latency_ = -1;
     // Mailbox values taken from the controller and not yet in the render
     // cache; -1.0 empty.
-    double mPending[HRX_AAX_ControllerWrapper::kSlots];
+    double pending_[HRX_AAX_ControllerWrapper::kSlots];
 };

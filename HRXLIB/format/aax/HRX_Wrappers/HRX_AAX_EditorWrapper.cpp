@@ -43,15 +43,15 @@ HRX_AAX_EditorWrapper::HRX_AAX_EditorWrapper(Brackenworks::HRXEditorFactory crea
 
 void HRX_AAX_EditorWrapper::setPresetManager(HRXPresetManager* manager)
 {
-    if (manager == presetManager && getPresetBar())
+    if (manager == presetManager_ && getPresetBar())
         return;
-    presetManager = manager;
+    presetManager_ = manager;
     setPresetBar(new HRXPresetBarEditor(manager));
 }
 
 bool HRX_AAX_EditorWrapper::openInHostWindow(void* parentWindow)
 {
-    if (!editor)
+    if (!editor_)
         return false;
     VSTGUI::X11::registerPlatform();
     return open(parentWindow, VSTGUI::PlatformType::kX11Window);
@@ -71,31 +71,31 @@ void HRX_AAX_EditorWrapper::constrainSize(VSTGUI::CRect& proposal) const
 
 void HRX_AAX_EditorWrapper::editParameter(int32_t index, double value)
 {
-    if (controller)
-        controller->editParameter(index, value);
+    if (controller_)
+        controller_->editParameter(index, value);
 }
 
 int32_t HRX_AAX_EditorWrapper::controlClicked(int32_t tag, uint32_t buttons)
 {
     const auto flags = static_cast<int32_t>(product().getParameterFlags(tag));
-    if (!(flags & kFlagHostParameter) || !viewContainer)
+    if (!(flags & kFlagHostParameter) || !viewContainer_)
         return flags;
-    return viewContainer->HandleParameterMouseDown(product().parameterIds[tag], hostModifiers(buttons));
+    return viewContainer_->HandleParameterMouseDown(product().parameterIds[tag], hostModifiers(buttons));
 }
 
 void HRX_AAX_EditorWrapper::setEditorSize(int32_t width, int32_t height)
 {
     HRXVSTGUIEditorWrapperV4_PresetBar::setEditorSize(width, height);
     const HRXRect frameRect = getFrameRect();
-    viewRect[0] = frameRect.left;
-    viewRect[1] = frameRect.top;
-    viewRect[2] = frameRect.right;
-    viewRect[3] = frameRect.bottom;
-    if (viewContainer) {
+    viewRect_[0] = frameRect.left;
+    viewRect_[1] = frameRect.top;
+    viewRect_[2] = frameRect.right;
+    viewRect_[3] = frameRect.bottom;
+    if (viewContainer_) {
         AAX_Point size;
-        size.vert = static_cast<float>(viewRect[3] - viewRect[1]);
-        size.horz = static_cast<float>(viewRect[2] - viewRect[0]);
-        viewContainer->SetViewSize(size);
+        size.vert = static_cast<float>(viewRect_[3] - viewRect_[1]);
+        size.horz = static_cast<float>(viewRect_[2] - viewRect_[0]);
+        viewContainer_->SetViewSize(size);
     }
 }
 

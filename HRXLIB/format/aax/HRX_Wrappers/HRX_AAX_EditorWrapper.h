@@ -16,13 +16,13 @@ class HRX_AAX_EditorWrapper : public Brackenworks::HRXVSTGUIEditorWrapperV4_Pres
 public:
     explicit HRX_AAX_EditorWrapper(Brackenworks::HRXEditorFactory createEditor);
 
-    void setController(HRX_AAX_ControllerWrapper* instanceController) { controller = instanceController; }
-    HRX_AAX_ControllerWrapper* getController() const { return controller; }
-    void setProductController(HRXBaseParametersController* product) { productController = product; }
+    void setController(HRX_AAX_ControllerWrapper* instanceController) { controller_ = instanceController; }
+    HRX_AAX_ControllerWrapper* getController() const { return controller_; }
+    void setProductController(HRXBaseParametersController* product) { productController_ = product; }
     // The preset bar of the window drives this manager.
     void setPresetManager(HRXPresetManager* manager);
     // The host's window the view lives in (null while there is none).
-    void setViewContainer(AAX_IViewContainer* container) { viewContainer = container; }
+    void setViewContainer(AAX_IViewContainer* container) { viewContainer_ = container; }
 
     // Opens the window as a child of the host's native window (an X11
     // window id). False without editor content or when no window can be made.
@@ -30,7 +30,7 @@ public:
 
     // The size last reported to the host: left, top, right, bottom; -1 on
     // every side until the first report.
-    const double* getViewRect() const { return viewRect; }
+    const double* getViewRect() const { return viewRect_; }
     // Answers the host's proposal of a window size within the window's
     // limits: a proposal outside them is clamped, one inside stays as it is.
     void constrainSize(VSTGUI::CRect& proposal) const;
@@ -41,9 +41,9 @@ public:
     void notifyEditor(int32_t index, double value) override;
 
 private:
-    HRX_AAX_ControllerWrapper* controller = nullptr;
-    AAX_IViewContainer* viewContainer = nullptr;
-    HRXBaseParametersController* productController = nullptr;
-    HRXPresetManager* presetManager = nullptr;
-    double viewRect[4] = {-1.0, -1.0, -1.0, -1.0};
+    HRX_AAX_ControllerWrapper* controller_ = nullptr;
+    AAX_IViewContainer* viewContainer_ = nullptr;
+    HRXBaseParametersController* productController_ = nullptr;
+    HRXPresetManager* presetManager_ = nullptr;
+    double viewRect_[4] = {-1.0, -1.0, -1.0, -1.0};
 };

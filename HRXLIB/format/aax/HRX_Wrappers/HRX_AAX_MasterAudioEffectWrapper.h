@@ -35,10 +35,10 @@ enum HRXTimeInfoFlags : int32_t {
 // transport pointer.
 class HRX_AAX_MasterAudioEffectWrapper {
 public:
-    HRX_AAX_MasterAudioEffectWrapper() : timeInfo() {}
+    HRX_AAX_MasterAudioEffectWrapper() : timeInfo_() {}
     virtual ~HRX_AAX_MasterAudioEffectWrapper() = default;
-    virtual HRXTimeInfo* getTimeInfo() { return &timeInfo; }
+    virtual HRXTimeInfo* getTimeInfo() { return &timeInfo_; }
 
 private:
-    HRXTimeInfo timeInfo;
+    HRXTimeInfo timeInfo_;
 };

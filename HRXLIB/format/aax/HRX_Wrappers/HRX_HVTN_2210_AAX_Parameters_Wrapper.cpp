@@ -73,19 +73,19 @@ AAX_IEffectParameters* HRX_HVTN_2210_AAX_Parameters_Wrapper::Create() {
     return new HRX_HVTN_2210_AAX_Parameters_Wrapper();
 }
 
-HRX_HVTN_2210_AAX_Parameters_Wrapper::HRX_HVTN_2210_AAX_Parameters_Wrapper() : mController(this) {
-    mController.attach(product().createController(&mController));
+HRX_HVTN_2210_AAX_Parameters_Wrapper::HRX_HVTN_2210_AAX_Parameters_Wrapper() : controller_(this) {
+    controller_.attach(product().createController(&controller_));
 }
 
 AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::EffectInit() {
-    mParameterManager.AddParameter(createMasterBypass());
+    parameterManager_.AddParameter(createMasterBypass());
     for (int32_t index = 0; index < kParameterSlots; ++index) {
         if (getParameterFlags(index) & kFlagHostParameter)
-            mParameterManager.AddParameter(createSlotParameter(index));
+            parameterManager_.AddParameter(createSlotParameter(index));
     }
-    mPacketDispatcher.RegisterPacket(velvaTonMasterBypass::identifier, kField_MasterBypass);
+    packetDispatcher_.RegisterPacket(velvaTonMasterBypass::identifier, kField_MasterBypass);
     for (int32_t slot = 0; slot < kPresetValues; ++slot)
-        mPacketDispatcher.RegisterPacket(parameterIdTable[slot], kField_FirstParameterPort + slot);
+        packetDispatcher_.RegisterPacket(parameterIdTable[slot], kField_FirstParameterPort + slot);
     return AAX_SUCCESS;
 }
 
@@ -105,7 +105,7 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::UpdateParameterNormalizedValue(
     if (index >= 0 && index < kPresetValues && fromGesture && automation) {
         AAX_CBoolean touched = 0;
         if (automation->GetTouchState(id, &touched) == AAX_SUCCESS && touched)
-            mController.hostEcho(index, value);
+            controller_.hostEcho(index, value);
     }
     return result;
 }
@@ -178,7 +178,7 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetChunkIDFromIndex(int32_t ind
 }
 
 int32_t HRX_HVTN_2210_AAX_Parameters_Wrapper::allChunkBytes(uint8_t** bytes) {
-    HRXBaseParametersController* product = mController.getParametersController();
+    HRXBaseParametersController* product = controller_.getParametersController();
     *bytes = nullptr;
     const int32_t controllerSize = product ? product->getChunk(bytes) : 0;
     return controllerSize > 0 && *bytes ? controllerSize : 0;
@@ -230,11 +230,11 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::SetChunk(AAX_CTypeID chunkID, c
         return AAX_ERROR_NOT_INITIALIZED;
     const uint8_t* data = reinterpret_cast<const uint8_t*>(chunk->fData);
     // A bank form that claims more than the chunk holds restores nothing.
-    HRXPresetManager* manager = mController.getPresetManager();
+    HRXPresetManager* manager = controller_.getPresetManager();
     if (manager &&
         HRX_AAX_ClassifyAllChunk(data, chunk->fSize, manager->templateRecord) == HRX_AAX_AllChunkContent::Damaged)
         return AAX_ERROR_INCORRECT_CHUNK_SIZE;
-    HRXBaseParametersController* product = mController.getParametersController();
+    HRXBaseParametersController* product = controller_.getParametersController();
     if (product)
         product->setChunk(data, chunk->fSize - kHRX_AllChunkTrailerSize, chunk);
     return AAX_SUCCESS;

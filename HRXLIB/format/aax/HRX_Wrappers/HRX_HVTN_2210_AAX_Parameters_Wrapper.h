@@ -38,7 +38,7 @@ public:
     void setParameterNormalizedValue(const char* identifier, double value) override;
     void releaseParameter(const char* identifier) override;
 
-    HRX_AAX_ControllerWrapper& getController() { return mController; }
+    HRX_AAX_ControllerWrapper& getController() { return controller_; }
 
 protected:
     AAX_Result EffectInit() override;
@@ -48,5 +48,5 @@ private:
     // its size, 0 when the controller produced none.
     int32_t allChunkBytes(uint8_t** bytes);
 
-    HRX_AAX_ControllerWrapper mController;
+    HRX_AAX_ControllerWrapper controller_;
 };

@@ -28,17 +28,17 @@ constexpr double kNoStoredValue = -1.0;
 AAX_IEffectGUI* HRX_HVTN_2210_HRX_AAXWrapper_GUI::Create() { return new HRX_HVTN_2210_HRX_AAXWrapper_GUI(); }
 
 HRX_HVTN_2210_HRX_AAXWrapper_GUI::HRX_HVTN_2210_HRX_AAXWrapper_GUI()
-    : wrapper(new HRX_AAX_EditorWrapper(&createVelvaTonEditor))
+    : wrapper_(new HRX_AAX_EditorWrapper(&createVelvaTonEditor))
 {
-    std::memcpy(meterList, product().meterParameterList, sizeof meterList);
+    std::memcpy(meterList_, product().meterParameterList, sizeof meterList_);
 }
 
 HRX_HVTN_2210_HRX_AAXWrapper_GUI::~HRX_HVTN_2210_HRX_AAXWrapper_GUI()
 {
-    HRX_AAX_ControllerWrapper* controller = wrapper->getController();
-    if (controller && controller->getEditor() == wrapper)
+    HRX_AAX_ControllerWrapper* controller = wrapper_->getController();
+    if (controller && controller->getEditor() == wrapper_)
         controller->setEditor(nullptr);
-    delete wrapper;
+    delete wrapper_;
 }
 
 void HRX_HVTN_2210_HRX_AAXWrapper_GUI::CreateViewContainer()
@@ -49,46 +49,46 @@ void HRX_HVTN_2210_HRX_AAXWrapper_GUI::CreateViewContainer()
     const int32_t type = container->GetType();
     if (type != AAX_eViewContainer_Type_HWND && type != AAX_eViewContainer_Type_NSView)
         return;
-    parentWindow = container->GetPtr();
+    parentWindow_ = container->GetPtr();
     // The parameters object the host handed over is this library's own.
     auto* parameters = dynamic_cast<HRX_HVTN_2210_AAX_Parameters_Wrapper*>(GetEffectParameters());
     HRX_AAX_ControllerWrapper* controller = parameters ? &parameters->getController() : nullptr;
     if (controller) {
-        wrapper->setController(controller);
-        wrapper->setProductController(controller->getParametersController());
-        wrapper->setPresetManager(controller->getPresetManager());
-        controller->setEditor(wrapper);
+        wrapper_->setController(controller);
+        wrapper_->setProductController(controller->getParametersController());
+        wrapper_->setPresetManager(controller->getPresetManager());
+        controller->setEditor(wrapper_);
         // The window opens at this instance's zoom (restored with its state).
         if (HRXPresetManager* manager = controller->getPresetManager())
-            wrapper->applyZoom(manager->zoomPercent * 0.01);
+            wrapper_->applyZoom(manager->zoomPercent * 0.01);
     }
-    wrapper->setViewContainer(container);
-    wrapper->openInHostWindow(parentWindow);
-    if (!controller || controller->getEditor() != wrapper)
+    wrapper_->setViewContainer(container);
+    wrapper_->openInHostWindow(parentWindow_);
+    if (!controller || controller->getEditor() != wrapper_)
         return;
     // Internal slots and meters the controller already holds a value for.
     for (int32_t slot = 12; slot < kParameterSlots; ++slot) {
         const double value = controller->getValue(slot);
         if (!(value == kNoStoredValue))
-            wrapper->notifyEditor(slot, value);
+            wrapper_->notifyEditor(slot, value);
     }
 }
 
 void HRX_HVTN_2210_HRX_AAXWrapper_GUI::DeleteViewContainer()
 {
-    wrapper->close();
-    wrapper->setViewContainer(nullptr);
+    wrapper_->close();
+    wrapper_->setViewContainer(nullptr);
 }
 
 AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::GetViewSize(AAX_Point* size) const
 {
     if (!size)
         return AAX_ERROR_NULL_OBJECT;
-    const double* rect = wrapper->getViewRect();
+    const double* rect = wrapper_->getViewRect();
     double width = rect[2] - rect[0];
     double height = rect[3] - rect[1];
     if (width <= 0.0 || height <= 0.0) {
-        const HRXRect frameRect = wrapper->getFrameRect();
+        const HRXRect frameRect = wrapper_->getFrameRect();
         width = frameRect.width();
         height = frameRect.height();
     }
@@ -104,10 +104,10 @@ AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::TimerWakeup()
         return AAX_SUCCESS;
     // A failed read leaves the previous value in place.
     float value = 0.0f;
-    for (int32_t k = 0; k < kMeterListSize && meterList[k] != -1; ++k) {
+    for (int32_t k = 0; k < kMeterListSize && meterList_[k] != -1; ++k) {
         controller->GetCurrentMeterValue(kHRX_MeterIDs[kHRX_FirstCustomMeter + k], &value);
         if (value >= kMeterLowest && value <= kMeterHighest)
-            wrapper->notifyEditor(meterList[k], static_cast<double>(value + -kMeterOffset));
+            wrapper_->notifyEditor(meterList_[k], static_cast<double>(value + -kMeterOffset));
     }
     return AAX_SUCCESS;
 }
@@ -122,7 +122,7 @@ AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::ParameterUpdated(AAX_CParamID id)
             continue;
         double value = 0.0;
         if (parameters->GetParameterNormalizedValue(id, &value) == AAX_SUCCESS)
-            wrapper->notifyEditor(slot, value);
+            wrapper_->notifyEditor(slot, value);
     }
     return AAX_SUCCESS;
 }

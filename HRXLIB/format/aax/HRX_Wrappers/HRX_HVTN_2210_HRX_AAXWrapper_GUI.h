@@ -25,14 +25,14 @@ public:
     AAX_Result TimerWakeup() override;
     AAX_Result ParameterUpdated(AAX_CParamID id) override;
 
-    HRX_AAX_EditorWrapper* getEditorWrapper() const { return wrapper; }
+    HRX_AAX_EditorWrapper* getEditorWrapper() const { return wrapper_; }
 
 protected:
     void CreateViewContainer() override;
     void DeleteViewContainer() override;
 
 private:
-    void* parentWindow = nullptr;
-    HRX_AAX_EditorWrapper* wrapper = nullptr;
-    int32_t meterList[kMeterListSize];
+    void* parentWindow_ = nullptr;
+    HRX_AAX_EditorWrapper* wrapper_ = nullptr;
+    int32_t meterList_[kMeterListSize];
 };

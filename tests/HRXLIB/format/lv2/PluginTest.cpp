@@ -43,12 +43,12 @@ SavedSetting savedSetting(const std::vector<uint8_t>& state) {
 
 class LV2Plugin : public ::testing::Test {
 protected:
-    TemporaryUserHome home;
+    TemporaryUserHome home_;
 };
 
 class LV2Render : public ::testing::TestWithParam<std::tuple<int, int>> {
 protected:
-    TemporaryUserHome home;
+    TemporaryUserHome home_;
 };
 
 TEST_P(LV2Render, SoundsLikeTheAAXPluginAtEveryBlockLength) {

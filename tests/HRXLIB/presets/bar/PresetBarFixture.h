@@ -38,18 +38,18 @@ public:
     AAX_Result PostTouchRequest(AAX_CParamID id) override { return post('t', id, 0.0); }
     AAX_Result PostReleaseRequest(AAX_CParamID id) override { return post('r', id, 0.0); }
     AAX_Result GetTouchState(AAX_CParamID id, AAX_CBoolean* touched) override {
-        *touched = touches[id] > 0;
+        *touched = touches_[id] > 0;
         return AAX_SUCCESS;
     }
     // Answers what waits; the identifiers of values reported land in `updated`.
     void answer(AAX_IEffectParameters& parameters, std::vector<std::string>& updated) {
         std::vector<Request> requests;
-        requests.swap(pending);
+        requests.swap(pending_);
         for (const Request& request : requests) {
             if (request.kind == 't') {
-                ++touches[request.id];
+                ++touches_[request.id];
             } else if (request.kind == 'r') {
-                --touches[request.id];
+                --touches_[request.id];
             } else {
                 parameters.UpdateParameterNormalizedValue(request.id.c_str(), request.value,
                                                           AAX_eUpdateSource_Unspecified);
@@ -65,11 +65,11 @@ private:
         double value;
     };
     AAX_Result post(char kind, AAX_CParamID id, double value) {
-        pending.push_back({kind, id, value});
+        pending_.push_back({kind, id, value});
         return AAX_SUCCESS;
     }
-    std::vector<Request> pending;
-    std::map<std::string, int> touches;
+    std::vector<Request> pending_;
+    std::map<std::string, int> touches_;
 };
 
 class BarTestHost : public IACFUnknown {
@@ -200,6 +200,6 @@ protected:
         HRXGlobalSettings::setZoomPercent(100);
     }
 
-    TemporaryUserHome home;
-    ManualClock clock;
+    TemporaryUserHome home_;
+    ManualClock clock_;
 };

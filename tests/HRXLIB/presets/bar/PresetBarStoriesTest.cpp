@@ -111,7 +111,7 @@ TEST_F(PresetBarTest, SavedPresetIsListedAtOnceAndReadsBack) {
     EXPECT_EQ(nullptr, editor.bar().getPanel());
 
     saveAs(editor, "My Kick");
-    const std::string path = home.presetFolder() + "/My Kick.hrx";
+    const std::string path = home_.presetFolder() + "/My Kick.hrx";
     EXPECT_EQ(nullptr, editor.bar().getPanel());
     ASSERT_EQ(433u, readFile(path).size());
     choosePreset(editor, 2, 0, 0);
@@ -142,7 +142,7 @@ TEST_F(PresetBarTest, SavedPresetIsListedAtOnceAndReadsBack) {
     EXPECT_EQ(433u, readFile(path).size());
 
     // Into a sub-folder, chosen from the folder menu; the name keeps the keys.
-    home.makePresetSubFolder("Drums");
+    home_.makePresetSubFolder("Drums");
     editor.click(kSave);
     panel = dynamic_cast<PresetBarSavePanel*>(editor.bar().getPanel());
     ASSERT_NE(nullptr, panel);
@@ -150,7 +150,7 @@ TEST_F(PresetBarTest, SavedPresetIsListedAtOnceAndReadsBack) {
     editor.screen().queueMenuChoice({1});
     editor.click(BarInstance::middle(panel->getFolderMenu()->getViewSize()));
     editor.key(VSTGUI::VKEY_RETURN);
-    EXPECT_EQ(433u, readFile(home.presetFolder() + "/Drums/My Kick.hrx").size());
+    EXPECT_EQ(433u, readFile(home_.presetFolder() + "/Drums/My Kick.hrx").size());
 }
 
 TEST_F(PresetBarTest, RenamedPresetIsWhatSaveOffers) {
@@ -175,8 +175,8 @@ TEST_F(PresetBarTest, RenamedPresetIsWhatSaveOffers) {
 }
 
 TEST_F(PresetBarTest, WriteProtectedPresetIsRefusedAndLeftAsItWas) {
-    home.writePresetFolderFile("Locked.hrx", std::vector<uint8_t>(433, 7));
-    const std::string path = home.presetFolder() + "/Locked.hrx";
+    home_.writePresetFolderFile("Locked.hrx", std::vector<uint8_t>(433, 7));
+    const std::string path = home_.presetFolder() + "/Locked.hrx";
     ASSERT_EQ(0, chmod(path.c_str(), 0444));
     BarInstance editor;
     saveAs(editor, "Locked");

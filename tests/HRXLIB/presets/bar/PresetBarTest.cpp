@@ -175,9 +175,9 @@ TEST_F(PresetBarTest, PresetMenuShowsEachGroupAndClosesOnEmptyColumns) {
     EXPECT_EQ("All", menu.getCategoryColumn()->getEntryText(0));
     EXPECT_EQ(0, presets.getEntryCount());
     EXPECT_EQ("Show file in Explorer", menu.getBottomInfo()->getFirstLine());
-    EXPECT_EQ(home.presetFolder(), menu.getBottomInfo()->getSecondLine());
+    EXPECT_EQ(home_.presetFolder(), menu.getBottomInfo()->getSecondLine());
     editor.click(BarInstance::inMenu(menu.getBottomInfo()->getViewSize()));
-    EXPECT_EQ(home.presetFolder(), shell.targets.back());
+    EXPECT_EQ(home_.presetFolder(), shell.targets.back());
     setShell(nullptr);
     double values[kPresetValues];
     for (int32_t slot = 0; slot < kPresetValues; ++slot)

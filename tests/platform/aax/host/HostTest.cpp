@@ -22,17 +22,17 @@ class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string error;
-        ASSERT_EQ(AAX_SUCCESS, host.load(VELVATON_PLUGIN_PATH, &error)) << error;
+        ASSERT_EQ(AAX_SUCCESS, host_.load(VELVATON_PLUGIN_PATH, &error)) << error;
     }
     std::unique_ptr<AAXHostInstance> make(AAXHostVariant variant) {
         AAX_Result result = -1;
-        auto instance = host.createInstance(variant, 48000.0, &result);
+        auto instance = host_.createInstance(variant, 48000.0, &result);
         EXPECT_EQ(AAX_SUCCESS, result);
         return instance;
     }
 
-    TemporaryUserHome home;
-    AAXHost host;
+    TemporaryUserHome home_;
+    AAXHost host_;
 };
 
 std::string describe(const std::vector<AAXHostGesture>& gestures) {
@@ -77,7 +77,7 @@ TEST_F(HostTest, BlockLengthsRatesAndPointersAreBounded) {
     EXPECT_EQ(AAX_ERROR_INVALID_ARGUMENT, instance->setSampleRate(192001.0));
     EXPECT_EQ(192000.0, instance->sampleRate());
     AAX_Result result = 0;
-    EXPECT_EQ(nullptr, host.createInstance(AAXHostVariant::Mono, 8000.0, &result));
+    EXPECT_EQ(nullptr, host_.createInstance(AAXHostVariant::Mono, 8000.0, &result));
     EXPECT_EQ(AAX_ERROR_INVALID_ARGUMENT, result);
 }
 

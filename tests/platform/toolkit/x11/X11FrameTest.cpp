@@ -88,14 +88,14 @@ TEST_F(X11Test, DrawsTheSamePixelsAsTheOffscreenBackendAndFollowsTheZoom)
     CView* offscreenPainted = paintedView;
     X11::X11PlatformFrame* window = open(CRect(0, 0, 160, 110));
     ASSERT_NE(window, nullptr);
-    populate(editor.frame);
+    populate(editor_.frame);
     window->setTitle("Pixels");
 
     int width = 0;
     int height = 0;
     ASSERT_TRUE(pumpUntilDrawn(window));
     offscreen.window->render();
-    EXPECT_EQ(differingPixels(user, window->getWindow(), offscreen.window, width, height), 0);
+    EXPECT_EQ(differingPixels(user_, window->getWindow(), offscreen.window, width, height), 0);
     EXPECT_EQ(width, 160);
     EXPECT_EQ(height, 110);
 
@@ -106,33 +106,33 @@ TEST_F(X11Test, DrawsTheSamePixelsAsTheOffscreenBackendAndFollowsTheZoom)
     }
     ASSERT_TRUE(pumpUntilDrawn(window));
     offscreen.window->render();
-    EXPECT_EQ(differingPixels(user, window->getWindow(), offscreen.window, width, height), 0);
+    EXPECT_EQ(differingPixels(user_, window->getWindow(), offscreen.window, width, height), 0);
 
     // The zoom resizes the window (fractional sizes round up) and scales
     // the drawing alike.
     offscreen.frame->setZoom(1.5);
-    editor.frame->setZoom(1.5);
+    editor_.frame->setZoom(1.5);
     ASSERT_TRUE(pumpUntil([&] {
         XWindowAttributes attributes{};
-        XGetWindowAttributes(user, window->getWindow(), &attributes);
+        XGetWindowAttributes(user_, window->getWindow(), &attributes);
         return attributes.width == 240 && attributes.height == 165 && !window->isDrawingPending();
     }));
     CRect size;
     window->getSize(size);
     EXPECT_EQ(size, CRect(0, 0, 240, 165));
     offscreen.window->render();
-    EXPECT_EQ(differingPixels(user, window->getWindow(), offscreen.window, width, height), 0);
+    EXPECT_EQ(differingPixels(user_, window->getWindow(), offscreen.window, width, height), 0);
     EXPECT_EQ(width, 240);
 
     // The screenshot file holds the same picture.
     const std::string path = ::testing::TempDir() + "x11-frame-" + std::to_string(getpid()) + ".png";
-    ASSERT_TRUE(X11::writeWindowPNG(user, window->getWindow(), path.c_str()));
+    ASSERT_TRUE(X11::writeWindowPNG(user_, window->getWindow(), path.c_str()));
     cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
     EXPECT_EQ(cairo_image_surface_get_width(png), 240);
     EXPECT_EQ(cairo_image_surface_get_height(png), 165);
     cairo_surface_destroy(png);
     std::remove(path.c_str());
-    EXPECT_FALSE(X11::writeWindowPNG(user, 0x1fffff, path.c_str()));
+    EXPECT_FALSE(X11::writeWindowPNG(user_, 0x1fffff, path.c_str()));
     EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
 }
 
@@ -147,14 +147,14 @@ TEST_F(X11Test, TooltipsShowAndHideAndMenuChoicesArriveLater)
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(pumpUntilDrawn(window));
 
-    editor.frame->showTooltip(CRect(40, 50, 65, 65), "Sets up the combined attack and release time");
+    editor_.frame->showTooltip(CRect(40, 50, 65, 65), "Sets up the combined attack and release time");
     ASSERT_TRUE(pumpUntil([&] { return isViewable(window, window->getTooltipWindow()); }));
     XWindowAttributes tip{};
     XGetWindowAttributes(window->getDisplay(), window->getTooltipWindow(), &tip);
     EXPECT_EQ(tip.x, 40);
     EXPECT_EQ(tip.y, 65);
     EXPECT_GT(tip.width, 150);
-    editor.frame->hideTooltip();
+    editor_.frame->hideTooltip();
     ASSERT_TRUE(pumpUntil([&] { return !isViewable(window, window->getTooltipWindow()); }));
 
     MenuListener listener;
@@ -168,7 +168,7 @@ TEST_F(X11Test, TooltipsShowAndHideAndMenuChoicesArriveLater)
     sub->addEntry("Vocals");
     menu->addEntry(sub, "Categories");
     sub->forget();
-    editor.frame->addView(menu);
+    editor_.frame->addView(menu);
 
     auto openMenu = [&] {
         moveTo(20, 20);
@@ -232,37 +232,37 @@ TEST_F(X11Test, ClosedByTheWindowManagerOrWithItsParent)
     ASSERT_TRUE(pumpUntilDrawn(window));
     // What a window manager sends when the user closes the window; the
     // editor closes the frame inside the notice.
-    editor.closeOnNotice = true;
+    editor_.closeOnNotice = true;
     XEvent message{};
     message.xclient.type = ClientMessage;
     message.xclient.window = window->getWindow();
-    message.xclient.message_type = XInternAtom(user, "WM_PROTOCOLS", False);
+    message.xclient.message_type = XInternAtom(user_, "WM_PROTOCOLS", False);
     message.xclient.format = 32;
-    message.xclient.data.l[0] = static_cast<long>(XInternAtom(user, "WM_DELETE_WINDOW", False));
+    message.xclient.data.l[0] = static_cast<long>(XInternAtom(user_, "WM_DELETE_WINDOW", False));
     message.xclient.data.l[1] = CurrentTime;
-    XSendEvent(user, message.xclient.window, False, NoEventMask, &message);
-    ASSERT_TRUE(pumpUntil([&] { return editor.closedNotices == 1; }));
-    EXPECT_EQ(editor.frame, nullptr);
+    XSendEvent(user_, message.xclient.window, False, NoEventMask, &message);
+    ASSERT_TRUE(pumpUntil([&] { return editor_.closedNotices == 1; }));
+    EXPECT_EQ(editor_.frame, nullptr);
 
     // A host's window as parent: the frame's window becomes its child, and
     // goes away with it.
-    const Window parent = XCreateSimpleWindow(user, DefaultRootWindow(user), 0, 0, 300, 200, 0, 0, 0);
-    XMapWindow(user, parent);
-    XSync(user, False);
+    const Window parent = XCreateSimpleWindow(user_, DefaultRootWindow(user_), 0, 0, 300, 200, 0, 0, 0);
+    XMapWindow(user_, parent);
+    XSync(user_, False);
     window = open(CRect(0, 0, 120, 80), parent);
     ASSERT_NE(window, nullptr);
     Window root = 0;
     Window actualParent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    XQueryTree(user, window->getWindow(), &root, &actualParent, &children, &count);
+    XQueryTree(user_, window->getWindow(), &root, &actualParent, &children, &count);
     if (children)
         XFree(children);
     EXPECT_EQ(actualParent, parent);
     ASSERT_TRUE(pumpUntilDrawn(window));
-    XDestroyWindow(user, parent);
-    ASSERT_TRUE(pumpUntil([&] { return editor.closedNotices == 2; }));
-    EXPECT_EQ(editor.frame, nullptr);
+    XDestroyWindow(user_, parent);
+    ASSERT_TRUE(pumpUntil([&] { return editor_.closedNotices == 2; }));
+    EXPECT_EQ(editor_.frame, nullptr);
 
     // A parent that does not exist: no frame.
     EXPECT_EQ(open(CRect(0, 0, 120, 80), parent), nullptr);
@@ -273,47 +273,47 @@ TEST_F(X11Test, ALostServerClosesTheFramesAndLeavesTheProcessRunning)
     X11::X11PlatformFrame* window = open(CRect(0, 0, 120, 80));
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(pumpUntilDrawn(window));
-    editor.frame->showTooltip(CRect(10, 10, 35, 25), "tip");
+    editor_.frame->showTooltip(CRect(10, 10, 35, 25), "tip");
     auto* menu = new COptionMenu(CRect(0, 0, 50, 20), nullptr, 1);
     menu->addEntry("One");
-    editor.frame->addView(menu);
+    editor_.frame->addView(menu);
     ASSERT_TRUE(menu->popup());
     HRXRunLoop::pump();
     // The test's own connection would end the process the default way.
-    XCloseDisplay(user);
-    user = nullptr;
+    XCloseDisplay(user_);
+    user_ = nullptr;
 
-    xvfb->stop();
+    xvfb_->stop();
     const time_t deadline = time(nullptr) + 5;
-    while (editor.closedNotices == 0 && time(nullptr) <= deadline) {
+    while (editor_.closedNotices == 0 && time(nullptr) <= deadline) {
         HRXRunLoop::pump();
         const timespec pause{0, 1000000L};
         nanosleep(&pause, nullptr);
     }
-    EXPECT_EQ(editor.closedNotices, 1);
+    EXPECT_EQ(editor_.closedNotices, 1);
     EXPECT_EQ(window->getDisplay(), nullptr);
     EXPECT_EQ(window->getPopupMenu(), nullptr);
     // Every later call does nothing.
     EXPECT_FALSE(menu->popup());
-    editor.frame->setZoom(2.0);
-    editor.frame->invalid();
-    editor.frame->showTooltip(CRect(10, 10, 35, 25), "tip");
-    editor.frame->hideTooltip();
+    editor_.frame->setZoom(2.0);
+    editor_.frame->invalid();
+    editor_.frame->showTooltip(CRect(10, 10, 35, 25), "tip");
+    editor_.frame->hideTooltip();
     CPoint where;
-    EXPECT_TRUE(editor.frame->getCurrentMouseLocation(where));
+    EXPECT_TRUE(editor_.frame->getCurrentMouseLocation(where));
     EXPECT_FALSE(isKeyDown(HRXKey::Control));
     HRXRunLoop::pump();
-    EXPECT_EQ(editor.closedNotices, 1);
-    editor.frame->close();
-    editor.frame = nullptr;
+    EXPECT_EQ(editor_.closedNotices, 1);
+    editor_.frame->close();
+    editor_.frame = nullptr;
 
     // No server: opening fails; a new server: a new connection.
     EXPECT_EQ(open(CRect(0, 0, 120, 80)), nullptr);
-    xvfb.reset();
-    xvfb = std::make_unique<XvfbSession>();
-    ASSERT_TRUE(xvfb->isRunning()) << xvfb->error();
-    user = XOpenDisplay(nullptr);
-    ASSERT_NE(user, nullptr);
+    xvfb_.reset();
+    xvfb_ = std::make_unique<XvfbSession>();
+    ASSERT_TRUE(xvfb_->isRunning()) << xvfb_->error();
+    user_ = XOpenDisplay(nullptr);
+    ASSERT_NE(user_, nullptr);
     window = open(CRect(0, 0, 120, 80));
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(pumpUntilDrawn(window));

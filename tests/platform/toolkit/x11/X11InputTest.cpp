@@ -66,10 +66,10 @@ TEST_F(X11Test, InputReachesTheFrameWithTheToolkitsBitsAndCoordinates)
 {
     X11::X11PlatformFrame* window = open(CRect(0, 0, 100, 75));
     ASSERT_NE(window, nullptr);
-    editor.frame->setZoom(2.0);  // window pixels 200 x 150 map to units
+    editor_.frame->setZoom(2.0);  // window pixels 200 x 150 map to units
     std::vector<Event> log;
     auto* view = new RecordingView(&log);
-    editor.frame->addView(view);
+    editor_.frame->addView(view);
     ASSERT_TRUE(pumpUntilDrawn(window));
     auto waitFor = [&](size_t count) { return pumpUntil([&] { return log.size() >= count; }); };
 
@@ -120,7 +120,7 @@ TEST_F(X11Test, InputReachesTheFrameWithTheToolkitsBitsAndCoordinates)
     button(3, true);
     ASSERT_TRUE(waitFor(1));
     EXPECT_EQ(log[0], (Event{"down", CPoint(30, 23), kRButton | kControl | kApple, 0}));
-    EXPECT_EQ(editor.frame->getCurrentMouseButtons().getButtonState(), kRButton | kControl | kApple);
+    EXPECT_EQ(editor_.frame->getCurrentMouseButtons().getButtonState(), kRButton | kControl | kApple);
     EXPECT_TRUE(isKeyDown(HRXKey::Control));
     EXPECT_TRUE(isKeyDown(HRXKey::Windows));
     EXPECT_FALSE(isKeyDown(HRXKey::Alt));
@@ -131,7 +131,7 @@ TEST_F(X11Test, InputReachesTheFrameWithTheToolkitsBitsAndCoordinates)
 
     // Keys (for the focus view: a click drops the focus), then leaving the
     // window.
-    editor.frame->setFocusView(view);
+    editor_.frame->setFocusView(view);
     log.clear();
     key(XK_Shift_L, true);
     key(XK_a, true);
@@ -148,7 +148,7 @@ TEST_F(X11Test, InputReachesTheFrameWithTheToolkitsBitsAndCoordinates)
                                        {"exited", CPoint(250, 200), 0, 0}}));
     key(XK_Escape, false);
     CPoint where;
-    EXPECT_TRUE(editor.frame->getCurrentMouseLocation(where));
+    EXPECT_TRUE(editor_.frame->getCurrentMouseLocation(where));
     EXPECT_EQ(where, CPoint(500, 400));
 }
 

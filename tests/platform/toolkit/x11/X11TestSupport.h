@@ -46,35 +46,35 @@ protected:
     {
         if (!XvfbSession::isInstalled())
             GTEST_SKIP() << XvfbSession::kNotInstalled;
-        xvfb = std::make_unique<XvfbSession>();
-        ASSERT_TRUE(xvfb->isRunning()) << xvfb->error();
+        xvfb_ = std::make_unique<XvfbSession>();
+        ASSERT_TRUE(xvfb_->isRunning()) << xvfb_->error();
         VSTGUI::X11::registerPlatform();
-        user = XOpenDisplay(nullptr);
-        ASSERT_NE(user, nullptr);
+        user_ = XOpenDisplay(nullptr);
+        ASSERT_NE(user_, nullptr);
     }
 
     void TearDown() override
     {
-        if (editor.frame)
-            editor.frame->close();
-        editor.frame = nullptr;
-        if (user)
-            XCloseDisplay(user);
-        user = nullptr;
-        xvfb.reset();
+        if (editor_.frame)
+            editor_.frame->close();
+        editor_.frame = nullptr;
+        if (user_)
+            XCloseDisplay(user_);
+        user_ = nullptr;
+        xvfb_.reset();
     }
 
     // Opens a frame on the server: top-level (parent 0) or in parent.
     VSTGUI::X11::X11PlatformFrame* open(const VSTGUI::CRect& size, Window parent = 0)
     {
-        editor.frame = new VSTGUI::CFrame(size, &editor);
-        if (!editor.frame->open(reinterpret_cast<void*>(static_cast<uintptr_t>(parent)),
+        editor_.frame = new VSTGUI::CFrame(size, &editor_);
+        if (!editor_.frame->open(reinterpret_cast<void*>(static_cast<uintptr_t>(parent)),
                                 VSTGUI::PlatformType::kX11Window)) {
-            editor.frame->forget();
-            editor.frame = nullptr;
+            editor_.frame->forget();
+            editor_.frame = nullptr;
             return nullptr;
         }
-        return VSTGUI::X11::X11PlatformFrame::of(editor.frame);
+        return VSTGUI::X11::X11PlatformFrame::of(editor_.frame);
     }
 
     // Pumps the run loop until the condition holds; false after 5 s. The
@@ -84,9 +84,9 @@ protected:
     {
         const time_t deadline = time(nullptr) + 5;
         for (;;) {
-            XSync(user, False);
+            XSync(user_, False);
             HRXRunLoop::pump();
-            if (auto* window = VSTGUI::X11::X11PlatformFrame::of(editor.frame)) {
+            if (auto* window = VSTGUI::X11::X11PlatformFrame::of(editor_.frame)) {
                 if (Display* display = window->getDisplay())
                     XSync(display, False);
             }
@@ -113,8 +113,8 @@ protected:
                attributes.map_state == IsViewable;
     }
 
-    void moveTo(int x, int y) { XTestFakeMotionEvent(user, -1, x, y, CurrentTime); }
-    void button(unsigned int number, bool down) { XTestFakeButtonEvent(user, number, down, CurrentTime); }
+    void moveTo(int x, int y) { XTestFakeMotionEvent(user_, -1, x, y, CurrentTime); }
+    void button(unsigned int number, bool down) { XTestFakeButtonEvent(user_, number, down, CurrentTime); }
     void click(unsigned int number)
     {
         button(number, true);
@@ -122,12 +122,12 @@ protected:
     }
     void key(KeySym symbol, bool down)
     {
-        XTestFakeKeyEvent(user, XKeysymToKeycode(user, symbol), down, CurrentTime);
+        XTestFakeKeyEvent(user_, XKeysymToKeycode(user_, symbol), down, CurrentTime);
     }
 
-    std::unique_ptr<XvfbSession> xvfb;
-    Display* user = nullptr;
-    Editor editor;
+    std::unique_ptr<XvfbSession> xvfb_;
+    Display* user_ = nullptr;
+    Editor editor_;
 };
 
 } // namespace x11_test

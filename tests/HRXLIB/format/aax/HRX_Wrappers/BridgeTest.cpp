@@ -24,7 +24,7 @@ using Calls = std::vector<std::pair<uint32_t, double>>;
 
 class BridgeTest : public ::testing::Test {
 protected:
-    TemporaryUserHome home;
+    TemporaryUserHome home_;
 };
 
 TEST_F(BridgeTest, FirstBlockGivesRateAndSevenParametersSecondBlockNeither) {

@@ -43,47 +43,47 @@ class EditorBridgeTest : public ::testing::Test {
 protected:
     EditorBridgeTest() {
         unsetenv("DISPLAY");  // the window cannot open: only the bridge is under test
-        host.parameters = &parameters;
-        parameters.Initialize(&host);
-        gui->Initialize(&host);
+        host_.parameters = &parameters_;
+        parameters_.Initialize(&host_);
+        gui_->Initialize(&host_);
     }
     ~EditorBridgeTest() override {
-        gui.reset();
-        parameters.Uninitialize();
+        gui_.reset();
+        parameters_.Uninitialize();
     }
 
-    HRX_AAX_EditorWrapper& wrapper() { return *gui->getEditorWrapper(); }
+    HRX_AAX_EditorWrapper& wrapper() { return *gui_->getEditorWrapper(); }
     double needleTarget() { return static_cast<velvaTonEditor*>(wrapper().getEditor())->getNeedle().getTargetValue(); }
 
-    TemporaryUserHome home;
-    FakeHost host;
-    HRX_HVTN_2210_AAX_Parameters_Wrapper parameters;
-    std::unique_ptr<HRX_HVTN_2210_HRX_AAXWrapper_GUI> gui = std::make_unique<HRX_HVTN_2210_HRX_AAXWrapper_GUI>();
-    FakeViewContainer container;
+    TemporaryUserHome home_;
+    FakeHost host_;
+    HRX_HVTN_2210_AAX_Parameters_Wrapper parameters_;
+    std::unique_ptr<HRX_HVTN_2210_HRX_AAXWrapper_GUI> gui_ = std::make_unique<HRX_HVTN_2210_HRX_AAXWrapper_GUI>();
+    FakeViewContainer container_;
 };
 
 TEST_F(EditorBridgeTest, ViewSizeBeforeTheFirstOpeningIsTheWindowsOwn) {
     AAX_Point size;
-    ASSERT_EQ(AAX_SUCCESS, gui->GetViewSize(&size));
+    ASSERT_EQ(AAX_SUCCESS, gui_->GetViewSize(&size));
     EXPECT_EQ(400.0f, size.horz);
     EXPECT_EQ(327.0f, size.vert);
 }
 
 TEST_F(EditorBridgeTest, CustomMeterFeedsTheNeedleOnlyInsideItsRange) {
-    gui->SetViewContainer(&container);
+    gui_->SetViewContainer(&container_);
     const struct {
         float tap;
         double target;
     } cases[] = {{0.1f, 0.0}, {1.1f, 1.0}, {1.2345679f, 1.0}, {0.0f, 1.0}, {0.6f, static_cast<double>(0.6f - 0.1f)}};
     for (const auto& c : cases) {
-        host.controller.meterValue = c.tap;
-        gui->TimerWakeup();
+        host_.controller.meterValue = c.tap;
+        gui_->TimerWakeup();
         EXPECT_EQ(c.target, needleTarget()) << c.tap;
     }
 }
 
 TEST_F(EditorBridgeTest, ControlClicksGoToTheHostWithItsModifiers) {
-    gui->SetViewContainer(&container);
+    gui_->SetViewContainer(&container_);
     EXPECT_EQ(0, wrapper().controlClicked(kRatio, VSTGUI::kLButton | VSTGUI::kAlt | VSTGUI::kShift));
     EXPECT_EQ(2, wrapper().controlClicked(kGainReduction, VSTGUI::kLButton)) << "the meter's flags";
     EXPECT_EQ(0, wrapper().controlClicked(kTime, VSTGUI::kRButton | VSTGUI::kControl));
@@ -93,15 +93,15 @@ TEST_F(EditorBridgeTest, ControlClicksGoToTheHostWithItsModifiers) {
     setKeyStateSource(nullptr);
     const std::vector<std::pair<std::string, uint32_t>> expected = {
         {parameterIdTable[kRatio], 4}, {parameterIdTable[kTime], 8 | 16}, {parameterIdTable[kRatio], 14}};
-    EXPECT_EQ(expected, container.clicks);
+    EXPECT_EQ(expected, container_.clicks);
 }
 
 TEST_F(EditorBridgeTest, SizeChangesAreReportedToTheHost) {
-    gui->SetViewContainer(&container);
+    gui_->SetViewContainer(&container_);
     wrapper().setEditorSize(400, 275);
-    ASSERT_FALSE(container.sizes.empty());
-    EXPECT_EQ(400.0f, container.sizes.back().horz);
-    EXPECT_EQ(327.0f, container.sizes.back().vert);
+    ASSERT_FALSE(container_.sizes.empty());
+    EXPECT_EQ(400.0f, container_.sizes.back().horz);
+    EXPECT_EQ(327.0f, container_.sizes.back().vert);
     EXPECT_EQ(0.0, wrapper().getViewRect()[0]);
     EXPECT_EQ(327.0, wrapper().getViewRect()[3]);
 
@@ -115,10 +115,10 @@ TEST_F(EditorBridgeTest, SizeChangesAreReportedToTheHost) {
 
 // Values keep coming after the editor object is gone: none reaches it.
 TEST_F(EditorBridgeTest, DestroyedEditorIsDisconnectedFromTheController) {
-    gui->SetViewContainer(&container);
-    HRX_AAX_ControllerWrapper& controller = parameters.getController();
+    gui_->SetViewContainer(&container_);
+    HRX_AAX_ControllerWrapper& controller = parameters_.getController();
     ASSERT_EQ(static_cast<HRXMasterEditorLink*>(&wrapper()), controller.getEditor());
-    gui.reset();
+    gui_.reset();
     EXPECT_EQ(nullptr, controller.getEditor());
     controller.setParameter(kGainReduction, 0.5);
     controller.editParameter(kMessageShowAbout, 1.0);

@@ -38,39 +38,39 @@ protected:
     void SetUp() override {
         if (!XvfbSession::isInstalled())
             GTEST_SKIP() << XvfbSession::kNotInstalled;
-        xvfb = std::make_unique<XvfbSession>();
-        ASSERT_TRUE(xvfb->isRunning()) << xvfb->error();
-        user = XOpenDisplay(nullptr);
-        ASSERT_NE(user, nullptr);
-        loadPlugin(host);
-        instance = host.createInstance(AAXHostVariant::Stereo, 48000.0);
-        ASSERT_TRUE(instance);
+        xvfb_ = std::make_unique<XvfbSession>();
+        ASSERT_TRUE(xvfb_->isRunning()) << xvfb_->error();
+        user_ = XOpenDisplay(nullptr);
+        ASSERT_NE(user_, nullptr);
+        loadPlugin(host_);
+        instance_ = host_.createInstance(AAXHostVariant::Stereo, 48000.0);
+        ASSERT_TRUE(instance_);
         std::string error;
-        window = AAXHostWindow::open("velvaTon test", 400, 327, &error);
-        ASSERT_TRUE(window) << error;
-        ASSERT_EQ(AAX_SUCCESS, instance->createEditor());
-        instance->editor()->onViewSizeRequest = [this](const AAX_Point& size) {
-            window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+        window_ = AAXHostWindow::open("velvaTon test", 400, 327, &error);
+        ASSERT_TRUE(window_) << error;
+        ASSERT_EQ(AAX_SUCCESS, instance_->createEditor());
+        instance_->editor()->onViewSizeRequest = [this](const AAX_Point& size) {
+            window_->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
         };
-        ASSERT_EQ(AAX_SUCCESS, instance->editor()->attach(window->id()));
+        ASSERT_EQ(AAX_SUCCESS, instance_->editor()->attach(window_->id()));
         ASSERT_TRUE(pumpUntil([this] { return pixel(1, 1) == 0x1E1E1E; })) << "the window never drew";
     }
 
     void TearDown() override {
-        if (instance) instance->destroyEditor();
-        instance.reset();
-        window.reset();
-        if (user) XCloseDisplay(user);
-        xvfb.reset();
+        if (instance_) instance_->destroyEditor();
+        instance_.reset();
+        window_.reset();
+        if (user_) XCloseDisplay(user_);
+        xvfb_.reset();
     }
 
     // Runs the host's main thread until the condition holds; false after 5 s.
     bool pumpUntil(const std::function<bool()>& condition) {
         const time_t deadline = time(nullptr) + 5;
         for (;;) {
-            XSync(user, False);
-            window->pump();
-            instance->idle();
+            XSync(user_, False);
+            window_->pump();
+            instance_->idle();
             if (condition()) return true;
             if (time(nullptr) > deadline) return false;
             const timespec pause{0, 2000000L};
@@ -80,7 +80,7 @@ protected:
 
     // The window's pixel as the screen shows it, 0xRRGGBB.
     uint32_t pixel(int x, int y) {
-        cairo_surface_t* shot = VSTGUI::X11::grabWindow(user, static_cast<unsigned long>(window->id()));
+        cairo_surface_t* shot = VSTGUI::X11::grabWindow(user_, static_cast<unsigned long>(window_->id()));
         if (!shot) return 0xFFFFFFFFu;
         uint32_t value = 0xFFFFFFFFu;
         if (x < cairo_image_surface_get_width(shot) && y < cairo_image_surface_get_height(shot)) {
@@ -94,16 +94,16 @@ protected:
 
     double hostValue(int32_t slot) {
         double value = -1.0;
-        instance->parameterValue(parameterIdTable[slot], &value);
+        instance_->parameterValue(parameterIdTable[slot], &value);
         return value;
     }
 
     void moveTo(int x, int y) {
         XWindowAttributes attributes{};
-        XGetWindowAttributes(user, static_cast<Window>(window->id()), &attributes);
-        XTestFakeMotionEvent(user, -1, attributes.x + x, attributes.y + y, CurrentTime);
+        XGetWindowAttributes(user_, static_cast<Window>(window_->id()), &attributes);
+        XTestFakeMotionEvent(user_, -1, attributes.x + x, attributes.y + y, CurrentTime);
     }
-    void button(unsigned int number, bool down) { XTestFakeButtonEvent(user, number, down, CurrentTime); }
+    void button(unsigned int number, bool down) { XTestFakeButtonEvent(user_, number, down, CurrentTime); }
     void click(int x, int y) {
         moveTo(x, y);
         button(1, true);
@@ -111,19 +111,19 @@ protected:
     }
     int windowWidth() {
         XWindowAttributes attributes{};
-        XGetWindowAttributes(user, static_cast<Window>(window->id()), &attributes);
+        XGetWindowAttributes(user_, static_cast<Window>(window_->id()), &attributes);
         return attributes.width;
     }
     // The preset the instance's state names as its current setup.
     bool stateNames(const char* name) {
         AAXHostChunk chunk;
-        if (instance->getChunk(AAX_FourCC("All "), &chunk) != AAX_SUCCESS) return false;
+        if (instance_->getChunk(AAX_FourCC("All "), &chunk) != AAX_SUCCESS) return false;
         const std::string bytes(chunk.data.begin(), chunk.data.end());
         return bytes.find(std::string(name) + '\0') != std::string::npos;
     }
     // The name field's text area as the screen shows it, its pixels added up.
     uint64_t nameFieldPixels() {
-        cairo_surface_t* shot = VSTGUI::X11::grabWindow(user, static_cast<unsigned long>(window->id()));
+        cairo_surface_t* shot = VSTGUI::X11::grabWindow(user_, static_cast<unsigned long>(window_->id()));
         if (!shot) return 0;
         uint64_t sum = 0;
         for (int y = 5; y < 22; ++y) {
@@ -134,17 +134,17 @@ protected:
         return sum;
     }
 
-    std::unique_ptr<XvfbSession> xvfb;
-    Display* user = nullptr;
-    TemporaryUserHome home;
-    AAXHost host;
-    std::unique_ptr<AAXHostInstance> instance;
-    std::unique_ptr<AAXHostWindow> window;
+    std::unique_ptr<XvfbSession> xvfb_;
+    Display* user_ = nullptr;
+    TemporaryUserHome home_;
+    AAXHost host_;
+    std::unique_ptr<AAXHostInstance> instance_;
+    std::unique_ptr<AAXHostWindow> window_;
 };
 
 TEST_F(EditorWindowEndToEnd, WindowShowsTheOffscreenDrawing) {
     XWindowAttributes attributes{};
-    XGetWindowAttributes(user, static_cast<Window>(window->id()), &attributes);
+    XGetWindowAttributes(user_, static_cast<Window>(window_->id()), &attributes);
     EXPECT_EQ(400, attributes.width);
     EXPECT_EQ(327, attributes.height);
 
@@ -194,7 +194,7 @@ TEST_F(EditorWindowEndToEnd, PointerEditsReachTheEngineThroughTheHost) {
 
     // The engine runs on what the host holds: the same audio as an instance
     // automated to those values.
-    auto reference = host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    auto reference = host_.createInstance(AAXHostVariant::Stereo, 48000.0);
     ASSERT_TRUE(reference);
     reference->setParameterValue(parameterIdTable[kTime], hostValue(kTime));
     reference->setParameterValue(parameterIdTable[kRatio], hostValue(kRatio));
@@ -205,7 +205,7 @@ TEST_F(EditorWindowEndToEnd, PointerEditsReachTheEngineThroughTheHost) {
     float* outputs[2] = {left.data(), right.data()};
     const float* otherInputs[2] = {otherLeft.data(), otherRight.data()};
     float* otherOutputs[2] = {otherLeft.data(), otherRight.data()};
-    ASSERT_EQ(AAX_SUCCESS, instance->process(inputs, outputs, 4800 / 2));
+    ASSERT_EQ(AAX_SUCCESS, instance_->process(inputs, outputs, 4800 / 2));
     ASSERT_EQ(AAX_SUCCESS, reference->process(otherInputs, otherOutputs, 4800 / 2));
     EXPECT_EQ(left, otherLeft);
 }

@@ -77,18 +77,18 @@ std::vector<uint8_t> allChunk(AAXHostInstance& instance) {
 
 class EndToEndTest : public ::testing::Test {
 protected:
-    void SetUp() override { loadPlugin(host); }
+    void SetUp() override { loadPlugin(host_); }
 
     std::unique_ptr<AAXHostInstance> create(AAXHostVariant variant, double rate = 48000.0) {
         AAX_Result result = AAX_SUCCESS;
-        auto instance = host.createInstance(variant, rate, &result);
+        auto instance = host_.createInstance(variant, rate, &result);
         EXPECT_EQ(AAX_SUCCESS, result);
         return instance;
     }
 
-    TemporaryUserHome home;
-    ManualClock clock;
-    AAXHost host;
+    TemporaryUserHome home_;
+    ManualClock clock_;
+    AAXHost host_;
 };
 
 TEST_F(EndToEndTest, HostSeesEightParametersWithTheirKinds) {
@@ -293,7 +293,7 @@ TEST_F(EndToEndTest, SixtyFourInstancesRenderSideBySide) {
         ASSERT_NE(nullptr, instances.back());
         editInHost(*instances.back(), kCompression, (i % 4) * 0.25);
     }
-    EXPECT_GT(host.canUnloadNow(), 64);
+    EXPECT_GT(host_.canUnloadNow(), 64);
     std::vector<std::vector<std::vector<float>>> audio(64);
     for (int i = 0; i < 64; ++i) {
         audio[static_cast<size_t>(i)] = stereoProgramme(kBlock * 8);
@@ -308,7 +308,7 @@ TEST_F(EndToEndTest, SixtyFourInstancesRenderSideBySide) {
         EXPECT_EQ(audio[static_cast<size_t>(i - 12)], audio[static_cast<size_t>(i)]) << i;
     EXPECT_NE(audio[0], audio[2]);
     instances.clear();
-    EXPECT_EQ(0, host.canUnloadNow());
+    EXPECT_EQ(0, host_.canUnloadNow());
 }
 
 TEST_F(EndToEndTest, RenderCallsAllocateNothing) {

@@ -22,16 +22,16 @@ namespace {
 
 class RegistrationTest : public ::testing::Test {
 protected:
-    void SetUp() override { loadPlugin(host); }
-    const AAXHostEffect& effect() const { return host.description().effects.at(0); }
+    void SetUp() override { loadPlugin(host_); }
+    const AAXHostEffect& effect() const { return host_.description().effects.at(0); }
 
-    TemporaryUserHome home;
-    AAXHost host;
+    TemporaryUserHome home_;
+    AAXHost host_;
 };
 
 TEST_F(RegistrationTest, EntryPointsAnswerAsTheFormatExpects) {
-    EXPECT_EQ(0x00000204013449EAull, host.sdkVersion());
-    const AAXHostEntryPoints& entry = *host.entryPoints();
+    EXPECT_EQ(0x00000204013449EAull, host_.sdkVersion());
+    const AAXHostEntryPoints& entry = *host_.entryPoints();
     uint64_t version = 0;
     EXPECT_EQ(0, entry.getSDKVersion(&version));
     EXPECT_EQ(0x00000204013449EAull, version);
@@ -43,11 +43,11 @@ TEST_F(RegistrationTest, EntryPointsAnswerAsTheFormatExpects) {
     const acfUID none {};
     EXPECT_EQ(AAX_ERROR_UNIMPLEMENTED, entry.getClassFactory(nullptr, none, none, &factory));
     EXPECT_EQ(nullptr, factory);
-    EXPECT_TRUE(host.assertions().empty());
+    EXPECT_TRUE(host_.assertions().empty());
 }
 
 TEST_F(RegistrationTest, DescribesOneEffectWithNamesAndPackage) {
-    const AAXHostDescription& description = host.description();
+    const AAXHostDescription& description = host_.description();
     EXPECT_EQ("Brackenworks", description.manufacturerName);
     EXPECT_EQ((std::vector<std::string>{"HRX velvaTon - opto compressor", "HRX velvaTon", "HRX velvaTon"}),
               description.packageNames);
@@ -72,7 +72,7 @@ TEST_F(RegistrationTest, VariantsDeclareStemFormatsIdsAndFields) {
     };
     for (const Expected& expected : {Expected {AAXHostVariant::Mono, 1, AAX_FourCC("VTNm")},
                                      Expected {AAXHostVariant::Stereo, 0x10002, AAX_FourCC("VTNs")}}) {
-        const AAXHostComponent* component = host.findComponent(expected.variant);
+        const AAXHostComponent* component = host_.findComponent(expected.variant);
         ASSERT_NE(nullptr, component);
         EXPECT_EQ(expected.stem, component->inputStemFormat());
         EXPECT_EQ(expected.stem, component->outputStemFormat());
@@ -138,38 +138,38 @@ TEST_F(RegistrationTest, SixtySevenMetersWithTheFirstCustomMeterAtPositionThree)
         EXPECT_EQ(1, meters[position].properties.at(AAX_eProperty_Meter_Ballistics));
     }
     // Every meter id is distinct and is the component's tap order.
-    const AAXHostComponent* component = host.findComponent(AAXHostVariant::Stereo);
+    const AAXHostComponent* component = host_.findComponent(AAXHostVariant::Stereo);
     for (int position = 0; position < 67; ++position)
         EXPECT_EQ(meters[position].id, component->field(17)->meterIDs[position]);
 }
 
 TEST_F(RegistrationTest, UnloadCountFollowsLiveObjectsAndTheLibraryLoadsAgain) {
-    EXPECT_EQ(0, host.canUnloadNow());
+    EXPECT_EQ(0, host_.canUnloadNow());
     {
-        auto instance = host.createInstance(AAXHostVariant::Stereo, 48000.0);
+        auto instance = host_.createInstance(AAXHostVariant::Stereo, 48000.0);
         ASSERT_NE(nullptr, instance);
-        EXPECT_GT(host.canUnloadNow(), 0);
+        EXPECT_GT(host_.canUnloadNow(), 0);
         AAXHost second;  // a second load in the same process shares the library
         loadPlugin(second);
         auto other = second.createInstance(AAXHostVariant::Mono, 44100.0);
         ASSERT_NE(nullptr, other);
-        EXPECT_GT(host.canUnloadNow(), 1);
-        EXPECT_EQ(host.canUnloadNow(), second.canUnloadNow());
+        EXPECT_GT(host_.canUnloadNow(), 1);
+        EXPECT_EQ(host_.canUnloadNow(), second.canUnloadNow());
     }
-    EXPECT_EQ(0, host.canUnloadNow());
+    EXPECT_EQ(0, host_.canUnloadNow());
 
     // Unloaded after the last release, then loaded again in the same process.
     const int32_t leakedBefore = AAXHostLibrary::leaked();
-    host.unload();
-    EXPECT_FALSE(host.isLoaded());
-    EXPECT_EQ(-1, host.canUnloadNow());
+    host_.unload();
+    EXPECT_FALSE(host_.isLoaded());
+    EXPECT_EQ(-1, host_.canUnloadNow());
     EXPECT_EQ(leakedBefore, AAXHostLibrary::leaked());
     void* stillLoaded = dlopen(pluginLibraryPath().c_str(), RTLD_NOW | RTLD_NOLOAD);
     EXPECT_EQ(nullptr, stillLoaded) << "the library left the process";
     if (stillLoaded)
         dlclose(stillLoaded);
-    loadPlugin(host);
-    auto again = host.createInstance(AAXHostVariant::Mono, 48000.0);
+    loadPlugin(host_);
+    auto again = host_.createInstance(AAXHostVariant::Mono, 48000.0);
     ASSERT_NE(nullptr, again);
     std::vector<float> buffer(256, 0.25f);
     const float* inputs[1] = {buffer.data()};
@@ -225,16 +225,16 @@ public:
 };
 
 TEST_F(RegistrationTest, StartupKeepsTheFirstHostServicesAndReportsFailedDescriptions) {
-    const AAXHostEntryPoints& entry = *host.entryPoints();
+    const AAXHostEntryPoints& entry = *host_.entryPoints();
     BrokenHost broken;
     IACFPluginDefinition* definition = nullptr;
 
     // The proxy made at load stays: a second startup does not replace it.
     EXPECT_EQ(0, entry.startup(&broken));
-    const size_t hostReports = host.assertions().size();
+    const size_t hostReports = host_.assertions().size();
     EXPECT_EQ(AAX_ERROR_NULL_OBJECT, entry.registerPlugin(&broken, &definition));
     EXPECT_TRUE(broken.services.reports.empty());
-    EXPECT_EQ(hostReports + 1, host.assertions().size());
+    EXPECT_EQ(hostReports + 1, host_.assertions().size());
 
     // Without a proxy reports are dropped; startup with a host makes one again.
     EXPECT_EQ(0, entry.startup(nullptr));

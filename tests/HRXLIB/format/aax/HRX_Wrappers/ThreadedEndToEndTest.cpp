@@ -75,16 +75,16 @@ void waitForBlocks(const AAXHostInstance& instance, int64_t count) {
 
 class ThreadedEndToEnd : public ::testing::Test {
 protected:
-    TemporaryUserHome home;
-    ManualClock clock;
-    ProbedPlugin probe;
+    TemporaryUserHome home_;
+    ManualClock clock_;
+    ProbedPlugin probe_;
 };
 
 // The same main-thread calls, each landing before the same block, render the
 // same audio on the render thread as on one thread: threads change no sound.
 TEST_F(ThreadedEndToEnd, RenderThreadSoundsAsOneThreadWithTheSameChangesAtTheSameBlocks) {
-    auto threaded = probe.host.createInstance(AAXHostVariant::Stereo, 48000.0);
-    auto single = probe.host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    auto threaded = probe_.host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    auto single = probe_.host.createInstance(AAXHostVariant::Stereo, 48000.0);
     ASSERT_TRUE(threaded && single);
     std::vector<AAXHostChunk> saved;
     ASSERT_EQ(AAX_SUCCESS, threaded->getState(&saved));
@@ -98,13 +98,13 @@ TEST_F(ThreadedEndToEnd, RenderThreadSoundsAsOneThreadWithTheSameChangesAtTheSam
         [&](AAXHostInstance& i) { i.touchParameter(parameterIdTable[kRatio]); },
         [&](AAXHostInstance& i) { i.setParameterValue(parameterIdTable[kRatio], 1.0); },
         [&](AAXHostInstance& i) { i.releaseParameter(parameterIdTable[kRatio]); },
-        [&](AAXHostInstance& i) { probe.edit(i.parameters(), kTime, 0.2); },
+        [&](AAXHostInstance& i) { probe_.edit(i.parameters(), kTime, 0.2); },
         [&](AAXHostInstance& i) { i.idle(); },
-        [&](AAXHostInstance& i) { probe.selectPreset(i.parameters(), 3); },
+        [&](AAXHostInstance& i) { probe_.selectPreset(i.parameters(), 3); },
         [&](AAXHostInstance& i) { i.idle(); },
-        [&](AAXHostInstance& i) { probe.selectSetup(i.parameters(), 1.0); },
+        [&](AAXHostInstance& i) { probe_.selectSetup(i.parameters(), 1.0); },
         [&](AAXHostInstance& i) { i.idle(); },
-        [&](AAXHostInstance& i) { probe.selectSetup(i.parameters(), 0.0); },
+        [&](AAXHostInstance& i) { probe_.selectSetup(i.parameters(), 0.0); },
         [&](AAXHostInstance& i) { i.idle(); },
         [&](AAXHostInstance& i) { i.setParameterValue("MasterBypassID", 1.0); },
         [&](AAXHostInstance& i) { i.setParameterValue("MasterBypassID", 0.0); },
@@ -167,7 +167,7 @@ TEST_F(ThreadedEndToEnd, SessionWorkOnTheMainThreadWhileTheRenderThreadRuns) {
     std::string error;
     std::unique_ptr<AAXHostWindow> window = AAXHostWindow::open("velvaTon threads", 400, 327, &error);
     ASSERT_TRUE(window) << error;
-    auto instance = probe.host.createInstance(AAXHostVariant::Stereo, 48000.0);
+    auto instance = probe_.host.createInstance(AAXHostVariant::Stereo, 48000.0);
     ASSERT_TRUE(instance);
     auto open = [&] {
         ASSERT_EQ(AAX_SUCCESS, instance->createEditor());
@@ -229,18 +229,18 @@ TEST_F(ThreadedEndToEnd, SessionWorkOnTheMainThreadWhileTheRenderThreadRuns) {
         click(ratio < 0.5 ? 4 : 5);
         ASSERT_TRUE(pumpUntil([&] { return hostValue(kRatio) != ratio; })) << round;
 
-        probe.selectPreset(instance->parameters(), round + 1);
-        probe.selectSetup(instance->parameters(), 1.0);
+        probe_.selectPreset(instance->parameters(), round + 1);
+        probe_.selectSetup(instance->parameters(), 1.0);
         ASSERT_TRUE(pumpUntil([] { return true; }));
-        probe.selectSetup(instance->parameters(), 0.0);
+        probe_.selectSetup(instance->parameters(), 0.0);
         ASSERT_EQ(AAX_SUCCESS, instance->getState(&state));
         ASSERT_EQ(AAX_SUCCESS, instance->setState(state));
         for (int step = 0; step <= 20; ++step) {
             instance->setParameterValue(parameterIdTable[kOutput], step / 20.0);
             instance->idle();
         }
-        probe.set(instance->parameters(), 20, 0.1 * round);
-        ASSERT_TRUE(pumpUntil([&] { return probe.pending(instance->parameters()) == 0; })) << "the timer never came";
+        probe_.set(instance->parameters(), 20, 0.1 * round);
+        ASSERT_TRUE(pumpUntil([&] { return probe_.pending(instance->parameters()) == 0; })) << "the timer never came";
 
         instance->editor()->detach();
         if (round == 1) {
