@@ -108,23 +108,3 @@ TEST(BitmapWrapper, DecodesOnceOnFirstUse)
     EXPECT_EQ(bitmap->getPlatformBitmap(), decoded);
 }
 
-TEST(LibraryFonts, FacesSizesAndStylesOfTheTable)
-{
-    struct Expected {
-        HRXFont* font;
-        const char* name;
-        double size;
-    };
-    const Expected fonts[] = {
-        {getFontArial12(), "Arial", 12.0},    {getFontArial10(), "Arial", 10.0},
-        {getFontArial10Info(), "Arial", 10.0}, {getFontArial14(), "Arial", 14.0},
-        {getFontComic32(), "Comic Sans MS", 32.0},
-    };
-    for (const Expected& e : fonts) {
-        ASSERT_NE(e.font, nullptr);
-        EXPECT_STREQ(e.font->getName(), e.name);
-        EXPECT_DOUBLE_EQ(e.font->getSize(), e.size);
-        EXPECT_EQ(e.font->getStyle(), 0);
-    }
-    EXPECT_NE(getFontArial10(), getFontArial10Info());
-}

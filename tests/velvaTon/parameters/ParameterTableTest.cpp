@@ -20,12 +20,6 @@ std::string number(float value) {
     return text;
 }
 
-std::string name(int32_t index) {
-    char text[kParameterNameSize + 1] = {};
-    getParameterName(index, text);
-    return text;
-}
-
 TEST(ParameterDisplay, ExactTexts) {
     const struct {
         int32_t index;
@@ -60,19 +54,6 @@ TEST(FormatParameterNumber, RoundsHalfAwayFromZeroAndRefusesOutOfRange) {
                  {1234567.0f, "1234567."},  {-10000000.0f, "untouched"},  {1.0e9f, "untouched"}};
     for (const auto& c : cases)
         EXPECT_EQ(number(c.value), c.text) << c.value;
-}
-
-TEST(ParameterTable, StepsDefaultsFlagsAndNames) {
-    for (int32_t i = -3; i < kParameterSlots + 3; ++i) {
-        const bool host = i == 0 || (i >= 2 && i <= 7);
-        EXPECT_EQ(getParameterFlags(i), host ? 0x9u : (i == 13 ? 0x2u : 0u)) << i;
-        EXPECT_EQ(getParameterSteps(i), i == 6 ? 300 : (i == 4 || i == 5) ? 100 : 0) << i;
-        EXPECT_EQ(getParameterCoarseSteps(i), i == 6 ? 30 : (i == 4 || i == 5) ? 10 : 0) << i;
-        EXPECT_EQ(getParameterDefault(i), i == 0 ? 1.0 : i == 6 ? 0.15 : i == 13 ? 0.0 : 0.5) << i;
-    }
-    EXPECT_EQ(name(1), " ");
-    EXPECT_EQ(name(13), "Gain Reduction");
-    EXPECT_EQ(name(99), " ");
 }
 
 TEST(ParameterTable, IdentifiersLookupAndDerivedTables) {

@@ -28,36 +28,6 @@ Lookup lookup(int32_t slot) {
     return result;
 }
 
-TEST(FactoryPresets, NamesAndCategoriesOfEverySlot) {
-    const char* names[33] = {
-        "Default", "CompressLite1", "CompressLite2", "CompressMed1", "CompressMed2",
-        "CompressHeavy1", "CompressHeavy2", "SlowLim", "FastLim", "Leveller",
-        "Glue Things Together", "Hats Smasher", "Kick Fattener", "Make it Pump", "Snare Puncher",
-        "Kick", "Pop Rock Vocal", "Room Ambience", "Snare Bottom", "Snare Piccolo Top 1",
-        "Snare Piccolo Top 2", "Stereo Drums Over", "Stereo Toms", "Vox", "Gently Weeps",
-        "Punchy Kick", "Kick 2", "Loud Bass", "4k", "Bus Comp 1", "Bus Comp 2", "Bus Comp 3",
-        "Default"};
-    // -1: no category (placement left as the caller set it).
-    const int32_t categories[33] = {-1, 3, 3, 3, 3, 3, 3, 3, 3, 3, 0, 1, 1, 3, 1, 1, 2,
-                                    3,  1, 1, 1, 1, 1, 2, 3, 1, 1, 3, 3, 0, 0, 0, -1};
-    for (int32_t slot = 0; slot < 33; ++slot) {
-        const Lookup preset = lookup(slot);
-        EXPECT_EQ(preset.name, names[slot]) << slot;
-        EXPECT_EQ(preset.placement.category, categories[slot]) << slot;
-        EXPECT_EQ(preset.placement.designer, 0) << slot;
-    }
-    for (int32_t slot : {33, 42, 43, 1000}) {
-        const Lookup preset = lookup(slot);
-        EXPECT_EQ(preset.name, "Init") << slot;
-        EXPECT_EQ(preset.placement.category, -1) << slot;
-    }
-    const char* categoryNames[4] = {"Bus Compression", "Drums", "Vocals", "Special"};
-    for (int32_t c = 0; c < 4; ++c)
-        EXPECT_STREQ(getFactoryCategoryName(c), categoryNames[c]);
-    EXPECT_EQ(getFactoryCategoryName(4), nullptr);
-    EXPECT_EQ(getFactoryCategoryName(-1), nullptr);
-}
-
 TEST(FactoryPresets, WritesOnlyTheParametersAPresetSets) {
     const Lookup vox = lookup(23);
     const double expected[kPresetValues] = {0.5, kSentinel, 0.5, 0.5, 0.35, 0.5, 0.1, 0.5,

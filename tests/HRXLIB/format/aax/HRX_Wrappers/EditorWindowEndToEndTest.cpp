@@ -172,44 +172,6 @@ TEST_F(EditorWindowEndToEnd, WindowShowsTheOffscreenDrawing) {
     cairo_surface_destroy(drawn);
 }
 
-TEST_F(EditorWindowEndToEnd, PointerEditsReachTheEngineThroughTheHost) {
-    const double time = hostValue(kTime);
-    // Drag the Time knob up by 60 pixels: 300 pixels span its range.
-    moveTo(85, kStrip + 200);
-    button(1, true);
-    for (int step = 1; step <= 6; ++step) {
-        moveTo(85, kStrip + 200 - 10 * step);
-        ASSERT_TRUE(pumpUntil([] { return true; }));
-    }
-    button(1, false);
-    ASSERT_TRUE(pumpUntil([&] { return std::fabs(hostValue(kTime) - (time + 0.2)) < 1e-6; })) << hostValue(kTime);
-
-    // One wheel notch over the Ratio knob: one of its seven positions.
-    const double ratio = hostValue(kRatio);
-    moveTo(85, kStrip + 85);
-    button(4, true);
-    button(4, false);
-    ASSERT_TRUE(pumpUntil([&] { return std::fabs(hostValue(kRatio) - (ratio + 1.0 / 6.0)) < 1e-6; }))
-        << hostValue(kRatio);
-
-    // The engine runs on what the host holds: the same audio as an instance
-    // automated to those values.
-    auto reference = host_.createInstance(AAXHostVariant::Stereo, 48000.0);
-    ASSERT_TRUE(reference);
-    reference->setParameterValue(parameterIdTable[kTime], hostValue(kTime));
-    reference->setParameterValue(parameterIdTable[kRatio], hostValue(kRatio));
-    std::vector<float> left(4800), right(4800);
-    for (size_t i = 0; i < left.size(); ++i) left[i] = right[i] = 0.8f * std::sin(0.05f * static_cast<float>(i));
-    std::vector<float> otherLeft = left, otherRight = right;
-    const float* inputs[2] = {left.data(), right.data()};
-    float* outputs[2] = {left.data(), right.data()};
-    const float* otherInputs[2] = {otherLeft.data(), otherRight.data()};
-    float* otherOutputs[2] = {otherLeft.data(), otherRight.data()};
-    ASSERT_EQ(AAX_SUCCESS, instance_->process(inputs, outputs, 4800 / 2));
-    ASSERT_EQ(AAX_SUCCESS, reference->process(otherInputs, otherOutputs, 4800 / 2));
-    EXPECT_EQ(left, otherLeft);
-}
-
 TEST_F(EditorWindowEndToEnd, AboutBoxOpensAndClosesByClicks) {
     const uint32_t panel = pixel(150, kStrip + 140);
     moveTo(200, 25 + kStrip);  // the product name

@@ -255,37 +255,6 @@ TEST_F(EndToEndTest, StateSavedFromOneInstanceRestoresIntoAFreshOne) {
     EXPECT_EQ(a, b);
 }
 
-TEST_F(EndToEndTest, HostileAllChunksRestoreNothingAndNeverCrash) {
-    auto source = create(AAXHostVariant::Stereo);
-    editInHost(*source, kCompression, 0.9);
-    AAXHostChunk valid;
-    ASSERT_EQ(AAX_SUCCESS, source->getChunk(AAX_FourCC("All "), &valid));
-
-    auto target = create(AAXHostVariant::Stereo);
-    const std::vector<uint8_t> before = allChunk(*target);
-    for (size_t length = 0; length < valid.data.size(); ++length) {
-        AAXHostChunk cut = valid;
-        cut.data.resize(length);
-        const AAX_Result result = target->setChunk(cut);
-        EXPECT_EQ(length < 12 ? AAX_ERROR_NOT_INITIALIZED : AAX_ERROR_INCORRECT_CHUNK_SIZE, result) << length;
-    }
-    EXPECT_EQ(before, allChunk(*target));
-
-    // Random damage: whatever is accepted, nothing reads outside the chunk.
-    std::minstd_rand random(7);
-    for (int round = 0; round < 300; ++round) {
-        AAXHostChunk damaged = valid;
-        const int edits = 1 + static_cast<int>(random() % 8);
-        for (int e = 0; e < edits; ++e)
-            damaged.data[random() % damaged.data.size()] = static_cast<uint8_t>(random());
-        target->setChunk(damaged);
-    }
-    std::vector<std::vector<float>> audio = stereoProgramme(4096);
-    renderThrough(*target, audio);
-    for (float sample : audio[0])
-        ASSERT_TRUE(std::isfinite(sample));
-}
-
 TEST_F(EndToEndTest, SixtyFourInstancesRenderSideBySide) {
     std::vector<std::unique_ptr<AAXHostInstance>> instances;
     for (int i = 0; i < 64; ++i) {
