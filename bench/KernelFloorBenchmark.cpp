@@ -156,13 +156,24 @@ void BM_IndependentFloor(benchmark::State& bench, Material material) {
     for (const auto& m : materials) {
         const std::string suffix = std::string("/") + m.name;
         benchmark::RegisterBenchmark(("BM_EnvelopeFloor<float>" + suffix).c_str(), BM_EnvelopeFloor<float>, m.material)
-            ->Arg(1)->Arg(2)->ArgName("channels");
-        benchmark::RegisterBenchmark(("BM_EnvelopeFloor<double>" + suffix).c_str(), BM_EnvelopeFloor<double>, m.material)
-            ->Arg(1)->Arg(2)->ArgName("channels");
+            ->Arg(1)
+            ->Arg(2)
+            ->ArgName("channels");
+        benchmark::RegisterBenchmark(("BM_EnvelopeFloor<double>" + suffix).c_str(), BM_EnvelopeFloor<double>,
+                                     m.material)
+            ->Arg(1)
+            ->Arg(2)
+            ->ArgName("channels");
         benchmark::RegisterBenchmark(("BM_IndependentFloor<float>" + suffix).c_str(), BM_IndependentFloor<float>,
-                                     m.material)->Arg(1)->Arg(2)->ArgName("channels");
+                                     m.material)
+            ->Arg(1)
+            ->Arg(2)
+            ->ArgName("channels");
         benchmark::RegisterBenchmark(("BM_IndependentFloor<double>" + suffix).c_str(), BM_IndependentFloor<double>,
-                                     m.material)->Arg(1)->Arg(2)->ArgName("channels");
+                                     m.material)
+            ->Arg(1)
+            ->Arg(2)
+            ->ArgName("channels");
     }
     return true;
 }();

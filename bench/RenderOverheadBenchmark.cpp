@@ -29,10 +29,22 @@ namespace {
 // A playing transport, as a host gives one on every block.
 class PlayingTransport : public AAX_ITransport, public AAX_IMIDINode {
 public:
-    AAX_Result GetCurrentTempo(double* bpm) const override { *bpm = 120.0; return 0; }
-    AAX_Result GetCurrentTickPosition(int64_t* ticks) const override { *ticks = 960000; return 0; }
-    AAX_Result GetCurrentNativeSampleLocation(int64_t* location) const override { *location = 48000; return 0; }
-    AAX_Result IsTransportPlaying(bool* playing) const override { *playing = true; return 0; }
+    AAX_Result GetCurrentTempo(double* bpm) const override {
+        *bpm = 120.0;
+        return 0;
+    }
+    AAX_Result GetCurrentTickPosition(int64_t* ticks) const override {
+        *ticks = 960000;
+        return 0;
+    }
+    AAX_Result GetCurrentNativeSampleLocation(int64_t* location) const override {
+        *location = 48000;
+        return 0;
+    }
+    AAX_Result IsTransportPlaying(bool* playing) const override {
+        *playing = true;
+        return 0;
+    }
     AAX_CMidiStream* GetNodeBuffer() override { return nullptr; }
     AAX_ITransport* GetTransport() override { return this; }
 };

@@ -68,16 +68,15 @@ const HRXSettingsValue* findValue(const std::vector<HRXSettingsValue>& values, c
     return nullptr;
 }
 
-bool storeValue(const std::string& file, const char* valueName, bool isString,
-                const uint8_t* data, size_t size) {
+bool storeValue(const std::string& file, const char* valueName, bool isString, const uint8_t* data, size_t size) {
     if (file.empty() || valueName == nullptr)
         return false;
     if (!createFolderPath(file.substr(0, file.rfind('/'))))
         return false;
     std::vector<HRXSettingsValue> values = loadValues(file);
-    values.erase(std::remove_if(values.begin(), values.end(),
-                                [&](const HRXSettingsValue& v) { return v.name == valueName; }),
-                 values.end());
+    values.erase(
+        std::remove_if(values.begin(), values.end(), [&](const HRXSettingsValue& v) { return v.name == valueName; }),
+        values.end());
     HRXSettingsValue value;
     value.name = valueName;
     value.isString = isString;
@@ -127,8 +126,7 @@ std::string HRXFileSettingsStore::fileForKey(const char* key) const {
     return path + kFileSuffix;
 }
 
-bool HRXFileSettingsStore::writeBinary(const char* key, const char* valueName, const void* data,
-                                       size_t size) {
+bool HRXFileSettingsStore::writeBinary(const char* key, const char* valueName, const void* data, size_t size) {
     if (data == nullptr && size != 0)
         return false;
     const uint8_t* bytes = static_cast<const uint8_t*>(data);
@@ -138,12 +136,10 @@ bool HRXFileSettingsStore::writeBinary(const char* key, const char* valueName, c
 bool HRXFileSettingsStore::writeString(const char* key, const char* valueName, const char* text) {
     if (text == nullptr)
         return false;
-    return storeValue(fileForKey(key), valueName, true, reinterpret_cast<const uint8_t*>(text),
-                      std::strlen(text));
+    return storeValue(fileForKey(key), valueName, true, reinterpret_cast<const uint8_t*>(text), std::strlen(text));
 }
 
-bool HRXFileSettingsStore::readBinary(const char* key, const char* valueName,
-                                      std::vector<uint8_t>& data) {
+bool HRXFileSettingsStore::readBinary(const char* key, const char* valueName, std::vector<uint8_t>& data) {
     data.clear();
     if (valueName == nullptr)
         return false;

@@ -24,9 +24,9 @@ std::vector<pid_t>& pendingOpeners() {
 // error (the host reaps its children itself) also ends the watch.
 void reapFinishedOpeners() {
     std::vector<pid_t>& pending = pendingOpeners();
-    pending.erase(std::remove_if(pending.begin(), pending.end(),
-                                 [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; }),
-                  pending.end());
+    pending.erase(
+        std::remove_if(pending.begin(), pending.end(), [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; }),
+        pending.end());
 }
 
 }  // namespace

@@ -9,8 +9,8 @@ HRXTickSource* tickSource = nullptr;
 uint32_t systemTickCount() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    const uint64_t milliseconds = static_cast<uint64_t>(now.tv_sec) * 1000u +
-                                  static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+    const uint64_t milliseconds =
+        static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
     return tickCountFromMilliseconds(milliseconds);
 }
 

@@ -14,8 +14,7 @@ std::string userProfileFolder() {
     return std::string();
 }
 
-std::string makeUserPresetFolder(const char* makerFolder, const char* presetsFolder,
-                                 const char* productFolder) {
+std::string makeUserPresetFolder(const char* makerFolder, const char* presetsFolder, const char* productFolder) {
     std::string path = userProfileFolder();
     if (path.empty())
         return path;

@@ -11,5 +11,4 @@ std::string userProfileFolder();
 // exists, creating missing ones one at a time from "Documents" down. Returns
 // the path, also when a level could not be created (a folder that does not
 // exist then lists no entries); "" when no profile folder is known.
-std::string makeUserPresetFolder(const char* makerFolder, const char* presetsFolder,
-                                 const char* productFolder);
+std::string makeUserPresetFolder(const char* makerFolder, const char* presetsFolder, const char* productFolder);

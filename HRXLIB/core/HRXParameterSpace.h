@@ -7,9 +7,9 @@
 // value 0..1, message ids carried beside them, and the flag bits of a
 // product's parameter table.
 
-constexpr int32_t kParameterSlots = 29;  // slots 0..28
-constexpr int32_t kPresetValues = 12;    // slots 0..11: the values of a preset
-constexpr int32_t kMeterListSize = 64;   // entries of a meter list, -1 after the last
+constexpr int32_t kParameterSlots = 29;     // slots 0..28
+constexpr int32_t kPresetValues = 12;       // slots 0..11: the values of a preset
+constexpr int32_t kMeterListSize = 64;      // entries of a meter list, -1 after the last
 constexpr int32_t kGainReductionSlot = 13;  // the engine's gain-reduction output
 
 // Buffers the parameter table's text operations fill.

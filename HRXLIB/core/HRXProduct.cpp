@@ -11,7 +11,9 @@ const HRXProductDescriptor* gProduct = nullptr;
 
 }  // namespace
 
-void installProduct(const HRXProductDescriptor& descriptor) { gProduct = &descriptor; }
+void installProduct(const HRXProductDescriptor& descriptor) {
+    gProduct = &descriptor;
+}
 
 const HRXProductDescriptor& product() {
     if (!gProduct) {

@@ -28,8 +28,8 @@ struct HRXProductDescriptor {
     uint32_t (*getParameterFlags)(int32_t index);
     int32_t (*findParameterIndex)(const char* identifier);
     const char (*parameterIds)[kParameterIdSize];  // kParameterSlots identifiers
-    const int32_t* meterParameterList;              // kMeterListSize entries
-    const uint8_t* presetValueFlags;                // kPresetValues entries: 1 for a host parameter
+    const int32_t* meterParameterList;             // kMeterListSize entries
+    const uint8_t* presetValueFlags;               // kPresetValues entries: 1 for a host parameter
 
     // Factory bank: one preset per record of the working bank (kBankRecords),
     // in `factoryCategoryCount` categories.
@@ -42,21 +42,21 @@ struct HRXProductDescriptor {
     // Names and places.
     const char* makerName;
     const char* productName;
-    const char* productDescription;    // how a host lists the plug-in
-    const char* effectId;              // reverse-domain id in the host's collection
+    const char* productDescription;  // how a host lists the plug-in
+    const char* effectId;            // reverse-domain id in the host's collection
     int32_t packageVersion;
     const char* pageTableFileName;
-    const char* productVersion;        // "2.2.1.0", with the maker's framework's and the build stamp
+    const char* productVersion;  // "2.2.1.0", with the maker's framework's and the build stamp
     const char* frameworkVersion;
     const char* buildStamp;
     const char* makerWebAddress;
     const char* makerDocumentsFolder;  // <Documents>/<maker>/<user presets>/<product>
     const char* userPresetsFolder;
     const char* productFolder;
-    const char* presetFileExtension;   // ".hrx"
-    const char* globalSettingsKey;     // settings 57 and 59
+    const char* presetFileExtension;  // ".hrx"
+    const char* globalSettingsKey;    // settings 57 and 59
     const char* globalSettingNamePattern;
-    const char* sharedSettingsKey;     // clipboard and manual path
+    const char* sharedSettingsKey;  // clipboard and manual path
     const char* clipboardValueName;
     const char* manualPathValueName;
     // The product code: bytes 4..7 of the state chunk data, in memory order
@@ -104,4 +104,6 @@ private:
 void getPresetValues(int32_t slot, double (&values)[kPresetValues]);
 // The first factory preset's values: what a new instance and a new control
 // start from.
-inline void getDefaultPresetValues(double (&values)[kPresetValues]) { getPresetValues(0, values); }
+inline void getDefaultPresetValues(double (&values)[kPresetValues]) {
+    getPresetValues(0, values);
+}

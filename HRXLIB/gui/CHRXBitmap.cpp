@@ -12,14 +12,11 @@ constexpr int32_t kBlankHeight = 350;
 // Every embedded image is stored at twice the logical resolution.
 constexpr double kStoredScale = 2.0;
 
-} // namespace
+}  // namespace
 
-CHRXBitmap::CHRXBitmap(uint32_t resourceId) : resourceId_(resourceId)
-{
-}
+CHRXBitmap::CHRXBitmap(uint32_t resourceId) : resourceId_(resourceId) {}
 
-void CHRXBitmap::load() const
-{
+void CHRXBitmap::load() const {
     if (loadAttempted_)
         return;
     loadAttempted_ = true;
@@ -37,23 +34,20 @@ void CHRXBitmap::load() const
     const_cast<CHRXBitmap*>(this)->addBitmap(pixels);
 }
 
-VSTGUI::CCoord CHRXBitmap::getWidth() const
-{
+VSTGUI::CCoord CHRXBitmap::getWidth() const {
     load();
     return VSTGUI::CBitmap::getWidth();
 }
 
-VSTGUI::CCoord CHRXBitmap::getHeight() const
-{
+VSTGUI::CCoord CHRXBitmap::getHeight() const {
     load();
     return VSTGUI::CBitmap::getHeight();
 }
 
-void CHRXBitmap::draw(VSTGUI::CDrawContext* context, const VSTGUI::CRect& destination,
-                      const VSTGUI::CPoint& offset, float alpha)
-{
+void CHRXBitmap::draw(VSTGUI::CDrawContext* context, const VSTGUI::CRect& destination, const VSTGUI::CPoint& offset,
+                      float alpha) {
     load();
     VSTGUI::CBitmap::draw(context, destination, offset, alpha);
 }
 
-} // namespace Brackenworks
+}  // namespace Brackenworks

@@ -28,4 +28,4 @@ private:
     mutable bool loadAttempted_ = false;
 };
 
-} // namespace Brackenworks
+}  // namespace Brackenworks

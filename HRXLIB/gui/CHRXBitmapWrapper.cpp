@@ -4,18 +4,15 @@
 
 namespace Brackenworks {
 
-CHRXBitmapPixelAccessWrapper::~CHRXBitmapPixelAccessWrapper()
-{
+CHRXBitmapPixelAccessWrapper::~CHRXBitmapPixelAccessWrapper() {
     access_->forget();
 }
 
-bool CHRXBitmapPixelAccessWrapper::setPosition(uint32_t x, uint32_t y)
-{
+bool CHRXBitmapPixelAccessWrapper::setPosition(uint32_t x, uint32_t y) {
     return access_->setPosition(x, y);
 }
 
-void CHRXBitmapPixelAccessWrapper::getColor(uint8_t& red, uint8_t& green, uint8_t& blue, uint8_t& alpha) const
-{
+void CHRXBitmapPixelAccessWrapper::getColor(uint8_t& red, uint8_t& green, uint8_t& blue, uint8_t& alpha) const {
     VSTGUI::CColor color;
     access_->getColor(color);
     red = color.red;
@@ -24,44 +21,35 @@ void CHRXBitmapPixelAccessWrapper::getColor(uint8_t& red, uint8_t& green, uint8_
     alpha = color.alpha;
 }
 
-void CHRXBitmapPixelAccessWrapper::setColor(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha)
-{
+void CHRXBitmapPixelAccessWrapper::setColor(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {
     access_->setColor(VSTGUI::CColor(red, green, blue, alpha));
 }
 
-uint32_t CHRXBitmapPixelAccessWrapper::getBitmapWidth() const
-{
+uint32_t CHRXBitmapPixelAccessWrapper::getBitmapWidth() const {
     return access_->getBitmapWidth();
 }
 
-uint32_t CHRXBitmapPixelAccessWrapper::getBitmapHeight() const
-{
+uint32_t CHRXBitmapPixelAccessWrapper::getBitmapHeight() const {
     return access_->getBitmapHeight();
 }
 
 CHRXBitmapWrapper::CHRXBitmapWrapper(uint32_t resourceId)
-    : bitmap_(resourceId == kHRXNoBitmap ? nullptr : new CHRXBitmap(resourceId))
-{
-}
+    : bitmap_(resourceId == kHRXNoBitmap ? nullptr : new CHRXBitmap(resourceId)) {}
 
-CHRXBitmapWrapper::~CHRXBitmapWrapper()
-{
+CHRXBitmapWrapper::~CHRXBitmapWrapper() {
     if (bitmap_)
         bitmap_->forget();
 }
 
-double CHRXBitmapWrapper::getWidth()
-{
+double CHRXBitmapWrapper::getWidth() {
     return bitmap_ ? bitmap_->getWidth() : 0.0;
 }
 
-double CHRXBitmapWrapper::getHeight()
-{
+double CHRXBitmapWrapper::getHeight() {
     return bitmap_ ? bitmap_->getHeight() : 0.0;
 }
 
-HRXBitmapPixelAcces* CHRXBitmapWrapper::createPixelAccess()
-{
+HRXBitmapPixelAcces* CHRXBitmapWrapper::createPixelAccess() {
     if (!bitmap_)
         return nullptr;
     bitmap_->load();
@@ -69,4 +57,4 @@ HRXBitmapPixelAcces* CHRXBitmapWrapper::createPixelAccess()
     return access ? new CHRXBitmapPixelAccessWrapper(access) : nullptr;
 }
 
-} // namespace Brackenworks
+}  // namespace Brackenworks

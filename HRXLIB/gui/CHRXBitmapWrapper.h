@@ -48,4 +48,4 @@ private:
     CHRXBitmap* bitmap_;
 };
 
-} // namespace Brackenworks
+}  // namespace Brackenworks

@@ -13,9 +13,13 @@ public:
     virtual HRXBaseControl* getControl() const = 0;
 };
 
-inline VSTGUI::CRect toolkitRectOf(const HRXRect& r) { return VSTGUI::CRect(r.left, r.top, r.right, r.bottom); }
+inline VSTGUI::CRect toolkitRectOf(const HRXRect& r) {
+    return VSTGUI::CRect(r.left, r.top, r.right, r.bottom);
+}
 
-inline VSTGUI::CColor toolkitColourOf(const HRXColour& c) { return VSTGUI::CColor(c.red, c.green, c.blue, c.alpha); }
+inline VSTGUI::CColor toolkitColourOf(const HRXColour& c) {
+    return VSTGUI::CColor(c.red, c.green, c.blue, c.alpha);
+}
 
 // The companion of a text control over a toolkit text view (a CTextLabel
 // subclass made from its rectangle alone): links itself to the control, owns it, keeps the view's text,
@@ -25,8 +29,7 @@ template <class ToolkitView, class Control>
 class CHRXTextCompanion : public ToolkitView, public CHRXCompanion {
 public:
     CHRXTextCompanion(Control* control, VSTGUI::IControlListener* listener)
-        : ToolkitView(toolkitRectOf(control->getViewSize())), control_(control), engineView_(*this)
-    {
+        : ToolkitView(toolkitRectOf(control->getViewSize())), control_(control), engineView_(*this) {
         ToolkitView::setListener(listener);
         ToolkitView::setTag(control->getTag());
         ToolkitView::setMouseableArea(toolkitRectOf(control->getViewSize()));
@@ -34,8 +37,7 @@ public:
         control->setTextCompanion(&engineView_);
         CHRXTextCompanion::updateText();
     }
-    ~CHRXTextCompanion() override
-    {
+    ~CHRXTextCompanion() override {
         control_->setTextCompanion(nullptr);
         delete control_;
     }
@@ -44,15 +46,13 @@ public:
 
 protected:
     // Shows the control's text, font, colours and alignment.
-    virtual void updateText()
-    {
+    virtual void updateText() {
         ToolkitView::setText(control_->getText().c_str());
         syncStyle();
     }
     virtual void startEditing() {}
 
-    void syncStyle()
-    {
+    void syncStyle() {
         if (VSTGUI::CFontDesc* font = toolkitFontOf(control_->getFont()))
             ToolkitView::setFont(font);
         ToolkitView::setFontColor(toolkitColourOf(control_->getFontColour()));
@@ -76,19 +76,16 @@ private:
     public:
         explicit EngineView(CHRXTextCompanion& owner) : owner_(owner) {}
         void redraw() override { owner_.invalid(); }
-        void reportValue() override
-        {
+        void reportValue() override {
             owner_.ToolkitView::CControl::setValue(static_cast<float>(owner_.control_->getValue()));
             owner_.reportToListener();
         }
         void setTooltipText(const char* text) override { owner_.ToolkitView::setTooltipText(text); }
-        void setValue(double value) override
-        {
+        void setValue(double value) override {
             owner_.ToolkitView::CControl::setValue(static_cast<float>(value));
             owner_.invalid();
         }
-        void setViewSize(const HRXRect& rect) override
-        {
+        void setViewSize(const HRXRect& rect) override {
             owner_.ToolkitView::setViewSize(toolkitRectOf(rect));
             owner_.ToolkitView::setMouseableArea(toolkitRectOf(rect));
         }

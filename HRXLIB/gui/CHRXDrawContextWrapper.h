@@ -17,8 +17,7 @@ public:
     void moveTo(const HRXPoint& point) override;
     void lineTo(const HRXPoint& point) override;
     // Skips a null or empty bitmap.
-    void drawBitmap(HRXBitmap* bitmap, const HRXRect& destination, const HRXPoint& sourceOffset,
-                    float alpha) override;
+    void drawBitmap(HRXBitmap* bitmap, const HRXRect& destination, const HRXPoint& sourceOffset, float alpha) override;
     void drawString(const char* text, const HRXRect& rect, HRXTextAlignment alignment) override;
     void setFont(HRXFont* font) override;
     void setFrameColour(const HRXColour& colour) override;

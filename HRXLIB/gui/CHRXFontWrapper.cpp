@@ -3,13 +3,10 @@
 namespace Brackenworks {
 
 CHRXFontWrapper::CHRXFontWrapper(const char* name, double size, int32_t style)
-    : font_(new CHRXFontDesc(name, size, style))
-{
-}
+    : font_(new CHRXFontDesc(name, size, style)) {}
 
-CHRXFontWrapper::~CHRXFontWrapper()
-{
+CHRXFontWrapper::~CHRXFontWrapper() {
     font_->forget();
 }
 
-} // namespace Brackenworks
+}  // namespace Brackenworks

@@ -33,4 +33,4 @@ private:
     CHRXFontDesc* font_;
 };
 
-} // namespace Brackenworks
+}  // namespace Brackenworks

@@ -4,8 +4,7 @@
 
 namespace Brackenworks {
 
-void CHRXOptionMenu::draw(VSTGUI::CDrawContext* context)
-{
+void CHRXOptionMenu::draw(VSTGUI::CDrawContext* context) {
     VSTGUI::COptionMenu::draw(context);
     const VSTGUI::CRect& size = getViewSize();
     const double cx = size.right - 10.0;
@@ -15,13 +14,11 @@ void CHRXOptionMenu::draw(VSTGUI::CDrawContext* context)
 }
 
 CHRXOptionMenuWrapper::CHRXOptionMenuWrapper(HRXOptionMenu* control, VSTGUI::IControlListener* listener)
-    : CHRXTextCompanion(control, listener)
-{
+    : CHRXTextCompanion(control, listener) {
     updateText();
 }
 
-void CHRXOptionMenuWrapper::updateText()
-{
+void CHRXOptionMenuWrapper::updateText() {
     removeAllEntry();
     for (const std::string& entry : control_->getEntries())
         addEntry(entry.c_str());
@@ -29,8 +26,7 @@ void CHRXOptionMenuWrapper::updateText()
     syncStyle();
 }
 
-void CHRXOptionMenuWrapper::valueChanged()
-{
+void CHRXOptionMenuWrapper::valueChanged() {
     int32_t index = -1;
     if (getLastItemMenu(index) == this)
         control_->chosen(index);

@@ -4,8 +4,7 @@
 
 namespace Brackenworks {
 
-void CHRXTextEdit2::looseFocus()
-{
+void CHRXTextEdit2::looseFocus() {
     const bool wasEditing = hasFocus();
     ending_ = true;
     VSTGUI::CTextEdit::looseFocus();
@@ -16,8 +15,7 @@ void CHRXTextEdit2::looseFocus()
         editingEnded(reason);
 }
 
-int32_t CHRXTextEdit2::onKeyDown(VSTGUI::VstKeyCode& key)
-{
+int32_t CHRXTextEdit2::onKeyDown(VSTGUI::VstKeyCode& key) {
     if (hasFocus() && key.virt == VSTGUI::VKEY_RETURN)
         endReason_ = HRXTextEdit::kAccepted;
     else if (hasFocus() && key.virt == VSTGUI::VKEY_ESCAPE)
@@ -25,34 +23,29 @@ int32_t CHRXTextEdit2::onKeyDown(VSTGUI::VstKeyCode& key)
     return VSTGUI::CTextEdit::onKeyDown(key);
 }
 
-void CHRXTextEdit2::valueChanged()
-{
+void CHRXTextEdit2::valueChanged() {
     if (!ending_)
         VSTGUI::CTextEdit::valueChanged();
 }
 
 CHRXTextEditWrapper::CHRXTextEditWrapper(HRXTextEdit* control, VSTGUI::IControlListener* listener)
-    : CHRXTextCompanion(control, listener)
-{
+    : CHRXTextCompanion(control, listener) {
     setMaxLength(static_cast<uint32_t>(control->getMaxLength()));
 }
 
-void CHRXTextEditWrapper::updateText()
-{
+void CHRXTextEditWrapper::updateText() {
     // Text typed so far stays while the user edits.
     if (!hasFocus())
         setText(control_->getText().c_str());
     syncStyle();
 }
 
-void CHRXTextEditWrapper::startEditing()
-{
+void CHRXTextEditWrapper::startEditing() {
     if (VSTGUI::CFrame* frame = getFrame())
         frame->setFocusView(this);
 }
 
-void CHRXTextEditWrapper::editingEnded(HRXTextEdit::EndReason reason)
-{
+void CHRXTextEditWrapper::editingEnded(HRXTextEdit::EndReason reason) {
     control_->editingEnded(getText().c_str(), reason);
 }
 

@@ -14,9 +14,7 @@ public:
 class CHRXTextLabelWrapper : public CHRXTextCompanion<CHRXTextLabel, HRXTextLabel> {
 public:
     CHRXTextLabelWrapper(HRXTextLabel* control, VSTGUI::IControlListener* listener)
-        : CHRXTextCompanion(control, listener)
-    {
-    }
+        : CHRXTextCompanion(control, listener) {}
 };
 
 }  // namespace Brackenworks

@@ -18,8 +18,7 @@ class CHRXViewContainerWrapper : public HRXViewContainer {
 public:
     // listener hears every value change of the controls added here; engine
     // hears their clicks.
-    CHRXViewContainerWrapper(const HRXRect& rect, VSTGUI::IControlListener* listener,
-                             HRXMasterGraphicalEngine* engine);
+    CHRXViewContainerWrapper(const HRXRect& rect, VSTGUI::IControlListener* listener, HRXMasterGraphicalEngine* engine);
     ~CHRXViewContainerWrapper() override;
     CHRXViewContainerWrapper(const CHRXViewContainerWrapper&) = delete;
     CHRXViewContainerWrapper& operator=(const CHRXViewContainerWrapper&) = delete;

@@ -17,8 +17,7 @@ constexpr double kThreeQuartersPi = 2.356194490192345;
 }  // namespace
 
 HRXAnimKnob::HRXAnimKnob(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, int32_t frames, int32_t columns)
-    : HRXBaseControl(rect, tag, bitmap, kHRXKindFilmstripKnob), frames_(frames), columns_(columns < 1 ? 1 : columns)
-{
+    : HRXBaseControl(rect, tag, bitmap, kHRXKindFilmstripKnob), frames_(frames), columns_(columns < 1 ? 1 : columns) {
     rows_ = hrxRound(std::ceil(static_cast<double>(frames) / this->columns_));
     if (rows_ < 1)
         rows_ = 1;
@@ -41,27 +40,23 @@ HRXAnimKnob::HRXAnimKnob(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, in
     fineWheelFactor_ = static_cast<double>(coarse) / steps;
 }
 
-int32_t HRXAnimKnob::frameIndexFor(double v) const
-{
+int32_t HRXAnimKnob::frameIndexFor(double v) const {
     if (v < 0.0 || frameHeight_ <= 0)
         return 0;
     return hrxRound((frames_ - 1) * v);
 }
 
-HRXPoint HRXAnimKnob::frameOffset(int32_t index) const
-{
+HRXPoint HRXAnimKnob::frameOffset(int32_t index) const {
     const int32_t column = index / rows_;
     const int32_t row = index - column * rows_;
     return {static_cast<double>(column * frameWidth_), static_cast<double>(row * frameHeight_)};
 }
 
-void HRXAnimKnob::draw(HRXDrawContext* context)
-{
+void HRXAnimKnob::draw(HRXDrawContext* context) {
     context->drawBitmap(bitmap_, viewRect_, frameOffset(frameIndexFor(value_)), 1.0f);
 }
 
-double HRXAnimKnob::circularValue(const HRXPoint& relative) const
-{
+double HRXAnimKnob::circularValue(const HRXPoint& relative) const {
     const double w2 = viewRect_.width() * 0.5;
     const double h2 = viewRect_.height() * 0.5;
     const double dy = (relative.y - h2) / (h2 - 3.0);
@@ -78,8 +73,7 @@ double HRXAnimKnob::circularValue(const HRXPoint& relative) const
     return a / kThreeHalvesPi + 0.5;
 }
 
-int32_t HRXAnimKnob::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t HRXAnimKnob::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     const bool isDoubleClick = (buttons & kHRXDoubleClick) != 0;
@@ -118,8 +112,7 @@ int32_t HRXAnimKnob::onMouseDown(const HRXPoint& point, uint32_t buttons)
     return onMouseMoved(point, buttons);
 }
 
-int32_t HRXAnimKnob::onMouseMoved(const HRXPoint& point, uint32_t buttons)
-{
+int32_t HRXAnimKnob::onMouseMoved(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     if (knobMode == 0) {
@@ -151,17 +144,19 @@ int32_t HRXAnimKnob::onMouseMoved(const HRXPoint& point, uint32_t buttons)
     return kHRXMouseHandled;
 }
 
-int32_t HRXAnimKnob::onMouseUp(const HRXPoint&, uint32_t)
-{
+int32_t HRXAnimKnob::onMouseUp(const HRXPoint&, uint32_t) {
     endEdit();
     return kHRXMouseHandled;
 }
 
-int32_t HRXAnimKnob::onMouseEntered(const HRXPoint&, uint32_t) { return kHRXMouseHandled; }
-int32_t HRXAnimKnob::onMouseExited(const HRXPoint&, uint32_t) { return kHRXMouseHandled; }
+int32_t HRXAnimKnob::onMouseEntered(const HRXPoint&, uint32_t) {
+    return kHRXMouseHandled;
+}
+int32_t HRXAnimKnob::onMouseExited(const HRXPoint&, uint32_t) {
+    return kHRXMouseHandled;
+}
 
-bool HRXAnimKnob::onWheel(const HRXPoint&, float distance, uint32_t buttons)
-{
+bool HRXAnimKnob::onWheel(const HRXPoint&, float distance, uint32_t buttons) {
     // Small distances (smooth-scrolling devices) apply as they are; larger
     // ones count as one notch.
     double d = distance;

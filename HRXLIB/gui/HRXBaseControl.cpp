@@ -10,8 +10,7 @@ namespace {
 
 // A new control shows the first factory preset's value until the editor is
 // told the real one; slots outside a preset start at their default.
-double initialValueFor(int32_t tag)
-{
+double initialValueFor(int32_t tag) {
     if (tag < 0 || tag >= kPresetValues)
         return product().getParameterDefault(tag);
     double values[kPresetValues];
@@ -22,22 +21,24 @@ double initialValueFor(int32_t tag)
 }  // namespace
 
 HRXBaseControl::HRXBaseControl(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap, int32_t kind)
-    : bitmap_(bitmap), viewRect_(rect), value_(initialValueFor(tag)), tag_(tag), kind_(kind),
-      defaultValue_(product().getParameterDefault(tag)), initialRect_(rect)
-{
+    : bitmap_(bitmap),
+      viewRect_(rect),
+      value_(initialValueFor(tag)),
+      tag_(tag),
+      kind_(kind),
+      defaultValue_(product().getParameterDefault(tag)),
+      initialRect_(rect) {
     if (bitmap)
         bitmap->remember();
 }
 
-HRXBaseControl::~HRXBaseControl()
-{
+HRXBaseControl::~HRXBaseControl() {
     delete[] tooltip_;
     if (bitmap_)
         bitmap_->forget();
 }
 
-void HRXBaseControl::setValue(double newValue)
-{
+void HRXBaseControl::setValue(double newValue) {
     // A control being dragged keeps its value against outside updates.
     if (!editing_) {
         value_ = hrxClamp01(newValue);
@@ -50,8 +51,7 @@ void HRXBaseControl::setValue(double newValue)
     }
 }
 
-void HRXBaseControl::setTag(int32_t newTag)
-{
+void HRXBaseControl::setTag(int32_t newTag) {
     if (newTag < 0)
         return;
     tag_ = newTag;
@@ -59,31 +59,38 @@ void HRXBaseControl::setTag(int32_t newTag)
         companion_->setTag(tag_);
 }
 
-void HRXBaseControl::beginEdit() { editing_ = true; }
+void HRXBaseControl::beginEdit() {
+    editing_ = true;
+}
 
-void HRXBaseControl::valueChanged()
-{
+void HRXBaseControl::valueChanged() {
     if (companion_)
         companion_->reportValue();
 }
 
-void HRXBaseControl::endEdit() { editing_ = false; }
+void HRXBaseControl::endEdit() {
+    editing_ = false;
+}
 
-bool HRXBaseControl::isEditing() const { return editing_; }
+bool HRXBaseControl::isEditing() const {
+    return editing_;
+}
 
-void HRXBaseControl::setDefaultValue(double newValue) { defaultValue_ = newValue; }
+void HRXBaseControl::setDefaultValue(double newValue) {
+    defaultValue_ = newValue;
+}
 
-double HRXBaseControl::getDefaultValue() const { return defaultValue_; }
+double HRXBaseControl::getDefaultValue() const {
+    return defaultValue_;
+}
 
-void HRXBaseControl::setViewSize(const HRXRect& rect)
-{
+void HRXBaseControl::setViewSize(const HRXRect& rect) {
     viewRect_ = rect;
     if (companion_)
         companion_->setViewSize(rect);
 }
 
-void HRXBaseControl::setScale(double factor)
-{
+void HRXBaseControl::setScale(double factor) {
     HRXRect scaled = viewRect_;
     scaled.right = scaled.left + initialRect_.width() * factor;
     scaled.bottom = scaled.top + initialRect_.height() * factor;
@@ -92,8 +99,7 @@ void HRXBaseControl::setScale(double factor)
 
 void HRXBaseControl::draw(HRXDrawContext*) {}
 
-void HRXBaseControl::setBackground(HRXBitmap* newBitmap)
-{
+void HRXBaseControl::setBackground(HRXBitmap* newBitmap) {
     if (!newBitmap)
         return;
     newBitmap->remember();
@@ -103,22 +109,32 @@ void HRXBaseControl::setBackground(HRXBitmap* newBitmap)
     redraw();
 }
 
-int32_t HRXBaseControl::onMouseDown(const HRXPoint&, uint32_t) { return kHRXMouseHandled; }
-int32_t HRXBaseControl::onMouseMoved(const HRXPoint&, uint32_t) { return kHRXMouseHandled; }
-int32_t HRXBaseControl::onMouseUp(const HRXPoint&, uint32_t) { return kHRXMouseHandled; }
-int32_t HRXBaseControl::onMouseEntered(const HRXPoint&, uint32_t) { return kHRXMouseHandled; }
-int32_t HRXBaseControl::onMouseExited(const HRXPoint&, uint32_t) { return kHRXMouseHandled; }
-bool HRXBaseControl::onWheel(const HRXPoint&, float, uint32_t) { return true; }
+int32_t HRXBaseControl::onMouseDown(const HRXPoint&, uint32_t) {
+    return kHRXMouseHandled;
+}
+int32_t HRXBaseControl::onMouseMoved(const HRXPoint&, uint32_t) {
+    return kHRXMouseHandled;
+}
+int32_t HRXBaseControl::onMouseUp(const HRXPoint&, uint32_t) {
+    return kHRXMouseHandled;
+}
+int32_t HRXBaseControl::onMouseEntered(const HRXPoint&, uint32_t) {
+    return kHRXMouseHandled;
+}
+int32_t HRXBaseControl::onMouseExited(const HRXPoint&, uint32_t) {
+    return kHRXMouseHandled;
+}
+bool HRXBaseControl::onWheel(const HRXPoint&, float, uint32_t) {
+    return true;
+}
 
-void HRXBaseControl::setValueNotify(double newValue)
-{
+void HRXBaseControl::setValueNotify(double newValue) {
     doubleClicked_ = false;
     setValue(newValue);
     valueChanged();
 }
 
-void HRXBaseControl::setTooltip(const char* text)
-{
+void HRXBaseControl::setTooltip(const char* text) {
     if (!tooltip_)
         tooltip_ = new char[kTooltipSize];
     std::strncpy(tooltip_, text ? text : "", kTooltipSize - 1);
@@ -127,10 +143,11 @@ void HRXBaseControl::setTooltip(const char* text)
         companion_->setTooltipText(tooltip_);
 }
 
-const char* HRXBaseControl::getTooltip() const { return tooltip_ ? tooltip_ : ""; }
+const char* HRXBaseControl::getTooltip() const {
+    return tooltip_ ? tooltip_ : "";
+}
 
-void HRXBaseControl::redraw()
-{
+void HRXBaseControl::redraw() {
     if (companion_)
         companion_->redraw();
 }

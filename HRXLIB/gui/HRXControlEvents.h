@@ -34,7 +34,11 @@ enum HRXControlKind : int32_t {
 };
 
 // round() of the control kit: add 0.5 and truncate toward zero.
-inline int32_t hrxRound(double x) { return static_cast<int32_t>(x + 0.5); }
+inline int32_t hrxRound(double x) {
+    return static_cast<int32_t>(x + 0.5);
+}
 
 // NaN (a corrupt host value) becomes 0.0, so no control ever holds one.
-inline double hrxClamp01(double v) { return v > 0.0 ? (v < 1.0 ? v : 1.0) : 0.0; }
+inline double hrxClamp01(double v) {
+    return v > 0.0 ? (v < 1.0 ? v : 1.0) : 0.0;
+}

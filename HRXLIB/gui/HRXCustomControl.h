@@ -7,9 +7,7 @@
 class HRXCustomControl : public HRXBaseControl {
 public:
     HRXCustomControl(const HRXRect& rect, int32_t tag, HRXBitmap* bitmap)
-        : HRXBaseControl(rect, tag, bitmap, kHRXKindCustomDrawn)
-    {
-    }
+        : HRXBaseControl(rect, tag, bitmap, kHRXKindCustomDrawn) {}
 
     int32_t onMouseDown(const HRXPoint&, uint32_t) override { return kHRXMouseNotHandled; }
     int32_t onMouseMoved(const HRXPoint&, uint32_t) override { return kHRXMouseNotHandled; }

@@ -18,7 +18,8 @@ public:
     virtual void setLineWidth(double width) = 0;
     virtual void moveTo(const HRXPoint& point) = 0;
     virtual void lineTo(const HRXPoint& point) = 0;
-    virtual void drawBitmap(HRXBitmap* bitmap, const HRXRect& destination, const HRXPoint& sourceOffset, float alpha) = 0;
+    virtual void drawBitmap(HRXBitmap* bitmap, const HRXRect& destination, const HRXPoint& sourceOffset,
+                            float alpha) = 0;
     virtual void drawString(const char* text, const HRXRect& rect, HRXTextAlignment alignment) = 0;
     virtual void setFont(HRXFont* font) = 0;
     virtual void setFrameColour(const HRXColour& colour) = 0;

@@ -13,8 +13,7 @@ constexpr VSTGUI::CCoord kAnchorWidth = 25.0;
 constexpr VSTGUI::CCoord kAnchorHeight = 15.0;
 
 // The view's tooltip attribute; false when it has none.
-bool readTooltip(const VSTGUI::CView& view, char (&text)[HRXBaseControl::kTooltipSize])
-{
+bool readTooltip(const VSTGUI::CView& view, char (&text)[HRXBaseControl::kTooltipSize]) {
     uint32_t size = 0;
     if (!view.getAttribute(VSTGUI::kCViewTooltipAttribute, sizeof text - 1, text, size) || size == 0)
         return false;
@@ -24,24 +23,21 @@ bool readTooltip(const VSTGUI::CView& view, char (&text)[HRXBaseControl::kToolti
 
 }  // namespace
 
-void HRXHoverHelp::hide(VSTGUI::CFrame& frame)
-{
+void HRXHoverHelp::hide(VSTGUI::CFrame& frame) {
     if (shown_)
         frame.hideTooltip();
     shown_ = false;
     ticks_ = 0;
 }
 
-void HRXHoverHelp::forget()
-{
+void HRXHoverHelp::forget() {
     shown_ = false;
     ticks_ = 0;
     lastView_ = nullptr;
 }
 
 void HRXHoverHelp::tick(VSTGUI::CFrame& frame, bool hintsOn, bool mouseInside, const VSTGUI::CPoint& mouse,
-                        int32_t buttons)
-{
+                        int32_t buttons) {
     if (!hintsOn || !mouseInside) {
         hide(frame);
         lastView_ = nullptr;

@@ -7,7 +7,7 @@
 namespace VSTGUI {
 class CFrame;
 class CView;
-}
+}  // namespace VSTGUI
 
 namespace Brackenworks {
 

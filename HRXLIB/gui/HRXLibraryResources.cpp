@@ -9,9 +9,9 @@
 namespace {
 
 constexpr uint32_t kLibraryBitmapIds[] = {
-    kHRXBitmapBackground,      kHRXBitmapProcessSwitch, kHRXBitmapAttackRatioKnob, kHRXBitmapValveLevelKnob,
-    kHRXBitmapVuFaceLit,       kHRXBitmapVuSecond,      kHRXBitmapVuFaceUnlit,     kHRXBitmapCompressionKnob,
-    kHRXBitmapTimeKnob,        kHRXBitmapOutputKnob,    kHRXBitmapRatioKnob,       kHRXBitmapAbout,
+    kHRXBitmapBackground,     kHRXBitmapProcessSwitch, kHRXBitmapAttackRatioKnob, kHRXBitmapValveLevelKnob,
+    kHRXBitmapVuFaceLit,      kHRXBitmapVuSecond,      kHRXBitmapVuFaceUnlit,     kHRXBitmapCompressionKnob,
+    kHRXBitmapTimeKnob,       kHRXBitmapOutputKnob,    kHRXBitmapRatioKnob,       kHRXBitmapAbout,
     kHRXBitmapPresetDesigner,
 };
 constexpr size_t kLibraryBitmapCount = sizeof(kLibraryBitmapIds) / sizeof(kLibraryBitmapIds[0]);
@@ -26,8 +26,7 @@ struct LibraryResources {
     Brackenworks::CHRXFontWrapper* arial14;
     Brackenworks::CHRXFontWrapper* comic32;
 
-    LibraryResources()
-    {
+    LibraryResources() {
         for (size_t i = 0; i < kLibraryBitmapCount; ++i)
             bitmaps[i] = new Brackenworks::CHRXBitmapWrapper(kLibraryBitmapIds[i]);
         arial12 = new Brackenworks::CHRXFontWrapper("Arial", 12.0, 0);
@@ -36,8 +35,7 @@ struct LibraryResources {
         arial14 = new Brackenworks::CHRXFontWrapper("Arial", 14.0, 0);
         comic32 = new Brackenworks::CHRXFontWrapper("Comic Sans MS", 32.0, 0);
     }
-    ~LibraryResources()
-    {
+    ~LibraryResources() {
         for (auto* bitmap : bitmaps)
             delete bitmap;
         delete arial12;
@@ -53,18 +51,16 @@ struct LibraryResources {
 // Built on first use, and at the latest during static initialisation
 // through the reference below, so that the objects exist from library load
 // whatever the order in which other initialisers ask for them.
-LibraryResources& libraryResources()
-{
+LibraryResources& libraryResources() {
     static LibraryResources resources;
     return resources;
 }
 
 [[maybe_unused]] LibraryResources& gLibraryResources = libraryResources();
 
-} // namespace
+}  // namespace
 
-HRXBitmap* getLibraryBitmap(uint32_t resourceId)
-{
+HRXBitmap* getLibraryBitmap(uint32_t resourceId) {
     for (size_t i = 0; i < kLibraryBitmapCount; ++i) {
         if (kLibraryBitmapIds[i] == resourceId)
             return libraryResources().bitmaps[i];
@@ -72,27 +68,22 @@ HRXBitmap* getLibraryBitmap(uint32_t resourceId)
     return nullptr;
 }
 
-HRXFont* getFontArial12()
-{
+HRXFont* getFontArial12() {
     return libraryResources().arial12;
 }
 
-HRXFont* getFontArial10()
-{
+HRXFont* getFontArial10() {
     return libraryResources().arial10;
 }
 
-HRXFont* getFontArial10Info()
-{
+HRXFont* getFontArial10Info() {
     return libraryResources().arial10Info;
 }
 
-HRXFont* getFontArial14()
-{
+HRXFont* getFontArial14() {
     return libraryResources().arial14;
 }
 
-HRXFont* getFontComic32()
-{
+HRXFont* getFontComic32() {
     return libraryResources().comic32;
 }

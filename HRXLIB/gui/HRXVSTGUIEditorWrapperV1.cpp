@@ -16,8 +16,7 @@ namespace Brackenworks {
 
 namespace {
 
-CHRXViewContainer* toolkitContainerOf(HRXViewContainer* container)
-{
+CHRXViewContainer* toolkitContainerOf(HRXViewContainer* container) {
     return container ? static_cast<CHRXViewContainerWrapper*>(container)->getContainer() : nullptr;
 }
 
@@ -25,22 +24,20 @@ CHRXViewContainer* toolkitContainerOf(HRXViewContainer* container)
 
 HRXVSTGUIEditorWrapperV1::HRXVSTGUIEditorWrapperV1(HRXEditorFactory createEditor)
     : editor_(createEditor ? createEditor(this) : nullptr),
-      timer_(new VSTGUI::CVSTGUITimer([this](VSTGUI::CVSTGUITimer*) { idle(); }, kInitialTimerPeriod))
-{
-}
+      timer_(new VSTGUI::CVSTGUITimer([this](VSTGUI::CVSTGUITimer*) { idle(); }, kInitialTimerPeriod)) {}
 
-HRXVSTGUIEditorWrapperV1::~HRXVSTGUIEditorWrapperV1()
-{
+HRXVSTGUIEditorWrapperV1::~HRXVSTGUIEditorWrapperV1() {
     timer_->stop();
     timer_->forget();
     HRXVSTGUIEditorWrapperV1::close();
     delete editor_;
 }
 
-HRXFrame* HRXVSTGUIEditorWrapperV1::getHRXFrame() const { return static_cast<HRXFrame*>(frame_); }
+HRXFrame* HRXVSTGUIEditorWrapperV1::getHRXFrame() const {
+    return static_cast<HRXFrame*>(frame_);
+}
 
-bool HRXVSTGUIEditorWrapperV1::open(void* parent, VSTGUI::PlatformType platform)
-{
+bool HRXVSTGUIEditorWrapperV1::open(void* parent, VSTGUI::PlatformType platform) {
     if (!editor_ || frame_)
         return false;
     const HRXRect& rect = editor_->getRect();
@@ -60,8 +57,7 @@ bool HRXVSTGUIEditorWrapperV1::open(void* parent, VSTGUI::PlatformType platform)
     return true;
 }
 
-void HRXVSTGUIEditorWrapperV1::close()
-{
+void HRXVSTGUIEditorWrapperV1::close() {
     if (!frame_)
         return;
     if (editor_)
@@ -73,15 +69,13 @@ void HRXVSTGUIEditorWrapperV1::close()
     closing->close();
 }
 
-void HRXVSTGUIEditorWrapperV1::setBackground(HRXBitmap* bitmap)
-{
+void HRXVSTGUIEditorWrapperV1::setBackground(HRXBitmap* bitmap) {
     VSTGUI::CBitmap* toolkitBitmap = toolkitBitmapOf(bitmap);
     if (frame_ && toolkitBitmap)
         frame_->setBackground(toolkitBitmap);
 }
 
-void HRXVSTGUIEditorWrapperV1::setBackgroundId(uint32_t resourceId)
-{
+void HRXVSTGUIEditorWrapperV1::setBackgroundId(uint32_t resourceId) {
     if (!frame_)
         return;
     VSTGUI::CBitmap* bitmap = new CHRXBitmap(resourceId);
@@ -89,61 +83,56 @@ void HRXVSTGUIEditorWrapperV1::setBackgroundId(uint32_t resourceId)
     bitmap->forget();
 }
 
-void HRXVSTGUIEditorWrapperV1::addView(HRXViewContainer* container)
-{
+void HRXVSTGUIEditorWrapperV1::addView(HRXViewContainer* container) {
     CHRXViewContainer* view = toolkitContainerOf(container);
     if (!view || !content_ || view->isAttached())
         return;
     // Preset-bar containers lie over the whole window, the rest inside the
     // content area. The parent takes a reference of its own; the handle keeps
     // its one.
-    VSTGUI::CViewContainer* parent = view->isPresetBarContainer() ? static_cast<VSTGUI::CViewContainer*>(frame_) : content_;
+    VSTGUI::CViewContainer* parent =
+        view->isPresetBarContainer() ? static_cast<VSTGUI::CViewContainer*>(frame_) : content_;
     view->remember();
     if (!parent->addView(view))
         view->forget();
 }
 
-void HRXVSTGUIEditorWrapperV1::removeView(HRXViewContainer* container)
-{
+void HRXVSTGUIEditorWrapperV1::removeView(HRXViewContainer* container) {
     CHRXViewContainer* view = toolkitContainerOf(container);
     if (view && view->getParentView())
         view->getParentView()->removeView(view, true);
 }
 
-HRXViewContainer* HRXVSTGUIEditorWrapperV1::createViewContainer(const HRXRect& rect)
-{
+HRXViewContainer* HRXVSTGUIEditorWrapperV1::createViewContainer(const HRXRect& rect) {
     return new CHRXViewContainerWrapper(rect, this, this);
 }
 
-bool HRXVSTGUIEditorWrapperV1::isAttached(HRXViewContainer* container)
-{
+bool HRXVSTGUIEditorWrapperV1::isAttached(HRXViewContainer* container) {
     CHRXViewContainer* view = toolkitContainerOf(container);
     return view && view->isAttached();
 }
 
-HRXBitmap* HRXVSTGUIEditorWrapperV1::createBitmap(uint32_t resourceId, int32_t flag)
-{
+HRXBitmap* HRXVSTGUIEditorWrapperV1::createBitmap(uint32_t resourceId, int32_t flag) {
     return flag == 0 ? new CHRXBitmapWrapper(resourceId) : nullptr;
 }
 
-HRXRect HRXVSTGUIEditorWrapperV1::getScaledEditorSize()
-{
+HRXRect HRXVSTGUIEditorWrapperV1::getScaledEditorSize() {
     const double zoom = getZoomFactor();
     const HRXRect rect = editor_ ? editor_->getRect() : HRXRect{};
     return {0.0, 0.0, rect.width() * zoom, rect.height() * zoom};
 }
 
-uint32_t HRXVSTGUIEditorWrapperV1::getMouseButtons()
-{
+uint32_t HRXVSTGUIEditorWrapperV1::getMouseButtons() {
     return frame_ ? static_cast<uint32_t>(frame_->getCurrentMouseButtons().getButtonState()) : 0u;
 }
 
-void HRXVSTGUIEditorWrapperV1::setKnobMode(int32_t mode) { HRXAnimKnob::knobMode = mode; }
+void HRXVSTGUIEditorWrapperV1::setKnobMode(int32_t mode) {
+    HRXAnimKnob::knobMode = mode;
+}
 
 void HRXVSTGUIEditorWrapperV1::editParameter(int32_t, double) {}
 
-void HRXVSTGUIEditorWrapperV1::setEditorSize(int32_t width, int32_t height)
-{
+void HRXVSTGUIEditorWrapperV1::setEditorSize(int32_t width, int32_t height) {
     if (resizing_) {
         sizePending_ = true;
         pendingWidth_ = width;
@@ -153,8 +142,7 @@ void HRXVSTGUIEditorWrapperV1::setEditorSize(int32_t width, int32_t height)
     applyEditorSize(width, height);
 }
 
-void HRXVSTGUIEditorWrapperV1::applyEditorSize(int32_t width, int32_t height)
-{
+void HRXVSTGUIEditorWrapperV1::applyEditorSize(int32_t width, int32_t height) {
     HRXFrame* hrxFrame = getHRXFrame();
     if (!hrxFrame || !content_)
         return;
@@ -167,8 +155,7 @@ void HRXVSTGUIEditorWrapperV1::applyEditorSize(int32_t width, int32_t height)
     content_->invalid();
 }
 
-void HRXVSTGUIEditorWrapperV1::setResizing(bool begin)
-{
+void HRXVSTGUIEditorWrapperV1::setResizing(bool begin) {
     resizing_ = begin;
     if (!begin && sizePending_) {
         sizePending_ = false;
@@ -176,20 +163,24 @@ void HRXVSTGUIEditorWrapperV1::setResizing(bool begin)
     }
 }
 
-void HRXVSTGUIEditorWrapperV1::refreshFrame()
-{
+void HRXVSTGUIEditorWrapperV1::refreshFrame() {
     if (frame_)
         frame_->invalid();
 }
 
-int64_t HRXVSTGUIEditorWrapperV1::getUserValue() { return userValue_; }
+int64_t HRXVSTGUIEditorWrapperV1::getUserValue() {
+    return userValue_;
+}
 
-HRXBaseEditor* HRXVSTGUIEditorWrapperV1::getEditor() { return editor_; }
+HRXBaseEditor* HRXVSTGUIEditorWrapperV1::getEditor() {
+    return editor_;
+}
 
-int32_t HRXVSTGUIEditorWrapperV1::controlClicked(int32_t, uint32_t) { return 0; }
+int32_t HRXVSTGUIEditorWrapperV1::controlClicked(int32_t, uint32_t) {
+    return 0;
+}
 
-void HRXVSTGUIEditorWrapperV1::idle()
-{
+void HRXVSTGUIEditorWrapperV1::idle() {
     HRXFrame* hrxFrame = getHRXFrame();
     if (!hrxFrame)
         return;
@@ -216,24 +207,23 @@ void HRXVSTGUIEditorWrapperV1::idle()
     }
 }
 
-void HRXVSTGUIEditorWrapperV1::notifyEditor(int32_t index, double value)
-{
+void HRXVSTGUIEditorWrapperV1::notifyEditor(int32_t index, double value) {
     if (editor_)
         editor_->parameterChanged(index, value);
 }
 
 void HRXVSTGUIEditorWrapperV1::setPresetBarUserValue(int64_t) {}
 
-void HRXVSTGUIEditorWrapperV1::setUserValue(int64_t value) { userValue_ = value; }
+void HRXVSTGUIEditorWrapperV1::setUserValue(int64_t value) {
+    userValue_ = value;
+}
 
-double HRXVSTGUIEditorWrapperV1::getZoomFactor()
-{
+double HRXVSTGUIEditorWrapperV1::getZoomFactor() {
     HRXFrame* hrxFrame = getHRXFrame();
     return hrxFrame ? hrxFrame->getZoomFactor() : 1.0;
 }
 
-void HRXVSTGUIEditorWrapperV1::valueChanged(VSTGUI::CControl* control)
-{
+void HRXVSTGUIEditorWrapperV1::valueChanged(VSTGUI::CControl* control) {
     if (editor_)
         editor_->controlChanged(control->getTag(), control->getValue());
 }

@@ -9,7 +9,7 @@
 namespace VSTGUI {
 class CVSTGUITimer;
 class CViewContainer;
-}
+}  // namespace VSTGUI
 
 namespace Brackenworks {
 

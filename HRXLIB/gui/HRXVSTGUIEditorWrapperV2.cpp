@@ -10,8 +10,7 @@
 namespace Brackenworks {
 
 HRXVSTGUIEditorWrapperV2::HRXVSTGUIEditorWrapperV2(HRXEditorFactory createEditor)
-    : HRXVSTGUIEditorWrapperV1(createEditor)
-{
+    : HRXVSTGUIEditorWrapperV1(createEditor) {
     timer_->setFireTime(kTimerPeriod);
     IdleUpdate_HRX_Handler::instance();
     const HRXRect rect = editor_ ? editor_->getRect() : HRXRect{};
@@ -21,10 +20,11 @@ HRXVSTGUIEditorWrapperV2::HRXVSTGUIEditorWrapperV2(HRXEditorFactory createEditor
     minimumHeight_ = maximumHeight_ = rect.height() + kPresetBarHeight;
 }
 
-HRXVSTGUIEditorWrapperV2::~HRXVSTGUIEditorWrapperV2() { HRXVSTGUIEditorWrapperV2::close(); }
+HRXVSTGUIEditorWrapperV2::~HRXVSTGUIEditorWrapperV2() {
+    HRXVSTGUIEditorWrapperV2::close();
+}
 
-bool HRXVSTGUIEditorWrapperV2::open(void* parent, VSTGUI::PlatformType platform)
-{
+bool HRXVSTGUIEditorWrapperV2::open(void* parent, VSTGUI::PlatformType platform) {
     if (!HRXVSTGUIEditorWrapperV1::open(parent, platform))
         return false;
     updateFrameRect();
@@ -32,27 +32,23 @@ bool HRXVSTGUIEditorWrapperV2::open(void* parent, VSTGUI::PlatformType platform)
     return true;
 }
 
-void HRXVSTGUIEditorWrapperV2::close()
-{
+void HRXVSTGUIEditorWrapperV2::close() {
     auto& editors = IdleUpdate_HRX_Handler::openEditors();
     editors.erase(std::remove(editors.begin(), editors.end(), this), editors.end());
     HRXVSTGUIEditorWrapperV1::close();
 }
 
-void HRXVSTGUIEditorWrapperV2::setEditorSize(int32_t width, int32_t height)
-{
+void HRXVSTGUIEditorWrapperV2::setEditorSize(int32_t width, int32_t height) {
     HRXVSTGUIEditorWrapperV1::setEditorSize(width, height);
     updateFrameRect();
 }
 
-HRXRect HRXVSTGUIEditorWrapperV2::getFrameRect() const
-{
+HRXRect HRXVSTGUIEditorWrapperV2::getFrameRect() const {
     return {static_cast<double>(frameLeft_), static_cast<double>(frameTop_), static_cast<double>(frameRight_),
             static_cast<double>(frameBottom_)};
 }
 
-void HRXVSTGUIEditorWrapperV2::updateFrameRect()
-{
+void HRXVSTGUIEditorWrapperV2::updateFrameRect() {
     if (!frame_)
         return;
     const VSTGUI::CRect& size = frame_->getViewSize();

@@ -13,9 +13,9 @@ constexpr int32_t kPresetListNameSize = 64;  // 63 characters and a terminator
 constexpr int32_t kMainFolderSlot = 127;     // where the user table keeps its main folder
 
 struct HRXPresetItem {
-    int32_t factorySlot = -1;            // factory preset slot, or -1 for a user file
+    int32_t factorySlot = -1;             // factory preset slot, or -1 for a user file
     char name[kPresetListNameSize] = {};  // factory name, or the file name without ".hrx"
-    int32_t folder = -1;                 // user file: category slot of its folder (0 main)
+    int32_t folder = -1;                  // user file: category slot of its folder (0 main)
 };
 
 struct HRXPresetCategory {

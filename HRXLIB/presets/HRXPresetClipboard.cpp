@@ -17,7 +17,8 @@ void HRXPresetManager::copyToClipboard() {
         std::strftime(name + 10, sizeof name - 10, "%H:%M:%S", &local);
     setPresetRecordName(clipboardRecord, name);
     const std::vector<uint8_t> container = serializePreset(clipboardRecord, auxWord, zoomPercent);
-    getSettingsStore().writeBinary(product().sharedSettingsKey, product().clipboardValueName, container.data(), container.size());
+    getSettingsStore().writeBinary(product().sharedSettingsKey, product().clipboardValueName, container.data(),
+                                   container.size());
 }
 
 void HRXPresetManager::pasteFromClipboard() {

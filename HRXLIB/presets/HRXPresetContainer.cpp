@@ -62,9 +62,9 @@ int32_t storedParameterCount() {
 struct Entry {
     uint32_t type;
     uint32_t slot;
-    const uint8_t* data;     // at least the bytes its type needs
-    uint32_t parameterIndex; // parameter entries only
-    float value;             // parameter entries only
+    const uint8_t* data;      // at least the bytes its type needs
+    uint32_t parameterIndex;  // parameter entries only
+    float value;              // parameter entries only
 };
 
 // Walks `entryCount` entries of a payload of `payloadSize` bytes, calling
@@ -72,8 +72,7 @@ struct Entry {
 // header, an entry's data, or the bytes its type needs would run past the
 // payload; visit is then not called for that entry or any later one.
 template <typename Visit>
-bool walkEntries(const uint8_t* payload, size_t payloadSize, int32_t entryCount,
-                 bool byteSwapped, Visit visit) {
+bool walkEntries(const uint8_t* payload, size_t payloadSize, int32_t entryCount, bool byteSwapped, Visit visit) {
     size_t offset = 0;
     for (int32_t n = 0; n < entryCount; ++n) {
         if (payloadSize - offset < kEntryHeaderSize)
@@ -102,10 +101,8 @@ bool walkEntries(const uint8_t* payload, size_t payloadSize, int32_t entryCount,
     return true;
 }
 
-bool structureFits(const uint8_t* payload, size_t payloadSize, int32_t entryCount,
-                   bool byteSwapped) {
-    return walkEntries(payload, payloadSize, entryCount, byteSwapped,
-                       [](const Entry&) { return true; });
+bool structureFits(const uint8_t* payload, size_t payloadSize, int32_t entryCount, bool byteSwapped) {
+    return walkEntries(payload, payloadSize, entryCount, byteSwapped, [](const Entry&) { return true; });
 }
 
 // The name field of an entry, always terminated.
@@ -114,8 +111,8 @@ void takeName(HRXPresetRecord& record, const uint8_t* data) {
     record.name[kPresetNameLength] = '\0';
 }
 
-void writeHeader(uint8_t* out, uint8_t kind, int32_t entryCount, uint32_t payloadSize,
-                 int32_t auxWord, int32_t zoomPercent) {
+void writeHeader(uint8_t* out, uint8_t kind, int32_t entryCount, uint32_t payloadSize, int32_t auxWord,
+                 int32_t zoomPercent) {
     storeWord(out + 0, kContainerMagic);
     out[4] = kind;
     storeWord(out + 5, kContainerFormatWord);
@@ -163,8 +160,7 @@ bool isProductMagic(const uint8_t* data) {
 
 }  // namespace
 
-bool readContainerHeader(const uint8_t* data, size_t size, HRXContainerHeader& header,
-                         bool& byteSwapped) {
+bool readContainerHeader(const uint8_t* data, size_t size, HRXContainerHeader& header, bool& byteSwapped) {
     if (data == nullptr || size < kContainerHeaderSize || !isProductMagic(data))
         return false;
     const bool swapped = loadLittleEndian(data) == kContainerMagicSwapped;
@@ -185,12 +181,11 @@ bool readContainerHeader(const uint8_t* data, size_t size, HRXContainerHeader& h
     return true;
 }
 
-std::vector<uint8_t> serializePreset(const HRXPresetRecord& record, int32_t auxWord,
-                                     int32_t zoomPercent) {
+std::vector<uint8_t> serializePreset(const HRXPresetRecord& record, int32_t auxWord, int32_t zoomPercent) {
     const size_t payloadSize = recordEntriesSize();
     std::vector<uint8_t> out(kContainerHeaderSize + payloadSize, 0);
-    writeHeader(out.data(), kContainerKindPreset, 1 + storedParameterCount(),
-                static_cast<uint32_t>(payloadSize), auxWord, zoomPercent);
+    writeHeader(out.data(), kContainerKindPreset, 1 + storedParameterCount(), static_cast<uint32_t>(payloadSize),
+                auxWord, zoomPercent);
     writeRecordEntries(out.data() + kContainerHeaderSize, record, 0);
     return out;
 }
@@ -208,8 +203,7 @@ bool readPresetContainer(const uint8_t* data, size_t size, HRXPresetRecord& reco
     walkEntries(payload, header.payloadSize, header.entryCount, swapped, [&](const Entry& entry) {
         if (entry.type == kEntryTypeName) {
             takeName(record, entry.data);
-        } else if (entry.type == kEntryTypeParameter &&
-                   entry.parameterIndex < static_cast<uint32_t>(kPresetValues)) {
+        } else if (entry.type == kEntryTypeParameter && entry.parameterIndex < static_cast<uint32_t>(kPresetValues)) {
             const int32_t index = static_cast<int32_t>(entry.parameterIndex);
             const float value = entry.value;
             const bool valid = !std::isnan(value) && value >= 0.0f && value <= 1.0f;
@@ -220,9 +214,8 @@ bool readPresetContainer(const uint8_t* data, size_t size, HRXPresetRecord& reco
     return true;
 }
 
-HRXEntryWalk parsePresetEntries(const uint8_t* payload, size_t payloadSize,
-                                const HRXContainerHeader& header, bool byteSwapped,
-                                HRXPresetRecord& record) {
+HRXEntryWalk parsePresetEntries(const uint8_t* payload, size_t payloadSize, const HRXContainerHeader& header,
+                                bool byteSwapped, HRXPresetRecord& record) {
     if (header.payloadSize > payloadSize || (payload == nullptr && header.payloadSize != 0))
         return HRXEntryWalk::Damaged;
     if (!structureFits(payload, header.payloadSize, header.entryCount, byteSwapped))
@@ -248,8 +241,7 @@ HRXEntryWalk parsePresetEntries(const uint8_t* payload, size_t payloadSize,
     return result;
 }
 
-HRXClipboardRead readClipboardContainer(const uint8_t* data, size_t size,
-                                        HRXPresetRecord& clipboardRecord) {
+HRXClipboardRead readClipboardContainer(const uint8_t* data, size_t size, HRXPresetRecord& clipboardRecord) {
     if (data == nullptr || size < 5 || !isProductMagic(data))
         return HRXClipboardRead::Foreign;
     if (data[4] != kContainerKindPreset)
@@ -258,19 +250,16 @@ HRXClipboardRead readClipboardContainer(const uint8_t* data, size_t size,
     bool swapped = false;
     if (!readContainerHeader(data, size, header, swapped))
         return HRXClipboardRead::Damaged;
-    const HRXEntryWalk walk = parsePresetEntries(data + kContainerHeaderSize,
-                                                 size - kContainerHeaderSize, header, swapped,
-                                                 clipboardRecord);
+    const HRXEntryWalk walk =
+        parsePresetEntries(data + kContainerHeaderSize, size - kContainerHeaderSize, header, swapped, clipboardRecord);
     return walk == HRXEntryWalk::Damaged ? HRXClipboardRead::Damaged : HRXClipboardRead::Accepted;
 }
 
-std::vector<uint8_t> serializeBank(const HRXPresetRecord* records, int32_t auxWord,
-                                   int32_t zoomPercent) {
+std::vector<uint8_t> serializeBank(const HRXPresetRecord* records, int32_t auxWord, int32_t zoomPercent) {
     const size_t perRecord = recordEntriesSize();
     const size_t payloadSize = perRecord * kBankContainerRecords;
     std::vector<uint8_t> out(kContainerHeaderSize + payloadSize, 0);
-    writeHeader(out.data(), kContainerKindBank,
-                kBankContainerRecords * (1 + storedParameterCount()),
+    writeHeader(out.data(), kContainerKindBank, kBankContainerRecords * (1 + storedParameterCount()),
                 static_cast<uint32_t>(payloadSize), auxWord, zoomPercent);
     size_t offset = kContainerHeaderSize;
     for (int32_t r = 0; r < kBankContainerRecords; ++r)
@@ -278,8 +267,8 @@ std::vector<uint8_t> serializeBank(const HRXPresetRecord* records, int32_t auxWo
     return out;
 }
 
-bool restoreBank(const uint8_t* data, size_t size, HRXPresetRecord* bank,
-                 const HRXPresetRecord& templateRecord, HRXBankRestore& result) {
+bool restoreBank(const uint8_t* data, size_t size, HRXPresetRecord* bank, const HRXPresetRecord& templateRecord,
+                 HRXBankRestore& result) {
     if (data == nullptr || size < kContainerHeaderSize)
         return false;
     // The bank form is always written little-endian; its magic is not

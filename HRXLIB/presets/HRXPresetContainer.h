@@ -25,8 +25,8 @@
 
 constexpr uint32_t kContainerMagic = 0x4856544Eu;  // 'HVTN'
 constexpr uint32_t kContainerMagicSwapped = 0x4E545648u;
-constexpr uint8_t kContainerKindPreset = 0x22;      // one record: file, clipboard
-constexpr uint8_t kContainerKindBank = 0x38;        // three records: state chunk
+constexpr uint8_t kContainerKindPreset = 0x22;  // one record: file, clipboard
+constexpr uint8_t kContainerKindBank = 0x38;    // three records: state chunk
 constexpr uint32_t kContainerFormatWord = 0x02000100u;
 constexpr uint32_t kContainerLastParameterId = 13;
 constexpr size_t kContainerHeaderSize = 41;
@@ -38,7 +38,7 @@ constexpr uint32_t kNameEntryDataSize = 156;
 constexpr uint32_t kParameterEntryDataSize = 20;
 constexpr size_t kSinglePresetContainerSize = 433;  // 41 + 168 + 7 * 32
 constexpr int32_t kBankContainerRecords = 3;
-constexpr size_t kBankContainerSize = 1217;         // 41 + 3 * (168 + 7 * 32)
+constexpr size_t kBankContainerSize = 1217;  // 41 + 3 * (168 + 7 * 32)
 
 struct HRXContainerHeader {
     uint32_t magic = 0;
@@ -57,15 +57,13 @@ struct HRXContainerHeader {
 // Decodes the 41-byte header in either byte order. The magic decides:
 // bytes "NTVH" native, "HVTN" big-endian (`byteSwapped` set, every word
 // reversed). False when fewer than 41 bytes or another magic.
-bool readContainerHeader(const uint8_t* data, size_t size, HRXContainerHeader& header,
-                         bool& byteSwapped);
+bool readContainerHeader(const uint8_t* data, size_t size, HRXContainerHeader& header, bool& byteSwapped);
 
 // A single-preset container (kind 0x22) of `record`: the parameters 0..11
 // whose flags have 0x4 or 0x8, in index order. With the product's table that
 // is 433 bytes. Bytes the format leaves open (after the name's terminator)
 // are zero, so equal records give equal files.
-std::vector<uint8_t> serializePreset(const HRXPresetRecord& record, int32_t auxWord,
-                                     int32_t zoomPercent);
+std::vector<uint8_t> serializePreset(const HRXPresetRecord& record, int32_t auxWord, int32_t zoomPercent);
 
 // The preset-file reader over a container's bytes: magic (either order),
 // kind 0x22, header and all entries within `size`. A value that is NaN or
@@ -87,9 +85,8 @@ enum class HRXEntryWalk {
 // restores the record to its content from before the walk. `payloadSize` is
 // the number of bytes really present; the header's payload size must not
 // exceed it. A negative entry count walks nothing.
-HRXEntryWalk parsePresetEntries(const uint8_t* payload, size_t payloadSize,
-                                const HRXContainerHeader& header, bool byteSwapped,
-                                HRXPresetRecord& record);
+HRXEntryWalk parsePresetEntries(const uint8_t* payload, size_t payloadSize, const HRXContainerHeader& header,
+                                bool byteSwapped, HRXPresetRecord& record);
 
 enum class HRXClipboardRead {
     Foreign,   // under 5 bytes, or not the product's magic: paste nothing
@@ -99,18 +96,16 @@ enum class HRXClipboardRead {
 };
 
 // The paste path's reading of the clipboard value's bytes.
-HRXClipboardRead readClipboardContainer(const uint8_t* data, size_t size,
-                                        HRXPresetRecord& clipboardRecord);
+HRXClipboardRead readClipboardContainer(const uint8_t* data, size_t size, HRXPresetRecord& clipboardRecord);
 
 // The bank form (kind 0x38) of records[0..2]: per record a name entry and its
 // parameter entries, each with the record number as slot. 1217 bytes.
-std::vector<uint8_t> serializeBank(const HRXPresetRecord* records, int32_t auxWord,
-                                   int32_t zoomPercent);
+std::vector<uint8_t> serializeBank(const HRXPresetRecord* records, int32_t auxWord, int32_t zoomPercent);
 
 struct HRXBankRestore {
     int32_t auxWord = 0;
-    int32_t zoomPercent = 0;      // 0 when the container's was not above 0
-    int32_t currentProgram = 0;   // bank record that becomes setup A (0..42)
+    int32_t zoomPercent = 0;     // 0 when the container's was not above 0
+    int32_t currentProgram = 0;  // bank record that becomes setup A (0..42)
 };
 
 // Restores the bank form into `bank` (43 records). Entries with a slot of 43
@@ -121,5 +116,5 @@ struct HRXBankRestore {
 // is checked by its reader). False, with `bank` and `result` untouched, when
 // the header, an entry or the entry count runs past `size`, or the entry
 // count is negative. A current program outside 0..42 gives 0.
-bool restoreBank(const uint8_t* data, size_t size, HRXPresetRecord* bank,
-                 const HRXPresetRecord& templateRecord, HRXBankRestore& result);
+bool restoreBank(const uint8_t* data, size_t size, HRXPresetRecord* bank, const HRXPresetRecord& templateRecord,
+                 HRXBankRestore& result);

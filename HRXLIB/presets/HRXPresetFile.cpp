@@ -10,7 +10,9 @@
 namespace {
 
 // The product's preset file extension (".hrx").
-std::string extension() { return product().presetFileExtension; }
+std::string extension() {
+    return product().presetFileExtension;
+}
 
 bool endsWithExtension(const std::string& name) {
     const std::string ending = extension();
@@ -26,8 +28,7 @@ std::string normalisePresetFileName(const std::string& name) {
     return result + extension();
 }
 
-std::string presetFilePath(const std::string& userFolder, const char* subFolder,
-                           const char* presetName) {
+std::string presetFilePath(const std::string& userFolder, const char* subFolder, const char* presetName) {
     std::string path = userFolder;
     path += '/';
     if (subFolder != nullptr && subFolder[0] != '\0') {
@@ -46,8 +47,8 @@ bool readPresetFile(const std::string& path, HRXPresetRecord& record) {
     return readPresetContainer(bytes.data(), bytes.size(), record);
 }
 
-bool savePresetFile(const std::string& path, const HRXPresetRecord& record, int32_t auxWord,
-                    int32_t zoomPercent, std::string* savedPath) {
+bool savePresetFile(const std::string& path, const HRXPresetRecord& record, int32_t auxWord, int32_t zoomPercent,
+                    std::string* savedPath) {
     const std::string target = normalisePresetFileName(path);
     if (savedPath != nullptr)
         *savedPath = target;

@@ -17,8 +17,7 @@ std::string normalisePresetFileName(const std::string& name);
 
 // <userFolder>/<subFolder>/<presetName>.hrx, or <userFolder>/<presetName>.hrx
 // when subFolder is null or empty.
-std::string presetFilePath(const std::string& userFolder, const char* subFolder,
-                           const char* presetName);
+std::string presetFilePath(const std::string& userFolder, const char* subFolder, const char* presetName);
 
 // Reads a preset file, opened read-only, into `record` (readPresetContainer
 // rules). False, with `record` untouched, when the file cannot be read or is
@@ -29,5 +28,5 @@ bool readPresetFile(const std::string& path, HRXPresetRecord& record);
 // written to a temporary file in the same folder and renamed into place, so
 // a failed save leaves any old file whole. `savedPath` (optional) receives
 // the normalised path. False when the file could not be written.
-bool savePresetFile(const std::string& path, const HRXPresetRecord& record, int32_t auxWord,
-                    int32_t zoomPercent, std::string* savedPath = nullptr);
+bool savePresetFile(const std::string& path, const HRXPresetRecord& record, int32_t auxWord, int32_t zoomPercent,
+                    std::string* savedPath = nullptr);

@@ -58,8 +58,8 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
     activeCurrent_->values[index] = newValue;
     if (newValue == activeReference_->values[index])
         // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): records compare as stored bytes
-        *activeModified_ = std::memcmp(activeCurrent_->values, activeReference_->values,
-                                      sizeof activeCurrent_->values) != 0;
+        *activeModified_ =
+            std::memcmp(activeCurrent_->values, activeReference_->values, sizeof activeCurrent_->values) != 0;
     else
         *activeModified_ = 1;
 }

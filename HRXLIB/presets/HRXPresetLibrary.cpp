@@ -150,8 +150,8 @@ void HRXPresetLibrary::acquire() {
         HRXGlobalSettings::load();
     if (!library) {
         library.reset(new LibraryState);
-        library->userFolder = makeUserPresetFolder(product().makerDocumentsFolder, product().userPresetsFolder,
-                                                   product().productFolder);
+        library->userFolder =
+            makeUserPresetFolder(product().makerDocumentsFolder, product().userPresetsFolder, product().productFolder);
         buildFactoryTable(library->tables[kFactoryGroup]);
         buildDesignerTable(library->tables[kDesignerGroup]);
         scanUserFolders(*library);
@@ -230,7 +230,8 @@ std::string HRXPresetLibrary::itemFilePath(const HRXPresetItem& presetItem) {
     return presetFilePath(library->userFolder, subFolder, presetItem.name);
 }
 
-bool HRXPresetLibrary::lookupValues(int32_t group, int32_t categoryIndex, int32_t index, double (&values)[kPresetValues]) {
+bool HRXPresetLibrary::lookupValues(int32_t group, int32_t categoryIndex, int32_t index,
+                                    double (&values)[kPresetValues]) {
     const HRXPresetItem* presetItem = item(group, categoryIndex, index);
     if (!presetItem)
         return false;
@@ -255,8 +256,8 @@ bool HRXPresetLibrary::lookupValues(int32_t group, int32_t categoryIndex, int32_
     return true;
 }
 
-void HRXPresetLibrary::loadPresetInto(int32_t group, int32_t categoryIndex, int32_t index,
-                                      HRXPresetRecord& record, bool selection) {
+void HRXPresetLibrary::loadPresetInto(int32_t group, int32_t categoryIndex, int32_t index, HRXPresetRecord& record,
+                                      bool selection) {
     double values[kPresetValues];
     if (!lookupValues(group, categoryIndex, index, values)) {
         setPresetRecordName(record, "error loading preset");

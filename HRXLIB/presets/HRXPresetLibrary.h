@@ -43,8 +43,7 @@ public:
     static bool lookupValues(int32_t group, int32_t category, int32_t index, double (&values)[kPresetValues]);
     // Loads a preset's stored parameters and name into `record`; on failure
     // the values stay and the name becomes "error loading preset".
-    static void loadPresetInto(int32_t group, int32_t category, int32_t index,
-                               HRXPresetRecord& record, bool selection);
+    static void loadPresetInto(int32_t group, int32_t category, int32_t index, HRXPresetRecord& record, bool selection);
 
     // Opens the user preset folder in the desktop's file browser; on failure
     // a message box "Could not open user's preset folder" titled with the path.

@@ -8,8 +8,7 @@
 
 #include <cstring>
 
-HRXPresetManager::HRXPresetManager(HRXMasterController* parameterSink)
-    : parameterSink_(parameterSink) {
+HRXPresetManager::HRXPresetManager(HRXMasterController* parameterSink) : parameterSink_(parameterSink) {
     std::memset(undoRing, 0, sizeof undoRing);
     HRXPresetLibrary::acquire();
     zoomPercent = HRXGlobalSettings::zoomPercent();

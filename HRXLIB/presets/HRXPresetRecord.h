@@ -7,12 +7,12 @@
 
 // One preset's settings: the unit in which settings move between the bank,
 // the setups, the undo ring, files, the clipboard and the state chunk.
-constexpr int32_t kPresetNameSize = 24;   // bytes of the name field
-constexpr int32_t kPresetNameLength = 23; // characters at most
+constexpr int32_t kPresetNameSize = 24;    // bytes of the name field
+constexpr int32_t kPresetNameLength = 23;  // characters at most
 
 struct HRXPresetRecord {
-    char name[kPresetNameSize];               // NUL-terminated
-    float values[kPresetValues];              // normalised values of parameters 0..11
+    char name[kPresetNameSize];   // NUL-terminated
+    float values[kPresetValues];  // normalised values of parameters 0..11
 };
 
 // Records of the working bank that the state chunk saves, the factory bank

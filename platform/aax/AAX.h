@@ -7,19 +7,18 @@
 // the host. All numbering below is what plug-in and host agree on; values a
 // description uses are fixed by the plug-in format, the rest are ours.
 
-typedef int32_t AAX_Result;              // 0 success, negative AAX_ERROR_* codes
-typedef uint32_t AAX_CTypeID;            // four-character code, see AAX_FourCC.h
-typedef const char* AAX_CParamID;        // parameter identifier, NUL-terminated
-typedef uint8_t AAX_CBoolean;            // 0 false, 1 true
-typedef int32_t AAX_CFieldIndex;         // position of a field in the render state
+typedef int32_t AAX_Result;        // 0 success, negative AAX_ERROR_* codes
+typedef uint32_t AAX_CTypeID;      // four-character code, see AAX_FourCC.h
+typedef const char* AAX_CParamID;  // parameter identifier, NUL-terminated
+typedef uint8_t AAX_CBoolean;      // 0 false, 1 true
+typedef int32_t AAX_CFieldIndex;   // position of a field in the render state
 typedef float AAX_CSampleRate;
 typedef int32_t AAX_CPropertyValue;
 typedef int32_t AAX_CProcPtrID;
 
 // Field index of a member of a render-state struct whose members are all
 // pointer-sized (every render-state field is one pointer-sized slot).
-#define AAX_FIELD_INDEX(ContextType, member) \
-    static_cast<AAX_CFieldIndex>(offsetof(ContextType, member) / sizeof(void*))
+#define AAX_FIELD_INDEX(ContextType, member) static_cast<AAX_CFieldIndex>(offsetof(ContextType, member) / sizeof(void*))
 
 // Largest field index a render state may declare.
 constexpr AAX_CFieldIndex kAAX_MaxFieldIndex = 63;
@@ -75,7 +74,9 @@ enum AAX_EPrivateDataOptions : uint32_t {
 constexpr int32_t AAX_STEM_FORMAT(int32_t layoutIndex, int32_t channels) {
     return (layoutIndex << 16) | channels;
 }
-constexpr int32_t AAX_STEM_FORMAT_CHANNEL_COUNT(int32_t stemFormat) { return stemFormat & 0xFFFF; }
+constexpr int32_t AAX_STEM_FORMAT_CHANNEL_COUNT(int32_t stemFormat) {
+    return stemFormat & 0xFFFF;
+}
 
 enum AAX_EStemFormat : int32_t {
     AAX_eStemFormat_Mono = AAX_STEM_FORMAT(0, 1),    // 1
@@ -140,13 +141,13 @@ enum AAX_EParameterType : int32_t {
 // A host-stored chunk record: header followed by fSize data bytes. The host
 // allocates AAX_ChunkRecordSize(data size) bytes; fData is the first data byte.
 struct AAX_SPlugInChunk {
-    int32_t fSize;     // number of data bytes behind the header
+    int32_t fSize;  // number of data bytes behind the header
     int32_t fVersion;
     AAX_CTypeID fManufacturerID;
     AAX_CTypeID fProductID;
     AAX_CTypeID fPlugInID;
     AAX_CTypeID fChunkID;
-    char fName[32];    // NUL-terminated
+    char fName[32];  // NUL-terminated
     char fData[1];
 };
 

@@ -10,10 +10,6 @@ public:
     T GetMinimumValue() const override { return static_cast<T>(false); }
     T GetMaximumValue() const override { return static_cast<T>(true); }
     T ConstrainRealValue(T value) const override { return static_cast<T>(value != static_cast<T>(0)); }
-    T NormalizedToReal(double normalizedValue) const override {
-        return static_cast<T>(normalizedValue >= 0.5);
-    }
-    double RealToNormalized(T realValue) const override {
-        return realValue != static_cast<T>(0) ? 1.0 : 0.0;
-    }
+    T NormalizedToReal(double normalizedValue) const override { return static_cast<T>(normalizedValue >= 0.5); }
+    double RealToNormalized(T realValue) const override { return realValue != static_cast<T>(0) ? 1.0 : 0.0; }
 };

@@ -4,7 +4,8 @@
 #include "IACFUnknown.h"
 
 AAX_Result AAX_CEffectDirectData::Initialize(IACFUnknown* host) {
-    if (!host) return AAX_ERROR_NULL_OBJECT;
+    if (!host)
+        return AAX_ERROR_NULL_OBJECT;
     controller_ = host->GetController();
     effectParameters_ = host->GetEffectParameters();
     return Initialize_PrivateDataAccess();
@@ -17,7 +18,8 @@ AAX_Result AAX_CEffectDirectData::Uninitialize() {
 }
 
 AAX_Result AAX_CEffectDirectData::TimerWakeup(AAX_IPrivateDataAccess* access) {
-    if (!access) return AAX_ERROR_NULL_OBJECT;
+    if (!access)
+        return AAX_ERROR_NULL_OBJECT;
     return TimerWakeup_PrivateDataAccess(access);
 }
 
@@ -25,6 +27,10 @@ AAX_Result AAX_CEffectDirectData::NotificationReceived(AAX_CTypeID, const void*,
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectDirectData::Initialize_PrivateDataAccess() { return AAX_SUCCESS; }
+AAX_Result AAX_CEffectDirectData::Initialize_PrivateDataAccess() {
+    return AAX_SUCCESS;
+}
 
-AAX_Result AAX_CEffectDirectData::TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAccess*) { return AAX_SUCCESS; }
+AAX_Result AAX_CEffectDirectData::TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAccess*) {
+    return AAX_SUCCESS;
+}

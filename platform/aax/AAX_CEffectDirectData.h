@@ -21,7 +21,7 @@ public:
     AAX_Result NotificationReceived(AAX_CTypeID type, const void* data, uint32_t size) override;
 
 protected:
-    virtual AAX_Result Initialize_PrivateDataAccess();                          // base: success
+    virtual AAX_Result Initialize_PrivateDataAccess();                                 // base: success
     virtual AAX_Result TimerWakeup_PrivateDataAccess(AAX_IPrivateDataAccess* access);  // base: success
 
     AAX_IController* Controller() const { return controller_; }

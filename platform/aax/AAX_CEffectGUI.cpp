@@ -7,7 +7,8 @@
 #include "IACFUnknown.h"
 
 AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* host) {
-    if (!host) return AAX_ERROR_NULL_OBJECT;
+    if (!host)
+        return AAX_ERROR_NULL_OBJECT;
     controller_ = host->GetController();
     effectParameters_ = host->GetEffectParameters();
     transport_ = host->GetTransport();
@@ -15,14 +16,17 @@ AAX_Result AAX_CEffectGUI::Initialize(IACFUnknown* host) {
 }
 
 AAX_Result AAX_CEffectGUI::Uninitialize() {
-    if (viewContainer_) SetViewContainer(nullptr);
+    if (viewContainer_)
+        SetViewContainer(nullptr);
     controller_ = nullptr;
     effectParameters_ = nullptr;
     transport_ = nullptr;
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::NotificationReceived(AAX_CTypeID, const void*, uint32_t) { return AAX_SUCCESS; }
+AAX_Result AAX_CEffectGUI::NotificationReceived(AAX_CTypeID, const void*, uint32_t) {
+    return AAX_SUCCESS;
+}
 
 AAX_Result AAX_CEffectGUI::SetViewContainer(AAX_IViewContainer* container) {
     if (container) {
@@ -36,11 +40,17 @@ AAX_Result AAX_CEffectGUI::SetViewContainer(AAX_IViewContainer* container) {
     return AAX_SUCCESS;
 }
 
-AAX_Result AAX_CEffectGUI::Draw(AAX_Rect*) { return AAX_SUCCESS; }
+AAX_Result AAX_CEffectGUI::Draw(AAX_Rect*) {
+    return AAX_SUCCESS;
+}
 
-AAX_Result AAX_CEffectGUI::TimerWakeup() { return AAX_SUCCESS; }
+AAX_Result AAX_CEffectGUI::TimerWakeup() {
+    return AAX_SUCCESS;
+}
 
-AAX_Result AAX_CEffectGUI::ParameterUpdated(AAX_CParamID) { return AAX_SUCCESS; }
+AAX_Result AAX_CEffectGUI::ParameterUpdated(AAX_CParamID) {
+    return AAX_SUCCESS;
+}
 
 AAX_Result AAX_CEffectGUI::Idle() {
     HRXRunLoop::pump();
@@ -48,11 +58,14 @@ AAX_Result AAX_CEffectGUI::Idle() {
 }
 
 void AAX_CEffectGUI::UpdateAllParameters() {
-    if (!effectParameters_) return;
+    if (!effectParameters_)
+        return;
     int32_t count = 0;
-    if (effectParameters_->GetNumberOfParameters(&count) != AAX_SUCCESS) return;
+    if (effectParameters_->GetNumberOfParameters(&count) != AAX_SUCCESS)
+        return;
     for (int32_t index = 0; index < count; ++index) {
         AAX_CString id;
-        if (effectParameters_->GetParameterIDFromIndex(index, &id) == AAX_SUCCESS) ParameterUpdated(id.Get());
+        if (effectParameters_->GetParameterIDFromIndex(index, &id) == AAX_SUCCESS)
+            ParameterUpdated(id.Get());
     }
 }

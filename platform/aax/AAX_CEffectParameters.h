@@ -61,8 +61,7 @@ public:
     AAX_Result GetParameterType(AAX_CParamID id, AAX_EParameterType* type) const override;
     AAX_Result GetParameterIndex(AAX_CParamID id, int32_t* index) const override;
     AAX_Result GetParameterIDFromIndex(int32_t index, AAX_IString* id) const override;
-    AAX_Result GetParameterValueFromString(AAX_CParamID id, double* value,
-                                           const AAX_IString& text) const override;
+    AAX_Result GetParameterValueFromString(AAX_CParamID id, double* value, const AAX_IString& text) const override;
     AAX_Result GetParameterStringFromValue(AAX_CParamID id, double value, AAX_IString* text,
                                            int32_t maxLength) const override;
     AAX_Result GetParameterValueString(AAX_CParamID id, AAX_IString* text, int32_t maxLength) const override;
@@ -71,8 +70,7 @@ public:
     AAX_Result TouchParameter(AAX_CParamID id) override;
     AAX_Result ReleaseParameter(AAX_CParamID id) override;
     AAX_Result UpdateParameterTouch(AAX_CParamID id, AAX_CBoolean touched) override;
-    AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value,
-                                              AAX_EUpdateSource source) override;
+    AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value, AAX_EUpdateSource source) override;
     AAX_Result GenerateCoefficients() override;
     AAX_Result ResetFieldData(AAX_CFieldIndex field, void* data, uint32_t size) const override;
 
@@ -85,8 +83,7 @@ public:
     AAX_Result GetNumberOfChanges(int32_t* changes) const override;
 
     AAX_Result TimerWakeup() override;
-    AAX_Result GetCurveData(AAX_CTypeID curveType, const float* values, uint32_t count,
-                            float* output) const override;
+    AAX_Result GetCurveData(AAX_CTypeID curveType, const float* values, uint32_t count, float* output) const override;
 
 protected:
     // Creates the parameters (parameterManager_.AddParameter) and the packet

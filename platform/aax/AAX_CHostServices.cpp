@@ -19,16 +19,19 @@ void AAX_CHostServices::Set(IACFUnknown* host) {
     gProxyExists = host != nullptr;
 }
 
-bool AAX_CHostServices::Exists() { return gProxyExists; }
+bool AAX_CHostServices::Exists() {
+    return gProxyExists;
+}
 
-AAX_Result AAX_CHostServices::HandleAssertFailure(const char* file, int32_t line, const char* note,
-                                                  int32_t flags) {
-    if (!gHostServices) return AAX_SUCCESS;
+AAX_Result AAX_CHostServices::HandleAssertFailure(const char* file, int32_t line, const char* note, int32_t flags) {
+    if (!gHostServices)
+        return AAX_SUCCESS;
     return gHostServices->HandleAssertFailure(file ? file : "", line, note ? note : "", flags);
 }
 
 AAX_Result AAX_CHostServices::Trace(int32_t priority, const char* format, ...) {
-    if (!gHostServices || !format) return AAX_SUCCESS;
+    if (!gHostServices || !format)
+        return AAX_SUCCESS;
     char line[1024];
     va_list arguments;
     va_start(arguments, format);

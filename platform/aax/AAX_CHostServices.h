@@ -14,11 +14,9 @@ public:
     static void Set(IACFUnknown* host);
     static bool Exists();
 
-    static AAX_Result HandleAssertFailure(const char* file, int32_t line, const char* note,
-                                          int32_t flags = 1);
+    static AAX_Result HandleAssertFailure(const char* file, int32_t line, const char* note, int32_t flags = 1);
     // printf-style; the line is cut at 1023 bytes.
-    static AAX_Result Trace(int32_t priority, const char* format, ...)
-        __attribute__((format(printf, 2, 3)));
+    static AAX_Result Trace(int32_t priority, const char* format, ...) __attribute__((format(printf, 2, 3)));
 };
 
 enum AAX_ETracePriority : int32_t {

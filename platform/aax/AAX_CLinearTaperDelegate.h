@@ -21,21 +21,26 @@ public:
         if (RealPrecision > 0) {
             value = static_cast<T>(std::round(static_cast<double>(value) * RealPrecision) / RealPrecision);
         }
-        if (!(value >= low)) return low;  // NaN becomes the low end
-        if (value > high) return high;
+        if (!(value >= low))
+            return low;  // NaN becomes the low end
+        if (value > high)
+            return high;
         return value;
     }
 
     T NormalizedToReal(double normalizedValue) const override {
-        if (!(normalizedValue >= 0.0)) normalizedValue = 0.0;
-        if (normalizedValue > 1.0) normalizedValue = 1.0;
-        const double real = normalizedValue * (static_cast<double>(max_) - static_cast<double>(min_)) +
-                            static_cast<double>(min_);
+        if (!(normalizedValue >= 0.0))
+            normalizedValue = 0.0;
+        if (normalizedValue > 1.0)
+            normalizedValue = 1.0;
+        const double real =
+            normalizedValue * (static_cast<double>(max_) - static_cast<double>(min_)) + static_cast<double>(min_);
         return ConstrainRealValue(static_cast<T>(real));
     }
 
     double RealToNormalized(T realValue) const override {
-        if (max_ == min_) return 0.0;
+        if (max_ == min_)
+            return 0.0;
         realValue = ConstrainRealValue(realValue);
         return (static_cast<double>(realValue) - static_cast<double>(min_)) /
                (static_cast<double>(max_) - static_cast<double>(min_));

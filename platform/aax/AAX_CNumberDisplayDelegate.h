@@ -18,33 +18,41 @@ public:
     AAX_CNumberDisplayDelegate* Clone() const override { return new AAX_CNumberDisplayDelegate(*this); }
 
     bool ValueToString(T value, AAX_CString* text) const override {
-        if (!text) return false;
+        if (!text)
+            return false;
         text->Set(Format(value, Precision).c_str());
         return true;
     }
 
     bool ValueToString(T value, int32_t maxChars, AAX_CString* text) const override {
-        if (!text) return false;
-        if (maxChars < 0) maxChars = 0;
+        if (!text)
+            return false;
+        if (maxChars < 0)
+            maxChars = 0;
         std::string result = Format(value, Precision);
-        for (int32_t precision = Precision - 1;
-             precision >= 0 && result.size() > static_cast<size_t>(maxChars); --precision) {
+        for (int32_t precision = Precision - 1; precision >= 0 && result.size() > static_cast<size_t>(maxChars);
+             --precision) {
             result = Format(value, precision);
         }
-        if (result.size() > static_cast<size_t>(maxChars)) result.resize(static_cast<size_t>(maxChars));
+        if (result.size() > static_cast<size_t>(maxChars))
+            result.resize(static_cast<size_t>(maxChars));
         text->Set(result.c_str());
         return true;
     }
 
     bool StringToValue(const AAX_CString& text, T* value) const override {
-        if (!value) return false;
+        if (!value)
+            return false;
         const char* begin = text.Get();
         char* end = nullptr;
         errno = 0;
         const double parsed = std::strtod(begin, &end);
-        if (end == begin || errno == ERANGE) return false;
-        while (*end == ' ') ++end;
-        if (*end != '\0') return false;
+        if (end == begin || errno == ERANGE)
+            return false;
+        while (*end == ' ')
+            ++end;
+        if (*end != '\0')
+            return false;
         *value = static_cast<T>(parsed);
         return true;
     }

@@ -12,15 +12,18 @@ void AAX_CPacketDispatcher::Initialize(AAX_IController* controller, AAX_CParamet
 }
 
 AAX_Result AAX_CPacketDispatcher::RegisterPacket(AAX_CParamID identifier, AAX_CFieldIndex port) {
-    if (!identifier) return AAX_ERROR_INVALID_PARAMETER_ID;
-    if (port < 0 || port > kAAX_MaxFieldIndex) return AAX_ERROR_INVALID_FIELD_INDEX;
+    if (!identifier)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+    if (port < 0 || port > kAAX_MaxFieldIndex)
+        return AAX_ERROR_INVALID_FIELD_INDEX;
     std::lock_guard<std::mutex> lock(mutex_);
     routes_.push_back(Route{identifier, port, true});
     return AAX_SUCCESS;
 }
 
 AAX_Result AAX_CPacketDispatcher::SetDirty(AAX_CParamID identifier, bool dirty) {
-    if (!identifier) return AAX_ERROR_INVALID_PARAMETER_ID;
+    if (!identifier)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
     std::lock_guard<std::mutex> lock(mutex_);
     bool found = false;
     for (Route& route : routes_) {
@@ -34,13 +37,16 @@ AAX_Result AAX_CPacketDispatcher::SetDirty(AAX_CParamID identifier, bool dirty) 
 
 AAX_Result AAX_CPacketDispatcher::Dispatch() {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!controller_ || !parameters_) return AAX_ERROR_NOT_INITIALIZED;
+    if (!controller_ || !parameters_)
+        return AAX_ERROR_NOT_INITIALIZED;
     AAX_Result result = AAX_SUCCESS;
     for (Route& route : routes_) {
-        if (!route.dirty) continue;
+        if (!route.dirty)
+            continue;
         route.dirty = false;
         const AAX_IParameter* parameter = parameters_->GetParameterByID(route.identifier.c_str());
-        if (!parameter) continue;
+        if (!parameter)
+            continue;
         bool boolValue = false;
         int32_t intValue = 0;
         float floatValue = 0.0f;
@@ -56,7 +62,8 @@ AAX_Result AAX_CPacketDispatcher::Dispatch() {
         } else if (parameter->GetValueAsDouble(&doubleValue)) {
             posted = controller_->PostPacket(route.port, &doubleValue, sizeof doubleValue);
         }
-        if (posted != AAX_SUCCESS && result == AAX_SUCCESS) result = posted;
+        if (posted != AAX_SUCCESS && result == AAX_SUCCESS)
+            result = posted;
     }
     return result;
 }

@@ -17,9 +17,8 @@
 template <typename T>
 class AAX_CParameter : public AAX_IParameter {
 public:
-    AAX_CParameter(AAX_CParamID identifier, const char* name, T defaultValue,
-                   const AAX_ITaperDelegate<T>& taper, const AAX_IDisplayDelegate<T>& display,
-                   bool automatable)
+    AAX_CParameter(AAX_CParamID identifier, const char* name, T defaultValue, const AAX_ITaperDelegate<T>& taper,
+                   const AAX_IDisplayDelegate<T>& display, bool automatable)
         : identifier_(identifier ? identifier : ""),
           name_(name ? name : ""),
           taper_(taper.Clone()),
@@ -69,10 +68,12 @@ public:
     void SetType(AAX_EParameterType type) override { type_ = type; }
 
     void Touch() override {
-        if (delegate_) delegate_->PostTouchRequest(Identifier());
+        if (delegate_)
+            delegate_->PostTouchRequest(Identifier());
     }
     void Release() override {
-        if (delegate_) delegate_->PostReleaseRequest(Identifier());
+        if (delegate_)
+            delegate_->PostReleaseRequest(Identifier());
     }
 
     bool GetValueString(AAX_CString* text) const override { return display_->ValueToString(value_, text); }
@@ -82,13 +83,13 @@ public:
     bool GetStringFromNormalizedValue(double normalizedValue, AAX_CString& text) const override {
         return display_->ValueToString(taper_->NormalizedToReal(normalizedValue), &text);
     }
-    bool GetStringFromNormalizedValue(double normalizedValue, int32_t maxChars,
-                                      AAX_CString& text) const override {
+    bool GetStringFromNormalizedValue(double normalizedValue, int32_t maxChars, AAX_CString& text) const override {
         return display_->ValueToString(taper_->NormalizedToReal(normalizedValue), maxChars, &text);
     }
     bool GetNormalizedValueFromString(const AAX_CString& text, double* normalizedValue) const override {
         T value{};
-        if (!normalizedValue || !display_->StringToValue(text, &value)) return false;
+        if (!normalizedValue || !display_->StringToValue(text, &value))
+            return false;
         *normalizedValue = taper_->RealToNormalized(value);
         return true;
     }
@@ -100,14 +101,16 @@ public:
 
 private:
     static double Clamp(double value) {
-        if (!(value >= 0.0)) return 0.0;
+        if (!(value >= 0.0))
+            return 0.0;
         return value > 1.0 ? 1.0 : value;
     }
 
     template <typename U>
     bool Read(U* value) const {
         if constexpr (std::is_same<T, U>::value) {
-            if (!value) return false;
+            if (!value)
+                return false;
             *value = value_;
             return true;
         } else {

@@ -23,8 +23,8 @@ enum AAX_EError : AAX_Result {
     AAX_ERROR_MALFORMED_CHUNK = -20026,
     AAX_ERROR_UNKNOWN_EXCEPTION = -20042,
     AAX_ERROR_INVALID_ARGUMENT = -20061,
-    AAX_ERROR_PLUGIN_NOT_LOADED = -20062,   // host: no library, or a bad one
-    AAX_ERROR_INVALID_DESCRIPTION = -20063, // host: description failed its checks
-    AAX_ERROR_INSTANCES_ALIVE = -20064,     // host: unload refused while instances live
+    AAX_ERROR_PLUGIN_NOT_LOADED = -20062,      // host: no library, or a bad one
+    AAX_ERROR_INVALID_DESCRIPTION = -20063,    // host: description failed its checks
+    AAX_ERROR_INSTANCES_ALIVE = -20064,        // host: unload refused while instances live
     AAX_ERROR_RENDER_THREAD_RUNNING = -20065,  // host: the instance's render thread renders
 };

@@ -7,5 +7,6 @@ AAX::Exception::ResultError::ResultError(AAX_Result result)
 
 void AAX_CheckedResult::Check(AAX_Result result) {
     result_ = result;
-    if (result != AAX_SUCCESS) throw AAX::Exception::ResultError(result);
+    if (result != AAX_SUCCESS)
+        throw AAX::Exception::ResultError(result);
 }

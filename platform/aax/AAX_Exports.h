@@ -14,10 +14,9 @@
 constexpr uint64_t kAAX_SDKVersion = 0x00000204013449EAull;
 
 AAX_EXPORT ACFRESULT ACFRegisterPlugin(IACFUnknown* host, IACFPluginDefinition** definition);
-AAX_EXPORT ACFRESULT ACFRegisterComponent(IACFUnknown* host, uint32_t index,
-                                          IACFComponentDefinition** component);
-AAX_EXPORT ACFRESULT ACFGetClassFactory(IACFUnknown* host, const acfCLSID& classID,
-                                        const acfIID& interfaceID, void** factory);
+AAX_EXPORT ACFRESULT ACFRegisterComponent(IACFUnknown* host, uint32_t index, IACFComponentDefinition** component);
+AAX_EXPORT ACFRESULT ACFGetClassFactory(IACFUnknown* host, const acfCLSID& classID, const acfIID& interfaceID,
+                                        void** factory);
 AAX_EXPORT ACFRESULT ACFCanUnloadNow();
 AAX_EXPORT ACFRESULT ACFStartup(IACFUnknown* host);
 AAX_EXPORT ACFRESULT ACFShutdown(IACFUnknown* host);

@@ -30,8 +30,8 @@ enum AAX_EViewContainer_Type : int32_t {
 // Modifier bits of a parameter mouse-down handed to the host.
 enum AAX_EModifiers : uint32_t {
     AAX_eModifiers_None = 0,
-    AAX_eModifiers_Command = 1 << 1,    // the Apple or Windows key
-    AAX_eModifiers_Option = 1 << 2,     // Alt
+    AAX_eModifiers_Command = 1 << 1,  // the Apple or Windows key
+    AAX_eModifiers_Option = 1 << 2,   // Alt
     AAX_eModifiers_Control = 1 << 3,
     AAX_eModifiers_SecondaryButton = 1 << 4,
 };

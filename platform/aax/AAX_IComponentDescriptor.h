@@ -28,10 +28,9 @@ public:
     virtual AAX_Result AddPrivateData(AAX_CFieldIndex field, int32_t dataSize,
                                       uint32_t options = AAX_ePrivateDataOptions_DefaultOptions) = 0;
     // The meter taps, one per id in this order (ids are copied).
-    virtual AAX_Result AddMeters(AAX_CFieldIndex field, const AAX_CTypeID* meterIDs,
-                                 uint32_t meterCount) = 0;
-    virtual AAX_Result AddMIDINode(AAX_CFieldIndex field, AAX_EMIDINodeType nodeType,
-                                   const char* name, uint32_t channelMask) = 0;
+    virtual AAX_Result AddMeters(AAX_CFieldIndex field, const AAX_CTypeID* meterIDs, uint32_t meterCount) = 0;
+    virtual AAX_Result AddMIDINode(AAX_CFieldIndex field, AAX_EMIDINodeType nodeType, const char* name,
+                                   uint32_t channelMask) = 0;
     // A new empty property map (host-owned), or null.
     virtual AAX_IPropertyMap* NewPropertyMap() = 0;
     // The variant's native render procedure with its properties (copied).

@@ -22,8 +22,7 @@ public:
     virtual AAX_Result AddResourceInfo(AAX_EResourceType type, const char* info) = 0;
     // Name and display properties (copied; properties may be null) of a meter
     // that components list in AddMeters.
-    virtual AAX_Result AddMeterDescription(AAX_CTypeID meterID, const char* name,
-                                           AAX_IPropertyMap* properties) = 0;
+    virtual AAX_Result AddMeterDescription(AAX_CTypeID meterID, const char* name, AAX_IPropertyMap* properties) = 0;
 
 protected:
     ~AAX_IEffectDescriptor() = default;

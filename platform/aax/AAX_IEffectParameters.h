@@ -32,12 +32,10 @@ public:
     virtual AAX_Result GetParameterType(AAX_CParamID id, AAX_EParameterType* type) const = 0;
     virtual AAX_Result GetParameterIndex(AAX_CParamID id, int32_t* index) const = 0;
     virtual AAX_Result GetParameterIDFromIndex(int32_t index, AAX_IString* id) const = 0;
-    virtual AAX_Result GetParameterValueFromString(AAX_CParamID id, double* value,
-                                                   const AAX_IString& text) const = 0;
+    virtual AAX_Result GetParameterValueFromString(AAX_CParamID id, double* value, const AAX_IString& text) const = 0;
     virtual AAX_Result GetParameterStringFromValue(AAX_CParamID id, double value, AAX_IString* text,
                                                    int32_t maxLength) const = 0;
-    virtual AAX_Result GetParameterValueString(AAX_CParamID id, AAX_IString* text,
-                                               int32_t maxLength) const = 0;
+    virtual AAX_Result GetParameterValueString(AAX_CParamID id, AAX_IString* text, int32_t maxLength) const = 0;
     virtual AAX_Result GetParameterNormalizedValue(AAX_CParamID id, double* value) const = 0;
 
     // Changes made by the plug-in itself (editor, controller): they go to the
@@ -49,8 +47,7 @@ public:
 
     // Host notifications.
     virtual AAX_Result UpdateParameterTouch(AAX_CParamID id, AAX_CBoolean touched) = 0;
-    virtual AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value,
-                                                      AAX_EUpdateSource source) = 0;
+    virtual AAX_Result UpdateParameterNormalizedValue(AAX_CParamID id, double value, AAX_EUpdateSource source) = 0;
     // Posts the packets of changed parameters to their ports.
     virtual AAX_Result GenerateCoefficients() = 0;
     // Initialises a private render-state field of the given declared size.

@@ -41,8 +41,7 @@ public:
     virtual bool GetValueString(AAX_CString* text) const = 0;
     virtual bool GetValueString(int32_t maxChars, AAX_CString* text) const = 0;
     virtual bool GetStringFromNormalizedValue(double normalizedValue, AAX_CString& text) const = 0;
-    virtual bool GetStringFromNormalizedValue(double normalizedValue, int32_t maxChars,
-                                              AAX_CString& text) const = 0;
+    virtual bool GetStringFromNormalizedValue(double normalizedValue, int32_t maxChars, AAX_CString& text) const = 0;
     virtual bool GetNormalizedValueFromString(const AAX_CString& text, double* normalizedValue) const = 0;
 
     // Typed reads; each succeeds only for a parameter of exactly that type.

@@ -13,10 +13,8 @@
 // shows in reads once the next render call has run.
 class AAX_IPrivateDataAccess {
 public:
-    virtual AAX_Result ReadPortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size,
-                                      void* buffer) = 0;
-    virtual AAX_Result WritePortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size,
-                                       const void* buffer) = 0;
+    virtual AAX_Result ReadPortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size, void* buffer) = 0;
+    virtual AAX_Result WritePortDirect(AAX_CFieldIndex field, uint32_t offset, uint32_t size, const void* buffer) = 0;
 
 protected:
     ~AAX_IPrivateDataAccess() = default;

@@ -2,8 +2,7 @@
 
 #include "AAX_Errors.h"
 
-AAX_VCollection::AAX_VCollection(IACFUnknown* host)
-    : hostCollection_(host ? host->GetCollection() : nullptr) {}
+AAX_VCollection::AAX_VCollection(IACFUnknown* host) : hostCollection_(host ? host->GetCollection() : nullptr) {}
 
 AAX_IEffectDescriptor* AAX_VCollection::NewDescriptor() {
     return hostCollection_ ? hostCollection_->NewDescriptor() : nullptr;
@@ -29,4 +28,6 @@ AAX_IPropertyMap* AAX_VCollection::NewPropertyMap() {
     return hostCollection_ ? hostCollection_->NewPropertyMap() : nullptr;
 }
 
-IACFPluginDefinition* AAX_VCollection::GetIUnknown() const { return hostCollection_; }
+IACFPluginDefinition* AAX_VCollection::GetIUnknown() const {
+    return hostCollection_;
+}

@@ -17,8 +17,7 @@ struct MemoryReader {
     size_t position;
 };
 
-cairo_status_t readFromMemory(void* closure, unsigned char* out, unsigned int length)
-{
+cairo_status_t readFromMemory(void* closure, unsigned char* out, unsigned int length) {
     auto* reader = static_cast<MemoryReader*>(closure);
     if (length > reader->size - reader->position)
         return CAIRO_STATUS_READ_ERROR;
@@ -28,12 +27,11 @@ cairo_status_t readFromMemory(void* closure, unsigned char* out, unsigned int le
 }
 
 // Every bitmap is ARGB32 so that pixel access sees one layout.
-cairo_surface_t* toArgb32(cairo_surface_t* surface)
-{
+cairo_surface_t* toArgb32(cairo_surface_t* surface) {
     if (cairo_image_surface_get_format(surface) == CAIRO_FORMAT_ARGB32)
         return surface;
-    cairo_surface_t* converted = cairo_image_surface_create(
-        CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
+    cairo_surface_t* converted = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
+                                                            cairo_image_surface_get_height(surface));
     cairo_t* cr = cairo_create(converted);
     cairo_set_source_surface(cr, surface, 0, 0);
     cairo_paint(cr);
@@ -42,10 +40,9 @@ cairo_surface_t* toArgb32(cairo_surface_t* surface)
     return converted;
 }
 
-} // namespace
+}  // namespace
 
-SharedPointer<PlatformBitmap> PlatformBitmap::createFromMemory(const void* data, size_t size)
-{
+SharedPointer<PlatformBitmap> PlatformBitmap::createFromMemory(const void* data, size_t size) {
     static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (!data || size < sizeof(kSignature) || std::memcmp(data, kSignature, sizeof(kSignature)) != 0)
         return {};
@@ -58,8 +55,7 @@ SharedPointer<PlatformBitmap> PlatformBitmap::createFromMemory(const void* data,
     return SharedPointer<PlatformBitmap>::adopt(new PlatformBitmap(toArgb32(surface)));
 }
 
-SharedPointer<PlatformBitmap> PlatformBitmap::create(int32_t width, int32_t height)
-{
+SharedPointer<PlatformBitmap> PlatformBitmap::create(int32_t width, int32_t height) {
     if (width <= 0 || height <= 0)
         return {};
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
@@ -70,41 +66,34 @@ SharedPointer<PlatformBitmap> PlatformBitmap::create(int32_t width, int32_t heig
     return SharedPointer<PlatformBitmap>::adopt(new PlatformBitmap(surface));
 }
 
-PlatformBitmap::~PlatformBitmap()
-{
+PlatformBitmap::~PlatformBitmap() {
     cairo_surface_destroy(surface_);
 }
 
-int32_t PlatformBitmap::getWidth() const
-{
+int32_t PlatformBitmap::getWidth() const {
     return cairo_image_surface_get_width(surface_);
 }
 
-int32_t PlatformBitmap::getHeight() const
-{
+int32_t PlatformBitmap::getHeight() const {
     return cairo_image_surface_get_height(surface_);
 }
 
-CBitmap::CBitmap(CCoord width, CCoord height)
-{
-    addBitmap(PlatformBitmap::create(static_cast<int32_t>(std::lround(width)),
-                                     static_cast<int32_t>(std::lround(height))));
+CBitmap::CBitmap(CCoord width, CCoord height) {
+    addBitmap(
+        PlatformBitmap::create(static_cast<int32_t>(std::lround(width)), static_cast<int32_t>(std::lround(height))));
 }
 
-CCoord CBitmap::getWidth() const
-{
+CCoord CBitmap::getWidth() const {
     PlatformBitmap* bitmap = getPlatformBitmap();
     return bitmap ? bitmap->getWidth() / bitmap->getScaleFactor() : 0.0;
 }
 
-CCoord CBitmap::getHeight() const
-{
+CCoord CBitmap::getHeight() const {
     PlatformBitmap* bitmap = getPlatformBitmap();
     return bitmap ? bitmap->getHeight() / bitmap->getScaleFactor() : 0.0;
 }
 
-bool CBitmap::addBitmap(const SharedPointer<PlatformBitmap>& bitmap)
-{
+bool CBitmap::addBitmap(const SharedPointer<PlatformBitmap>& bitmap) {
     if (!bitmap)
         return false;
     for (const auto& existing : bitmaps_) {
@@ -115,15 +104,13 @@ bool CBitmap::addBitmap(const SharedPointer<PlatformBitmap>& bitmap)
     return true;
 }
 
-PlatformBitmap* CBitmap::getPlatformBitmap() const
-{
+PlatformBitmap* CBitmap::getPlatformBitmap() const {
     return bitmaps_.empty() ? nullptr : bitmaps_.front().get();
 }
 
 // The smallest bitmap that still has at least the wanted density, or the
 // densest one when none has.
-PlatformBitmap* CBitmap::getBestPlatformBitmapForScaleFactor(double scaleFactor) const
-{
+PlatformBitmap* CBitmap::getBestPlatformBitmapForScaleFactor(double scaleFactor) const {
     PlatformBitmap* best = nullptr;
     PlatformBitmap* densest = nullptr;
     for (const auto& bitmap : bitmaps_) {
@@ -136,8 +123,7 @@ PlatformBitmap* CBitmap::getBestPlatformBitmapForScaleFactor(double scaleFactor)
     return best ? best : densest;
 }
 
-void CBitmap::draw(CDrawContext* context, const CRect& destination, const CPoint& offset, float alpha)
-{
+void CBitmap::draw(CDrawContext* context, const CRect& destination, const CPoint& offset, float alpha) {
     PlatformBitmap* bitmap = getBestPlatformBitmapForScaleFactor(context->getScaleFactor());
     if (!bitmap || destination.isEmpty())
         return;
@@ -154,8 +140,7 @@ void CBitmap::draw(CDrawContext* context, const CRect& destination, const CPoint
     cairo_restore(cr);
 }
 
-CBitmapPixelAccess* CBitmapPixelAccess::create(CBitmap* bitmap, bool /*alwaysUseColorConversion*/)
-{
+CBitmapPixelAccess* CBitmapPixelAccess::create(CBitmap* bitmap, bool /*alwaysUseColorConversion*/) {
     PlatformBitmap* platformBitmap = bitmap ? bitmap->getPlatformBitmap() : nullptr;
     if (!platformBitmap)
         return nullptr;
@@ -163,8 +148,7 @@ CBitmapPixelAccess* CBitmapPixelAccess::create(CBitmap* bitmap, bool /*alwaysUse
 }
 
 CBitmapPixelAccess::CBitmapPixelAccess(CBitmap* bitmap, PlatformBitmap* platformBitmap)
-    : bitmap_(bitmap), platformBitmap_(platformBitmap)
-{
+    : bitmap_(bitmap), platformBitmap_(platformBitmap) {
     bitmap_->remember();
     cairo_surface_t* surface = platformBitmap_->getSurface();
     cairo_surface_flush(surface);
@@ -174,14 +158,12 @@ CBitmapPixelAccess::CBitmapPixelAccess(CBitmap* bitmap, PlatformBitmap* platform
     height_ = static_cast<uint32_t>(platformBitmap_->getHeight());
 }
 
-CBitmapPixelAccess::~CBitmapPixelAccess()
-{
+CBitmapPixelAccess::~CBitmapPixelAccess() {
     cairo_surface_mark_dirty(platformBitmap_->getSurface());
     bitmap_->forget();
 }
 
-bool CBitmapPixelAccess::setPosition(uint32_t x, uint32_t y)
-{
+bool CBitmapPixelAccess::setPosition(uint32_t x, uint32_t y) {
     if (x >= width_ || y >= height_)
         return false;
     x_ = x;
@@ -189,8 +171,7 @@ bool CBitmapPixelAccess::setPosition(uint32_t x, uint32_t y)
     return true;
 }
 
-bool CBitmapPixelAccess::operator++()
-{
+bool CBitmapPixelAccess::operator++() {
     if (x_ + 1 < width_) {
         ++x_;
         return true;
@@ -204,8 +185,7 @@ bool CBitmapPixelAccess::operator++()
 }
 
 // Cairo keeps premultiplied native-endian 0xAARRGGBB words.
-void CBitmapPixelAccess::getColor(CColor& color) const
-{
+void CBitmapPixelAccess::getColor(CColor& color) const {
     uint32_t word;
     std::memcpy(&word, data_ + static_cast<size_t>(y_) * stride_ + x_ * 4u, 4);
     uint32_t a = word >> 24;
@@ -216,13 +196,12 @@ void CBitmapPixelAccess::getColor(CColor& color) const
                    static_cast<uint8_t>(a));
 }
 
-void CBitmapPixelAccess::setColor(const CColor& color)
-{
+void CBitmapPixelAccess::setColor(const CColor& color) {
     uint32_t a = color.alpha;
     auto premultiply = [a](uint32_t c) -> uint32_t { return (c * a + 127u) / 255u; };
-    uint32_t word = (a << 24) | (premultiply(color.red) << 16) | (premultiply(color.green) << 8) |
-                    premultiply(color.blue);
+    uint32_t word =
+        (a << 24) | (premultiply(color.red) << 16) | (premultiply(color.green) << 8) | premultiply(color.blue);
     std::memcpy(data_ + static_cast<size_t>(y_) * stride_ + x_ * 4u, &word, 4);
 }
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

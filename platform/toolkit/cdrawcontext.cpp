@@ -9,8 +9,7 @@
 namespace VSTGUI {
 
 CDrawContext::CDrawContext(cairo_t* cr, const CRect& surfaceRect, double scaleFactor)
-    : cr_(cairo_reference(cr)), surfaceRect_(surfaceRect), targetScale_(scaleFactor)
-{
+    : cr_(cairo_reference(cr)), surfaceRect_(surfaceRect), targetScale_(scaleFactor) {
     cairo_identity_matrix(cr_);
     cairo_scale(cr_, targetScale_, targetScale_);
     cairo_translate(cr_, -surfaceRect_.left, -surfaceRect_.top);
@@ -25,15 +24,13 @@ CDrawContext::CDrawContext(cairo_t* cr, const CRect& surfaceRect, double scaleFa
     cairo_font_options_destroy(options);
 }
 
-CDrawContext::~CDrawContext()
-{
+CDrawContext::~CDrawContext() {
     while (!stack_.empty())
         restoreGlobalState();
     cairo_destroy(cr_);
 }
 
-void CDrawContext::setFont(const CFontRef font, CCoord size, int32_t style)
-{
+void CDrawContext::setFont(const CFontRef font, CCoord size, int32_t style) {
     if (!font)
         return;
     state_.fontName = font->getName();
@@ -41,14 +38,12 @@ void CDrawContext::setFont(const CFontRef font, CCoord size, int32_t style)
     state_.fontStyle = style >= 0 ? style : font->getStyle();
 }
 
-void CDrawContext::setSourceColor(const CColor& color)
-{
+void CDrawContext::setSourceColor(const CColor& color) {
     cairo_set_source_rgba(cr_, color.red / 255.0, color.green / 255.0, color.blue / 255.0,
                           color.alpha / 255.0 * state_.globalAlpha);
 }
 
-void CDrawContext::applyFont()
-{
+void CDrawContext::applyFont() {
     int32_t style = state_.fontStyle;
     cairo_select_font_face(cr_, state_.fontName.c_str(),
                            (style & kItalicFace) ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
@@ -56,19 +51,16 @@ void CDrawContext::applyFont()
     cairo_set_font_size(cr_, state_.fontSize);
 }
 
-void CDrawContext::moveTo(const CPoint& point)
-{
+void CDrawContext::moveTo(const CPoint& point) {
     pen_ = point;
 }
 
-void CDrawContext::lineTo(const CPoint& point)
-{
+void CDrawContext::lineTo(const CPoint& point) {
     drawLine(pen_, point);
     pen_ = point;
 }
 
-void CDrawContext::drawLine(const CPoint& from, const CPoint& to)
-{
+void CDrawContext::drawLine(const CPoint& from, const CPoint& to) {
     cairo_new_path(cr_);
     cairo_move_to(cr_, from.x, from.y);
     cairo_line_to(cr_, to.x, to.y);
@@ -77,8 +69,7 @@ void CDrawContext::drawLine(const CPoint& from, const CPoint& to)
     cairo_stroke(cr_);
 }
 
-void CDrawContext::drawRect(const CRect& rect, CDrawStyle style)
-{
+void CDrawContext::drawRect(const CRect& rect, CDrawStyle style) {
     if (style == kDrawFilled || style == kDrawFilledAndStroked) {
         cairo_new_path(cr_);
         cairo_rectangle(cr_, rect.left, rect.top, rect.getWidth(), rect.getHeight());
@@ -97,8 +88,7 @@ void CDrawContext::drawRect(const CRect& rect, CDrawStyle style)
     }
 }
 
-void CDrawContext::drawPolygon(const std::vector<CPoint>& points, CDrawStyle style)
-{
+void CDrawContext::drawPolygon(const std::vector<CPoint>& points, CDrawStyle style) {
     if (points.size() < 2)
         return;
     auto tracePath = [&] {
@@ -121,8 +111,7 @@ void CDrawContext::drawPolygon(const std::vector<CPoint>& points, CDrawStyle sty
     }
 }
 
-void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign align, bool antialias)
-{
+void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign align, bool antialias) {
     if (!text || !*text || rect.isEmpty())
         return;
     cairo_save(cr_);
@@ -161,8 +150,7 @@ void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign
     cairo_restore(cr_);
 }
 
-CCoord CDrawContext::getStringWidth(const char* text)
-{
+CCoord CDrawContext::getStringWidth(const char* text) {
     if (!text || !*text)
         return 0.0;
     cairo_save(cr_);
@@ -173,34 +161,29 @@ CCoord CDrawContext::getStringWidth(const char* text)
     return extents.x_advance;
 }
 
-void CDrawContext::drawBitmap(CBitmap* bitmap, const CRect& destination, const CPoint& offset, float alpha)
-{
+void CDrawContext::drawBitmap(CBitmap* bitmap, const CRect& destination, const CPoint& offset, float alpha) {
     if (bitmap)
         bitmap->draw(this, destination, offset, alpha);
 }
 
-void CDrawContext::setClipRect(const CRect& rect)
-{
+void CDrawContext::setClipRect(const CRect& rect) {
     cairo_new_path(cr_);
     cairo_rectangle(cr_, rect.left, rect.top, rect.getWidth(), rect.getHeight());
     cairo_clip(cr_);
 }
 
-CRect CDrawContext::getClipRect() const
-{
+CRect CDrawContext::getClipRect() const {
     double x1, y1, x2, y2;
     cairo_clip_extents(cr_, &x1, &y1, &x2, &y2);
     return CRect(x1, y1, x2, y2);
 }
 
-void CDrawContext::saveGlobalState()
-{
+void CDrawContext::saveGlobalState() {
     cairo_save(cr_);
     stack_.push_back(state_);
 }
 
-void CDrawContext::restoreGlobalState()
-{
+void CDrawContext::restoreGlobalState() {
     if (stack_.empty())
         return;
     cairo_restore(cr_);
@@ -208,8 +191,7 @@ void CDrawContext::restoreGlobalState()
     stack_.pop_back();
 }
 
-CGraphicsTransform CDrawContext::getCurrentTransform() const
-{
+CGraphicsTransform CDrawContext::getCurrentTransform() const {
     cairo_matrix_t m;
     cairo_get_matrix(cr_, &m);
     // Undo the target's own scale and origin: target units, not pixels.
@@ -223,29 +205,25 @@ CGraphicsTransform CDrawContext::getCurrentTransform() const
     return t;
 }
 
-double CDrawContext::getScaleFactor() const
-{
+double CDrawContext::getScaleFactor() const {
     cairo_matrix_t m;
     cairo_get_matrix(cr_, &m);
     return std::sqrt(std::fabs(m.xx * m.yy - m.xy * m.yx));
 }
 
-CDrawContext::Transform::Transform(CDrawContext& context, const CGraphicsTransform& transform) : context_(context)
-{
+CDrawContext::Transform::Transform(CDrawContext& context, const CGraphicsTransform& transform) : context_(context) {
     context_.saveGlobalState();
     cairo_matrix_t m;
     cairo_matrix_init(&m, transform.m11, transform.m21, transform.m12, transform.m22, transform.dx, transform.dy);
     cairo_transform(context_.cr_, &m);
 }
 
-CDrawContext::Transform::~Transform()
-{
+CDrawContext::Transform::~Transform() {
     context_.restoreGlobalState();
 }
 
 SharedPointer<COffscreenContext> COffscreenContext::create(CFrame* /*frame*/, CCoord width, CCoord height,
-                                                           double scaleFactor)
-{
+                                                           double scaleFactor) {
     if (width < 1.0 || height < 1.0 || scaleFactor <= 0.0)
         return {};
     auto pixelWidth = static_cast<int32_t>(std::ceil(width * scaleFactor));
@@ -263,18 +241,14 @@ SharedPointer<COffscreenContext> COffscreenContext::create(CFrame* /*frame*/, CC
 }
 
 COffscreenContext::COffscreenContext(cairo_t* cr, const CRect& rect, double scaleFactor, CBitmap* bitmap)
-    : CDrawContext(cr, rect, scaleFactor), bitmap_(bitmap)
-{
-}
+    : CDrawContext(cr, rect, scaleFactor), bitmap_(bitmap) {}
 
-COffscreenContext::~COffscreenContext()
-{
+COffscreenContext::~COffscreenContext() {
     bitmap_->forget();
 }
 
-void COffscreenContext::endDraw()
-{
+void COffscreenContext::endDraw() {
     cairo_surface_flush(cairo_get_target(getCairo()));
 }
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -5,45 +5,38 @@
 namespace VSTGUI {
 
 CMenuItem::CMenuItem(const char* title, int32_t flags, COptionMenu* submenu)
-    : title_(title ? title : ""), flags_(flags), submenu_(submenu)
-{
+    : title_(title ? title : ""), flags_(flags), submenu_(submenu) {
     if (submenu_)
         submenu_->remember();
 }
 
-CMenuItem::~CMenuItem()
-{
+CMenuItem::~CMenuItem() {
     if (submenu_)
         submenu_->forget();
 }
 
-void CMenuItem::setChecked(bool checked)
-{
+void CMenuItem::setChecked(bool checked) {
     flags_ = checked ? (flags_ | kChecked) : (flags_ & ~kChecked);
 }
 
-void CMenuItem::setEnabled(bool enabled)
-{
+void CMenuItem::setEnabled(bool enabled) {
     flags_ = enabled ? (flags_ & ~kDisabled) : (flags_ | kDisabled);
 }
 
 COptionMenu::COptionMenu(const CRect& size, IControlListener* listener, int32_t tag, CBitmap* background,
                          CBitmap* /*backgroundWhenClicked*/, int32_t style)
-    : CTextLabel(size, nullptr, background, style)
-{
+    : CTextLabel(size, nullptr, background, style) {
     setListener(listener);
     setTag(tag);
 }
 
 COptionMenu::COptionMenu() : CTextLabel(CRect()) {}
 
-COptionMenu::~COptionMenu()
-{
+COptionMenu::~COptionMenu() {
     removeAllEntry();
 }
 
-CMenuItem* COptionMenu::addEntry(const char* title, int32_t index, int32_t flags)
-{
+CMenuItem* COptionMenu::addEntry(const char* title, int32_t index, int32_t flags) {
     auto* item = new CMenuItem(title, flags);
     if (index < 0 || index >= getNbEntries())
         items_.push_back(item);
@@ -53,27 +46,23 @@ CMenuItem* COptionMenu::addEntry(const char* title, int32_t index, int32_t flags
     return item;
 }
 
-CMenuItem* COptionMenu::addEntry(COptionMenu* submenu, const char* title)
-{
+CMenuItem* COptionMenu::addEntry(COptionMenu* submenu, const char* title) {
     auto* item = new CMenuItem(title, CMenuItem::kNoFlags, submenu);
     items_.push_back(item);
     return item;
 }
 
-CMenuItem* COptionMenu::addSeparator()
-{
+CMenuItem* COptionMenu::addSeparator() {
     auto* item = new CMenuItem("", CMenuItem::kSeparator);
     items_.push_back(item);
     return item;
 }
 
-CMenuItem* COptionMenu::getEntry(int32_t index) const
-{
+CMenuItem* COptionMenu::getEntry(int32_t index) const {
     return index >= 0 && index < getNbEntries() ? items_[static_cast<size_t>(index)] : nullptr;
 }
 
-bool COptionMenu::removeEntry(int32_t index)
-{
+bool COptionMenu::removeEntry(int32_t index) {
     CMenuItem* item = getEntry(index);
     if (!item)
         return false;
@@ -95,8 +84,7 @@ bool COptionMenu::removeEntry(int32_t index)
     return true;
 }
 
-void COptionMenu::removeAllEntry()
-{
+void COptionMenu::removeAllEntry() {
     for (CMenuItem* item : items_)
         item->forget();
     items_.clear();
@@ -106,8 +94,7 @@ void COptionMenu::removeAllEntry()
     invalid();
 }
 
-bool COptionMenu::checkEntry(int32_t index, bool checked)
-{
+bool COptionMenu::checkEntry(int32_t index, bool checked) {
     CMenuItem* item = getEntry(index);
     if (!item || item->isSeparator())
         return false;
@@ -115,8 +102,7 @@ bool COptionMenu::checkEntry(int32_t index, bool checked)
     return true;
 }
 
-bool COptionMenu::setCurrent(int32_t index)
-{
+bool COptionMenu::setCurrent(int32_t index) {
     if (!getEntry(index))
         return false;
     current_ = index;
@@ -125,14 +111,12 @@ bool COptionMenu::setCurrent(int32_t index)
     return true;
 }
 
-COptionMenu* COptionMenu::getLastItemMenu(int32_t& index) const
-{
+COptionMenu* COptionMenu::getLastItemMenu(int32_t& index) const {
     index = lastIndex_;
     return lastMenu_;
 }
 
-bool COptionMenu::popup()
-{
+bool COptionMenu::popup() {
     CFrame* frame = getFrame();
     IPlatformFrame* platform = frame ? frame->getPlatformFrame() : nullptr;
     if (!platform)
@@ -142,8 +126,7 @@ bool COptionMenu::popup()
     return platform->popupMenu(this, where);
 }
 
-void COptionMenu::choose(COptionMenu* menu, int32_t index)
-{
+void COptionMenu::choose(COptionMenu* menu, int32_t index) {
     if (!menu || !menu->getEntry(index))
         return;
     menu->setCurrent(index);
@@ -154,18 +137,16 @@ void COptionMenu::choose(COptionMenu* menu, int32_t index)
     endEdit();
 }
 
-void COptionMenu::draw(CDrawContext* context)
-{
+void COptionMenu::draw(CDrawContext* context) {
     CMenuItem* item = getEntry(current_);
     drawText(context, item ? item->getTitle() : std::string());
 }
 
-CMouseEventResult COptionMenu::onMouseDown(CPoint& /*where*/, const CButtonState& buttons)
-{
+CMouseEventResult COptionMenu::onMouseDown(CPoint& /*where*/, const CButtonState& buttons) {
     if (!buttons.isLeftButton())
         return kMouseEventNotHandled;
     popup();
     return kMouseDownEventHandledButDontNeedMovedOrUpEvents;
 }
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -7,8 +7,7 @@ namespace VSTGUI {
 namespace {
 
 // Appends a code point as UTF-8.
-void appendUtf8(std::string& text, int32_t codePoint)
-{
+void appendUtf8(std::string& text, int32_t codePoint) {
     auto c = static_cast<uint32_t>(codePoint);
     if (c < 0x80) {
         text += static_cast<char>(c);
@@ -27,8 +26,7 @@ void appendUtf8(std::string& text, int32_t codePoint)
     }
 }
 
-size_t characterCount(const std::string& text)
-{
+size_t characterCount(const std::string& text) {
     size_t count = 0;
     for (char c : text) {
         if ((static_cast<uint8_t>(c) & 0xC0) != 0x80)
@@ -38,8 +36,7 @@ size_t characterCount(const std::string& text)
 }
 
 // Removes the last UTF-8 character.
-void eraseLastCharacter(std::string& text)
-{
+void eraseLastCharacter(std::string& text) {
     while (!text.empty()) {
         auto c = static_cast<uint8_t>(text.back());
         text.pop_back();
@@ -48,26 +45,23 @@ void eraseLastCharacter(std::string& text)
     }
 }
 
-} // namespace
+}  // namespace
 
-CTextEdit::CTextEdit(const CRect& size, IControlListener* listener, int32_t tag, const char* text,
-                     CBitmap* background, int32_t style)
-    : CTextLabel(size, text, background, style)
-{
+CTextEdit::CTextEdit(const CRect& size, IControlListener* listener, int32_t tag, const char* text, CBitmap* background,
+                     int32_t style)
+    : CTextLabel(size, text, background, style) {
     setListener(listener);
     setTag(tag);
 }
 
-void CTextEdit::takeFocus()
-{
+void CTextEdit::takeFocus() {
     focused_ = true;
     textBeforeEdit_ = getText();
     beginEdit();
     invalid();
 }
 
-void CTextEdit::looseFocus()
-{
+void CTextEdit::looseFocus() {
     if (!focused_)
         return;
     focused_ = false;
@@ -77,13 +71,11 @@ void CTextEdit::looseFocus()
     invalid();
 }
 
-void CTextEdit::draw(CDrawContext* context)
-{
+void CTextEdit::draw(CDrawContext* context) {
     drawText(context, focused_ ? getText() + "|" : getText());
 }
 
-CMouseEventResult CTextEdit::onMouseDown(CPoint& /*where*/, const CButtonState& buttons)
-{
+CMouseEventResult CTextEdit::onMouseDown(CPoint& /*where*/, const CButtonState& buttons) {
     if (!buttons.isLeftButton())
         return kMouseEventNotHandled;
     if (CFrame* frame = getFrame())
@@ -91,8 +83,7 @@ CMouseEventResult CTextEdit::onMouseDown(CPoint& /*where*/, const CButtonState& 
     return kMouseDownEventHandledButDontNeedMovedOrUpEvents;
 }
 
-int32_t CTextEdit::onKeyDown(VstKeyCode& key)
-{
+int32_t CTextEdit::onKeyDown(VstKeyCode& key) {
     if (!focused_)
         return -1;
     CFrame* frame = getFrame();
@@ -122,13 +113,11 @@ int32_t CTextEdit::onKeyDown(VstKeyCode& key)
             return 1;
         }
         return -1;
-    default:
-        return -1;
+    default: return -1;
     }
 }
 
-bool CTextEdit::removed(CViewContainer* parent)
-{
+bool CTextEdit::removed(CViewContainer* parent) {
     if (CFrame* frame = getFrame()) {
         if (frame->getFocusView() == this)
             frame->setFocusView(nullptr);
@@ -136,4 +125,4 @@ bool CTextEdit::removed(CViewContainer* parent)
     return CTextLabel::removed(parent);
 }
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -3,18 +3,16 @@
 namespace VSTGUI {
 
 CTextLabel::CTextLabel(const CRect& size, const char* text, CBitmap* background, int32_t style)
-    : CControl(size, nullptr, -1, background), text_(text ? text : ""), font_(new CFontDesc("Arial", 12.0)),
-      style_(style)
-{
-}
+    : CControl(size, nullptr, -1, background),
+      text_(text ? text : ""),
+      font_(new CFontDesc("Arial", 12.0)),
+      style_(style) {}
 
-CTextLabel::~CTextLabel()
-{
+CTextLabel::~CTextLabel() {
     font_->forget();
 }
 
-void CTextLabel::setText(const char* text)
-{
+void CTextLabel::setText(const char* text) {
     std::string next = text ? text : "";
     if (next == text_)
         return;
@@ -22,8 +20,7 @@ void CTextLabel::setText(const char* text)
     invalid();
 }
 
-void CTextLabel::setFont(CFontRef font)
-{
+void CTextLabel::setFont(CFontRef font) {
     if (!font || font == font_)
         return;
     font->remember();
@@ -32,13 +29,11 @@ void CTextLabel::setFont(CFontRef font)
     invalid();
 }
 
-void CTextLabel::draw(CDrawContext* context)
-{
+void CTextLabel::draw(CDrawContext* context) {
     drawText(context, text_);
 }
 
-void CTextLabel::drawText(CDrawContext* context, const std::string& text)
-{
+void CTextLabel::drawText(CDrawContext* context, const std::string& text) {
     if (getBackground()) {
         context->drawBitmap(getBackground(), getViewSize());
     } else if (!transparent_) {
@@ -61,4 +56,4 @@ void CTextLabel::drawText(CDrawContext* context, const std::string& text)
     context->drawString(text.c_str(), textArea, align_);
 }
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -8,22 +8,17 @@
 
 namespace VSTGUI {
 
-CViewContainer::CViewContainer(const CRect& size) : CView(size)
-{
-}
+CViewContainer::CViewContainer(const CRect& size) : CView(size) {}
 
-CViewContainer::~CViewContainer()
-{
+CViewContainer::~CViewContainer() {
     removeAll(true);
 }
 
-bool CViewContainer::addView(CView* view)
-{
+bool CViewContainer::addView(CView* view) {
     return addView(view, nullptr);
 }
 
-bool CViewContainer::addView(CView* view, CView* before)
-{
+bool CViewContainer::addView(CView* view, CView* before) {
     if (!view || view == this || view->isAttached())
         return false;
     auto position = std::find(children_.begin(), children_.end(), before);
@@ -33,8 +28,7 @@ bool CViewContainer::addView(CView* view, CView* before)
     return true;
 }
 
-bool CViewContainer::removeView(CView* view, bool withForget)
-{
+bool CViewContainer::removeView(CView* view, bool withForget) {
     auto it = std::find(children_.begin(), children_.end(), view);
     if (it == children_.end())
         return false;
@@ -52,26 +46,22 @@ bool CViewContainer::removeView(CView* view, bool withForget)
     return true;
 }
 
-bool CViewContainer::removeAll(bool withForget)
-{
+bool CViewContainer::removeAll(bool withForget) {
     while (!children_.empty())
         removeView(children_.back(), withForget);
     return true;
 }
 
-bool CViewContainer::isChild(CView* view) const
-{
+bool CViewContainer::isChild(CView* view) const {
     return std::find(children_.begin(), children_.end(), view) != children_.end();
 }
 
-void CViewContainer::setBackgroundColor(const CColor& color)
-{
+void CViewContainer::setBackgroundColor(const CColor& color) {
     backgroundColor_ = color;
     invalid();
 }
 
-CView* CViewContainer::getViewAt(const CPoint& where, bool deep) const
-{
+CView* CViewContainer::getViewAt(const CPoint& where, bool deep) const {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
         CView* view = *it;
         if (!view->isVisible() || !view->getViewSize().pointInside(where))
@@ -90,26 +80,22 @@ CView* CViewContainer::getViewAt(const CPoint& where, bool deep) const
     return nullptr;
 }
 
-CGraphicsTransform CViewContainer::getChildTransform() const
-{
+CGraphicsTransform CViewContainer::getChildTransform() const {
     CGraphicsTransform t;
     t.dx = getViewSize().left;
     t.dy = getViewSize().top;
     return t;
 }
 
-CRect CViewContainer::getLocalBounds() const
-{
+CRect CViewContainer::getLocalBounds() const {
     return CRect(0, 0, getWidth(), getHeight());
 }
 
-void CViewContainer::draw(CDrawContext* context)
-{
+void CViewContainer::draw(CDrawContext* context) {
     drawRect(context, getViewSize());
 }
 
-void CViewContainer::drawRect(CDrawContext* context, const CRect& updateRect)
-{
+void CViewContainer::drawRect(CDrawContext* context, const CRect& updateRect) {
     setDirty(false);
     if (!isVisible())
         return;
@@ -135,8 +121,7 @@ void CViewContainer::drawRect(CDrawContext* context, const CRect& updateRect)
     context->restoreGlobalState();
 }
 
-void CViewContainer::drawBackgroundRect(CDrawContext* context, const CRect& localRect)
-{
+void CViewContainer::drawBackgroundRect(CDrawContext* context, const CRect& localRect) {
     if (backgroundColor_.alpha > 0) {
         context->setFillColor(backgroundColor_);
         context->drawRect(localRect, kDrawFilled);
@@ -145,8 +130,7 @@ void CViewContainer::drawBackgroundRect(CDrawContext* context, const CRect& loca
         context->drawBitmap(getBackground(), localRect);
 }
 
-CMouseEventResult CViewContainer::onMouseDown(CPoint& where, const CButtonState& buttons)
-{
+CMouseEventResult CViewContainer::onMouseDown(CPoint& where, const CButtonState& buttons) {
     CPoint local = toLocal(where);
     // Copy: a handler may add or remove views.
     std::vector<CView*> candidates(children_.rbegin(), children_.rend());
@@ -164,8 +148,7 @@ CMouseEventResult CViewContainer::onMouseDown(CPoint& where, const CButtonState&
     return kMouseEventNotHandled;
 }
 
-CMouseEventResult CViewContainer::onMouseUp(CPoint& where, const CButtonState& buttons)
-{
+CMouseEventResult CViewContainer::onMouseUp(CPoint& where, const CButtonState& buttons) {
     CView* view = mouseDownView_;
     mouseDownView_ = nullptr;
     if (!view)
@@ -174,8 +157,7 @@ CMouseEventResult CViewContainer::onMouseUp(CPoint& where, const CButtonState& b
     return view->onMouseUp(point, buttons);
 }
 
-CMouseEventResult CViewContainer::onMouseMoved(CPoint& where, const CButtonState& buttons)
-{
+CMouseEventResult CViewContainer::onMouseMoved(CPoint& where, const CButtonState& buttons) {
     CPoint local = toLocal(where);
     if (mouseDownView_) {
         CPoint point = local;
@@ -207,8 +189,7 @@ CMouseEventResult CViewContainer::onMouseMoved(CPoint& where, const CButtonState
     return mouseOverView_->onMouseMoved(point, buttons);
 }
 
-CMouseEventResult CViewContainer::onMouseExited(CPoint& where, const CButtonState& buttons)
-{
+CMouseEventResult CViewContainer::onMouseExited(CPoint& where, const CButtonState& buttons) {
     if (CView* previous = mouseOverView_) {
         mouseOverView_ = nullptr;
         CPoint point = toLocal(where);
@@ -217,8 +198,7 @@ CMouseEventResult CViewContainer::onMouseExited(CPoint& where, const CButtonStat
     return kMouseEventHandled;
 }
 
-bool CViewContainer::onWheel(const CPoint& where, const float& distance, const CButtonState& buttons)
-{
+bool CViewContainer::onWheel(const CPoint& where, const float& distance, const CButtonState& buttons) {
     CPoint local = toLocal(where);
     std::vector<CView*> candidates(children_.rbegin(), children_.rend());
     for (CView* view : candidates) {
@@ -230,11 +210,10 @@ bool CViewContainer::onWheel(const CPoint& where, const float& distance, const C
     return false;
 }
 
-bool CViewContainer::removed(CViewContainer* parent)
-{
+bool CViewContainer::removed(CViewContainer* parent) {
     mouseDownView_ = nullptr;
     mouseOverView_ = nullptr;
     return CView::removed(parent);
 }
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -11,35 +11,30 @@ uint64_t gNow = 0;
 uint64_t gNextSequence = 0;
 
 // Running timers; touched only on the user-interface thread.
-std::vector<CVSTGUITimer*>& runningTimers()
-{
+std::vector<CVSTGUITimer*>& runningTimers() {
     static std::vector<CVSTGUITimer*> timers;
     return timers;
 }
 
-} // namespace
+}  // namespace
 
 CVSTGUITimer::CVSTGUITimer(const CallbackFunc& callback, uint32_t fireTime, bool doStart)
-    : callback_(callback), fireTime_(fireTime)
-{
+    : callback_(callback), fireTime_(fireTime) {
     if (doStart)
         start();
 }
 
 CVSTGUITimer::CVSTGUITimer(CBaseObject* timerObject, uint32_t fireTime, bool doStart)
-    : timerObject_(timerObject), fireTime_(fireTime)
-{
+    : timerObject_(timerObject), fireTime_(fireTime) {
     if (doStart)
         start();
 }
 
-CVSTGUITimer::~CVSTGUITimer()
-{
+CVSTGUITimer::~CVSTGUITimer() {
     stop();
 }
 
-bool CVSTGUITimer::start()
-{
+bool CVSTGUITimer::start() {
     if (running_ || fireTime_ == 0)
         return false;
     running_ = true;
@@ -49,8 +44,7 @@ bool CVSTGUITimer::start()
     return true;
 }
 
-bool CVSTGUITimer::stop()
-{
+bool CVSTGUITimer::stop() {
     if (!running_)
         return false;
     running_ = false;
@@ -59,8 +53,7 @@ bool CVSTGUITimer::stop()
     return true;
 }
 
-bool CVSTGUITimer::setFireTime(uint32_t milliseconds)
-{
+bool CVSTGUITimer::setFireTime(uint32_t milliseconds) {
     if (milliseconds == 0)
         return false;
     fireTime_ = milliseconds;
@@ -71,8 +64,7 @@ bool CVSTGUITimer::setFireTime(uint32_t milliseconds)
     return true;
 }
 
-void CVSTGUITimer::fire()
-{
+void CVSTGUITimer::fire() {
     // The callback may stop or delete this timer: keep it alive meanwhile.
     remember();
     if (callback_)
@@ -84,8 +76,7 @@ void CVSTGUITimer::fire()
 
 // The running timer due at time with the earliest deadline (equal
 // deadlines: earlier start); null when none is due.
-CVSTGUITimer* TimerPump::earliestDue(uint64_t time)
-{
+CVSTGUITimer* TimerPump::earliestDue(uint64_t time) {
     CVSTGUITimer* due = nullptr;
     for (CVSTGUITimer* timer : runningTimers()) {
         if (timer->deadline_ > time)
@@ -97,13 +88,11 @@ CVSTGUITimer* TimerPump::earliestDue(uint64_t time)
     return due;
 }
 
-uint64_t TimerPump::now()
-{
+uint64_t TimerPump::now() {
     return gNow;
 }
 
-bool TimerPump::nextDeadline(uint64_t& time)
-{
+bool TimerPump::nextDeadline(uint64_t& time) {
     const auto& timers = runningTimers();
     if (timers.empty())
         return false;
@@ -113,8 +102,7 @@ bool TimerPump::nextDeadline(uint64_t& time)
     return true;
 }
 
-void TimerPump::advanceTo(uint64_t time)
-{
+void TimerPump::advanceTo(uint64_t time) {
     for (;;) {
         CVSTGUITimer* due = earliestDue(time);
         if (!due)
@@ -126,8 +114,7 @@ void TimerPump::advanceTo(uint64_t time)
     gNow = std::max(gNow, time);
 }
 
-void TimerPump::advanceCoalescedBy(uint64_t milliseconds)
-{
+void TimerPump::advanceCoalescedBy(uint64_t milliseconds) {
     gNow += milliseconds;
     // Each fire moves its timer's deadline past now, and timers started by a
     // callback begin after now, so the loop ends.
@@ -140,4 +127,4 @@ void TimerPump::advanceCoalescedBy(uint64_t milliseconds)
     }
 }
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

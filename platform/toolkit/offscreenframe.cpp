@@ -14,23 +14,18 @@
 namespace VSTGUI {
 
 OffscreenPlatformFrame::OffscreenPlatformFrame(IPlatformFrameCallback* frame, const CRect& size)
-    : frame_(frame), size_(0, 0, size.getWidth(), size.getHeight())
-{
-}
+    : frame_(frame), size_(0, 0, size.getWidth(), size.getHeight()) {}
 
-OffscreenPlatformFrame::~OffscreenPlatformFrame()
-{
+OffscreenPlatformFrame::~OffscreenPlatformFrame() {
     if (surface_)
         cairo_surface_destroy(surface_);
 }
 
-OffscreenPlatformFrame* OffscreenPlatformFrame::of(const CFrame* frame)
-{
+OffscreenPlatformFrame* OffscreenPlatformFrame::of(const CFrame* frame) {
     return frame ? dynamic_cast<OffscreenPlatformFrame*>(frame->getPlatformFrame()) : nullptr;
 }
 
-cairo_surface_t* OffscreenPlatformFrame::render()
-{
+cairo_surface_t* OffscreenPlatformFrame::render() {
     auto width = static_cast<int32_t>(std::ceil(size_.getWidth()));
     auto height = static_cast<int32_t>(std::ceil(size_.getHeight()));
     if (width < 1 || height < 1)
@@ -55,8 +50,7 @@ cairo_surface_t* OffscreenPlatformFrame::render()
     return surface_;
 }
 
-CColor OffscreenPlatformFrame::getPixel(int32_t x, int32_t y) const
-{
+CColor OffscreenPlatformFrame::getPixel(int32_t x, int32_t y) const {
     if (!surface_ || x < 0 || y < 0 || x >= cairo_image_surface_get_width(surface_) ||
         y >= cairo_image_surface_get_height(surface_))
         return kTransparentCColor;
@@ -65,15 +59,12 @@ CColor OffscreenPlatformFrame::getPixel(int32_t x, int32_t y) const
     uint32_t word;
     std::memcpy(&word, row + static_cast<size_t>(x) * 4u, 4);
     uint32_t a = word >> 24;
-    auto channel = [a](uint32_t c) -> uint8_t {
-        return a == 0 ? 0 : static_cast<uint8_t>((c * 255u + a / 2u) / a);
-    };
+    auto channel = [a](uint32_t c) -> uint8_t { return a == 0 ? 0 : static_cast<uint8_t>((c * 255u + a / 2u) / a); };
     return CColor(channel((word >> 16) & 0xFF), channel((word >> 8) & 0xFF), channel(word & 0xFF),
                   static_cast<uint8_t>(a));
 }
 
-bool OffscreenPlatformFrame::writePNG(const char* path) const
-{
+bool OffscreenPlatformFrame::writePNG(const char* path) const {
     if (!surface_ || !path)
         return false;
     std::string temporary = std::string(path) + ".tmp";
@@ -88,84 +79,72 @@ bool OffscreenPlatformFrame::writePNG(const char* path) const
     return true;
 }
 
-CMouseEventResult OffscreenPlatformFrame::mouseDown(const CPoint& where, const CButtonState& buttons)
-{
+CMouseEventResult OffscreenPlatformFrame::mouseDown(const CPoint& where, const CButtonState& buttons) {
     mouse_ = where;
     buttons_ = buttons;
     CPoint point = where;
     return frame_->platformOnMouseDown(point, buttons);
 }
 
-CMouseEventResult OffscreenPlatformFrame::mouseMove(const CPoint& where, const CButtonState& buttons)
-{
+CMouseEventResult OffscreenPlatformFrame::mouseMove(const CPoint& where, const CButtonState& buttons) {
     mouse_ = where;
     buttons_ = buttons;
     CPoint point = where;
     return frame_->platformOnMouseMoved(point, buttons);
 }
 
-CMouseEventResult OffscreenPlatformFrame::mouseUp(const CPoint& where, const CButtonState& buttons)
-{
+CMouseEventResult OffscreenPlatformFrame::mouseUp(const CPoint& where, const CButtonState& buttons) {
     mouse_ = where;
     buttons_ = CButtonState(buttons.getModifierState());
     CPoint point = where;
     return frame_->platformOnMouseUp(point, buttons);
 }
 
-CMouseEventResult OffscreenPlatformFrame::mouseExit(const CPoint& where)
-{
+CMouseEventResult OffscreenPlatformFrame::mouseExit(const CPoint& where) {
     mouse_ = where;
     CPoint point = where;
     return frame_->platformOnMouseExited(point, buttons_);
 }
 
-bool OffscreenPlatformFrame::wheel(const CPoint& where, float distance, const CButtonState& buttons)
-{
+bool OffscreenPlatformFrame::wheel(const CPoint& where, float distance, const CButtonState& buttons) {
     mouse_ = where;
     return frame_->platformOnMouseWheel(where, distance, buttons);
 }
 
-bool OffscreenPlatformFrame::keyDown(const VstKeyCode& key)
-{
+bool OffscreenPlatformFrame::keyDown(const VstKeyCode& key) {
     VstKeyCode copy = key;
     return frame_->platformOnKeyDown(copy);
 }
 
-bool OffscreenPlatformFrame::keyUp(const VstKeyCode& key)
-{
+bool OffscreenPlatformFrame::keyUp(const VstKeyCode& key) {
     VstKeyCode copy = key;
     return frame_->platformOnKeyUp(copy);
 }
 
-void OffscreenPlatformFrame::click(const CPoint& where, const CButtonState& buttons)
-{
+void OffscreenPlatformFrame::click(const CPoint& where, const CButtonState& buttons) {
     mouseDown(where, buttons);
     mouseUp(where, buttons);
 }
 
-void OffscreenPlatformFrame::doubleClick(const CPoint& where, const CButtonState& buttons)
-{
+void OffscreenPlatformFrame::doubleClick(const CPoint& where, const CButtonState& buttons) {
     click(where, buttons);
     CButtonState second = buttons;
     second |= kDoubleClick;
     click(where, second);
 }
 
-bool OffscreenPlatformFrame::getSize(CRect& size) const
-{
+bool OffscreenPlatformFrame::getSize(CRect& size) const {
     size = size_;
     return true;
 }
 
-bool OffscreenPlatformFrame::setSize(const CRect& size)
-{
+bool OffscreenPlatformFrame::setSize(const CRect& size) {
     size_ = CRect(0, 0, size.getWidth(), size.getHeight());
     invalidRect(size_);
     return true;
 }
 
-void OffscreenPlatformFrame::invalidRect(const CRect& rect)
-{
+void OffscreenPlatformFrame::invalidRect(const CRect& rect) {
     CRect bounded = rect;
     bounded.bound(size_);
     if (bounded.isEmpty())
@@ -178,33 +157,28 @@ void OffscreenPlatformFrame::invalidRect(const CRect& rect)
                      std::fmax(invalid_.right, bounded.right), std::fmax(invalid_.bottom, bounded.bottom));
 }
 
-bool OffscreenPlatformFrame::getCurrentMousePosition(CPoint& where) const
-{
+bool OffscreenPlatformFrame::getCurrentMousePosition(CPoint& where) const {
     where = mouse_;
     return true;
 }
 
-bool OffscreenPlatformFrame::getCurrentMouseButtons(CButtonState& buttons) const
-{
+bool OffscreenPlatformFrame::getCurrentMouseButtons(CButtonState& buttons) const {
     buttons = buttons_;
     return true;
 }
 
-void OffscreenPlatformFrame::showTooltip(const CRect& rect, const char* text)
-{
+void OffscreenPlatformFrame::showTooltip(const CRect& rect, const char* text) {
     tooltipShown_ = true;
     tooltipText_ = text ? text : "";
     tooltipRect_ = rect;
 }
 
-void OffscreenPlatformFrame::hideTooltip()
-{
+void OffscreenPlatformFrame::hideTooltip() {
     tooltipShown_ = false;
     tooltipText_.clear();
 }
 
-bool OffscreenPlatformFrame::popupMenu(COptionMenu* menu, const CPoint& /*where*/)
-{
+bool OffscreenPlatformFrame::popupMenu(COptionMenu* menu, const CPoint& /*where*/) {
     if (!menu)
         return false;
     ++menuPopups_;
@@ -231,4 +205,4 @@ bool OffscreenPlatformFrame::popupMenu(COptionMenu* menu, const CPoint& /*where*
     return true;
 }
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

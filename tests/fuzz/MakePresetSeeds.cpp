@@ -24,8 +24,7 @@ bool writeSeed(const std::string& folder, const std::string& name, const void* d
     return true;
 }
 
-bool writeContainers(const std::string& folder, const std::string& stem,
-                     const std::vector<uint8_t>& little) {
+bool writeContainers(const std::string& folder, const std::string& stem, const std::vector<uint8_t>& little) {
     const std::vector<uint8_t> big = toBigEndianContainer(little);
     return writeSeed(folder, stem + "-le.bin", little.data(), little.size()) &&
            writeSeed(folder, stem + "-be.bin", big.data(), big.size());

@@ -28,7 +28,7 @@ struct Log {
 struct Probe {
     Log* log;
     const char* name;
-    std::vector<uint32_t> kills;  // timers this callback kills
+    std::vector<uint32_t> kills;    // timers this callback kills
     uint32_t* setOnFire = nullptr;  // receives a timer this callback sets
 };
 
@@ -108,7 +108,7 @@ TEST(Timer, CallbacksKillAndSetTimersDuringAPump) {
 struct SourceProbe {
     std::vector<std::string>* log;
     const char* name;
-    uint32_t removes = 0;      // a source id removed on dispatch
+    uint32_t removes = 0;       // a source id removed on dispatch
     uint32_t* added = nullptr;  // receives a source added on first dispatch
 };
 

@@ -16,12 +16,12 @@ HRXSettingsValue text(const std::string& name, const std::string& data) {
 }
 
 TEST(SettingsFile, FormatsTheDocumentedLines) {
-    EXPECT_EQ(formatSettingsText({{"HRXVT1: 57", false, {0x00, 0x00, 0x80, 0x3f}},
-                                  text("ManualPath", "/m/a \"b\"\\c.pdf")}),
-              "HRXSETTINGS 1\n"
-              "binary \"HRXVT1: 57\" 0000803f\n"
-              "string \"ManualPath\" \"/m/a \\\"b\\\"\\\\c.pdf\"\n"
-              "end\n");
+    EXPECT_EQ(
+        formatSettingsText({{"HRXVT1: 57", false, {0x00, 0x00, 0x80, 0x3f}}, text("ManualPath", "/m/a \"b\"\\c.pdf")}),
+        "HRXSETTINGS 1\n"
+        "binary \"HRXVT1: 57\" 0000803f\n"
+        "string \"ManualPath\" \"/m/a \\\"b\\\"\\\\c.pdf\"\n"
+        "end\n");
 }
 
 TEST(SettingsFile, RoundTripsAwkwardNamesAndBytes) {
@@ -31,9 +31,10 @@ TEST(SettingsFile, RoundTripsAwkwardNamesAndBytes) {
     std::vector<uint8_t> allBytes;
     for (int i = 0; i < 256; ++i)
         allBytes.push_back(static_cast<uint8_t>(i));
-    const std::vector<HRXSettingsValue> original = {
-        {oddName, false, allBytes}, {"empty", false, {}}, text("text", std::string("x\ty\0z\xe9", 6)),
-        text("empty text", "")};
+    const std::vector<HRXSettingsValue> original = {{oddName, false, allBytes},
+                                                    {"empty", false, {}},
+                                                    text("text", std::string("x\ty\0z\xe9", 6)),
+                                                    text("empty text", "")};
     std::vector<HRXSettingsValue> parsed;
     ASSERT_TRUE(parse(formatSettingsText(original), parsed));
     ASSERT_EQ(parsed.size(), original.size());
@@ -56,10 +57,10 @@ TEST(SettingsFile, DamagedOrOversizedTextYieldsNoValues) {
     const std::string damaged[] = {
         "",
         "HRXSETTINGS 2\nend\n",
-        "HRXSETTINGS 1\nbinary \"a\" 01\nend\nextra\n",   // bytes after the end
-        "HRXSETTINGS 1\nbinary \"a\" 012\nend\n",         // odd hex digits
+        "HRXSETTINGS 1\nbinary \"a\" 01\nend\nextra\n",  // bytes after the end
+        "HRXSETTINGS 1\nbinary \"a\" 012\nend\n",        // odd hex digits
         "HRXSETTINGS 1\nbinary \"a\" 0g\nend\n",
-        "HRXSETTINGS 1\nbinary \"a\" \nend\n",            // no data at all
+        "HRXSETTINGS 1\nbinary \"a\" \nend\n",                     // no data at all
         "HRXSETTINGS 1\nbinary \"a\" 01\nbinary \"a\" 02\nend\n",  // duplicate name
         "HRXSETTINGS 1\nstring \"a\" \"unterminated\nend\n",
         "HRXSETTINGS 1\nstring \"a\" \"bad \\q escape\"\nend\n",

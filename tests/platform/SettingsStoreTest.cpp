@@ -61,8 +61,7 @@ TEST(FileSettingsStore, CreatesKeyOnWriteReplacesOneValueAndKeepsTheOthers) {
     ASSERT_TRUE(store.readString(kSharedKey, "ManualPath", path));
     EXPECT_EQ(path, "/opt/manual \"x\".pdf");
     // Only the keys' files are left: no temporary files.
-    EXPECT_EQ(namesIn(root + "/Bracken-works"),
-              (std::vector<std::string>{"HRXVT1.settings", "HRXVTME1.settings"}));
+    EXPECT_EQ(namesIn(root + "/Bracken-works"), (std::vector<std::string>{"HRXVT1.settings", "HRXVTME1.settings"}));
 
     // The other type, another value or another key reads as missing.
     EXPECT_FALSE(store.readString(kGlobalKey, "HRXVT1: 59", path));
@@ -81,9 +80,11 @@ TEST(FileSettingsStore, DamagedFileReadsAsMissingAndIsReplacedByTheNextWrite) {
     std::ifstream in(file, std::ios::binary);
     const std::string good((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<uint8_t> data;
-    for (const std::string& damaged :
-         {good.substr(0, good.size() - 3), std::string("\x7f" "ELF\0\0garbage", 12),
-          good + "binary \"HRXVT1: 57\" 0000803f\n"}) {
+    for (const std::string& damaged : {good.substr(0, good.size() - 3),
+                                       std::string("\x7f"
+                                                   "ELF\0\0garbage",
+                                                   12),
+                                       good + "binary \"HRXVT1: 57\" 0000803f\n"}) {
         std::ofstream(file, std::ios::binary) << damaged;
         EXPECT_FALSE(store.readBinary(kGlobalKey, "HRXVT1: 59", data));
         EXPECT_TRUE(data.empty());

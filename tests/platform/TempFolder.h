@@ -12,8 +12,7 @@ class TempFolder {
 public:
     TempFolder() {
         const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base != nullptr && base[0] == '/' ? base : "/tmp") +
-                              "/velvaton-test-XXXXXX";
+        std::string pattern = std::string(base != nullptr && base[0] == '/' ? base : "/tmp") + "/velvaton-test-XXXXXX";
         if (mkdtemp(&pattern[0]) != nullptr)
             path_ = pattern;
     }
@@ -28,8 +27,6 @@ public:
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
 private:
-    static int removeEntry(const char* path, const struct stat*, int, struct FTW*) {
-        return ::remove(path);
-    }
+    static int removeEntry(const char* path, const struct stat*, int, struct FTW*) { return ::remove(path); }
     std::string path_;
 };

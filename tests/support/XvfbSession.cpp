@@ -18,16 +18,14 @@ namespace {
 constexpr int kStartSeconds = 20;
 constexpr int kStopMilliseconds = 5000;
 
-int64_t nowMilliseconds()
-{
+int64_t nowMilliseconds() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
 // Waits for the child to end, up to a deadline; true when it was reaped.
-bool reap(pid_t pid, int milliseconds)
-{
+bool reap(pid_t pid, int milliseconds) {
     const int64_t deadline = nowMilliseconds() + milliseconds;
     for (;;) {
         int status = 0;
@@ -42,8 +40,7 @@ bool reap(pid_t pid, int milliseconds)
 }
 
 // The Xvfb executable on PATH; empty when there is none.
-std::string findXvfb()
-{
+std::string findXvfb() {
     const char* path = std::getenv("PATH");
     const std::string folders = path ? path : "/usr/bin:/bin";
     size_t start = 0;
@@ -59,15 +56,13 @@ std::string findXvfb()
     return std::string();
 }
 
-} // namespace
+}  // namespace
 
-bool XvfbSession::isInstalled()
-{
+bool XvfbSession::isInstalled() {
     return !findXvfb().empty();
 }
 
-XvfbSession::XvfbSession()
-{
+XvfbSession::XvfbSession() {
     int fds[2];
     if (pipe(fds) != 0) {
         error_ = std::string("pipe: ") + std::strerror(errno);
@@ -80,8 +75,8 @@ XvfbSession::XvfbSession()
     // when the display closes with an upload still in flight, frees its
     // queue of them but not the queued records (32 bytes each), which the
     // leak checker would report against every test that closes a window.
-    std::vector<std::string> arguments = {"Xvfb",    "-displayfd", fd, "-nolisten",  "tcp",
-                                          "-screen", "0",          "1024x768x24", "-extension", "MIT-SHM"};
+    std::vector<std::string> arguments = {"Xvfb", "-displayfd",  fd,           "-nolisten", "tcp", "-screen",
+                                          "0",    "1024x768x24", "-extension", "MIT-SHM"};
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(&argument[0]);
@@ -110,7 +105,8 @@ XvfbSession::XvfbSession()
     close(fds[1]);
     if (pid < 0) {
         close(fds[0]);
-        error_ = program.empty() ? std::string("Xvfb is not on PATH") : std::string("fork: ") + std::strerror(forkError);
+        error_ =
+            program.empty() ? std::string("Xvfb is not on PATH") : std::string("fork: ") + std::strerror(forkError);
         return;
     }
     pid_ = pid;
@@ -157,8 +153,7 @@ XvfbSession::XvfbSession()
     setenv("DISPLAY", display_.c_str(), 1);
 }
 
-XvfbSession::~XvfbSession()
-{
+XvfbSession::~XvfbSession() {
     stop();
     if (display_.empty())
         return;
@@ -168,8 +163,7 @@ XvfbSession::~XvfbSession()
         unsetenv("DISPLAY");
 }
 
-void XvfbSession::stop()
-{
+void XvfbSession::stop() {
     if (pid_ <= 0)
         return;
     kill(pid_, SIGTERM);

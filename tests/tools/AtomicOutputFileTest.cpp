@@ -28,7 +28,7 @@ TEST(AtomicOutputFile, AppearsOnlyOnCommit) {
         ASSERT_TRUE(file.commit(error)) << error;
     }
     EXPECT_EQ(readBytes(target), "new");
-    EXPECT_EQ(folder.entries(), std::vector<std::string> {"result.bin"});
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"result.bin"});
 
     AtomicOutputFile nowhere(folder.file("missing/result.bin"));
     EXPECT_FALSE(nowhere.open(error));

@@ -26,7 +26,8 @@ std::string outputOf(const std::string& command) {
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
+        while (fgets(buffer, sizeof buffer, pipe))
+            output += buffer;
         pclose(pipe);
     }
     return output;
@@ -60,7 +61,8 @@ pid_t startLiveEditor(const std::string& errorFile) {
     pid_t pid = -1;
     const int started = posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (started != 0) return -1;
+    if (started != 0)
+        return -1;
     if (outputOf("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null")
             .empty()) {
         kill(pid, SIGKILL);
@@ -79,7 +81,8 @@ TEST(EditorWindowCommand, WithoutADisplayFailsWithOneClearMessage) {
 }
 
 TEST(EditorWindowCommand, OpensTheLiveEditorAndEndsWhenTheWindowCloses) {
-    if (!XvfbSession::isInstalled()) GTEST_SKIP() << XvfbSession::kNotInstalled;
+    if (!XvfbSession::isInstalled())
+        GTEST_SKIP() << XvfbSession::kNotInstalled;
     TemporaryUserHome home;
     XvfbSession xvfb;
     ASSERT_TRUE(xvfb.isRunning()) << xvfb.error();
@@ -101,7 +104,8 @@ TEST(EditorWindowCommand, OpensTheLiveEditorAndEndsWhenTheWindowCloses) {
 
 // The X server goes away under the window: the program reports it and ends.
 TEST(EditorWindowCommand, LostXServerEndsWithAMessageNotACrash) {
-    if (!XvfbSession::isInstalled()) GTEST_SKIP() << XvfbSession::kNotInstalled;
+    if (!XvfbSession::isInstalled())
+        GTEST_SKIP() << XvfbSession::kNotInstalled;
     TemporaryUserHome home;
     XvfbSession xvfb;
     ASSERT_TRUE(xvfb.isRunning()) << xvfb.error();

@@ -77,7 +77,8 @@ TEST(FaultInjection, AFailedWriteLeavesTheOldOutputAndNoTemporaryFile) {
 }
 
 TEST(FaultInjection, AFullStandardOutputIsAFailure) {
-    for (const std::vector<std::string>& args : {std::vector<std::string> {"presets"}, {"describe"}, {"render", "--help"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"presets"}, {"describe"}, {"render", "--help"}}) {
         const ToolRun run = runVelvaton(args, {{}, "/dev/full"});
         EXPECT_EQ(run.exitCode, 1) << args[0];
         EXPECT_NE(run.err.find("velvaton: cannot write to standard output: No space left on device"), std::string::npos)

@@ -45,14 +45,23 @@ TEST(ParameterNotation, EditorValuesAndNormalisedValuesApart) {
         const char* text;
         const char* shows;
     } cases[] = {
-        {kOutput, "12dB", "12.00"},  {kOutput, "12 db", "12.00"}, {kTime, "5.5/10", "5.50"},
-        {kProcess, "clear", "Clear"}, {kRatio, "4:1", "4:1"},      {kRatio, "4.0:1", "4:1"},
+        {kOutput, "12dB", "12.00"},
+        {kOutput, "12 db", "12.00"},
+        {kTime, "5.5/10", "5.50"},
+        {kProcess, "clear", "Clear"},
+        {kRatio, "4:1", "4:1"},
+        {kRatio, "4.0:1", "4:1"},
         {kAttackRatio, "X2.5", "x2.5"},
         // ValveLevel's positions carry their sign; unsigned numbers are normalised.
-        {kValveLevel, "+2", "+2"},   {kValveLevel, "+0", "0"},     {kValveLevel, "-1", "-1"},
-        {kValveLevel, "0", "-3"},    {kValveLevel, "1", "+3"},     {kValveLevel, "0.5", "0"},
+        {kValveLevel, "+2", "+2"},
+        {kValveLevel, "+0", "0"},
+        {kValveLevel, "-1", "-1"},
+        {kValveLevel, "0", "-3"},
+        {kValveLevel, "1", "+3"},
+        {kValveLevel, "0.5", "0"},
         {kRatio, "1", "10:1"},
-        {kOutput, "0.4", "12.00"},   {kProcess, "0", "Off"},
+        {kOutput, "0.4", "12.00"},
+        {kProcess, "0", "Off"},
     };
     for (const auto& c : cases) {
         double value = -1.0;
@@ -80,7 +89,8 @@ TEST(ParameterNotation, RefusedValuesNameTheirNeighbours) {
         {kRatio, "5:1", "nearest: 4:1 and 6:1"},
         {kAttackRatio, "x2", "nearest: x1.6 and x2.5"},
         {kValveLevel, "+4", "ValveLevel=+4 is outside -3 to +3; nearest: +3"},
-        {kProcess, "Clean", "Process: 'Clean' is not a number from 0 to 1, nor one of its positions: Off, Clear, Valve"},
+        {kProcess, "Clean",
+         "Process: 'Clean' is not a number from 0 to 1, nor one of its positions: Off, Clear, Valve"},
         {kTime, "5dB", "0/10 to 10/10"},
         {kOutput, "12", "value 12 is outside 0 to 1 (for the editor's number write 12dB)"},
         {kRatio, "nan", "not a number"},

@@ -15,7 +15,8 @@ std::vector<float> burstSignal(size_t frames) {
     std::vector<float> out(frames);
     for (size_t i = 0; i < frames; ++i) {
         const double t = static_cast<double>(i) / 48000.0;
-        out[i] = static_cast<float>(0.6 * std::sin(6.283185307179586 * 90.0 * t) * (std::fmod(t, 0.2) < 0.1 ? 1.0 : 0.2));
+        out[i] =
+            static_cast<float>(0.6 * std::sin(6.283185307179586 * 90.0 * t) * (std::fmod(t, 0.2) < 0.1 ? 1.0 : 0.2));
     }
     return out;
 }
@@ -43,8 +44,9 @@ protected:
 };
 
 TEST_F(PluginRender, SavedStateRestoresTheSameSound) {
-    ASSERT_EQ(0, render("a.wav", {"--set", "Compression=0.9", "--set", "Output=0.4", "--save-state",
-                                  folder_.file("state.bin")}).exitCode);
+    ASSERT_EQ(0, render("a.wav",
+                        {"--set", "Compression=0.9", "--set", "Output=0.4", "--save-state", folder_.file("state.bin")})
+                     .exitCode);
     EXPECT_EQ(1233u, readBytes(folder_.file("state.bin")).size());
     ASSERT_EQ(0, render("b.wav", {"--state", folder_.file("state.bin")}).exitCode);
     ASSERT_EQ(0, render("c.wav", {}).exitCode);
@@ -99,9 +101,9 @@ TEST_F(PluginRender, BadStateOrAutomationIsRefusedWithoutOutput) {
 TEST(Describe, PrintsTheDescriptionParametersAndMeters) {
     const ToolRun run = runVelvaton({"describe"});
     ASSERT_EQ(0, run.exitCode) << run.err;
-    for (const char* expected : {"\"Brackenworks\"", "2210", "'VTNm' (\"mNTV\")", "'VTNs'", "'VTNa'", "0x10002",
-                                 "\"MasterBypassID\"", "\"Master Bypass\"", "\"6: Output\"", "meters (67)",
-                                 "'mtcA' (\"Actm\")", "HRXvelvaTonPageTables.xml"})
+    for (const char* expected :
+         {"\"Brackenworks\"", "2210", "'VTNm' (\"mNTV\")", "'VTNs'", "'VTNa'", "0x10002", "\"MasterBypassID\"",
+          "\"Master Bypass\"", "\"6: Output\"", "meters (67)", "'mtcA' (\"Actm\")", "HRXvelvaTonPageTables.xml"})
         EXPECT_NE(std::string::npos, run.out.find(expected)) << expected;
     EXPECT_EQ(1, runVelvaton({"describe", "/no/such/library.so"}).exitCode);
 }

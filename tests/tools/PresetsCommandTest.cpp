@@ -132,10 +132,10 @@ TEST_F(RenderWithPreset, PresetThenSetOverridesIt) {
               render("e.wav", {"--preset", "CompressMed2"}));
     // The settings `presets show` prints, pasted back, sound as the preset does
     // (Output 4dB is 8/60, not the stored 0.133, but the engine hears the same step).
-    EXPECT_EQ(render("f.wav", {"--set", "Process=Valve", "--set", "Ratio=3:1", "--set", "AttackRatio=x1", "--set",
-                               "Time=3/10", "--set", "Compression=5/10", "--set", "Output=4dB", "--set",
-                               "ValveLevel=+0"}),
-              byName);
+    EXPECT_EQ(
+        render("f.wav", {"--set", "Process=Valve", "--set", "Ratio=3:1", "--set", "AttackRatio=x1", "--set",
+                         "Time=3/10", "--set", "Compression=5/10", "--set", "Output=4dB", "--set", "ValveLevel=+0"}),
+        byName);
 
     const ToolRun missing = runVelvaton({"render", folder_.file("in.wav"), folder_.file("g.wav"), "--preset", "Kik"});
     EXPECT_EQ(missing.exitCode, 1);

@@ -81,21 +81,27 @@ TEST_F(RenderCommand, RefusedInputsLeaveNoOutput) {
         std::string message;
     };
     std::vector<Case> cases = {
-        {{folder_.file("missing.wav"), output_}, 1, "missing.wav"}, {{folder_.file("notes.txt"), output_}, 1, "notes.txt"},
-        {{folder_.file("quad.wav"), output_}, 1, "4 channels"},     {{folder_.file("folder"), output_}, 1, "folder"},
+        {{folder_.file("missing.wav"), output_}, 1, "missing.wav"},
+        {{folder_.file("notes.txt"), output_}, 1, "notes.txt"},
+        {{folder_.file("quad.wav"), output_}, 1, "4 channels"},
+        {{folder_.file("folder"), output_}, 1, "folder"},
         {{input_, folder_.file("none/out.wav")}, 1, "none/out.wav"},
         // The output never overwrites the input, by another spelling or a hard link.
-        {{input_, folder_.path() + "/./in.wav"}, 1, "is the input"}, {{input_, folder_.file("hard.wav")}, 1, "is the input"},
+        {{input_, folder_.path() + "/./in.wav"}, 1, "is the input"},
+        {{input_, folder_.file("hard.wav")}, 1, "is the input"},
         {{input_, output_, "--set", "Loudness=0.5"}, 2, "unknown parameter 'Loudness'"},
-        {{input_, output_, "--set", "Gain Reduction=0.5"}, 2,
+        {{input_, output_, "--set", "Gain Reduction=0.5"},
+         2,
          "unknown parameter 'Gain Reduction' (known: Process, Ratio, AttackRatio, Time, Compression, Output, "
          "ValveLevel)"},
         {{input_, output_, "--set", "Ratio"}, 2, "NAME=VALUE"},
         {{input_, output_, "--set", "Ratio=1.01"}, 2, "outside 0 to 1"},
         {{input_, output_, "--set", "Ratio=-0.1"}, 2, "outside 0 to 1"},
-        {{input_, output_, "--set"}, 2, "--set needs a value"},     {{input_, output_, "--block", "0"}, 2, "block size 0"},
+        {{input_, output_, "--set"}, 2, "--set needs a value"},
+        {{input_, output_, "--block", "0"}, 2, "block size 0"},
         {{input_, output_, "--block", "-4"}, 2, "block size -4"},
-        {{input_}, 2, "expected an input and an output"},          {{input_, output_, "--fast"}, 2, "unknown option '--fast'"},
+        {{input_}, 2, "expected an input and an output"},
+        {{input_, output_, "--fast"}, 2, "unknown option '--fast'"},
         {{input_, output_, "--set", "Output=12.3dB"}, 2, "nearest: 12dB and 12.5dB"},
         // Formats libsndfile cannot write are refused before any audio is read.
         {{input_, folder_.file("out.mp3")}, 2, "write one of .wav, .flac"},
@@ -122,7 +128,7 @@ TEST_F(RenderCommand, WritesFloatWavEqualToTheEngineOutput) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     EXPECT_TRUE(run.err.empty()) << "no progress bar when stderr is not a terminal";
 
-    SF_INFO info {};
+    SF_INFO info{};
     sf_close(sf_open(output_.c_str(), SFM_READ, &info));
     EXPECT_EQ(info.format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
     const TestAudio rendered = readBack(output_);

@@ -31,8 +31,7 @@ private:
     std::unique_ptr<TemporaryUserHome> home_;
 };
 
-const ::testing::Environment* const kIsolatedUserHome =
-    ::testing::AddGlobalTestEnvironment(new IsolatedUserHome);
+const ::testing::Environment* const kIsolatedUserHome = ::testing::AddGlobalTestEnvironment(new IsolatedUserHome);
 
 }  // namespace
 
@@ -101,9 +100,8 @@ void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-void writeTestAudio(const std::string& path, int rate, const std::vector<std::vector<float>>& channels,
-                    int format) {
-    SF_INFO info {};
+void writeTestAudio(const std::string& path, int rate, const std::vector<std::vector<float>>& channels, int format) {
+    SF_INFO info{};
     info.samplerate = rate;
     info.channels = static_cast<int>(channels.size());
     info.format = format;
@@ -120,7 +118,7 @@ void writeTestAudio(const std::string& path, int rate, const std::vector<std::ve
 }
 
 TestAudio readTestAudio(const std::string& path) {
-    SF_INFO info {};
+    SF_INFO info{};
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
     TestAudio audio;
     if (file == nullptr)

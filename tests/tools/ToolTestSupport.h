@@ -35,8 +35,7 @@ std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 
 // Writes planar float audio with libsndfile in the given major format.
-void writeTestAudio(const std::string& path, int rate, const std::vector<std::vector<float>>& channels,
-                    int format);
+void writeTestAudio(const std::string& path, int rate, const std::vector<std::vector<float>>& channels, int format);
 
 // A file read back with libsndfile: planar float samples (libsndfile's scale:
 // a 16-bit step is 1/32768), rate and format.

@@ -32,4 +32,4 @@ void drawMeterBezel(cairo_t* cr);
 // Shared with the background, which prints the same bezel around the face.
 void drawMeterBezelAt(cairo_t* cr, double x, double y, double width, double height);
 
-} // namespace artwork
+}  // namespace artwork

@@ -27,8 +27,7 @@ constexpr uint32_t kPointerCream = 0xF4E7C9;
 // row i % rows.
 // Each frame is as large as the knob's rectangle on the panel.
 void drawStrip(cairo_t* cr, const velvaTonKnobLayout& knob,
-               void (*drawFrame)(cairo_t*, double cx, double cy, double value))
-{
+               void (*drawFrame)(cairo_t*, double cx, double cy, double value)) {
     const int frames = knob.frames;
     const int columns = knob.columns;
     const double frameWidth = knob.rect.width();
@@ -45,16 +44,14 @@ void drawStrip(cairo_t* cr, const velvaTonKnobLayout& knob,
     }
 }
 
-void fillCircle(cairo_t* cr, double cx, double cy, double r)
-{
+void fillCircle(cairo_t* cr, double cx, double cy, double r) {
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     cairo_fill(cr);
 }
 
 // A lit dome: highlight towards the upper left.
-void fillDome(cairo_t* cr, double cx, double cy, double r, const Bakelite& colours)
-{
+void fillDome(cairo_t* cr, double cx, double cy, double r, const Bakelite& colours) {
     cairo_pattern_t* dome = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.45, r * 0.05, cx, cy, r * 1.05);
     addStop(dome, 0.0, colours.light);
     addStop(dome, 0.45, colours.mid);
@@ -65,8 +62,7 @@ void fillDome(cairo_t* cr, double cx, double cy, double r, const Bakelite& colou
 }
 
 // Grip flutes around the rim; they turn with the knob.
-void drawFlutes(cairo_t* cr, double cx, double cy, double inner, double outer, int count, double value)
-{
+void drawFlutes(cairo_t* cr, double cx, double cy, double inner, double outer, int count, double value) {
     double turn = (-135.0 + 270.0 * value) * kPi / 180.0;
     cairo_set_line_width(cr, outer * 0.045);
     for (int i = 0; i < count; ++i) {
@@ -87,8 +83,7 @@ void drawFlutes(cairo_t* cr, double cx, double cy, double inner, double outer, i
     }
 }
 
-void drawPointerLine(cairo_t* cr, double cx, double cy, double value, double from, double to, double width)
-{
+void drawPointerLine(cairo_t* cr, double cx, double cy, double value, double from, double to, double width) {
     double dx, dy;
     knobDirection(value, dx, dy);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -107,8 +102,7 @@ void drawPointerLine(cairo_t* cr, double cx, double cy, double value, double fro
 
 // The large knob of Time, Compression and Output: a metal skirt, a fluted
 // bakelite body and a domed cap, the pointer drawn across skirt and body.
-void drawLargeKnob(cairo_t* cr, double cx, double cy, double value, const Bakelite& body)
-{
+void drawLargeKnob(cairo_t* cr, double cx, double cy, double value, const Bakelite& body) {
     drawRoundShadow(cr, cx + 1.5, cy + 2.5, 33.0, 4.0, 0.55);
     // Skirt.
     cairo_pattern_t* skirt = cairo_pattern_create_linear(cx - 30, cy - 30, cx + 30, cy + 30);
@@ -151,19 +145,16 @@ void drawLargeKnob(cairo_t* cr, double cx, double cy, double value, const Bakeli
     drawPointerLine(cr, cx, cy, value, 6.0, 24.0, 2.4);
 }
 
-void drawTimeFrame(cairo_t* cr, double cx, double cy, double value)
-{
+void drawTimeFrame(cairo_t* cr, double cx, double cy, double value) {
     drawLargeKnob(cr, cx, cy, value, kBlack);
 }
 
-void drawCompressionFrame(cairo_t* cr, double cx, double cy, double value)
-{
+void drawCompressionFrame(cairo_t* cr, double cx, double cy, double value) {
     drawLargeKnob(cr, cx, cy, value, kOxblood);
 }
 
 // The Ratio selector: a chicken-head pointer knob on a round base.
-void drawRatioFrame(cairo_t* cr, double cx, double cy, double value)
-{
+void drawRatioFrame(cairo_t* cr, double cx, double cy, double value) {
     drawRoundShadow(cr, cx + 1.0, cy + 2.0, 17.0, 3.0, 0.5);
     fillDome(cr, cx, cy, 16.0, kBlack);
     double dx, dy;
@@ -221,8 +212,7 @@ void drawRatioFrame(cairo_t* cr, double cx, double cy, double value)
 }
 
 // The small knobs of AttackRatio and ValveLevel.
-void drawSmallFrame(cairo_t* cr, double cx, double cy, double value)
-{
+void drawSmallFrame(cairo_t* cr, double cx, double cy, double value) {
     drawRoundShadow(cr, cx + 0.6, cy + 1.2, 11.0, 2.0, 0.55);
     fillDome(cr, cx, cy, 11.0, kBlack);
     drawFlutes(cr, cx, cy, 8.5, 11.0, 20, value);
@@ -235,36 +225,30 @@ void drawSmallFrame(cairo_t* cr, double cx, double cy, double value)
     drawPointerLine(cr, cx, cy, value, 2.5, 10.5, 1.6);
 }
 
-} // namespace
+}  // namespace
 
-void drawTimeKnob(cairo_t* cr)
-{
+void drawTimeKnob(cairo_t* cr) {
     drawStrip(cr, knobLayout(kHRXBitmapTimeKnob), drawTimeFrame);
 }
 
-void drawCompressionKnob(cairo_t* cr)
-{
+void drawCompressionKnob(cairo_t* cr) {
     drawStrip(cr, knobLayout(kHRXBitmapCompressionKnob), drawCompressionFrame);
 }
 
-void drawOutputKnob(cairo_t* cr)
-{
+void drawOutputKnob(cairo_t* cr) {
     drawStrip(cr, knobLayout(kHRXBitmapOutputKnob), drawTimeFrame);
 }
 
-void drawRatioKnob(cairo_t* cr)
-{
+void drawRatioKnob(cairo_t* cr) {
     drawStrip(cr, knobLayout(kHRXBitmapRatioKnob), drawRatioFrame);
 }
 
-void drawAttackRatioKnob(cairo_t* cr)
-{
+void drawAttackRatioKnob(cairo_t* cr) {
     drawStrip(cr, knobLayout(kHRXBitmapAttackRatioKnob), drawSmallFrame);
 }
 
-void drawValveLevelKnob(cairo_t* cr)
-{
+void drawValveLevelKnob(cairo_t* cr) {
     drawStrip(cr, knobLayout(kHRXBitmapValveLevelKnob), drawSmallFrame);
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -7,12 +7,15 @@
 
 namespace artwork {
 
-inline double centreX(const HRXRect& r) { return (r.left + r.right) * 0.5; }
-inline double centreY(const HRXRect& r) { return (r.top + r.bottom) * 0.5; }
+inline double centreX(const HRXRect& r) {
+    return (r.left + r.right) * 0.5;
+}
+inline double centreY(const HRXRect& r) {
+    return (r.top + r.bottom) * 0.5;
+}
 
 // The layout row of the knob drawn from an image strip.
-inline const velvaTonKnobLayout& knobLayout(uint32_t bitmapId)
-{
+inline const velvaTonKnobLayout& knobLayout(uint32_t bitmapId) {
     for (const velvaTonKnobLayout& knob : kKnobLayout) {
         if (knob.bitmapId == bitmapId)
             return knob;
@@ -20,4 +23,4 @@ inline const velvaTonKnobLayout& knobLayout(uint32_t bitmapId)
     return kKnobLayout[0];  // every strip drawn here has a row
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -25,15 +25,13 @@ constexpr double kPivotY = kMeterPivot.y - kMeterRect.top + 0.5;
 constexpr double kNeedleHalfWidth = 1.0;
 
 // Screen point at a radius from the pivot for a needle angle in degrees.
-void polar(double degrees, double radius, double& x, double& y)
-{
+void polar(double degrees, double radius, double& x, double& y) {
     double a = degrees * kPi / 180.0;
     x = kPivotX + radius * std::cos(a);
     y = kPivotY - radius * std::sin(a);
 }
 
-double angleForReduction(double decibels)
-{
+double angleForReduction(double decibels) {
     double value = 1.0 - std::pow(10.0, decibels / 20.0);
     return 120.0 - 60.0 * value;
 }
@@ -46,8 +44,7 @@ struct FaceColours {
     double inkAlpha;
 };
 
-void drawFace(cairo_t* cr, const FaceColours& c)
-{
+void drawFace(cairo_t* cr, const FaceColours& c) {
     // Paper, brightest where the lamp sits behind it.
     cairo_pattern_t* paper = cairo_pattern_create_radial(50, 46, 4, 50, 40, 70);
     addStop(paper, 0.0, c.centre);
@@ -107,8 +104,8 @@ void drawFace(cairo_t* cr, const FaceColours& c)
             // gap, measured across the needle.
             const double halfWidth = textWidth(cr, Face::SansBold, kSmallestText, label) * 0.5;
             const double halfHeight = capitalHeight(cr, Face::SansBold, kSmallestText) * 0.5;
-            const double across = halfWidth * std::fabs(std::sin(a * kPi / 180.0)) +
-                                  halfHeight * std::fabs(std::cos(a * kPi / 180.0));
+            const double across =
+                halfWidth * std::fabs(std::sin(a * kPi / 180.0)) + halfHeight * std::fabs(std::cos(a * kPi / 180.0));
             labelAngle += std::asin((across + kNeedleHalfWidth + 1.5) / labelRadius) * 180.0 / kPi;
         }
         double lx, ly;
@@ -148,20 +145,17 @@ void drawFace(cairo_t* cr, const FaceColours& c)
     cairo_pattern_destroy(housing);
 }
 
-} // namespace
+}  // namespace
 
-void drawMeterFaceLit(cairo_t* cr)
-{
+void drawMeterFaceLit(cairo_t* cr) {
     drawFace(cr, FaceColours{0xFFEBB8, 0xE0A957, 0x2A1A10, 0xB3261E, 0.92});
 }
 
-void drawMeterFaceUnlit(cairo_t* cr)
-{
+void drawMeterFaceUnlit(cairo_t* cr) {
     drawFace(cr, FaceColours{0xB4A88F, 0x7E715D, 0x2E241C, 0x7A3A30, 0.8});
 }
 
-void drawMeterBezelAt(cairo_t* cr, double x, double y, double width, double height)
-{
+void drawMeterBezelAt(cairo_t* cr, double x, double y, double width, double height) {
     cairo_pattern_t* outer = cairo_pattern_create_linear(x, y, x, y + height);
     addStop(outer, 0.0, 0x5B4A3E);
     addStop(outer, 0.5, 0x2C221C);
@@ -180,9 +174,8 @@ void drawMeterBezelAt(cairo_t* cr, double x, double y, double width, double heig
     cairo_fill(cr);
 }
 
-void drawMeterBezel(cairo_t* cr)
-{
+void drawMeterBezel(cairo_t* cr) {
     drawMeterBezelAt(cr, 0, 0, 113, 46);
 }
 
-} // namespace artwork
+}  // namespace artwork

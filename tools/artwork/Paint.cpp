@@ -9,8 +9,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-void selectFace(cairo_t* cr, Face face)
-{
+void selectFace(cairo_t* cr, Face face) {
     switch (face) {
     case Face::Sans:
         cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
@@ -27,29 +26,25 @@ void selectFace(cairo_t* cr, Face face)
 // A small linear congruential generator: the same grain on every build.
 struct Random {
     uint32_t state;
-    double next()
-    {
+    double next() {
         state = state * 1664525u + 1013904223u;
         return (state >> 8) / 16777216.0;
     }
 };
 
-} // namespace
+}  // namespace
 
-void setColor(cairo_t* cr, uint32_t rgb, double alpha)
-{
+void setColor(cairo_t* cr, uint32_t rgb, double alpha) {
     cairo_set_source_rgba(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0, alpha);
 }
 
-void addStop(cairo_pattern_t* pattern, double offset, uint32_t rgb, double alpha)
-{
+void addStop(cairo_pattern_t* pattern, double offset, uint32_t rgb, double alpha) {
     cairo_pattern_add_color_stop_rgba(pattern, offset, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
                                       (rgb & 0xFF) / 255.0, alpha);
 }
 
 void drawText(cairo_t* cr, Face face, double size, double x, double y, const char* text, Align align,
-              double letterSpacing)
-{
+              double letterSpacing) {
     cairo_save(cr);
     selectFace(cr, face);
     cairo_set_font_size(cr, size);
@@ -95,8 +90,7 @@ void drawText(cairo_t* cr, Face face, double size, double x, double y, const cha
     cairo_restore(cr);
 }
 
-double textWidth(cairo_t* cr, Face face, double size, const char* text)
-{
+double textWidth(cairo_t* cr, Face face, double size, const char* text) {
     cairo_save(cr);
     selectFace(cr, face);
     cairo_set_font_size(cr, size);
@@ -106,8 +100,7 @@ double textWidth(cairo_t* cr, Face face, double size, const char* text)
     return extents.x_advance;
 }
 
-double capitalHeight(cairo_t* cr, Face face, double size)
-{
+double capitalHeight(cairo_t* cr, Face face, double size) {
     cairo_save(cr);
     selectFace(cr, face);
     cairo_set_font_size(cr, size);
@@ -117,15 +110,13 @@ double capitalHeight(cairo_t* cr, Face face, double size)
     return extents.height;
 }
 
-void knobDirection(double value, double& dx, double& dy)
-{
+void knobDirection(double value, double& dx, double& dy) {
     double angle = (-135.0 + 270.0 * value) * kPi / 180.0;
     dx = std::sin(angle);
     dy = -std::cos(angle);
 }
 
-void drawGrain(cairo_t* cr, double x, double y, double width, double height, uint32_t seed, double strength)
-{
+void drawGrain(cairo_t* cr, double x, double y, double width, double height, uint32_t seed, double strength) {
     Random random{seed};
     cairo_save(cr);
     cairo_set_line_width(cr, 0.5);
@@ -144,8 +135,7 @@ void drawGrain(cairo_t* cr, double x, double y, double width, double height, uin
     cairo_restore(cr);
 }
 
-void drawRoundShadow(cairo_t* cr, double cx, double cy, double radius, double spread, double alpha)
-{
+void drawRoundShadow(cairo_t* cr, double cx, double cy, double radius, double spread, double alpha) {
     cairo_pattern_t* shadow = cairo_pattern_create_radial(cx, cy, radius * 0.6, cx, cy, radius + spread);
     cairo_pattern_add_color_stop_rgba(shadow, 0.0, 0, 0, 0, alpha);
     cairo_pattern_add_color_stop_rgba(shadow, 0.55, 0, 0, 0, alpha * 0.6);
@@ -156,8 +146,7 @@ void drawRoundShadow(cairo_t* cr, double cx, double cy, double radius, double sp
     cairo_pattern_destroy(shadow);
 }
 
-void drawScrew(cairo_t* cr, double cx, double cy, double radius, double slotAngle)
-{
+void drawScrew(cairo_t* cr, double cx, double cy, double radius, double slotAngle) {
     drawRoundShadow(cr, cx + 0.4, cy + 0.6, radius, 1.0, 0.35);
     cairo_pattern_t* head = cairo_pattern_create_radial(cx - radius * 0.4, cy - radius * 0.4, 0.2, cx, cy, radius);
     addStop(head, 0.0, 0xF4EBD8);
@@ -176,8 +165,7 @@ void drawScrew(cairo_t* cr, double cx, double cy, double radius, double slotAngl
     cairo_stroke(cr);
 }
 
-void roundedRectangle(cairo_t* cr, double x, double y, double width, double height, double radius)
-{
+void roundedRectangle(cairo_t* cr, double x, double y, double width, double height, double radius) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + width - radius, y + radius, radius, -kPi / 2, 0);
     cairo_arc(cr, x + width - radius, y + height - radius, radius, 0, kPi / 2);
@@ -186,4 +174,4 @@ void roundedRectangle(cairo_t* cr, double x, double y, double width, double heig
     cairo_close_path(cr);
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -47,4 +47,4 @@ void drawScrew(cairo_t* cr, double cx, double cy, double radius, double slotAngl
 
 void roundedRectangle(cairo_t* cr, double x, double y, double width, double height, double radius);
 
-} // namespace artwork
+}  // namespace artwork

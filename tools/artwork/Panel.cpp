@@ -20,17 +20,16 @@ constexpr double kBandHeight = 44.0;
 struct Scale {
     const char* const* labels;
     int labelCount;
-    int minorPerStep;     // ticks between two labels
-    double tickRadius;    // inner end of the ticks
+    int minorPerStep;   // ticks between two labels
+    double tickRadius;  // inner end of the ticks
     double majorLength;
-    double labelGap;      // from the ticks' outer end to the nearest edge of a figure
+    double labelGap;  // from the ticks' outer end to the nearest edge of a figure
     double fontSize;
 };
 
 // Ticks and figures around a knob centre, for values 0 to 1 over the
 // knob's 270-degree sweep.
-void drawScale(cairo_t* cr, double cx, double cy, const Scale& s)
-{
+void drawScale(cairo_t* cr, double cx, double cy, const Scale& s) {
     int steps = (s.labelCount - 1) * (s.minorPerStep + 1);
     setColor(cr, kInk, 0.9);
     cairo_set_line_width(cr, 0.5);
@@ -54,21 +53,19 @@ void drawScale(cairo_t* cr, double cx, double cy, const Scale& s)
             const char* label = s.labels[i / (s.minorPerStep + 1)];
             double halfWidth = textWidth(cr, Face::SansBold, s.fontSize, label) * 0.5;
             double halfHeight = capitalHeight(cr, Face::SansBold, s.fontSize) * 0.5;
-            double reach = s.tickRadius + s.majorLength + s.labelGap + std::fabs(dx) * halfWidth +
-                           std::fabs(dy) * halfHeight;
+            double reach =
+                s.tickRadius + s.majorLength + s.labelGap + std::fabs(dx) * halfWidth + std::fabs(dy) * halfHeight;
             drawText(cr, Face::SansBold, s.fontSize, cx + dx * reach, cy + dy * reach, label, Align::Centre);
         }
     }
 }
 
-void drawCaption(cairo_t* cr, double x, double y, const char* text, double letterSpacing = 2.0)
-{
+void drawCaption(cairo_t* cr, double x, double y, const char* text, double letterSpacing = 2.0) {
     setColor(cr, kInk, 0.92);
     drawText(cr, Face::SansBold, kSmallestText, x, y, text, Align::Centre, letterSpacing);
 }
 
-void drawFaceplate(cairo_t* cr)
-{
+void drawFaceplate(cairo_t* cr) {
     cairo_pattern_t* plate = cairo_pattern_create_linear(0, 0, 0, kEditorRect.bottom);
     addStop(plate, 0.0, 0xEDE1C5);
     addStop(plate, 0.55, 0xE3D3B0);
@@ -79,8 +76,7 @@ void drawFaceplate(cairo_t* cr)
     cairo_pattern_destroy(plate);
     drawGrain(cr, 0, 0, kEditorRect.right, kEditorRect.bottom, 0xC0FFEE, 0.10);
     // Darkened edges, as on an aged front plate.
-    cairo_pattern_t* vignette =
-        cairo_pattern_create_radial(200, 150, 120, 200, 150, 280);
+    cairo_pattern_t* vignette = cairo_pattern_create_radial(200, 150, 120, 200, 150, 280);
     cairo_pattern_add_color_stop_rgba(vignette, 0.0, 0.2, 0.12, 0.05, 0.0);
     cairo_pattern_add_color_stop_rgba(vignette, 1.0, 0.2, 0.12, 0.05, 0.28);
     cairo_set_source(cr, vignette);
@@ -89,8 +85,7 @@ void drawFaceplate(cairo_t* cr)
     cairo_pattern_destroy(vignette);
 }
 
-void drawNameBand(cairo_t* cr)
-{
+void drawNameBand(cairo_t* cr) {
     cairo_pattern_t* band = cairo_pattern_create_linear(0, 0, 0, kBandHeight);
     addStop(band, 0.0, 0x5A2A20);
     addStop(band, 1.0, 0x34160F);
@@ -123,8 +118,7 @@ void drawNameBand(cairo_t* cr)
     drawScrew(cr, kEditorRect.right - 12.0, 22.0, 4.0, 2.1);
 }
 
-void drawKnobScales(cairo_t* cr)
-{
+void drawKnobScales(cairo_t* cr) {
     static const char* const kTenth[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
     static const char* const kOutput[] = {"0", "5", "10", "15", "20", "25", "30"};
     static const char* const kRatio[] = {"1.2:1", "1.5:1", "2:1", "3:1", "4:1", "6:1", "10:1"};
@@ -134,9 +128,9 @@ void drawKnobScales(cairo_t* cr)
     drawScale(cr, centreX(kTimeKnobRect), centreY(kTimeKnobRect), Scale{kTenth, 11, 1, 35.0, 3.5, 2.0, kSmallestText});
     drawScale(cr, centreX(kCompressionKnobRect), centreY(kCompressionKnobRect),
               Scale{kTenth, 11, 3, 35.0, 3.5, 2.0, kSmallestText});
-    drawScale(cr, centreX(kOutputKnobRect), centreY(kOutputKnobRect), Scale{kOutput, 7, 4, 35.0, 3.5, 2.0, kSmallestText});
-    drawScale(cr, centreX(kRatioKnobRect), centreY(kRatioKnobRect),
-              Scale{kRatio, 7, 0, 25.0, 3.0, 1.8, kSmallestText});
+    drawScale(cr, centreX(kOutputKnobRect), centreY(kOutputKnobRect),
+              Scale{kOutput, 7, 4, 35.0, 3.5, 2.0, kSmallestText});
+    drawScale(cr, centreX(kRatioKnobRect), centreY(kRatioKnobRect), Scale{kRatio, 7, 0, 25.0, 3.0, 1.8, kSmallestText});
     drawScale(cr, centreX(kAttackRatioKnobRect), centreY(kAttackRatioKnobRect),
               Scale{kAttack, 7, 0, 13.0, 2.0, 1.0, kSmallestText});
     drawScale(cr, centreX(kValveLevelKnobRect), centreY(kValveLevelKnobRect),
@@ -154,10 +148,9 @@ void drawKnobScales(cairo_t* cr)
     drawCaption(cr, 336.0, 111.0, "LEVEL", 1.6);
 }
 
-} // namespace
+}  // namespace
 
-void drawBackground(cairo_t* cr)
-{
+void drawBackground(cairo_t* cr) {
     drawFaceplate(cr);
     drawNameBand(cr);
     // Meter bezel and its caption.
@@ -168,8 +161,7 @@ void drawBackground(cairo_t* cr)
     drawScrew(cr, kEditorRect.right - 12.0, kEditorRect.bottom - 12.0, 4.0, 0.2);
 }
 
-void drawAboutBox(cairo_t* cr)
-{
+void drawAboutBox(cairo_t* cr) {
     cairo_pattern_t* card = cairo_pattern_create_radial(200, 110, 30, 200, 140, 260);
     addStop(card, 0.0, 0x3E2A22);
     addStop(card, 1.0, 0x140C09);
@@ -214,8 +206,7 @@ void drawAboutBox(cairo_t* cr)
     drawText(cr, Face::Sans, kSmallestText, 200, 250, "click anywhere to close", Align::Centre, 0.3);
 }
 
-void drawDesignerPicture(cairo_t* cr)
-{
+void drawDesignerPicture(cairo_t* cr) {
     // A round badge: a pair of studio headphones on a warm ground.
     cairo_pattern_t* ground = cairo_pattern_create_radial(52, 48, 5, 60, 60, 62);
     addStop(ground, 0.0, 0xE9C98E);
@@ -258,4 +249,4 @@ void drawDesignerPicture(cairo_t* cr)
     drawText(cr, Face::SerifItalicBold, 11.0, 60, 103, "velvaTon", Align::Centre);
 }
 
-} // namespace artwork
+}  // namespace artwork

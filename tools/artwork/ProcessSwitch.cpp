@@ -27,8 +27,7 @@ constexpr Segment kSegments[kProcessSwitchPositions] = {
     {"OFF", 0xFF4A36, 0x4A1A14},
 };
 
-void drawButton(cairo_t* cr, double x, double y, double width, double height, const Segment& segment, bool pressed)
-{
+void drawButton(cairo_t* cr, double x, double y, double width, double height, const Segment& segment, bool pressed) {
     double sink = pressed ? 0.9 : 0.0;
     if (!pressed) {
         cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
@@ -85,8 +84,7 @@ void drawButton(cairo_t* cr, double x, double y, double width, double height, co
     drawText(cr, Face::SansBold, kSmallestText, cx, y + sink + height - 4.6, segment.label, Align::Centre, 0.2);
 }
 
-void drawFrame(cairo_t* cr, int selected)
-{
+void drawFrame(cairo_t* cr, int selected) {
     const double width = kProcessSwitchRect.width();
     const double segmentWidth = width / kProcessSwitchPositions;
     // Recessed slot holding the buttons.
@@ -102,10 +100,9 @@ void drawFrame(cairo_t* cr, int selected)
         drawButton(cr, k * segmentWidth + 3.0, 4.5, segmentWidth - 6.0, 29.0, kSegments[k], k == selected);
 }
 
-} // namespace
+}  // namespace
 
-void drawProcessSwitch(cairo_t* cr)
-{
+void drawProcessSwitch(cairo_t* cr) {
     const double frameHeight = kProcessSwitchRect.height();
     for (int k = 0; k < kProcessSwitchPositions; ++k) {
         cairo_save(cr);
@@ -117,4 +114,4 @@ void drawProcessSwitch(cairo_t* cr)
     }
 }
 
-} // namespace artwork
+}  // namespace artwork

@@ -26,7 +26,8 @@ bool AudioReader::open(const std::string& path, int maxChannels, std::string& er
         return false;
     }
     if (info_.channels < 1 || info_.channels > maxChannels || info_.samplerate <= 0) {
-        error = "'" + path + "' has " + std::to_string(info_.channels) + " channels; only mono and stereo are supported";
+        error =
+            "'" + path + "' has " + std::to_string(info_.channels) + " channels; only mono and stereo are supported";
         return false;
     }
     path_ = path;

@@ -29,6 +29,6 @@ public:
 private:
     std::string path_;
     SNDFILE* file_ = nullptr;
-    SF_INFO info_ {};
+    SF_INFO info_{};
     std::vector<float> interleaved_;
 };

@@ -56,11 +56,11 @@ bool AudioWriter::failed(std::string& error) const {
 }
 
 bool AudioWriter::open(int sampleRate, int channels, std::string& error) {
-    SF_INFO info {};
+    SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = channels;
     info.format = format_.sndfileFormat;
-    SF_VIRTUAL_IO io {fileLength, seek, readBytes, writeBytes, tell};
+    SF_VIRTUAL_IO io{fileLength, seek, readBytes, writeBytes, tell};
     sndfile_ = sf_open_virtual(&io, SFM_WRITE, &info, this);
     if (sndfile_ == nullptr) {
         if (!failed(error))

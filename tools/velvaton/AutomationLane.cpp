@@ -14,8 +14,7 @@ bool parseSeconds(const std::string& text, double& seconds, std::string& error) 
     char* end = nullptr;
     errno = 0;
     seconds = std::strtod(begin, &end);
-    if (text.empty() || end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(seconds) ||
-        seconds < 0.0) {
+    if (text.empty() || end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(seconds) || seconds < 0.0) {
         error = "automation time '" + text + "' is not a number of seconds from 0";
         return false;
     }
@@ -62,7 +61,7 @@ bool parseAutomationLane(const std::string& text, AutomationLane& lane, std::str
             error = "automation point '" + point + "' is not SECONDS:VALUE";
             return false;
         }
-        AutomationLane::Point parsed {};
+        AutomationLane::Point parsed{};
         if (!parseSeconds(point.substr(0, colon), parsed.seconds, error) ||
             !parseParameterValue(lane.index, point.substr(colon + 1), parsed.value, error))
             return false;

@@ -6,7 +6,7 @@
 namespace {
 
 constexpr int kRate = DemoProgramme::kSampleRate;
-constexpr int kBeats = 16;                  // four bars at 120 BPM: 8 s
+constexpr int kBeats = 16;  // four bars at 120 BPM: 8 s
 constexpr int kBeatFrames = kRate / 2;
 constexpr int kFrames = kBeats * kBeatFrames;
 constexpr double kTwoPi = 6.283185307179586;

@@ -72,19 +72,15 @@ void printField(const AAXHostField& field) {
     std::printf("      %2d  %-13s", field.index, fieldKind(field.kind));
     switch (field.kind) {
     case AAXHostFieldKind::DataInPort:
-        std::printf(" %u bytes, %s", field.size, field.option == AAX_eDataInPortType_Buffered ? "buffered" : "unbuffered");
+        std::printf(" %u bytes, %s", field.size,
+                    field.option == AAX_eDataInPortType_Buffered ? "buffered" : "unbuffered");
         break;
-    case AAXHostFieldKind::PrivateData:
-        std::printf(" %u bytes, options %u", field.size, field.option);
-        break;
-    case AAXHostFieldKind::Meters:
-        std::printf(" %zu ids", field.meterIDs.size());
-        break;
+    case AAXHostFieldKind::PrivateData: std::printf(" %u bytes, options %u", field.size, field.option); break;
+    case AAXHostFieldKind::Meters: std::printf(" %zu ids", field.meterIDs.size()); break;
     case AAXHostFieldKind::MIDINode:
         std::printf(" kind %u, \"%s\", channels 0x%04X", field.option, field.name.c_str(), field.channelMask);
         break;
-    default:
-        break;
+    default: break;
     }
     std::printf("\n");
 }

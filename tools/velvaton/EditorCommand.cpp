@@ -42,28 +42,24 @@ extern const char kEditorUsage[] =
 
 namespace {
 
-bool parseZoom(const char* text, int32_t& percent)
-{
+bool parseZoom(const char* text, int32_t& percent) {
     char* end = nullptr;
     errno = 0;
     const long parsed = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || errno == ERANGE || parsed < kMinimumZoomPercent ||
-        parsed > kMaximumZoomPercent)
+    if (end == text || *end != '\0' || errno == ERANGE || parsed < kMinimumZoomPercent || parsed > kMaximumZoomPercent)
         return false;
     percent = static_cast<int32_t>(parsed);
     return true;
 }
 
-int usageError(const std::string& message)
-{
+int usageError(const std::string& message) {
     std::fprintf(stderr, "velvaton editor: %s (see velvaton editor --help)\n", message.c_str());
     return kExitUsage;
 }
 
 }  // namespace
 
-int runEditor(int argc, char** argv)
-{
+int runEditor(int argc, char** argv) {
     velvaTonEditorPicture picture;
     LiveEditorOptions live;
     bool window = false;

@@ -38,7 +38,8 @@ int fail(const std::string& message) {
 // Writes the instance zoom into state chunk data, in the container's own
 // byte order. False when the data is no bank container.
 bool setStateZoom(std::vector<uint8_t>& state, int32_t percent) {
-    if (state.size() < kStatePrefixSize + kContainerHeaderSize) return false;
+    if (state.size() < kStatePrefixSize + kContainerHeaderSize)
+        return false;
     HRXContainerHeader header;
     bool swapped = false;
     if (!readContainerHeader(state.data() + kStatePrefixSize, state.size() - kStatePrefixSize, header, swapped))
@@ -46,7 +47,8 @@ bool setStateZoom(std::vector<uint8_t>& state, int32_t percent) {
     const auto word = static_cast<uint32_t>(percent);
     for (int i = 0; i < 4; ++i) {
         const int shift = swapped ? 24 - 8 * i : 8 * i;
-        state[kStatePrefixSize + kContainerZoomPercentOffset + static_cast<size_t>(i)] = static_cast<uint8_t>(word >> shift);
+        state[kStatePrefixSize + kContainerZoomPercentOffset + static_cast<size_t>(i)] =
+            static_cast<uint8_t>(word >> shift);
     }
     return true;
 }
@@ -54,7 +56,8 @@ bool setStateZoom(std::vector<uint8_t>& state, int32_t percent) {
 // Writes the window as the X server shows it.
 bool writeScreenshot(uintptr_t window, const std::string& path) {
     Display* display = XOpenDisplay(nullptr);
-    if (!display) return false;
+    if (!display)
+        return false;
     const bool written = VSTGUI::X11::writeWindowPNG(display, static_cast<unsigned long>(window), path.c_str());
     XCloseDisplay(display);
     return written;
@@ -86,42 +89,50 @@ private:
 int runLiveEditor(const LiveEditorOptions& options) {
     std::string error;
     std::unique_ptr<AAXHostWindow> window = AAXHostWindow::open("HRX velvaTon", 400, 327, &error);
-    if (!window) return fail("cannot open a window: " + error);
+    if (!window)
+        return fail("cannot open a window: " + error);
 
     ParameterValues values = ParameterValues::defaults();
-    if (!applyRenderPreset(options.presetName, "", values.value, error)) return fail(error);
+    if (!applyRenderPreset(options.presetName, "", values.value, error))
+        return fail(error);
     PluginRenderSettings settings;
     settings.libraryPath = findPluginLibrary();
-    for (bool& edited : settings.edited) edited = !options.presetName.empty();
+    for (bool& edited : settings.edited)
+        edited = !options.presetName.empty();
     // Declared before the backend, so that the instance's render thread has
     // stopped before they go.
     const DemoProgramme programme = synthesiseDemoProgramme();
     DemoPlayer player(programme);
     PluginBackend backend(settings);
-    if (!backend.prepare(kSampleRate, 2, values.value, error)) return fail(error);
+    if (!backend.prepare(kSampleRate, 2, values.value, error))
+        return fail(error);
     AAXHostInstance& instance = *backend.instance();
 
     if (options.zoomPercent > 0) {
         AAXHostChunk chunk;
         chunk.id = AAX_FourCC("All ");
-        if (!backend.saveState(chunk.data, error)) return fail(error);
+        if (!backend.saveState(chunk.data, error))
+            return fail(error);
         if (!setStateZoom(chunk.data, options.zoomPercent) || instance.setChunk(chunk) != AAX_SUCCESS)
             return fail("the plug-in did not take the zoom");
         instance.idle();
     }
 
-    if (instance.createEditor() != AAX_SUCCESS) return fail("the plug-in has no editor");
+    if (instance.createEditor() != AAX_SUCCESS)
+        return fail("the plug-in has no editor");
     AAXHostEditor& editor = *instance.editor();
     editor.onViewSizeRequest = [&window](const AAX_Point& size) {
         window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
     };
     editor.attach(window->id());
     AAX_Point size;
-    if (editor.viewSize(&size) == AAX_SUCCESS) window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
+    if (editor.viewSize(&size) == AAX_SUCCESS)
+        window->resize(static_cast<int>(size.horz), static_cast<int>(size.vert));
 
     // The instance renders on its own thread, as in a host; this thread is
     // the host's main thread: window events, the editor, the host's timers.
-    if (instance.startRenderThread(player, kBlockFrames) != AAX_SUCCESS) return fail("cannot start the render thread");
+    if (instance.startRenderThread(player, kBlockFrames) != AAX_SUCCESS)
+        return fail("cannot start the render thread");
     while (window->pump()) {
         instance.idle();
         if (!options.screenshotPath.empty() && instance.renderedBlocks() >= kScreenshotDelayBlocks) {

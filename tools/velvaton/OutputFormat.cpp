@@ -15,10 +15,10 @@ struct OutputType {
 };
 
 const OutputType kOutputTypes[] = {
-    {"wav", "WAV", SF_FORMAT_WAV, true, true},       {"flac", "FLAC", SF_FORMAT_FLAC, false, false},
-    {"aiff", "AIFF", SF_FORMAT_AIFF, false, false},  {"aif", "AIFF", SF_FORMAT_AIFF, false, false},
-    {"aifc", "AIFF-C", SF_FORMAT_AIFF, true, true},  {"caf", "CAF", SF_FORMAT_CAF, true, true},
-    {"w64", "Wave64", SF_FORMAT_W64, true, true},    {"rf64", "RF64", SF_FORMAT_RF64, true, true},
+    {"wav", "WAV", SF_FORMAT_WAV, true, true},      {"flac", "FLAC", SF_FORMAT_FLAC, false, false},
+    {"aiff", "AIFF", SF_FORMAT_AIFF, false, false}, {"aif", "AIFF", SF_FORMAT_AIFF, false, false},
+    {"aifc", "AIFF-C", SF_FORMAT_AIFF, true, true}, {"caf", "CAF", SF_FORMAT_CAF, true, true},
+    {"w64", "Wave64", SF_FORMAT_W64, true, true},   {"rf64", "RF64", SF_FORMAT_RF64, true, true},
 };
 
 }  // namespace
@@ -55,9 +55,8 @@ bool chooseOutputFormat(const std::string& path, SampleBits bits, bool dither, O
                         std::string& error) {
     const size_t slash = path.find_last_of('/');
     const size_t dot = path.find_last_of('.');
-    const std::string extension = dot == std::string::npos || (slash != std::string::npos && dot < slash)
-                                      ? std::string()
-                                      : path.substr(dot + 1);
+    const std::string extension =
+        dot == std::string::npos || (slash != std::string::npos && dot < slash) ? std::string() : path.substr(dot + 1);
     const OutputType* type = nullptr;
     for (const OutputType& candidate : kOutputTypes)
         if (strcasecmp(candidate.extension, extension.c_str()) == 0)
@@ -76,10 +75,12 @@ bool chooseOutputFormat(const std::string& path, SampleBits bits, bool dither, O
     format.floating = floating;
     format.bits = floating ? 32 : bits == SampleBits::Int16 ? 16 : 24;
     format.dither = !floating && dither;
-    format.sndfileFormat = type->major | (floating ? SF_FORMAT_FLOAT : format.bits == 16 ? SF_FORMAT_PCM_16 : SF_FORMAT_PCM_24);
+    format.sndfileFormat = type->major | (floating            ? SF_FORMAT_FLOAT
+                                          : format.bits == 16 ? SF_FORMAT_PCM_16
+                                                              : SF_FORMAT_PCM_24);
     // What this libsndfile can write; the rate and channel count are checked
     // again when the file is opened, still before any audio is processed.
-    SF_INFO info {};
+    SF_INFO info{};
     info.samplerate = 48000;
     info.channels = 2;
     info.format = format.sndfileFormat;

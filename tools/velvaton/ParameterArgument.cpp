@@ -51,8 +51,7 @@ bool parseNormalisedValue(const std::string& text, double& value, std::string& e
     return true;
 }
 
-bool parseParameterAssignment(const std::string& text, int32_t& index, double& value,
-                              std::string& error) {
+bool parseParameterAssignment(const std::string& text, int32_t& index, double& value, std::string& error) {
     const size_t equals = text.find('=');
     if (equals == std::string::npos) {
         error = "'" + text + "' is not of the form NAME=VALUE";

@@ -12,8 +12,7 @@ bool parseNormalisedValue(const std::string& text, double& value, std::string& e
 
 // Parses NAME=VALUE into a slot index and a normalised value, VALUE in either
 // notation of ParameterNotation.h; on failure `error` names the problem.
-bool parseParameterAssignment(const std::string& text, int32_t& index, double& value,
-                              std::string& error);
+bool parseParameterAssignment(const std::string& text, int32_t& index, double& value, std::string& error);
 
 // The host parameter names, comma separated, for messages and help texts.
 std::string hostParameterNames();

@@ -80,7 +80,9 @@ bool isSignedWholeNumber(const std::string& text) {
            text.find('.') == std::string::npos;
 }
 
-bool isNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-'; }
+bool isNumberChar(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-';
+}
 
 // What every position's text of a switch shares around its number ("x" in
 // "x2.5", ":1" in "4:1"), and whether each text is such a number at all.
@@ -111,7 +113,8 @@ SwitchForm switchFormOf(const std::vector<DisplayStep>& steps) {
     form.numeric = true;
     for (const DisplayStep& step : steps) {
         if (step.text.size() < form.prefix.size() + form.suffix.size() ||
-            !isPlainDecimal(step.text.substr(form.prefix.size(), step.text.size() - form.prefix.size() - form.suffix.size()), true))
+            !isPlainDecimal(
+                step.text.substr(form.prefix.size(), step.text.size() - form.prefix.size() - form.suffix.size()), true))
             form.numeric = false;
     }
     return form;
@@ -219,7 +222,7 @@ bool parseParameterValue(int32_t index, const std::string& text, double& value, 
     double number = 0.0;
     if (unit != nullptr) {
         // A knob: a number with its unit or scale.
-        const SwitchForm knob {"", "", true};
+        const SwitchForm knob{"", "", true};
         if (numberBetween(text, "", unit, false, number))
             return pickStep(index, steps, knob, number, text, value, error);
     } else {
@@ -249,7 +252,8 @@ bool parseParameterValue(int32_t index, const std::string& text, double& value, 
         error += " (for the editor's number write " + text + unit + ")";
     } else if (!isPlainDecimal(text, true)) {
         error = name + ": '" + text + "' is not a number from 0 to 1, nor one of " +
-                (unit ? "the editor's numbers: " + notationOf(index, steps.front()) + " to " + notationOf(index, steps.back())
+                (unit ? "the editor's numbers: " + notationOf(index, steps.front()) + " to " +
+                            notationOf(index, steps.back())
                       : "its positions: " + positionList(index, steps));
     }
     return false;

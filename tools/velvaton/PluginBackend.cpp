@@ -11,7 +11,9 @@ namespace {
 const AAX_CTypeID kAllChunkID = AAX_FourCC("All ");
 constexpr int32_t kGainReductionMeter = 2;
 
-std::string resultText(AAX_Result result) { return "the plug-in answered " + std::to_string(result); }
+std::string resultText(AAX_Result result) {
+    return "the plug-in answered " + std::to_string(result);
+}
 
 }  // namespace
 

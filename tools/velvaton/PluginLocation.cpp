@@ -8,7 +8,9 @@ namespace {
 
 constexpr const char* kLibraryName = "libvelvaTon.so";
 
-bool exists(const std::string& path) { return !path.empty() && access(path.c_str(), R_OK) == 0; }
+bool exists(const std::string& path) {
+    return !path.empty() && access(path.c_str(), R_OK) == 0;
+}
 
 std::string executableFolder() {
     char path[4096];

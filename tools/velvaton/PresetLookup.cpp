@@ -101,8 +101,7 @@ bool findPresetByName(const std::string& name, HRXPresetRecord& record, std::str
     return false;
 }
 
-bool readPresetFileStrict(const std::string& path, HRXPresetRecord& record, bool (&present)[12],
-                          std::string& error) {
+bool readPresetFileStrict(const std::string& path, HRXPresetRecord& record, bool (&present)[12], std::string& error) {
     std::vector<uint8_t> bytes;
     if (!readWholeFile(path, bytes, kMaxPresetFileSize)) {
         error = "cannot read '" + path + "'";

@@ -27,8 +27,7 @@ bool findPresetByName(const std::string& name, HRXPresetRecord& record, std::str
 // Reads a preset file as the plug-in loads it; `present[i]` tells whether
 // the file holds parameter i. False, with `error` set, when the file cannot
 // be read, is no valid preset container or lacks parameter 0 (Process).
-bool readPresetFileStrict(const std::string& path, HRXPresetRecord& record, bool (&present)[12],
-                          std::string& error);
+bool readPresetFileStrict(const std::string& path, HRXPresetRecord& record, bool (&present)[12], std::string& error);
 
 // The same checks on a file's bytes already read (`path` names it in errors).
 bool checkPresetBytes(const std::vector<uint8_t>& bytes, const std::string& path, HRXPresetRecord& record,

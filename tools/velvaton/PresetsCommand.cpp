@@ -49,8 +49,7 @@ int listPresets() {
             std::printf("  %s\n", HRXPresetLibrary::categoryName(group, category));
             const int32_t count = HRXPresetLibrary::itemCount(group, category);
             for (int32_t index = 0; index < count; ++index)
-                std::printf("    %02d. %s\n", index,
-                            HRXPresetLibrary::item(group, category, index)->name);
+                std::printf("    %02d. %s\n", index, HRXPresetLibrary::item(group, category, index)->name);
             if (count == 0)
                 std::printf("    (no presets)\n");
         }
@@ -127,8 +126,10 @@ int importPreset(const std::string& path, const std::string& folder) {
         return kExitFailed;
     }
     if (!folder.empty() && !isListableFolderName(folder)) {
-        std::fprintf(stderr, "%s: '%s' is not a folder name the preset menu lists (one level, not "
-                             "beginning with '.', at most 63 characters)\n", command, folder.c_str());
+        std::fprintf(stderr,
+                     "%s: '%s' is not a folder name the preset menu lists (one level, not "
+                     "beginning with '.', at most 63 characters)\n",
+                     command, folder.c_str());
         return kExitUsage;
     }
     const size_t slash = path.find_last_of('/');

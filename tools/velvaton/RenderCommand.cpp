@@ -139,7 +139,8 @@ int runRender(int argc, char** argv) {
     targets.plotPath = options.plotPath;
     targets.plotTitle = fileName(options.inputPath) + " rendered to " + fileName(options.outputPath);
     if (preset)
-        targets.plotTitle += ", preset " + (options.presetName.empty() ? fileName(options.presetFile) : options.presetName);
+        targets.plotTitle +=
+            ", preset " + (options.presetName.empty() ? fileName(options.presetFile) : options.presetName);
     targets.plotSettings = plotSettings(options, values);
     PluginBackend backend(settings);
     RenderSummary summary;

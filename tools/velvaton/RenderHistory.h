@@ -10,7 +10,7 @@
 class RenderHistory {
 public:
     struct Bucket {
-        float inputPeak = 0.0f;   // linear, largest magnitude of any channel
+        float inputPeak = 0.0f;  // linear, largest magnitude of any channel
         float outputPeak = 0.0f;
         float reductionDb = 0.0f;  // largest gain reduction reported in the bucket
         bool hasReduction = false;

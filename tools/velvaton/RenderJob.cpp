@@ -12,7 +12,7 @@
 #include <memory>
 
 ParameterValues ParameterValues::defaults() {
-    ParameterValues values {};
+    ParameterValues values{};
     for (int32_t index = 0; index < kParameterSlots; ++index)
         values.value[index] = getParameterDefault(index);
     return values;
@@ -48,8 +48,8 @@ bool renderFile(AudioReader& input, RenderBackend& backend, const ParameterValue
     RenderHistory history;
     if (!renderBlocks(input, backend, blockFrames, writer, summary, history, error) || !writer.finish(error))
         return false;
-    if (plotFile && !writeRenderPlot(history, input.sampleRate(), targets.plotTitle, targets.plotSettings, *plotFile,
-                                     error))
+    if (plotFile &&
+        !writeRenderPlot(history, input.sampleRate(), targets.plotTitle, targets.plotSettings, *plotFile, error))
         return false;
     if (!audioFile.commit(error) || (plotFile && !plotFile->commit(error)))
         return false;

@@ -60,12 +60,14 @@ bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
                     error = arg + " needs a file";
                     return false;
                 }
-                (arg == "--state" ? options.statePath : arg == "--plot" ? options.plotPath : options.saveStatePath) = value;
+                (arg == "--state"  ? options.statePath
+                 : arg == "--plot" ? options.plotPath
+                                   : options.saveStatePath) = value;
             } else if (arg == "--bits") {
                 if (!parseSampleBits(value, bits, error))
                     return false;
             } else if (arg == "--set") {
-                ParameterAssignment assignment {};
+                ParameterAssignment assignment{};
                 if (!parseParameterAssignment(value, assignment.index, assignment.value, error))
                     return false;
                 options.assignments.push_back(assignment);

@@ -21,14 +21,14 @@ struct RenderOptions {
     std::string outputPath;
     uint32_t blockFrames = kDefaultBlockFrames;
     std::vector<ParameterAssignment> assignments;  // --set, in command-line order
-    std::string presetName;  // --preset: start from this factory or user preset
-    std::string presetFile;  // --preset-file: start from this preset file
-    bool bypass = false;                     // --bypass: the host's master bypass
-    std::vector<AutomationLane> automation;  // --automate, one lane per option
-    std::string statePath;      // --state: restore this 'All ' chunk first
-    std::string saveStatePath;  // --save-state: write the instance's 'All ' chunk here
-    OutputFormat format;        // from OUT's extension, --bits and --no-dither
-    std::string plotPath;       // --plot: draw the render into this PNG
+    std::string presetName;                        // --preset: start from this factory or user preset
+    std::string presetFile;                        // --preset-file: start from this preset file
+    bool bypass = false;                           // --bypass: the host's master bypass
+    std::vector<AutomationLane> automation;        // --automate, one lane per option
+    std::string statePath;                         // --state: restore this 'All ' chunk first
+    std::string saveStatePath;                     // --save-state: write the instance's 'All ' chunk here
+    OutputFormat format;                           // from OUT's extension, --bits and --no-dither
+    std::string plotPath;                          // --plot: draw the render into this PNG
 };
 
 // Parses IN OUT [--set NAME=VALUE ...] [--block N] [--bypass]

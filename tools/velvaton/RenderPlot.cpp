@@ -20,12 +20,12 @@ constexpr double kFloorDb = -60.0;  // the level axis ends here; quieter columns
 struct Rgb {
     double r, g, b;
 };
-constexpr Rgb kText {0.1, 0.1, 0.1};
-constexpr Rgb kGrid {0.86, 0.86, 0.86};
-constexpr Rgb kFrame {0.55, 0.55, 0.55};
-constexpr Rgb kInput {0.63, 0.74, 0.88};
-constexpr Rgb kOutput {0.85, 0.38, 0.05};
-constexpr Rgb kReduction {0.08, 0.55, 0.18};
+constexpr Rgb kText{0.1, 0.1, 0.1};
+constexpr Rgb kGrid{0.86, 0.86, 0.86};
+constexpr Rgb kFrame{0.55, 0.55, 0.55};
+constexpr Rgb kInput{0.63, 0.74, 0.88};
+constexpr Rgb kOutput{0.85, 0.38, 0.05};
+constexpr Rgb kReduction{0.08, 0.55, 0.18};
 
 // What each pixel column of the data area shows.
 struct Column {
@@ -34,11 +34,13 @@ struct Column {
     double reductionDb;
 };
 
-double toDb(float peak) { return peak > 0.0f ? std::max(kFloorDb, 20.0 * std::log10(peak)) : kFloorDb; }
+double toDb(float peak) {
+    return peak > 0.0f ? std::max(kFloorDb, 20.0 * std::log10(peak)) : kFloorDb;
+}
 
 std::vector<Column> columnsOf(const RenderHistory& history) {
     const int width = L::kRight - L::kLeft;
-    std::vector<Column> columns(static_cast<size_t>(width), Column {kFloorDb, kFloorDb, 0.0});
+    std::vector<Column> columns(static_cast<size_t>(width), Column{kFloorDb, kFloorDb, 0.0});
     const auto& buckets = history.buckets();
     const int64_t frames = history.frames();
     if (frames == 0 || buckets.empty())
@@ -78,7 +80,9 @@ double tickStep(double range, const std::vector<double>& steps, double count) {
     return steps.back();
 }
 
-void setColour(cairo_t* cr, const Rgb& colour) { cairo_set_source_rgb(cr, colour.r, colour.g, colour.b); }
+void setColour(cairo_t* cr, const Rgb& colour) {
+    cairo_set_source_rgb(cr, colour.r, colour.g, colour.b);
+}
 
 void text(cairo_t* cr, double x, double y, const std::string& line, double size, bool bold, double alignX) {
     cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL,
@@ -113,14 +117,16 @@ void frame(cairo_t* cr, int top, int bottom) {
 }
 
 void timeAxis(cairo_t* cr, double seconds) {
-    const double step = tickStep(seconds, {0.001, 0.002, 0.005, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5, 10, 15, 30,
-                                           60, 120, 300, 600, 900, 1800, 3600, 7200, 18000, 36000},
-                                 12.0);
+    const double step =
+        tickStep(seconds, {0.001, 0.002, 0.005, 0.01, 0.02, 0.05, 0.1, 0.2,  0.5,  1,    2,     5,    10,
+                           15,    30,    60,    120,  300,  600,  900, 1800, 3600, 7200, 18000, 36000},
+                 12.0);
     for (int k = 0; k * step <= seconds * (1.0 + 1e-9); ++k) {
         const double x = std::floor(L::kLeft + (L::kRight - L::kLeft) * (k * step / seconds)) + 0.5;
         setColour(cr, kGrid);
         cairo_set_line_width(cr, 1.0);
-        for (const auto& [top, bottom] : {std::pair {L::kLevelTop, L::kLevelBottom}, {L::kReductionTop, L::kReductionBottom}}) {
+        for (const auto& [top, bottom] :
+             {std::pair{L::kLevelTop, L::kLevelBottom}, {L::kReductionTop, L::kReductionBottom}}) {
             cairo_move_to(cr, x, top);
             cairo_line_to(cr, x, bottom);
         }
@@ -232,7 +238,7 @@ bool writeRenderPlot(const RenderHistory& history, int sampleRate, const std::st
         error = std::string("cannot draw the plot: ") + cairo_status_to_string(cairo_status(cr));
         return false;
     }
-    PngSink sink {file, {}};
+    PngSink sink{file, {}};
     if (cairo_surface_write_to_png_stream(surface.get(), writeChunk, &sink) != CAIRO_STATUS_SUCCESS) {
         error = sink.error.empty() ? "cannot write '" + file.targetPath() + "'" : sink.error;
         return false;

@@ -54,8 +54,7 @@ double RenderSummary::averageReductionDb() const {
 void RenderSummary::print(FILE* stream) const {
     printLevel(stream, "input peak:    ", inputPeak);
     printLevel(stream, "output peak:   ", outputPeak);
-    std::fprintf(stream, "gain reduction: largest %.2f dB, average %.2f dB\n", maxReductionDb,
-                 averageReductionDb());
+    std::fprintf(stream, "gain reduction: largest %.2f dB, average %.2f dB\n", maxReductionDb, averageReductionDb());
     if (clippedSamples >= 0)
         std::fprintf(stream, "output:         %s, %lld samples clipped\n", output.c_str(),
                      static_cast<long long>(clippedSamples));

@@ -17,8 +17,8 @@ public:
 private:
     double uniform();  // 0 <= u < 1
 
-    double scale_;    // steps per full scale: 2^(bits-1)
-    int32_t shift_;   // 2^(32-bits): from a step to libsndfile's 32-bit integer
+    double scale_;   // steps per full scale: 2^(bits-1)
+    int32_t shift_;  // 2^(32-bits): from a step to libsndfile's 32-bit integer
     bool dither_;
     uint64_t state_ = 0x9e3779b97f4a7c15u;
     int64_t clipped_ = 0;

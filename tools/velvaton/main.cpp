@@ -32,8 +32,9 @@ const Command kCommands[] = {
 };
 
 void printToolHelp(FILE* stream) {
-    std::fprintf(stream, "usage: velvaton COMMAND [ARGS...]\n"
-                         "       velvaton COMMAND --help\n\ncommands:\n");
+    std::fprintf(stream,
+                 "usage: velvaton COMMAND [ARGS...]\n"
+                 "       velvaton COMMAND --help\n\ncommands:\n");
     for (const Command& command : kCommands)
         std::fprintf(stream, "  %-12s %s\n", command.name, command.summary);
 }

@@ -9,8 +9,7 @@
 #include "velvaTonProduct.h"
 
 CInfo::CInfo(const HRXRect& rect, int32_t tag, HRXBitmap* picture, const char* version)
-    : HRXCustomControl(rect, tag, picture)
-{
+    : HRXCustomControl(rect, tag, picture) {
     std::snprintf(versionText_, sizeof versionText_, "v.%s", version ? version : "");
     linkRect_ = {rect.left + 110.0, rect.top + 130.0, rect.right - 110.0, rect.top + 154.0};
     if (linkRect_.left > linkRect_.right)
@@ -20,13 +19,11 @@ CInfo::CInfo(const HRXRect& rect, int32_t tag, HRXBitmap* picture, const char* v
     value_ = 0.0;
 }
 
-HRXRect CInfo::offsetRect(double left, double top, double right, double bottom) const
-{
+HRXRect CInfo::offsetRect(double left, double top, double right, double bottom) const {
     return {viewRect_.left + left, viewRect_.top + top, viewRect_.left + right, viewRect_.top + bottom};
 }
 
-void CInfo::draw(HRXDrawContext* context)
-{
+void CInfo::draw(HRXDrawContext* context) {
     context->drawBitmap(bitmap_, viewRect_, {0.0, 0.0}, 1.0f);
     context->setFontColour(kTextColour);
     context->setFont(getFontArial12());
@@ -41,8 +38,7 @@ void CInfo::draw(HRXDrawContext* context)
     }
 }
 
-int32_t CInfo::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t CInfo::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     if (linkRect_.contains(point)) {
@@ -55,8 +51,7 @@ int32_t CInfo::onMouseDown(const HRXPoint& point, uint32_t buttons)
     return kHRXMouseHandledNoMoves;
 }
 
-int32_t CInfo::onMouseMoved(const HRXPoint& point, uint32_t)
-{
+int32_t CInfo::onMouseMoved(const HRXPoint& point, uint32_t) {
     if (linkRect_.contains(point)) {
         linkHover_ = true;
         redraw();

@@ -18,8 +18,7 @@ namespace {
 // Adds a control to a container, which then owns it. A control the container
 // refuses is deleted here, and the caller gets null.
 template <class Control>
-Control* addTo(HRXViewContainer* container, Control* control, const char* tooltip = nullptr)
-{
+Control* addTo(HRXViewContainer* container, Control* control, const char* tooltip = nullptr) {
     if (tooltip)
         control->setTooltip(tooltip);
     if (container->addControl(control))
@@ -30,22 +29,24 @@ Control* addTo(HRXViewContainer* container, Control* control, const char* toolti
 
 // The switch shows the parameter mirrored (switch value = 1 - parameter
 // value): Valve on the left, Clear in the middle, Off on the right.
-double switchValueOf(velvaTonProcessMode mode) { return 1.0 - 0.5 * static_cast<double>(mode); }
+double switchValueOf(velvaTonProcessMode mode) {
+    return 1.0 - 0.5 * static_cast<double>(mode);
+}
 
 }  // namespace
 
 velvaTonEditor::velvaTonEditor(HRXMasterGraphicalEngine* engine, const HRXRect& rect) : HRXBaseEditor(engine, rect) {}
 
-HRXBaseEditor* createVelvaTonEditor(HRXMasterGraphicalEngine* engine) { return new velvaTonEditor(engine, kEditorRect); }
+HRXBaseEditor* createVelvaTonEditor(HRXMasterGraphicalEngine* engine) {
+    return new velvaTonEditor(engine, kEditorRect);
+}
 
-velvaTonEditor::~velvaTonEditor()
-{
+velvaTonEditor::~velvaTonEditor() {
     // An editor destroyed while open releases what it holds.
     close();
 }
 
-HRXAnimKnob* velvaTonEditor::getKnob(int32_t parameterIndex) const
-{
+HRXAnimKnob* velvaTonEditor::getKnob(int32_t parameterIndex) const {
     switch (parameterIndex) {
     case kRatio: return ratioKnob_;
     case kAttackRatio: return attackRatioKnob_;
@@ -57,8 +58,7 @@ HRXAnimKnob* velvaTonEditor::getKnob(int32_t parameterIndex) const
     }
 }
 
-void velvaTonEditor::open()
-{
+void velvaTonEditor::open() {
     if (!engine_ || mainContainer_)
         return;
     HRXBitmap* background = getLibraryBitmap(kBackgroundBitmapId);
@@ -75,8 +75,7 @@ void velvaTonEditor::open()
     needle_.reset();
 }
 
-void velvaTonEditor::buildControls()
-{
+void velvaTonEditor::buildControls() {
     if (HRXBitmap* strip = getLibraryBitmap(kProcessSwitchBitmapId)) {
         auto* control = new HRXHorizontalSwitch(kProcessSwitchRect, kProcess, strip, kProcessSwitchPositions);
         control->setDefaultValue(kProcessSwitchResetValue);
@@ -114,8 +113,8 @@ void velvaTonEditor::buildControls()
     HRXBitmap* second = getLibraryBitmap(kMeterSecondBitmapId);
     HRXBitmap* unlit = getLibraryBitmap(kMeterUnlitBitmapId);
     if (lit && second && unlit) {
-        auto* control = new CVelvaVuMeter2(kMeterRect, lit, second, unlit, kMeterPivot, kMeterInnerRadius,
-                                           kMeterOuterRadius);
+        auto* control =
+            new CVelvaVuMeter2(kMeterRect, lit, second, unlit, kMeterPivot, kMeterInnerRadius, kMeterOuterRadius);
         control->setDefaultValue(0.0);
         control->setValue(0.0);
         meter_ = addTo(mainContainer_, control);
@@ -124,18 +123,16 @@ void velvaTonEditor::buildControls()
     nameButton_ = addTo(mainContainer_, new HRXKickButton(kNameButtonRect, kNameButtonTag), kNameButtonTooltip);
 }
 
-void velvaTonEditor::buildAboutBox()
-{
+void velvaTonEditor::buildAboutBox() {
     aboutContainer_ = engine_->createViewContainer(kEditorRect);
     if (!aboutContainer_)
         return;
     aboutContainer_->setBackgroundColour(0, 0, 0, 0);
-    aboutBox_ = addTo(aboutContainer_,
-                     new CInfo(kEditorRect, CInfo::kTag, getLibraryBitmap(kAboutBitmapId), kProductVersion));
+    aboutBox_ =
+        addTo(aboutContainer_, new CInfo(kEditorRect, CInfo::kTag, getLibraryBitmap(kAboutBitmapId), kProductVersion));
 }
 
-void velvaTonEditor::close()
-{
+void velvaTonEditor::close() {
     needle_.requestJump();
     // The about box is attached only while shown; detached, nothing else
     // would release it, so it goes here either way. Deleting a container
@@ -155,23 +152,20 @@ void velvaTonEditor::close()
     aboutBox_ = nullptr;
 }
 
-void velvaTonEditor::setKnobValue(HRXAnimKnob* knob, double value)
-{
+void velvaTonEditor::setKnobValue(HRXAnimKnob* knob, double value) {
     if (!knob)
         return;
     knob->setValue(value);
     knob->redraw();
 }
 
-void velvaTonEditor::resize(const HRXRect& newRect)
-{
+void velvaTonEditor::resize(const HRXRect& newRect) {
     rect_ = newRect;
     if (engine_)
         engine_->setEditorSize(static_cast<int32_t>(newRect.width()), static_cast<int32_t>(newRect.height()));
 }
 
-void velvaTonEditor::parameterChanged(int32_t index, double value)
-{
+void velvaTonEditor::parameterChanged(int32_t index, double value) {
     switch (index) {
     case kProcess: {
         // Switch and lamp follow the mode the engine runs and the display
@@ -193,12 +187,8 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
     case kTime:
     case kCompression:
     case kOutput:
-    case kValveLevel:
-        setKnobValue(getKnob(index), value);
-        break;
-    case kGainReduction:
-        needle_.newValue(value, static_cast<double>(getTickCount()));
-        break;
+    case kValveLevel: setKnobValue(getKnob(index), value); break;
+    case kGainReduction: needle_.newValue(value, static_cast<double>(getTickCount())); break;
     case kMessageMeterReset:
         if (meter_) {
             meter_->setValue(0.0);
@@ -206,12 +196,8 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
         }
         needle_.meterReset();
         break;
-    case kMessagePresetMenuOpening:
-        resize(kEditorRectMenuOpen);
-        break;
-    case kMessagePresetMenuClosed:
-        resize(kEditorRect);
-        break;
+    case kMessagePresetMenuOpening: resize(kEditorRectMenuOpen); break;
+    case kMessagePresetMenuClosed: resize(kEditorRect); break;
     case kMessageShowAbout:
         if (aboutContainer_)
             engine_->addView(aboutContainer_);
@@ -220,40 +206,28 @@ void velvaTonEditor::parameterChanged(int32_t index, double value)
         if (aboutContainer_)
             engine_->removeView(aboutContainer_);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
-void velvaTonEditor::controlChanged(int32_t tag, double value)
-{
+void velvaTonEditor::controlChanged(int32_t tag, double value) {
     if (!engine_)
         return;
     switch (tag) {
-    case kProcess:
-        engine_->editParameter(kProcess, 1.0 - value);
-        break;
+    case kProcess: engine_->editParameter(kProcess, 1.0 - value); break;
     case kRatio:
     case kAttackRatio:
     case kTime:
     case kCompression:
     case kOutput:
-    case kValveLevel:
-        engine_->editParameter(tag, value);
-        break;
-    case kNameButtonTag:
-        engine_->editParameter(kMessageShowAbout, 1.0);
-        break;
-    case CInfo::kTag:
-        engine_->editParameter(kMessageHideAbout, 1.0);
-        break;
-    default:
-        break;
+    case kValveLevel: engine_->editParameter(tag, value); break;
+    case kNameButtonTag: engine_->editParameter(kMessageShowAbout, 1.0); break;
+    case CInfo::kTag: engine_->editParameter(kMessageHideAbout, 1.0); break;
+    default: break;
     }
 }
 
-void velvaTonEditor::idle()
-{
+void velvaTonEditor::idle() {
     if (!meter_)
         return;
     meter_->setValue(needle_.valueAt(static_cast<double>(getTickCount())));

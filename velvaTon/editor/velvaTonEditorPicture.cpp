@@ -15,8 +15,7 @@ namespace {
 class PictureWindow : public Brackenworks::HRXVSTGUIEditorWrapperV4_PresetBar {
 public:
     PictureWindow() : HRXVSTGUIEditorWrapperV4_PresetBar(&createVelvaTonEditor) { setFormatName("aax"); }
-    void editParameter(int32_t index, double value) override
-    {
+    void editParameter(int32_t index, double value) override {
         if (index >= kParameterSlots)
             notifyEditor(index, value);
     }
@@ -24,14 +23,12 @@ public:
 
 }  // namespace
 
-velvaTonEditorPicture::velvaTonEditorPicture()
-{
+velvaTonEditorPicture::velvaTonEditorPicture() {
     for (int32_t i = 0; i < kPresetValues; ++i)
         values[i] = getParameterDefault(i);
 }
 
-bool writeEditorPicture(const velvaTonEditorPicture& picture, const std::string& path, std::string& error)
-{
+bool writeEditorPicture(const velvaTonEditorPicture& picture, const std::string& path, std::string& error) {
     if (picture.zoomPercent < kMinimumZoomPercent || picture.zoomPercent > kMaximumZoomPercent) {
         error = "zoom must be 70 to 400 percent";
         return false;

@@ -17,7 +17,7 @@ struct velvaTonEditorPicture {
     double gainReduction = 0.0;    // normalised, 0.0 = none
     bool aboutBox = false;
     Popup popup = Popup::None;
-    int32_t zoomPercent = 100;     // 70..400
+    int32_t zoomPercent = 100;  // 70..400
 };
 
 constexpr int32_t kMinimumZoomPercent = 70;

@@ -1,14 +1,12 @@
 #include "velvaTonNeedleAnimation.h"
 
-void velvaTonNeedleAnimation::reset()
-{
+void velvaTonNeedleAnimation::reset() {
     startValue_ = targetValue_ = 0.0;
     startTime_ = targetTime_ = 0.0;
     jumpFirst_ = true;
 }
 
-void velvaTonNeedleAnimation::newValue(double value, double now)
-{
+void velvaTonNeedleAnimation::newValue(double value, double now) {
     startValue_ = targetValue_;
     startTime_ = targetTime_;
     targetValue_ = value;
@@ -16,14 +14,12 @@ void velvaTonNeedleAnimation::newValue(double value, double now)
     jumpFirst_ = true;
 }
 
-void velvaTonNeedleAnimation::meterReset()
-{
+void velvaTonNeedleAnimation::meterReset() {
     startValue_ = targetValue_ = 0.0;
     jumpFirst_ = true;
 }
 
-double velvaTonNeedleAnimation::valueAt(double now)
-{
+double velvaTonNeedleAnimation::valueAt(double now) {
     if (jumpFirst_) {
         jumpFirst_ = false;
         return startValue_;

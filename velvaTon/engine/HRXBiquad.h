@@ -9,15 +9,15 @@
 // designBiquad again. Redesigning never touches the history.
 struct HRXBiquad {
     double sampleRate;
-    uint32_t type;       // 1..10, see HRXBiquadType; anything else leaves all coefficients at 1.0
-    double frequency;    // Hz; the designer stores back the limited value
+    uint32_t type;     // 1..10, see HRXBiquadType; anything else leaves all coefficients at 1.0
+    double frequency;  // Hz; the designer stores back the limited value
     double q;
-    double gain;         // dB, shelf and peaking types
-    double a0;           // 1 + alpha, or the one-pole coefficient of types 2 and 9
-    double a1, a2;       // feedback, divided by a0
-    double b0, b1, b2;   // feed-forward, divided by a0
-    double x0, x1, x2;   // last input; inputs one and two steps back
-    double y0, y1, y2;   // the same for the outputs
+    double gain;        // dB, shelf and peaking types
+    double a0;          // 1 + alpha, or the one-pole coefficient of types 2 and 9
+    double a1, a2;      // feedback, divided by a0
+    double b0, b1, b2;  // feed-forward, divided by a0
+    double x0, x1, x2;  // last input; inputs one and two steps back
+    double y0, y1, y2;  // the same for the outputs
 };
 
 enum HRXBiquadType : uint32_t {

@@ -66,18 +66,13 @@ void designBiquad(HRXBiquad& s) {
         storeNormalised(s, 1.0 + alpha, -2.0 * c, 1.0 - alpha, (1.0 + c) / 2.0, -(1.0 + c), (1.0 + c) / 2.0);
         break;
     }
-    case kBiquadOnePole:
-        s.a0 = std::pow(0.005, f / fs);
-        break;
+    case kBiquadOnePole: s.a0 = std::pow(0.005, f / fs); break;
     case kBiquadLowShelf: {
         const double qc = correctedQ(s, f, 0.5001, 3.5);
         const double S = std::sqrt(A) * sn / qc;
-        storeNormalised(s, (A + 1.0) + (A - 1.0) * c + S,
-                        -2.0 * ((A - 1.0) + (A + 1.0) * c),
-                        (A + 1.0) + (A - 1.0) * c - S,
-                        A * ((A + 1.0) - (A - 1.0) * c + S),
-                        2.0 * A * ((A - 1.0) - (A + 1.0) * c),
-                        A * ((A + 1.0) - (A - 1.0) * c - S));
+        storeNormalised(s, (A + 1.0) + (A - 1.0) * c + S, -2.0 * ((A - 1.0) + (A + 1.0) * c),
+                        (A + 1.0) + (A - 1.0) * c - S, A * ((A + 1.0) - (A - 1.0) * c + S),
+                        2.0 * A * ((A - 1.0) - (A + 1.0) * c), A * ((A + 1.0) - (A - 1.0) * c - S));
         break;
     }
     case kBiquadPeaking: {
@@ -98,12 +93,9 @@ void designBiquad(HRXBiquad& s) {
     case kBiquadHighShelf: {
         const double qc = correctedQ(s, f, 0.5001, 4.0);
         const double S = std::sqrt(A) * sn / qc;
-        storeNormalised(s, (A + 1.0) - (A - 1.0) * c + S,
-                        2.0 * ((A - 1.0) - (A + 1.0) * c),
-                        (A + 1.0) - (A - 1.0) * c - S,
-                        A * ((A + 1.0) + (A - 1.0) * c + S),
-                        -2.0 * A * ((A - 1.0) + (A + 1.0) * c),
-                        A * ((A + 1.0) + (A - 1.0) * c - S));
+        storeNormalised(s, (A + 1.0) - (A - 1.0) * c + S, 2.0 * ((A - 1.0) - (A + 1.0) * c),
+                        (A + 1.0) - (A - 1.0) * c - S, A * ((A + 1.0) + (A - 1.0) * c + S),
+                        -2.0 * A * ((A - 1.0) + (A + 1.0) * c), A * ((A + 1.0) + (A - 1.0) * c - S));
         break;
     }
     case kBiquadLowPass: {
@@ -122,7 +114,6 @@ void designBiquad(HRXBiquad& s) {
         storeNormalised(s, 1.0 + alpha, -2.0 * c, 1.0 - alpha, 1.0 - alpha, -2.0 * c, 1.0 + alpha);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }

@@ -66,8 +66,7 @@ void velvaTonEffect::compressMono(Sample* input, Sample* output0, Sample* output
 }
 
 template <typename Sample>
-void velvaTonEffect::compressStereo(Sample* input0, Sample* input1, Sample* output0, Sample* output1,
-                                    uint32_t frames) {
+void velvaTonEffect::compressStereo(Sample* input0, Sample* input1, Sample* output0, Sample* output1, uint32_t frames) {
     Sample* const in[2] = {input0, input1};
     Sample* const out[2] = {output0, output1};
     compressBlock<2>(state_, in, out, frames);

@@ -52,7 +52,7 @@ bool isInertSlot(uint32_t index) {
 velvaTonEffect::velvaTonEffect() {
     state_.sampleRate = kDefaultSampleRate;
     initBiquad(state_.meterSmoother, kDefaultSampleRate, kBiquadLowPass, 2.0, 0.583, 0.0);
-    state_.noiseState = HRXNoiseState {};
+    state_.noiseState = HRXNoiseState{};
     initBiquad(state_.fastEnvelope, kDefaultSampleRate, kBiquadLowPass, 5.0, 0.5, 0.0);
     initBiquad(state_.slowEnvelope, kDefaultSampleRate, kBiquadLowPass, 20.0, 0.5, 0.0);
     initBiquad(state_.programEnvelope, kDefaultSampleRate, kBiquadLowPass, 1.0, 0.1, 0.0);
@@ -133,18 +133,10 @@ void velvaTonEffect::setParameter(uint32_t index, double value) {
     // Host values are 32-bit floats; AttackRatio alone keeps the full value.
     const double v = index == 3 ? value : static_cast<double>(narrowToFloat(value));
     switch (index) {
-    case 0:
-        state_.processMode = truncToInt32(2.0 * v + 0.5);
-        return;
-    case 2:
-        state_.ratioIndex = truncToInt32(6.0 * v + 0.5);
-        return;
-    case 3:
-        state_.attackRatioIndex = truncToInt32(6.0 * v + 0.5);
-        return;
-    case 4:
-        state_.timeConstant = 0.005 * std::pow(100.0, v);
-        return;
+    case 0: state_.processMode = truncToInt32(2.0 * v + 0.5); return;
+    case 2: state_.ratioIndex = truncToInt32(6.0 * v + 0.5); return;
+    case 3: state_.attackRatioIndex = truncToInt32(6.0 * v + 0.5); return;
+    case 4: state_.timeConstant = 0.005 * std::pow(100.0, v); return;
     case 5: {
         // 41 drive steps of 2^0.25 (about 1.5 dB) from -18 dB to +42 dB.
         const int32_t step = truncToInt32(40.0 * std::pow(v, 0.7071) + 0.5);

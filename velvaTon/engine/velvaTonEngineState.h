@@ -23,16 +23,16 @@ struct velvaTonEngineState {
     double valveOutScale = 1.0;
 
     // The kernel's memory.
-    double drive = 0.0;            // smoothed toward driveTarget
-    double inverseDrive = 0.0;     // 1 / drive
-    double outputGain = 0.0;       // smoothed toward outputGainTarget
-    double envelope = 0.0001;      // main envelope, never below 0.001 once a sample has run
-    double meterGain = 1.0;        // smoothed gain for the gain-reduction output
+    double drive = 0.0;         // smoothed toward driveTarget
+    double inverseDrive = 0.0;  // 1 / drive
+    double outputGain = 0.0;    // smoothed toward outputGainTarget
+    double envelope = 0.0001;   // main envelope, never below 0.001 once a sample has run
+    double meterGain = 1.0;     // smoothed gain for the gain-reduction output
     HRXNoiseState noiseState;
-    HRXBiquad meterSmoother {};
-    HRXBiquad fastEnvelope {};
-    HRXBiquad slowEnvelope {};
-    HRXBiquad programEnvelope {};
-    HRXBiquad detectorHighPassL {};
-    HRXBiquad detectorHighPassR {};
+    HRXBiquad meterSmoother{};
+    HRXBiquad fastEnvelope{};
+    HRXBiquad slowEnvelope{};
+    HRXBiquad programEnvelope{};
+    HRXBiquad detectorHighPassL{};
+    HRXBiquad detectorHighPassR{};
 };

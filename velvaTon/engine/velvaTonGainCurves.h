@@ -29,15 +29,13 @@ inline double gainCurve(int32_t ratioIndex, double e) {
     case 0: return 0.6 / (1.0 + 0.4 * e) + 0.4;
     case 1: return 0.8 / (1.0 + 0.4 * e) + 0.2;
     case 2:
-        return (0.3 * (std::atan(1.2 * e) * 0.92 / 1.2 + 0.08 * e)
-                + 0.7 * (0.9 * e / (1.0 + 0.35 * e) + 0.1 * e)) / e;
+        return (0.3 * (std::atan(1.2 * e) * 0.92 / 1.2 + 0.08 * e) + 0.7 * (0.9 * e / (1.0 + 0.35 * e) + 0.1 * e)) / e;
     case 3:
-        return (0.65 * (std::atan(1.2 * e) * 0.95 / 1.2 + 0.05 * e)
-                + 0.35 * (0.95 * e / (1.0 + 0.35 * e) + 0.05 * e)) / e;
+        return (0.65 * (std::atan(1.2 * e) * 0.95 / 1.2 + 0.05 * e) + 0.35 * (0.95 * e / (1.0 + 0.35 * e) + 0.05 * e)) /
+               e;
     case 4: return (std::atan(1.2 * e) * 0.97 / 1.2 + 0.03 * e) / e;
     case 5:
-        return (0.5 * (std::atan(1.2 * e) * 0.982 / 1.2 + 0.018 * e)
-                + 0.5 * (std::tanh(e) * 0.982 + 0.018 * e)) / e;
+        return (0.5 * (std::atan(1.2 * e) * 0.982 / 1.2 + 0.018 * e) + 0.5 * (std::tanh(e) * 0.982 + 0.018 * e)) / e;
     default: return (std::tanh(e) * 0.99 + 0.01 * e) / e;
     }
 }
@@ -50,5 +48,5 @@ constexpr int32_t kAttackStepsOutOfRange = 10;
 
 inline int32_t attackSteps(const int32_t (&table)[kRatioSettings], int32_t attackRatioIndex) {
     return (attackRatioIndex >= 0 && attackRatioIndex < kRatioSettings) ? table[attackRatioIndex]
-                                                                          : kAttackStepsOutOfRange;
+                                                                        : kAttackStepsOutOfRange;
 }

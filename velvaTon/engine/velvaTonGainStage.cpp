@@ -65,8 +65,7 @@ void shapeOutput(const BlockSettings& block, const SubBlock& sub, const double (
 }  // namespace
 
 template <int Channels, typename Sample>
-void applyGain(velvaTonEngineState& state, const BlockSettings& block, const SubBlock& sub,
-               Sample* const output[2]) {
+void applyGain(velvaTonEngineState& state, const BlockSettings& block, const SubBlock& sub, Sample* const output[2]) {
     double gain[kSubBlockFrames];
     curveGain(block.ratioIndex, sub, gain);
     smoothMeter(state, gain, sub.frames);

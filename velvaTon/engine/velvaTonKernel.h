@@ -56,13 +56,13 @@ struct ProgramCoefficients {
 
 // The per-frame values a sub-block hands from stage to stage.
 struct SubBlock {
-    uint32_t frames;                                 // 1..kSubBlockFrames, set by the caller
-    double driven[2][kSubBlockFrames];               // d per channel: feeds side-chain and audio path
-    double detector[kSubBlockFrames];                // s
+    uint32_t frames;                    // 1..kSubBlockFrames, set by the caller
+    double driven[2][kSubBlockFrames];  // d per channel: feeds side-chain and audio path
+    double detector[kSubBlockFrames];   // s
     ProgramCoefficients program[kSubBlockFrames];
-    double inverseDrive[kSubBlockFrames];            // the smoothers' values at each frame
+    double inverseDrive[kSubBlockFrames];  // the smoothers' values at each frame
     double outputGain[kSubBlockFrames];
-    double envelope[kSubBlockFrames];                // written by followEnvelope
+    double envelope[kSubBlockFrames];  // written by followEnvelope
 };
 
 // Reads sub.frames samples from each of Channels inputs.
@@ -74,7 +74,6 @@ void followEnvelope(velvaTonEngineState& state, int32_t attackSteps, SubBlock& s
 // Writes sub.frames samples to output[0] and output[1]; one channel writes
 // the same value to both (they may be the same buffer).
 template <int Channels, typename Sample>
-void applyGain(velvaTonEngineState& state, const BlockSettings& block, const SubBlock& sub,
-               Sample* const output[2]);
+void applyGain(velvaTonEngineState& state, const BlockSettings& block, const SubBlock& sub, Sample* const output[2]);
 
 }  // namespace velvaTonKernel

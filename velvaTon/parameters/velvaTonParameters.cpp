@@ -49,7 +49,13 @@ constexpr const char* nameOf(int32_t index) {
 
 constexpr uint32_t flagsOf(int32_t index) {
     switch (index) {
-    case 0: case 2: case 3: case 4: case 5: case 6: case 7: return 0x9;
+    case 0:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7: return 0x9;
     case 13: return 0x2;
     default: return 0;
     }
@@ -115,9 +121,7 @@ velvaTonProcessMode getProcessMode(double value) {
 
 void getParameterDisplay(int32_t index, double value, char* text) {
     switch (index) {
-    case 0:
-        copyText(text, kProcessTexts[getProcessMode(value)]);
-        return;
+    case 0: copyText(text, kProcessTexts[getProcessMode(value)]); return;
     case 2: displaySevenPosition(kRatioTexts, value, text); return;
     case 3: displaySevenPosition(kAttackRatioTexts, value, text); return;
     case 4: displayStepped(value, 20.0, 0.5, text); return;

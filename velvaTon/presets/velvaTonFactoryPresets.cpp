@@ -19,8 +19,7 @@ struct FactoryPreset {
 enum : int32_t { kBus = 0, kDrums = 1, kVocals = 2, kSpecial = 3 };
 
 // The parameters a factory preset sets, in the order of FactoryPreset::values.
-constexpr int32_t kPresetParameters[7] = {kProcess, kRatio, kAttackRatio, kTime,
-                                          kCompression, kOutput, kValveLevel};
+constexpr int32_t kPresetParameters[7] = {kProcess, kRatio, kAttackRatio, kTime, kCompression, kOutput, kValveLevel};
 
 // The Ratio positions are the four-digit decimals, not sixths.
 constexpr FactoryPreset kFactoryPresets[kLastNamedSlot + 1] = {
@@ -61,8 +60,7 @@ constexpr FactoryPreset kFactoryPresets[kLastNamedSlot + 1] = {
 
 constexpr const char* kInitName = "Init";
 
-constexpr const char* kCategoryNames[kFactoryCategoryCount] = {"Bus Compression", "Drums",
-                                                               "Vocals", "Special"};
+constexpr const char* kCategoryNames[kFactoryCategoryCount] = {"Bus Compression", "Drums", "Vocals", "Special"};
 
 // Copies at most `size` bytes of `source`, padding with NULs (a name of
 // `size` characters or more is left without a terminator, as a bounded copy

@@ -8,7 +8,7 @@
 // The factory presets, built into the program, known by slot number.
 
 constexpr int32_t kFactoryPresetSlots = kBankRecords;  // one preset per record of the working bank
-constexpr int32_t kFactoryCategoryCount = 4;   // categories 0..3
+constexpr int32_t kFactoryCategoryCount = 4;           // categories 0..3
 
 // Category 0 "Bus Compression", 1 "Drums", 2 "Vocals", 3 "Special";
 // nullptr for any other number.

@@ -10,9 +10,13 @@
 
 namespace {
 
-HRXBaseAudioProcessor* constructEngine(void* memory) { return new (memory) velvaTonEffect(); }
+HRXBaseAudioProcessor* constructEngine(void* memory) {
+    return new (memory) velvaTonEffect();
+}
 
-HRXBaseParametersController* createController(HRXMasterController* owner) { return new velvaTonController(owner); }
+HRXBaseParametersController* createController(HRXMasterController* owner) {
+    return new velvaTonController(owner);
+}
 
 const HRXProductDescriptor kDescriptor = {
     getParameterName,
@@ -58,6 +62,10 @@ const HRXProductDescriptor kDescriptor = {
 
 }  // namespace
 
-const HRXProductDescriptor& velvaTonDescriptor() { return kDescriptor; }
+const HRXProductDescriptor& velvaTonDescriptor() {
+    return kDescriptor;
+}
 
-void installVelvaTon() { installProduct(kDescriptor); }
+void installVelvaTon() {
+    installProduct(kDescriptor);
+}

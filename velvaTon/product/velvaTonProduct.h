@@ -49,5 +49,5 @@ constexpr int32_t kStateChunkPrefixSize = 8;
 constexpr const char* kGlobalSettingsKey = "SOFTWARE\\Bracken-works\\HRXVTME1";
 constexpr const char* kSharedSettingsKey = "SOFTWARE\\Bracken-works\\HRXVT1";
 constexpr const char* kGlobalSettingNamePattern = "HRXVT1: %d";  // setting 57 -> "HRXVT1: 57"
-constexpr const char* kClipboardValueName = "MemoA";              // under kSharedSettingsKey
-constexpr const char* kManualPathValueName = "ManualPath";        // under kSharedSettingsKey
+constexpr const char* kClipboardValueName = "MemoA";             // under kSharedSettingsKey
+constexpr const char* kManualPathValueName = "ManualPath";       // under kSharedSettingsKey

@@ -3,4 +3,6 @@
 #include "HRXVSTGUIEditorWrapperV1.h"
 #include "velvaTonEditor.h"
 
-Brackenworks::HRXEditorFactory HRX_LV2_GetEditorFactory() { return &createVelvaTonEditor; }
+Brackenworks::HRXEditorFactory HRX_LV2_GetEditorFactory() {
+    return &createVelvaTonEditor;
+}

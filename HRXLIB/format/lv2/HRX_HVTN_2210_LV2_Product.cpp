@@ -10,12 +10,9 @@ using Kind = HRX_LV2_Control::Kind;
 
 // The seven host parameters in the units the editor shows.
 const HRX_LV2_Control kControls[] = {
-    {kProcess, Kind::Enumeration, 0.0f, 2.0f, nullptr},
-    {kRatio, Kind::Enumeration, 0.0f, 6.0f, nullptr},
-    {kAttackRatio, Kind::Enumeration, 0.0f, 6.0f, nullptr},
-    {kTime, Kind::Number, 0.0f, 10.0f, nullptr},
-    {kCompression, Kind::Number, 0.0f, 10.0f, nullptr},
-    {kOutput, Kind::Number, 0.0f, 30.0f, "db"},
+    {kProcess, Kind::Enumeration, 0.0f, 2.0f, nullptr},     {kRatio, Kind::Enumeration, 0.0f, 6.0f, nullptr},
+    {kAttackRatio, Kind::Enumeration, 0.0f, 6.0f, nullptr}, {kTime, Kind::Number, 0.0f, 10.0f, nullptr},
+    {kCompression, Kind::Number, 0.0f, 10.0f, nullptr},     {kOutput, Kind::Number, 0.0f, 30.0f, "db"},
     {kValveLevel, Kind::Enumeration, -3.0f, 3.0f, nullptr},
 };
 
@@ -29,6 +26,10 @@ const HRX_LV2_Product kProduct = {
 
 }  // namespace
 
-void HRX_LV2_InstallProduct() { installVelvaTon(); }
+void HRX_LV2_InstallProduct() {
+    installVelvaTon();
+}
 
-const HRX_LV2_Product& HRX_LV2_GetProduct() { return kProduct; }
+const HRX_LV2_Product& HRX_LV2_GetProduct() {
+    return kProduct;
+}

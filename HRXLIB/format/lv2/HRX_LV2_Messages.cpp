@@ -7,12 +7,18 @@ std::string HRX_LV2_PluginUri(const HRX_LV2_Product& product, int32_t channels) 
     return std::string(product.uri) + (channels == 1 ? "/mono" : "/stereo");
 }
 
-std::string HRX_LV2_UiUri(const HRX_LV2_Product& product) { return std::string(product.uri) + "/ui"; }
+std::string HRX_LV2_UiUri(const HRX_LV2_Product& product) {
+    return std::string(product.uri) + "/ui";
+}
 
-std::string HRX_LV2_StateUri(const HRX_LV2_Product& product) { return std::string(product.uri) + "#state"; }
+std::string HRX_LV2_StateUri(const HRX_LV2_Product& product) {
+    return std::string(product.uri) + "#state";
+}
 
 namespace {
-LV2_URID mapped(const LV2_URID_Map* map, const char* uri) { return map ? map->map(map->handle, uri) : 0; }
+LV2_URID mapped(const LV2_URID_Map* map, const char* uri) {
+    return map ? map->map(map->handle, uri) : 0;
+}
 }  // namespace
 
 HRX_LV2_URIDs::HRX_LV2_URIDs(const LV2_URID_Map* map, const HRX_LV2_Product& product)
@@ -74,8 +80,8 @@ bool HRX_LV2_WriteState(LV2_Atom_Forge& forge, const HRX_LV2_URIDs& urids, const
     LV2_Atom_Forge_Frame frame;
     if (!lv2_atom_forge_object(&forge, &frame, 0, urids.patchSet))
         return false;
-    const bool written = lv2_atom_forge_key(&forge, urids.patchProperty) &&
-                         lv2_atom_forge_urid(&forge, urids.state) && lv2_atom_forge_key(&forge, urids.patchValue) &&
+    const bool written = lv2_atom_forge_key(&forge, urids.patchProperty) && lv2_atom_forge_urid(&forge, urids.state) &&
+                         lv2_atom_forge_key(&forge, urids.patchValue) &&
                          lv2_atom_forge_atom(&forge, size, urids.atomChunk) &&
                          lv2_atom_forge_write(&forge, bytes, size);
     lv2_atom_forge_pop(&forge, &frame);

@@ -96,7 +96,7 @@ void HRX_LV2_Plugin::activate() {
 void HRX_LV2_Plugin::readMessages() {
     if (!controlIn_)
         return;
-    LV2_ATOM_SEQUENCE_FOREACH (controlIn_, event) {
+    LV2_ATOM_SEQUENCE_FOREACH(controlIn_, event) {
         const HRX_LV2_Message message = HRX_LV2_ReadMessage(urids_, &event->body);
         if (message.kind == HRX_LV2_Message::Kind::Request) {
             sendState_ = true;

@@ -68,10 +68,10 @@ private:
     float* audioOut_[2] = {};
 
     // Audio thread.
-    float delivered_[kMaxControls];   // normalised values the engine has; NaN: none yet
+    float delivered_[kMaxControls];  // normalised values the engine has; NaN: none yet
     bool activated_ = false;
     bool sendState_ = false;
-    uint32_t uiDataSize_ = 0;         // the state data the UI is sent on request
+    uint32_t uiDataSize_ = 0;  // the state data the UI is sent on request
     uint8_t uiData_[HRX_LV2_StateMailbox::kCapacity];
     LV2_Atom_Forge forge_;
 

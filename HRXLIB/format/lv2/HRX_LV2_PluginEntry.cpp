@@ -13,7 +13,9 @@
 
 namespace {
 
-HRX_LV2_Plugin* pluginOf(LV2_Handle instance) { return static_cast<HRX_LV2_Plugin*>(instance); }
+HRX_LV2_Plugin* pluginOf(LV2_Handle instance) {
+    return static_cast<HRX_LV2_Plugin*>(instance);
+}
 
 template <int32_t Channels>
 LV2_Handle instantiate(const LV2_Descriptor*, double sampleRate, const char*, const LV2_Feature* const* features) {
@@ -22,19 +24,27 @@ LV2_Handle instantiate(const LV2_Descriptor*, double sampleRate, const char*, co
     return new (std::nothrow) HRX_LV2_Plugin(HRX_LV2_GetProduct(), Channels, sampleRate, map);
 }
 
-void connectPort(LV2_Handle instance, uint32_t port, void* data) { pluginOf(instance)->connectPort(port, data); }
-void activate(LV2_Handle instance) { pluginOf(instance)->activate(); }
-void run(LV2_Handle instance, uint32_t frames) { pluginOf(instance)->run(frames); }
+void connectPort(LV2_Handle instance, uint32_t port, void* data) {
+    pluginOf(instance)->connectPort(port, data);
+}
+void activate(LV2_Handle instance) {
+    pluginOf(instance)->activate();
+}
+void run(LV2_Handle instance, uint32_t frames) {
+    pluginOf(instance)->run(frames);
+}
 void deactivate(LV2_Handle) {}
-void cleanup(LV2_Handle instance) { delete pluginOf(instance); }
+void cleanup(LV2_Handle instance) {
+    delete pluginOf(instance);
+}
 
 LV2_State_Status save(LV2_Handle instance, LV2_State_Store_Function store, LV2_State_Handle handle, uint32_t,
                       const LV2_Feature* const*) {
     return pluginOf(instance)->save(store, handle);
 }
 
-LV2_State_Status restore(LV2_Handle instance, LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle,
-                         uint32_t, const LV2_Feature* const*) {
+LV2_State_Status restore(LV2_Handle instance, LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle, uint32_t,
+                         const LV2_Feature* const*) {
     return pluginOf(instance)->restore(retrieve, handle);
 }
 
@@ -46,8 +56,8 @@ const void* extensionData(const char* uri) {
 template <int32_t Channels>
 const LV2_Descriptor* descriptor() {
     static const std::string uri = HRX_LV2_PluginUri(HRX_LV2_GetProduct(), Channels);
-    static const LV2_Descriptor result = {uri.c_str(), instantiate<Channels>, connectPort, activate, run,
-                                          deactivate, cleanup, extensionData};
+    static const LV2_Descriptor result = {uri.c_str(), instantiate<Channels>, connectPort, activate, run, deactivate,
+                                          cleanup,     extensionData};
     return &result;
 }
 

@@ -11,12 +11,12 @@ struct HRX_LV2_Ports {
         : controls(static_cast<uint32_t>(controlCount)), channels(static_cast<uint32_t>(channelCount)) {}
 
     uint32_t control(int32_t i) const { return static_cast<uint32_t>(i); }
-    uint32_t enabled() const { return controls; }          // lv2:enabled: 1 processes, 0 bypasses
+    uint32_t enabled() const { return controls; }  // lv2:enabled: 1 processes, 0 bypasses
     uint32_t inputPeak() const { return controls + 1; }
     uint32_t outputPeak() const { return controls + 2; }
     uint32_t gainReduction() const { return controls + 3; }
-    uint32_t controlIn() const { return controls + 4; }    // messages from the UI
-    uint32_t notify() const { return controls + 5; }       // messages to the UI
+    uint32_t controlIn() const { return controls + 4; }  // messages from the UI
+    uint32_t notify() const { return controls + 5; }     // messages to the UI
     uint32_t audioIn(uint32_t channel) const { return controls + 6 + channel; }
     uint32_t audioOut(uint32_t channel) const { return controls + 6 + channels + channel; }
     uint32_t count() const { return controls + 6 + 2 * channels; }

@@ -9,11 +9,11 @@
 struct HRX_LV2_Control {
     enum class Kind { Enumeration, Number };
 
-    int32_t slot;       // parameter index
+    int32_t slot;  // parameter index
     Kind kind;
     float minimum;
     float maximum;
-    const char* unit;   // local name in the LV2 units vocabulary ("db"), or null
+    const char* unit;  // local name in the LV2 units vocabulary ("db"), or null
 };
 
 // What the LV2 binding knows of the product beyond the maker's product
@@ -21,8 +21,8 @@ struct HRX_LV2_Control {
 // factory bank, names, engine and controller): its URIs, the bundle's
 // binaries and its host parameters as control ports.
 struct HRX_LV2_Product {
-    const char* uri;             // base of every URI: plug-ins, UI, presets, state
-    const char* dspBinary;       // file names inside the bundle
+    const char* uri;        // base of every URI: plug-ins, UI, presets, state
+    const char* dspBinary;  // file names inside the bundle
     const char* uiBinary;
     const HRX_LV2_Control* controls;
     int32_t controlCount;

@@ -34,7 +34,9 @@ const char* const kPrefixes =
 
 constexpr int32_t kChannelCounts[] = {1, 2};
 
-std::string iri(const std::string& text) { return "<" + text + ">"; }
+std::string iri(const std::string& text) {
+    return "<" + text + ">";
+}
 
 std::string quoted(const std::string& text) {
     std::string out = "\"";
@@ -66,7 +68,9 @@ std::string decimal(float value) {
     return out;
 }
 
-std::string integer(float value) { return std::to_string(static_cast<long>(std::lround(value))); }
+std::string integer(float value) {
+    return std::to_string(static_cast<long>(std::lround(value)));
+}
 
 std::string portNumber(const HRX_LV2_Control& control, float value) {
     return control.kind == HRX_LV2_Control::Kind::Enumeration ? integer(value) : decimal(value);
@@ -143,8 +147,7 @@ std::string appliesTo(const HRX_LV2_Product& product) {
     return out;
 }
 
-std::string controlPort(int32_t index, const HRX_LV2_Control& control,
-                        float defaultValue) {
+std::string controlPort(int32_t index, const HRX_LV2_Control& control, float defaultValue) {
     const std::string name = nameOf(control.slot);
     std::string out = "\t\ta lv2:InputPort , lv2:ControlPort ;\n";
     out += "\t\tlv2:index " + std::to_string(index) + " ;\n";
@@ -162,8 +165,7 @@ std::string controlPort(int32_t index, const HRX_LV2_Control& control,
             char display[64] = {};
             ::product().getParameterDisplay(control.slot, position / span, display);
             out += std::string(position ? " , " : "") + "[\n\t\t\trdfs:label " + quoted(display) +
-                   " ;\n\t\t\trdf:value " + std::to_string(static_cast<long>(control.minimum) + position) +
-                   "\n\t\t]";
+                   " ;\n\t\t\trdf:value " + std::to_string(static_cast<long>(control.minimum) + position) + "\n\t\t]";
         }
     }
     return out;
@@ -180,7 +182,9 @@ std::string simplePort(const char* kinds, uint32_t index, const std::string& sym
     return out;
 }
 
-std::string meterRange() { return "\t\tlv2:default 0.0 ;\n\t\tlv2:minimum 0.0 ;\n\t\tlv2:maximum 1.0"; }
+std::string meterRange() {
+    return "\t\tlv2:default 0.0 ;\n\t\tlv2:minimum 0.0 ;\n\t\tlv2:maximum 1.0";
+}
 
 // The UI's messages; a host without a UI may leave them unconnected.
 std::string atomPort(const char* direction, uint32_t index, const char* symbol, const char* name) {
@@ -191,7 +195,9 @@ std::string atomPort(const char* direction, uint32_t index, const char* symbol, 
                           std::to_string(HRX_LV2_StateMailbox::kCapacity));
 }
 
-std::string projectUri(const HRX_LV2_Product& product) { return std::string(product.uri) + "#project"; }
+std::string projectUri(const HRX_LV2_Product& product) {
+    return std::string(product.uri) + "#project";
+}
 
 // Both plug-ins belong to one project, which names its maintainer.
 std::string projectDescription(const HRX_LV2_Product& product) {
@@ -209,16 +215,16 @@ std::string pluginDescription(const HRX_LV2_Product& product, int32_t channels) 
     std::vector<std::string> list;
     for (int32_t i = 0; i < product.controlCount; ++i) {
         const HRX_LV2_Control& control = product.controls[i];
-        list.push_back(controlPort(i, control,
-                                   HRX_LV2_PortValue(control, defaults[static_cast<size_t>(control.slot)])));
+        list.push_back(
+            controlPort(i, control, HRX_LV2_PortValue(control, defaults[static_cast<size_t>(control.slot)])));
     }
     list.push_back(simplePort("lv2:InputPort , lv2:ControlPort", ports.enabled(), "enabled", "Enabled",
                               "\t\tlv2:designation lv2:enabled ;\n\t\tlv2:default 1 ;\n\t\tlv2:minimum 0 ;\n"
                               "\t\tlv2:maximum 1 ;\n\t\tlv2:portProperty lv2:integer , lv2:toggled"));
-    list.push_back(simplePort("lv2:OutputPort , lv2:ControlPort", ports.inputPeak(), "input_peak", "Input Peak",
-                              meterRange()));
-    list.push_back(simplePort("lv2:OutputPort , lv2:ControlPort", ports.outputPeak(), "output_peak",
-                              "Output Peak", meterRange()));
+    list.push_back(
+        simplePort("lv2:OutputPort , lv2:ControlPort", ports.inputPeak(), "input_peak", "Input Peak", meterRange()));
+    list.push_back(
+        simplePort("lv2:OutputPort , lv2:ControlPort", ports.outputPeak(), "output_peak", "Output Peak", meterRange()));
     const std::string gainReduction = nameOf(kGainReductionSlot);
     list.push_back(simplePort("lv2:OutputPort , lv2:ControlPort", ports.gainReduction(), symbolOf(gainReduction),
                               gainReduction, meterRange()));
@@ -284,8 +290,8 @@ std::string HRX_LV2_ManifestTurtle(const HRX_LV2_Product& product) {
     out += iri(HRX_LV2_UiUri(product)) + "\n\ta ui:X11UI ;\n\tui:binary " + iri(product.uiBinary) +
            " ;\n\trdfs:seeAlso " + iri(kHRX_LV2_PluginFile) + " .\n";
     for (const Preset& preset : presetsOf()) {
-        out += "\n" + iri(presetUri(product, preset)) + "\n\ta pset:Preset ;\n\tlv2:appliesTo " +
-               appliesTo(product) + " ;\n\trdfs:seeAlso " + iri(kHRX_LV2_PresetsFile) + " .\n";
+        out += "\n" + iri(presetUri(product, preset)) + "\n\ta pset:Preset ;\n\tlv2:appliesTo " + appliesTo(product) +
+               " ;\n\trdfs:seeAlso " + iri(kHRX_LV2_PresetsFile) + " .\n";
     }
     return out;
 }
@@ -320,9 +326,8 @@ std::string HRX_LV2_PresetsTurtle(const HRX_LV2_Product& product) {
         for (int32_t i = 0; i < product.controlCount; ++i) {
             const HRX_LV2_Control& control = product.controls[i];
             const float value = HRX_LV2_PortValue(control, preset.values[static_cast<size_t>(control.slot)]);
-            out += std::string(i ? " , " : "") + "[\n\t\tlv2:symbol " +
-                   quoted(symbolOf(nameOf(control.slot))) + " ;\n\t\tpset:value " + decimal(value) +
-                   "\n\t]";
+            out += std::string(i ? " , " : "") + "[\n\t\tlv2:symbol " + quoted(symbolOf(nameOf(control.slot))) +
+                   " ;\n\t\tpset:value " + decimal(value) + "\n\t]";
         }
         out += " .\n\n";
     }

@@ -51,7 +51,9 @@ bool HRX_LV2_UI::open(unsigned long parentWindow) {
     return true;
 }
 
-unsigned long HRX_LV2_UI::widget() const { return editor_->nativeWindow(); }
+unsigned long HRX_LV2_UI::widget() const {
+    return editor_->nativeWindow();
+}
 
 void HRX_LV2_UI::tellSize(void* context, int32_t width, int32_t height) {
     auto* ui = static_cast<HRX_LV2_UI*>(context);

@@ -16,7 +16,9 @@ Brackenworks::HRXEditorFactory HRX_LV2_GetEditorFactory();
 
 namespace {
 
-HRX_LV2_UI* uiOf(LV2UI_Handle handle) { return static_cast<HRX_LV2_UI*>(handle); }
+HRX_LV2_UI* uiOf(LV2UI_Handle handle) {
+    return static_cast<HRX_LV2_UI*>(handle);
+}
 
 LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char*, const char*, LV2UI_Write_Function write,
                          LV2UI_Controller controller, LV2UI_Widget* widget, const LV2_Feature* const* features) {
@@ -40,13 +42,17 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char*, const char*, LV2U
     return ui;
 }
 
-void cleanup(LV2UI_Handle handle) { delete uiOf(handle); }
+void cleanup(LV2UI_Handle handle) {
+    delete uiOf(handle);
+}
 
 void portEvent(LV2UI_Handle handle, uint32_t port, uint32_t size, uint32_t format, const void* buffer) {
     uiOf(handle)->portEvent(port, size, format, buffer);
 }
 
-int idle(LV2UI_Handle handle) { return uiOf(handle)->idle(); }
+int idle(LV2UI_Handle handle) {
+    return uiOf(handle)->idle();
+}
 
 const void* extensionData(const char* uri) {
     static const LV2UI_Idle_Interface idleInterface = {idle};

@@ -18,8 +18,8 @@ int32_t HRX_LV2_UIParameters::controlOf(const char* identifier) const {
 
 void HRX_LV2_UIParameters::show(int32_t control) {
     if (editor_ && known_[control])
-        editor_->notifyEditor(product_.controls[control].slot,
-                             static_cast<double>(HRX_LV2_Normalised(product_.controls[control], portValues_[control])));
+        editor_->notifyEditor(product_.controls[control].slot, static_cast<double>(HRX_LV2_Normalised(
+                                                                   product_.controls[control], portValues_[control])));
 }
 
 void HRX_LV2_UIParameters::portChanged(int32_t control, float portValue) {

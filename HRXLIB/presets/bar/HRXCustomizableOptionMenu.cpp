@@ -6,40 +6,33 @@
 using namespace PresetBarStyle;
 
 HRXCustomizableOptionMenu::HRXCustomizableOptionMenu(const HRXPoint& topLeft, int32_t tag)
-    : HRXCustomControl({topLeft.x, topLeft.y, topLeft.x + kWidth, topLeft.y}, tag, nullptr)
-{
-}
+    : HRXCustomControl({topLeft.x, topLeft.y, topLeft.x + kWidth, topLeft.y}, tag, nullptr) {}
 
-void HRXCustomizableOptionMenu::addItem(const char* title, int32_t itemTag)
-{
+void HRXCustomizableOptionMenu::addItem(const char* title, int32_t itemTag) {
     items_.push_back({title ? title : "", itemTag});
     HRXRect rect = viewRect_;
     rect.bottom = rect.top + kItemHeight * getItemCount();
     setViewSize(rect);
 }
 
-HRXRect HRXCustomizableOptionMenu::itemRect(int32_t index) const
-{
+HRXRect HRXCustomizableOptionMenu::itemRect(int32_t index) const {
     const double top = viewRect_.top + kItemHeight * index;
     return {viewRect_.left, top, viewRect_.right, top + kItemHeight};
 }
 
-void HRXCustomizableOptionMenu::setCheckedTag(int32_t itemTag)
-{
+void HRXCustomizableOptionMenu::setCheckedTag(int32_t itemTag) {
     checkedTag_ = itemTag;
     redraw();
 }
 
-int32_t HRXCustomizableOptionMenu::itemAt(const HRXPoint& point) const
-{
+int32_t HRXCustomizableOptionMenu::itemAt(const HRXPoint& point) const {
     if (!viewRect_.contains(point) || point.y >= viewRect_.bottom)
         return -1;
     const auto index = static_cast<int32_t>((point.y - viewRect_.top) / kItemHeight);
     return index < getItemCount() ? index : -1;
 }
 
-void HRXCustomizableOptionMenu::draw(HRXDrawContext* context)
-{
+void HRXCustomizableOptionMenu::draw(HRXDrawContext* context) {
     context->setFillColour(kListBackground);
     context->fillRect(viewRect_);
     context->setFont(getFontArial12());
@@ -60,8 +53,7 @@ void HRXCustomizableOptionMenu::draw(HRXDrawContext* context)
     drawFrame(context, viewRect_, kEdgeHovered);
 }
 
-int32_t HRXCustomizableOptionMenu::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t HRXCustomizableOptionMenu::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseHandledNoMoves;
     const int32_t index = itemAt(point);
@@ -72,8 +64,7 @@ int32_t HRXCustomizableOptionMenu::onMouseDown(const HRXPoint& point, uint32_t b
     return kHRXMouseHandledNoMoves;
 }
 
-int32_t HRXCustomizableOptionMenu::onMouseMoved(const HRXPoint& point, uint32_t)
-{
+int32_t HRXCustomizableOptionMenu::onMouseMoved(const HRXPoint& point, uint32_t) {
     const int32_t index = itemAt(point);
     if (index != hoveredItem_) {
         hoveredItem_ = index;
@@ -82,8 +73,7 @@ int32_t HRXCustomizableOptionMenu::onMouseMoved(const HRXPoint& point, uint32_t)
     return kHRXMouseHandled;
 }
 
-int32_t HRXCustomizableOptionMenu::onMouseExited(const HRXPoint&, uint32_t)
-{
+int32_t HRXCustomizableOptionMenu::onMouseExited(const HRXPoint&, uint32_t) {
     hoveredItem_ = -1;
     redraw();
     return kHRXMouseHandled;
@@ -91,19 +81,15 @@ int32_t HRXCustomizableOptionMenu::onMouseExited(const HRXPoint&, uint32_t)
 
 HRXCustomizableOptionMenuPackageHandler::HRXCustomizableOptionMenuPackageHandler(const HRXRect& rect, int32_t tag,
                                                                                  const HRXRect& passThrough)
-    : HRXKickButton(rect, tag), passThrough_(passThrough)
-{
-}
+    : HRXKickButton(rect, tag), passThrough_(passThrough) {}
 
-int32_t HRXCustomizableOptionMenuPackageHandler::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t HRXCustomizableOptionMenuPackageHandler::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (passThrough_.contains(point))
         return kHRXMouseNotHandled;
     HRXKickButton::onMouseDown(point, buttons);
     return kHRXMouseHandledNoMoves;
 }
 
-bool HRXCustomizableOptionMenuPackageHandler::onWheel(const HRXPoint& point, float, uint32_t)
-{
+bool HRXCustomizableOptionMenuPackageHandler::onWheel(const HRXPoint& point, float, uint32_t) {
     return !passThrough_.contains(point);
 }

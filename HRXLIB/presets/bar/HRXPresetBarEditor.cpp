@@ -39,16 +39,16 @@ private:
 
 HRXPresetBarEditor::HRXPresetBarEditor(HRXPresetManager* manager) : manager_(manager), presetMenu_(manager) {}
 
-HRXPresetBarEditor::~HRXPresetBarEditor() { close(); }
+HRXPresetBarEditor::~HRXPresetBarEditor() {
+    close();
+}
 
-void HRXPresetBarEditor::report(int32_t message)
-{
+void HRXPresetBarEditor::report(int32_t message) {
     if (host_)
         host_->getEngine()->editParameter(message, 1.0);
 }
 
-void HRXPresetBarEditor::open(HRXPresetBarHost* barHost, double editorWidth, double editorHeight)
-{
+void HRXPresetBarEditor::open(HRXPresetBarHost* barHost, double editorWidth, double editorHeight) {
     close();
     host_ = barHost;
     width_ = editorWidth;
@@ -63,19 +63,20 @@ void HRXPresetBarEditor::open(HRXPresetBarHost* barHost, double editorWidth, dou
     refreshZoomLabels();
 }
 
-void HRXPresetBarEditor::buildStrip()
-{
+void HRXPresetBarEditor::buildStrip() {
     strip_ = host_->createPresetBarContainer({0.0, 0.0, width_, kBarHeight});
     grip_ = host_->createPresetBarContainer({});
 
     scaleButton_ = new PresetBarScaleMenuButton(kZoomButtonRect, kTagZoom);
-    scaleButton_->setTooltip("Scroll this percentage up or down to change the GUIs zoom factor. Double click to reset "
-                            "its state to the default size (100%)");
+    scaleButton_->setTooltip(
+        "Scroll this percentage up or down to change the GUIs zoom factor. Double click to reset "
+        "its state to the default size (100%)");
     nudge_ = new PresetBarNudgeControl({62.0, -1.0, 122.0, 27.0}, kTagNudge);
     nudge_->setTooltip("Click the left/right arrow to switch the prev/next preset from the list");
     nameControl_ = new PresetBarNameControl({128.0, 3.0, 366.0, 23.0}, kTagName);
-    nameControl_->setTooltip("Click to see the pop-up menu of all the presets in the currently loaded bank / "
-                            "Right-Click to edit the current preset name");
+    nameControl_->setTooltip(
+        "Click to see the pop-up menu of all the presets in the currently loaded bank / "
+        "Right-Click to edit the current preset name");
     topCatcher_ = new PresetBarClickCatcher({}, kTagClosePopups);
     configButton_ = new PresetBarConfigMenuButton({}, kTagConfig);
     configButton_->setTooltip("Click to open configuration menu");
@@ -95,8 +96,8 @@ void HRXPresetBarEditor::buildStrip()
     scaleCorner_ = new PresetBarScaleCornerControl({0.0, 0.0, kGripSize, kGripSize}, kTagZoom);
     scaleCorner_->setTooltip("Drag to change the GUIs zoom factor");
 
-    fadingControls_ = {scaleButton_, nudge_, nameControl_, configButton_, save,     copy,       paste,
-                      abSwitch_,    abCopy_, undoRedo,   topCatcher_,   bottomCatcher_, scaleCorner_};
+    fadingControls_ = {scaleButton_, nudge_,  nameControl_, configButton_, save,           copy,        paste,
+                       abSwitch_,    abCopy_, undoRedo,     topCatcher_,   bottomCatcher_, scaleCorner_};
     for (PresetBarBasicControl* control : fadingControls_) {
         if (control != scaleCorner_)
             strip_->addControl(control);
@@ -107,8 +108,7 @@ void HRXPresetBarEditor::buildStrip()
 }
 
 // The controls that follow the editor's width and height.
-void HRXPresetBarEditor::layout()
-{
+void HRXPresetBarEditor::layout() {
     if (!strip_)
         return;
     strip_->setViewSize({0.0, 0.0, width_, kBarHeight});
@@ -122,8 +122,7 @@ void HRXPresetBarEditor::layout()
     configMenu_.setRect(menuRect());
 }
 
-void HRXPresetBarEditor::close()
-{
+void HRXPresetBarEditor::close() {
     if (!host_)
         return;
     storeZoomSetting();
@@ -153,8 +152,7 @@ void HRXPresetBarEditor::close()
     host_ = nullptr;
 }
 
-void HRXPresetBarEditor::setEditorSize(double editorWidth, double editorHeight)
-{
+void HRXPresetBarEditor::setEditorSize(double editorWidth, double editorHeight) {
     width_ = editorWidth;
     height_ = editorHeight;
     layout();
@@ -165,8 +163,7 @@ void HRXPresetBarEditor::setEditorSize(double editorWidth, double editorHeight)
     }
 }
 
-void HRXPresetBarEditor::notify(int32_t id, double value)
-{
+void HRXPresetBarEditor::notify(int32_t id, double value) {
     if (!host_ || changingPage_)
         return;
     switch (id) {
@@ -177,31 +174,21 @@ void HRXPresetBarEditor::notify(int32_t id, double value)
         }
         refreshNameField();
         break;
-    case kMessageHints:
-        configMenu_.hintsChanged(value);
-        break;
-    case kMessageZoom:
-        refreshZoomLabels();
-        break;
+    case kMessageHints: configMenu_.hintsChanged(value); break;
+    case kMessageZoom: refreshZoomLabels(); break;
     case kNotifyRefreshAll:
         refreshNameField();
         refreshPresetMenu();
         refreshABControls();
         refreshZoomLabels();
         break;
-    case kReportPluginInfoPage:
-        configMenu_.showPage(PresetBarConfigMenu::Page::PluginInfo);
-        break;
-    case kReportGlobalSettingsPage:
-        configMenu_.showPage(PresetBarConfigMenu::Page::GlobalSettings);
-        break;
-    default:
-        break;
+    case kReportPluginInfoPage: configMenu_.showPage(PresetBarConfigMenu::Page::PluginInfo); break;
+    case kReportGlobalSettingsPage: configMenu_.showPage(PresetBarConfigMenu::Page::GlobalSettings); break;
+    default: break;
     }
 }
 
-void HRXPresetBarEditor::controlChanged(int32_t tag, double value)
-{
+void HRXPresetBarEditor::controlChanged(int32_t tag, double value) {
     if (!host_)
         return;
     MessageBoxScope messages(this);
@@ -222,9 +209,7 @@ void HRXPresetBarEditor::controlChanged(int32_t tag, double value)
         refreshNameField();
         refreshPresetMenu();
         break;
-    case kTagSave:
-        startSave();
-        break;
+    case kTagSave: startSave(); break;
     case kTagCopy:
         if (manager_)
             manager_->copyToClipboard();
@@ -236,23 +221,15 @@ void HRXPresetBarEditor::controlChanged(int32_t tag, double value)
         refreshABControls();
         break;
     case kTagManual:
-    case kTagHints:
-        configMenu_.handle(tag, value);
-        break;
+    case kTagHints: configMenu_.handle(tag, value); break;
     case kTagConfigPage:
         changingPage_ = true;
         configMenu_.handle(tag, value);
         changingPage_ = false;
         break;
-    case kTagZoom:
-        applyZoomChange();
-        break;
-    case kTagZoomMenu:
-        zoomMenuChosen();
-        break;
-    case kTagConfig:
-        toggleConfigMenu();
-        break;
+    case kTagZoom: applyZoomChange(); break;
+    case kTagZoomMenu: zoomMenuChosen(); break;
+    case kTagConfig: toggleConfigMenu(); break;
     case kTagPresetGroup:
     case kTagCategoryColumn:
     case kTagPresetColumns:
@@ -286,28 +263,20 @@ void HRXPresetBarEditor::controlChanged(int32_t tag, double value)
         if (manager_)
             manager_->copySetup();
         break;
-    case kTagClosePopups:
-        closePopups();
-        break;
-    case kTagRename:
-        renameEnded(value);
-        break;
+    case kTagClosePopups: closePopups(); break;
+    case kTagRename: renameEnded(value); break;
     case kTagSaveName:
     case kTagSaveFolder:
     case kTagSaveConfirm:
     case kTagSaveCancel:
     case kTagReplace:
     case kTagKeep:
-    case kTagMessageOK:
-        panelCommand(tag, value);
-        break;
-    default:
-        break;
+    case kTagMessageOK: panelCommand(tag, value); break;
+    default: break;
     }
 }
 
-void HRXPresetBarEditor::idle()
-{
+void HRXPresetBarEditor::idle() {
     if (!host_)
         return;
     for (PresetBarBasicControl* control : fadingControls_)
@@ -324,8 +293,7 @@ void HRXPresetBarEditor::idle()
 }
 
 // Setting 59 holds the zoom factor divided by 10.
-void HRXPresetBarEditor::storeZoomSetting()
-{
+void HRXPresetBarEditor::storeZoomSetting() {
     if (!zoomSettingPending_)
         return;
     zoomSettingPending_ = false;
@@ -333,8 +301,7 @@ void HRXPresetBarEditor::storeZoomSetting()
                              HRXGlobalSettings::limitZoomFactor(HRXGlobalSettings::zoomPercent() * 0.01) * 0.1);
 }
 
-void HRXPresetBarEditor::refreshNameField()
-{
+void HRXPresetBarEditor::refreshNameField() {
     if (!nameControl_)
         return;
     char prefix[16];
@@ -355,8 +322,7 @@ void HRXPresetBarEditor::refreshNameField()
     nameControl_->setDisplay(prefix, name, modified);
 }
 
-void HRXPresetBarEditor::refreshABControls()
-{
+void HRXPresetBarEditor::refreshABControls() {
     if (!abSwitch_ || !manager_)
         return;
     const bool b = manager_->isSetupBActive();
@@ -365,8 +331,7 @@ void HRXPresetBarEditor::refreshABControls()
     abCopy_->showFromB(b);
 }
 
-void HRXPresetBarEditor::refreshZoomLabels()
-{
+void HRXPresetBarEditor::refreshZoomLabels() {
     if (!scaleButton_)
         return;
     scaleButton_->setZoom(zoom_);
@@ -375,22 +340,19 @@ void HRXPresetBarEditor::refreshZoomLabels()
         zoomMenu_->setCheckedTag(HRXGlobalSettings::zoomPercentOf(zoom_));
 }
 
-void HRXPresetBarEditor::refreshPresetMenu()
-{
+void HRXPresetBarEditor::refreshPresetMenu() {
     if (presetMenuOpen_)
         presetMenu_.refresh();
 }
 
-void HRXPresetBarEditor::togglePresetMenu()
-{
+void HRXPresetBarEditor::togglePresetMenu() {
     if (presetMenuOpen_)
         closePresetMenu();
     else
         openPresetMenu();
 }
 
-void HRXPresetBarEditor::openPresetMenu()
-{
+void HRXPresetBarEditor::openPresetMenu() {
     if (presetMenuOpen_ || !presetMenu_.getContainer())
         return;
     closeConfigMenu();
@@ -404,8 +366,7 @@ void HRXPresetBarEditor::openPresetMenu()
     nameControl_->redraw();
 }
 
-void HRXPresetBarEditor::closePresetMenu()
-{
+void HRXPresetBarEditor::closePresetMenu() {
     if (!presetMenuOpen_)
         return;
     presetMenuOpen_ = false;
@@ -416,16 +377,14 @@ void HRXPresetBarEditor::closePresetMenu()
     report(kReportPresetMenuClosed);
 }
 
-void HRXPresetBarEditor::toggleConfigMenu()
-{
+void HRXPresetBarEditor::toggleConfigMenu() {
     if (configMenuOpen_)
         closeConfigMenu();
     else
         openConfigMenu();
 }
 
-void HRXPresetBarEditor::openConfigMenu()
-{
+void HRXPresetBarEditor::openConfigMenu() {
     if (configMenuOpen_ || !configMenu_.getContainer())
         return;
     closePresetMenu();
@@ -438,8 +397,7 @@ void HRXPresetBarEditor::openConfigMenu()
     configButton_->redraw();
 }
 
-void HRXPresetBarEditor::closeConfigMenu()
-{
+void HRXPresetBarEditor::closeConfigMenu() {
     if (!configMenuOpen_)
         return;
     configMenuOpen_ = false;
@@ -451,8 +409,7 @@ void HRXPresetBarEditor::closeConfigMenu()
     report(kReportConfigMenuClosed);
 }
 
-void HRXPresetBarEditor::openZoomMenu()
-{
+void HRXPresetBarEditor::openZoomMenu() {
     if (zoomMenuContainer_)
         return;
     zoomMenuContainer_ = host_->createPresetBarContainer(windowRect());
@@ -465,8 +422,7 @@ void HRXPresetBarEditor::openZoomMenu()
     scaleButton_->setActive(true);
 }
 
-void HRXPresetBarEditor::closeZoomMenu()
-{
+void HRXPresetBarEditor::closeZoomMenu() {
     if (!zoomMenuContainer_)
         return;
     retire(zoomMenuContainer_);
@@ -478,8 +434,7 @@ void HRXPresetBarEditor::closeZoomMenu()
     }
 }
 
-void HRXPresetBarEditor::closePopups()
-{
+void HRXPresetBarEditor::closePopups() {
     closePresetMenu();
     closeConfigMenu();
     closeZoomMenu();
@@ -488,8 +443,7 @@ void HRXPresetBarEditor::closePopups()
 // Command 60: the zoom from the button when the user changed it there, else
 // from the grip; the window follows, and the zoom is this instance's, the
 // process's and the user's setting from now on.
-void HRXPresetBarEditor::applyZoomChange()
-{
+void HRXPresetBarEditor::applyZoomChange() {
     PresetBarScaleMenuButton* source = scaleButton_->wasChangedByUser() ? scaleButton_ : scaleCorner_;
     zoom_ = HRXGlobalSettings::limitZoomFactor(source->getZoom());
     scaleButton_->clearChangedByUser();
@@ -508,8 +462,7 @@ void HRXPresetBarEditor::applyZoomChange()
     }
 }
 
-void HRXPresetBarEditor::zoomMenuChosen()
-{
+void HRXPresetBarEditor::zoomMenuChosen() {
     if (!zoomMenu_)
         return;
     double chosen = zoom_;
@@ -521,15 +474,13 @@ void HRXPresetBarEditor::zoomMenuChosen()
     }
 }
 
-void HRXPresetBarEditor::retire(HRXViewContainer* container)
-{
+void HRXPresetBarEditor::retire(HRXViewContainer* container) {
     if (host_ && host_->getEngine()->isAttached(container))
         host_->getEngine()->removeView(container);
     retiredContainers_.push_back(container);
 }
 
-void HRXPresetBarEditor::deleteRetired()
-{
+void HRXPresetBarEditor::deleteRetired() {
     retiredPanels_.clear();
     for (HRXViewContainer* container : retiredContainers_)
         delete container;

@@ -22,16 +22,14 @@ namespace {
 // The name field's place in the window: the rename field covers it.
 constexpr HRXRect kNameFieldRect{128.0, 3.0, 366.0, 23.0};
 
-std::string lastPathPart(const std::string& path)
-{
+std::string lastPathPart(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // At most `bytes` bytes of UTF-8 text, cut between characters: the record's
 // name and the preset lists count bytes, the edit fields characters.
-std::string cutToBytes(const std::string& text, size_t bytes)
-{
+std::string cutToBytes(const std::string& text, size_t bytes) {
     if (text.size() <= bytes)
         return text;
     size_t end = bytes;
@@ -41,36 +39,31 @@ std::string cutToBytes(const std::string& text, size_t bytes)
 }
 
 // A name that stays one file in the chosen folder.
-bool isFileName(const std::string& name)
-{
+bool isFileName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
 }  // namespace
 
-void HRXPresetBarEditor::show(const std::string& title, const std::string& text)
-{
+void HRXPresetBarEditor::show(const std::string& title, const std::string& text) {
     if (host_)
         showPanel(new PresetBarMessagePanel(host_, windowRect(), title, text, {{"OK", kTagMessageOK}}));
 }
 
-void HRXPresetBarEditor::showPanel(PresetBarPanel* newPanel)
-{
+void HRXPresetBarEditor::showPanel(PresetBarPanel* newPanel) {
     closePanel();
     panel_.reset(newPanel);
     panel_->show();
 }
 
-void HRXPresetBarEditor::closePanel()
-{
+void HRXPresetBarEditor::closePanel() {
     if (!panel_)
         return;
     panel_->hide();
     retiredPanels_.push_back(std::move(panel_));
 }
 
-void HRXPresetBarEditor::panelCommand(int32_t tag, double value)
-{
+void HRXPresetBarEditor::panelCommand(int32_t tag, double value) {
     switch (tag) {
     case kTagSaveName:
         // Return saves and Escape cancels; a click elsewhere keeps the text.
@@ -84,26 +77,18 @@ void HRXPresetBarEditor::panelCommand(int32_t tag, double value)
         if (auto* savePanel = dynamic_cast<PresetBarSavePanel*>(panel_.get()))
             savePanel->focusName();
         break;
-    case kTagSaveConfirm:
-        confirmSave();
-        break;
-    case kTagReplace:
-        writePreset(pendingSavePath_);
-        break;
+    case kTagSaveConfirm: confirmSave(); break;
+    case kTagReplace: writePreset(pendingSavePath_); break;
     case kTagSaveCancel:
     case kTagKeep:
-    case kTagMessageOK:
-        closePanel();
-        break;
-    default:
-        break;
+    case kTagMessageOK: closePanel(); break;
+    default: break;
     }
 }
 
 // The "Save" button: a save panel offering the current record's name in
 // the user preset folder or one of its sub-folders.
-void HRXPresetBarEditor::startSave()
-{
+void HRXPresetBarEditor::startSave() {
     if (!manager_)
         return;
     const HRXPresetRecord* record = manager_->getActiveCurrent();
@@ -131,8 +116,7 @@ void HRXPresetBarEditor::startSave()
     savePanel->focusName();
 }
 
-void HRXPresetBarEditor::confirmSave()
-{
+void HRXPresetBarEditor::confirmSave() {
     auto* savePanel = dynamic_cast<PresetBarSavePanel*>(panel_.get());
     if (!savePanel || !manager_)
         return;
@@ -164,11 +148,9 @@ void HRXPresetBarEditor::confirmSave()
 
 // Writes the active setup's current record; the list of presets is read
 // again, so the menu shows the new file at once.
-void HRXPresetBarEditor::writePreset(const std::string& path)
-{
+void HRXPresetBarEditor::writePreset(const std::string& path) {
     closePanel();
-    const bool saved =
-        savePresetFile(path, *manager_->getActiveCurrent(), manager_->auxWord, manager_->zoomPercent);
+    const bool saved = savePresetFile(path, *manager_->getActiveCurrent(), manager_->auxWord, manager_->zoomPercent);
     HRXPresetLibrary::rescanUserFolders();
     refreshPresetMenu();
     if (saved)
@@ -181,15 +163,14 @@ void HRXPresetBarEditor::writePreset(const std::string& path)
 
 // A right click on the name field: the name is edited in place, at most 23
 // characters; Return (or a click elsewhere) takes it, Escape leaves it.
-void HRXPresetBarEditor::startRename()
-{
+void HRXPresetBarEditor::startRename() {
     if (renameContainer_ || panel_ || !manager_)
         return;
     renameContainer_ = host_->createPresetBarContainer(kNameFieldRect);
     const HRXPresetRecord* record = manager_->getActiveCurrent();
     const std::string name(record->name, strnlen(record->name, sizeof record->name));
     renameField_ = new HRXTextEdit({0.0, 0.0, kNameFieldRect.width(), kNameFieldRect.height()}, kTagRename,
-                                  name.c_str(), kPresetNameLength);
+                                   name.c_str(), kPresetNameLength);
     renameField_->setFont(getFontArial14());
     renameField_->setColours(PresetBarStyle::kTextBright, PresetBarStyle::kField, PresetBarStyle::kAccent);
     renameContainer_->addControl(renameField_);
@@ -197,8 +178,7 @@ void HRXPresetBarEditor::startRename()
     renameField_->startEditing();
 }
 
-void HRXPresetBarEditor::renameEnded(double value)
-{
+void HRXPresetBarEditor::renameEnded(double value) {
     if (!renameField_)
         return;
     if (HRXTextEdit::endReasonOf(value) != HRXTextEdit::kCancelled && manager_)

@@ -9,35 +9,30 @@
 
 using namespace PresetBarStyle;
 
-HRXPresetCustomMenu::HRXPresetCustomMenu(const HRXRect& rect, int32_t tag) : HRXCustomControl(rect, tag, nullptr)
-{
+HRXPresetCustomMenu::HRXPresetCustomMenu(const HRXRect& rect, int32_t tag) : HRXCustomControl(rect, tag, nullptr) {
     value_ = 0.0;
     layout();
 }
 
-void HRXPresetCustomMenu::setViewSize(const HRXRect& rect)
-{
+void HRXPresetCustomMenu::setViewSize(const HRXRect& rect) {
     HRXCustomControl::setViewSize(rect);
     layout();
 }
 
-void HRXPresetCustomMenu::clearEntries()
-{
+void HRXPresetCustomMenu::clearEntries() {
     entries_.clear();
     current_ = highlighted_ = clicked_ = -1;
     firstRow_ = 0;
 }
 
-bool HRXPresetCustomMenu::addEntry(int32_t item, const std::string& text)
-{
+bool HRXPresetCustomMenu::addEntry(int32_t item, const std::string& text) {
     if (getEntryCount() >= kMaxEntries)
         return false;
     entries_.push_back({item, text});
     return true;
 }
 
-void HRXPresetCustomMenu::layout()
-{
+void HRXPresetCustomMenu::layout() {
     const double width = std::max(0.0, viewRect_.width());
     rows_ = std::max(1, static_cast<int32_t>(viewRect_.height() / kRowHeight));
     // Columns of 200 (or the whole width when narrower); the width left over
@@ -55,14 +50,12 @@ void HRXPresetCustomMenu::layout()
     redraw();
 }
 
-void HRXPresetCustomMenu::scrollTo(int32_t row)
-{
+void HRXPresetCustomMenu::scrollTo(int32_t row) {
     firstRow_ = std::max(0, std::min(row, rowsPerColumn_ - rows_));
     redraw();
 }
 
-void HRXPresetCustomMenu::scrollIntoView(int32_t index)
-{
+void HRXPresetCustomMenu::scrollIntoView(int32_t index) {
     if (index < 0 || index >= getEntryCount())
         return;
     const int32_t row = index % rowsPerColumn_;
@@ -72,15 +65,13 @@ void HRXPresetCustomMenu::scrollIntoView(int32_t index)
         scrollTo(row - rows_ + 1);
 }
 
-void HRXPresetCustomMenu::setCurrentEntry(int32_t index)
-{
+void HRXPresetCustomMenu::setCurrentEntry(int32_t index) {
     current_ = index >= 0 && index < getEntryCount() ? index : -1;
     scrollIntoView(current_);
     redraw();
 }
 
-HRXRect HRXPresetCustomMenu::entryRect(int32_t index) const
-{
+HRXRect HRXPresetCustomMenu::entryRect(int32_t index) const {
     if (index < 0 || index >= getEntryCount())
         return {};
     const int32_t column = index / rowsPerColumn_;
@@ -92,8 +83,7 @@ HRXRect HRXPresetCustomMenu::entryRect(int32_t index) const
     return {left, top, left + columnWidth_, top + kRowHeight};
 }
 
-int32_t HRXPresetCustomMenu::entryAt(const HRXPoint& point) const
-{
+int32_t HRXPresetCustomMenu::entryAt(const HRXPoint& point) const {
     if (point.x < viewRect_.left || point.y < viewRect_.top)
         return -1;
     const auto column = static_cast<int32_t>((point.x - viewRect_.left) / columnWidth_);
@@ -104,15 +94,13 @@ int32_t HRXPresetCustomMenu::entryAt(const HRXPoint& point) const
     return index < getEntryCount() ? index : -1;
 }
 
-HRXRect HRXPresetCustomMenu::scrollBarRect() const
-{
+HRXRect HRXPresetCustomMenu::scrollBarRect() const {
     if (!hasScrollBar())
         return {};
     return {viewRect_.right - kScrollBarWidth, viewRect_.top, viewRect_.right, viewRect_.bottom};
 }
 
-HRXRect HRXPresetCustomMenu::thumbRect() const
-{
+HRXRect HRXPresetCustomMenu::thumbRect() const {
     const HRXRect bar = scrollBarRect();
     if (!hasScrollBar())
         return {};
@@ -122,8 +110,7 @@ HRXRect HRXPresetCustomMenu::thumbRect() const
     return {bar.left + 3.0, top + 2.0, bar.right - 3.0, top + length - 2.0};
 }
 
-void HRXPresetCustomMenu::draw(HRXDrawContext* context)
-{
+void HRXPresetCustomMenu::draw(HRXDrawContext* context) {
     context->setFillColour(kListBackground);
     context->fillRect(viewRect_);
     context->setFont(getFontArial12());
@@ -153,8 +140,7 @@ void HRXPresetCustomMenu::draw(HRXDrawContext* context)
     drawFrame(context, viewRect_, kEdge);
 }
 
-int32_t HRXPresetCustomMenu::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t HRXPresetCustomMenu::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseHandledNoMoves;
     if (hasScrollBar() && scrollBarRect().contains(point)) {
@@ -175,8 +161,7 @@ int32_t HRXPresetCustomMenu::onMouseDown(const HRXPoint& point, uint32_t buttons
     return kHRXMouseHandledNoMoves;
 }
 
-int32_t HRXPresetCustomMenu::onMouseMoved(const HRXPoint& point, uint32_t)
-{
+int32_t HRXPresetCustomMenu::onMouseMoved(const HRXPoint& point, uint32_t) {
     if (draggingThumb_) {
         const HRXRect bar = scrollBarRect();
         const double length = std::max(16.0, bar.height() * rows_ / rowsPerColumn_);
@@ -198,15 +183,13 @@ int32_t HRXPresetCustomMenu::onMouseMoved(const HRXPoint& point, uint32_t)
     return kHRXMouseHandled;
 }
 
-int32_t HRXPresetCustomMenu::onMouseUp(const HRXPoint&, uint32_t)
-{
+int32_t HRXPresetCustomMenu::onMouseUp(const HRXPoint&, uint32_t) {
     draggingThumb_ = false;
     redraw();
     return kHRXMouseHandled;
 }
 
-int32_t HRXPresetCustomMenu::onMouseExited(const HRXPoint&, uint32_t)
-{
+int32_t HRXPresetCustomMenu::onMouseExited(const HRXPoint&, uint32_t) {
     lastPointer_ = {-1.0, -1.0};
     if (highlighted_ >= 0) {
         highlighted_ = -1;
@@ -215,8 +198,7 @@ int32_t HRXPresetCustomMenu::onMouseExited(const HRXPoint&, uint32_t)
     return kHRXMouseHandled;
 }
 
-bool HRXPresetCustomMenu::onWheel(const HRXPoint&, float distance, uint32_t buttons)
-{
+bool HRXPresetCustomMenu::onWheel(const HRXPoint&, float distance, uint32_t buttons) {
     const int32_t step = distance > 0.1f ? -1 : (distance < -0.1f ? 1 : 0);
     if (step == 0 || getEntryCount() == 0)
         return true;
@@ -231,8 +213,7 @@ bool HRXPresetCustomMenu::onWheel(const HRXPoint&, float distance, uint32_t butt
     return true;
 }
 
-void HRXCategoryColumn::show(int32_t presetGroup, int32_t selected)
-{
+void HRXCategoryColumn::show(int32_t presetGroup, int32_t selected) {
     group_ = presetGroup;
     category_ = selected;
     clearEntries();
@@ -245,8 +226,7 @@ void HRXCategoryColumn::show(int32_t presetGroup, int32_t selected)
     setCurrentEntry(selected);
 }
 
-void HRXPresetColumns::show(int32_t presetGroup, int32_t presetCategory, int32_t selected)
-{
+void HRXPresetColumns::show(int32_t presetGroup, int32_t presetCategory, int32_t selected) {
     group_ = presetGroup;
     category_ = presetCategory;
     clearEntries();

@@ -4,27 +4,23 @@
 
 using namespace PresetBarStyle;
 
-ABCompPresetBarControl::ABCompPresetBarControl(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag)
-{
+ABCompPresetBarControl::ABCompPresetBarControl(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag) {
     value_ = 0.0;
 }
 
-void ABCompPresetBarControl::showSetupB(bool isB)
-{
+void ABCompPresetBarControl::showSetupB(bool isB) {
     value_ = isB ? 1.0 : 0.0;
     redraw();
 }
 
-int32_t ABCompPresetBarControl::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t ABCompPresetBarControl::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     value_ = point.x < (innerRect_.left + innerRect_.right) * 0.5 ? 0.0 : 1.0;
     return PresetBarBasicControl::onMouseDown(point, buttons);
 }
 
-void ABCompPresetBarControl::draw(HRXDrawContext* context)
-{
+void ABCompPresetBarControl::draw(HRXDrawContext* context) {
     const double middle = (innerRect_.left + innerRect_.right) * 0.5;
     const HRXRect halves[2] = {{innerRect_.left, innerRect_.top, middle, innerRect_.bottom},
                                {middle, innerRect_.top, innerRect_.right, innerRect_.bottom}};
@@ -41,20 +37,16 @@ void ABCompPresetBarControl::draw(HRXDrawContext* context)
     }
 }
 
-ABCopyPresetBarControl::ABCopyPresetBarControl(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag)
-{
-}
+ABCopyPresetBarControl::ABCopyPresetBarControl(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag) {}
 
-void ABCopyPresetBarControl::showFromB(bool isB)
-{
+void ABCopyPresetBarControl::showFromB(bool isB) {
     if (fromB_ == isB)
         return;
     fromB_ = isB;
     redraw();
 }
 
-void ABCopyPresetBarControl::draw(HRXDrawContext* context)
-{
+void ABCopyPresetBarControl::draw(HRXDrawContext* context) {
     const ButtonState state = buttonState();
     drawFace(context, innerRect_, state);
     const HRXColour colour = textColour(state);

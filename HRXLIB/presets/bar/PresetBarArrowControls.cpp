@@ -3,25 +3,20 @@
 using namespace PresetBarStyle;
 
 PresetBarTwoArrowControl::PresetBarTwoArrowControl(const HRXRect& rect, int32_t tag)
-    : PresetBarBasicControl(rect, tag)
-{
-}
+    : PresetBarBasicControl(rect, tag) {}
 
 // The inner rectangle's halves, a unit apart.
-HRXRect PresetBarTwoArrowControl::leftArrowRect() const
-{
+HRXRect PresetBarTwoArrowControl::leftArrowRect() const {
     const double middle = (innerRect_.left + innerRect_.right) * 0.5;
     return {innerRect_.left, innerRect_.top, middle - 1.0, innerRect_.bottom};
 }
 
-HRXRect PresetBarTwoArrowControl::rightArrowRect() const
-{
+HRXRect PresetBarTwoArrowControl::rightArrowRect() const {
     const double middle = (innerRect_.left + innerRect_.right) * 0.5;
     return {middle + 1.0, innerRect_.top, innerRect_.right, innerRect_.bottom};
 }
 
-int32_t PresetBarTwoArrowControl::arrowAt(const HRXPoint& point) const
-{
+int32_t PresetBarTwoArrowControl::arrowAt(const HRXPoint& point) const {
     if (leftArrowRect().contains(point))
         return 0;
     if (rightArrowRect().contains(point))
@@ -29,8 +24,7 @@ int32_t PresetBarTwoArrowControl::arrowAt(const HRXPoint& point) const
     return -1;
 }
 
-void PresetBarTwoArrowControl::draw(HRXDrawContext* context)
-{
+void PresetBarTwoArrowControl::draw(HRXDrawContext* context) {
     const double fade = static_cast<double>(fadeCounter_) / kFadeTicks;
     for (int32_t arrow = 0; arrow < 2; ++arrow) {
         ButtonState state;
@@ -43,8 +37,7 @@ void PresetBarTwoArrowControl::draw(HRXDrawContext* context)
     }
 }
 
-int32_t PresetBarTwoArrowControl::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarTwoArrowControl::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     const int32_t arrow = arrowAt(point);
@@ -56,8 +49,7 @@ int32_t PresetBarTwoArrowControl::onMouseDown(const HRXPoint& point, uint32_t bu
     return PresetBarBasicControl::onMouseDown(point, buttons);
 }
 
-int32_t PresetBarTwoArrowControl::onMouseMoved(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarTwoArrowControl::onMouseMoved(const HRXPoint& point, uint32_t buttons) {
     const int32_t arrow = arrowAt(point);
     if (arrow != hoveredArrow_) {
         hoveredArrow_ = arrow;
@@ -66,26 +58,22 @@ int32_t PresetBarTwoArrowControl::onMouseMoved(const HRXPoint& point, uint32_t b
     return PresetBarBasicControl::onMouseMoved(point, buttons);
 }
 
-int32_t PresetBarTwoArrowControl::onMouseUp(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarTwoArrowControl::onMouseUp(const HRXPoint& point, uint32_t buttons) {
     pressedArrow_ = -1;
     return PresetBarBasicControl::onMouseUp(point, buttons);
 }
 
-int32_t PresetBarTwoArrowControl::onMouseExited(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarTwoArrowControl::onMouseExited(const HRXPoint& point, uint32_t buttons) {
     pressedArrow_ = -1;
     return PresetBarBasicControl::onMouseExited(point, buttons);
 }
 
 void PresetBarNudgeControl::drawArrow(HRXDrawContext* context, const HRXRect& rect, bool left,
-                                      const HRXColour& colour)
-{
+                                      const HRXColour& colour) {
     drawTriangle(context, rect, 10.0, left ? Direction::Left : Direction::Right, colour);
 }
 
 void PresetBarUndoRedoControl::drawArrow(HRXDrawContext* context, const HRXRect& rect, bool left,
-                                         const HRXColour& colour)
-{
+                                         const HRXColour& colour) {
     drawHookArrow(context, rect, left ? Direction::Left : Direction::Right, colour);
 }

@@ -4,8 +4,7 @@
 
 namespace {
 
-HRXRect innerOf(const HRXRect& rect)
-{
+HRXRect innerOf(const HRXRect& rect) {
     const double inset = PresetBarBasicControl::kInnerInset;
     return {std::min(rect.left, rect.right) + inset, std::min(rect.top, rect.bottom) + inset,
             std::max(rect.left, rect.right) - inset, std::max(rect.top, rect.bottom) - inset};
@@ -14,19 +13,16 @@ HRXRect innerOf(const HRXRect& rect)
 }  // namespace
 
 PresetBarBasicControl::PresetBarBasicControl(const HRXRect& rect, int32_t tag)
-    : HRXCustomControl(rect, tag, nullptr), innerRect_(innerOf(rect))
-{
+    : HRXCustomControl(rect, tag, nullptr), innerRect_(innerOf(rect)) {
     value_ = 0.5;
 }
 
-void PresetBarBasicControl::setViewSize(const HRXRect& rect)
-{
+void PresetBarBasicControl::setViewSize(const HRXRect& rect) {
     HRXCustomControl::setViewSize(rect);
     innerRect_ = innerOf(rect);
 }
 
-int32_t PresetBarBasicControl::onMouseDown(const HRXPoint&, uint32_t buttons)
-{
+int32_t PresetBarBasicControl::onMouseDown(const HRXPoint&, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     pressed_ = true;
@@ -36,23 +32,20 @@ int32_t PresetBarBasicControl::onMouseDown(const HRXPoint&, uint32_t buttons)
     return kHRXMouseHandled;
 }
 
-int32_t PresetBarBasicControl::onMouseUp(const HRXPoint&, uint32_t)
-{
+int32_t PresetBarBasicControl::onMouseUp(const HRXPoint&, uint32_t) {
     pressed_ = false;
     redraw();
     return kHRXMouseHandled;
 }
 
-int32_t PresetBarBasicControl::onMouseEntered(const HRXPoint&, uint32_t)
-{
+int32_t PresetBarBasicControl::onMouseEntered(const HRXPoint&, uint32_t) {
     hovered_ = true;
     fadeCounter_ = 0;
     redraw();
     return kHRXMouseHandled;
 }
 
-int32_t PresetBarBasicControl::onMouseExited(const HRXPoint&, uint32_t)
-{
+int32_t PresetBarBasicControl::onMouseExited(const HRXPoint&, uint32_t) {
     pressed_ = false;
     hovered_ = false;
     fadeCounter_ = kFadeTicks;
@@ -60,8 +53,7 @@ int32_t PresetBarBasicControl::onMouseExited(const HRXPoint&, uint32_t)
     return kHRXMouseHandled;
 }
 
-int32_t PresetBarBasicControl::onMouseMoved(const HRXPoint&, uint32_t)
-{
+int32_t PresetBarBasicControl::onMouseMoved(const HRXPoint&, uint32_t) {
     if (pressed_ || !hovered_) {
         pressed_ = false;
         hovered_ = true;
@@ -70,8 +62,7 @@ int32_t PresetBarBasicControl::onMouseMoved(const HRXPoint&, uint32_t)
     return kHRXMouseHandled;
 }
 
-void PresetBarBasicControl::tickFade()
-{
+void PresetBarBasicControl::tickFade() {
     if (fadeCounter_ <= 0)
         return;
     --fadeCounter_;
@@ -79,8 +70,7 @@ void PresetBarBasicControl::tickFade()
         redraw();
 }
 
-PresetBarStyle::ButtonState PresetBarBasicControl::buttonState() const
-{
+PresetBarStyle::ButtonState PresetBarBasicControl::buttonState() const {
     PresetBarStyle::ButtonState state;
     state.pressed = pressed_;
     state.hovered = hovered_;

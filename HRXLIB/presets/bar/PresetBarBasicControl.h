@@ -44,8 +44,7 @@ protected:
 class PresetBarClickStopper : public HRXCustomControl {
 public:
     explicit PresetBarClickStopper(const HRXRect& rect) : HRXCustomControl(rect, -1, nullptr) {}
-    int32_t onMouseDown(const HRXPoint&, uint32_t buttons) override
-    {
+    int32_t onMouseDown(const HRXPoint&, uint32_t buttons) override {
         return (buttons & kHRXLeftButton) ? kHRXMouseHandledNoMoves : kHRXMouseNotHandled;
     }
 };

@@ -7,12 +7,9 @@
 using namespace PresetBarStyle;
 
 PresetBarLabelButton::PresetBarLabelButton(const HRXRect& rect, int32_t tag, const char* label)
-    : PresetBarBasicControl(rect, tag), label_(label ? label : ""), font_(getFontArial14())
-{
-}
+    : PresetBarBasicControl(rect, tag), label_(label ? label : ""), font_(getFontArial14()) {}
 
-void PresetBarLabelButton::draw(HRXDrawContext* context)
-{
+void PresetBarLabelButton::draw(HRXDrawContext* context) {
     ButtonState state = buttonState();
     state.active = active_;
     drawFace(context, innerRect_, state);
@@ -21,22 +18,19 @@ void PresetBarLabelButton::draw(HRXDrawContext* context)
     context->drawString(label_.c_str(), innerRect_, kHRXAlignCentre);
 }
 
-void PresetBarLabelButton::setLabel(const char* text)
-{
+void PresetBarLabelButton::setLabel(const char* text) {
     label_ = text ? text : "";
     redraw();
 }
 
-void PresetBarLabelButton::setActive(bool isActive)
-{
+void PresetBarLabelButton::setActive(bool isActive) {
     if (active_ == isActive)
         return;
     active_ = isActive;
     redraw();
 }
 
-void PresetBarConfigMenuButton::draw(HRXDrawContext* context)
-{
+void PresetBarConfigMenuButton::draw(HRXDrawContext* context) {
     constexpr int32_t kTeeth = 8;
     constexpr double kPi = 3.14159265358979323846;
     // Lit while the configuration menu is open (value 1.0).

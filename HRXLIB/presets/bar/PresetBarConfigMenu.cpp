@@ -31,13 +31,11 @@ class PresetBarConfigBackground : public HRXCustomControl {
 public:
     explicit PresetBarConfigBackground(const HRXRect& rect) : HRXCustomControl(rect, -1, nullptr) {}
 
-    void setBands(bool bandsOnly)
-    {
+    void setBands(bool bandsOnly) {
         bands_ = bandsOnly;
         redraw();
     }
-    void draw(HRXDrawContext* context) override
-    {
+    void draw(HRXDrawContext* context) override {
         context->setFillColour(kConfigMenuBackground);
         if (!bands_) {
             context->fillRect(viewRect_);
@@ -46,28 +44,26 @@ public:
         context->fillRect(header());
         context->fillRect(footer());
     }
-    int32_t onMouseDown(const HRXPoint& point, uint32_t buttons) override
-    {
+    int32_t onMouseDown(const HRXPoint& point, uint32_t buttons) override {
         const bool onFace = !bands_ || header().contains(point) || footer().contains(point);
         return onFace && (buttons & kHRXLeftButton) ? kHRXMouseHandledNoMoves : kHRXMouseNotHandled;
     }
 
 private:
     HRXRect header() const { return {viewRect_.left, viewRect_.top, viewRect_.right, viewRect_.top + kHeaderHeight}; }
-    HRXRect footer() const
-    {
+    HRXRect footer() const {
         return {viewRect_.left, viewRect_.bottom - kFooterHeight, viewRect_.right, viewRect_.bottom};
     }
 
     bool bands_ = false;
 };
 
-void PresetBarConfigMenu::build(HRXPresetBarHost* barHost, const HRXRect& rect)
-{
+void PresetBarConfigMenu::build(HRXPresetBarHost* barHost, const HRXRect& rect) {
     destroy();
     host_ = barHost;
     container_ = host_->createPresetBarContainer(rect);
-    versionLine_ = makePluginVersionLine(product().productVersion, product().frameworkVersion, product().buildStamp, host_->getFormatName());
+    versionLine_ = makePluginVersionLine(product().productVersion, product().frameworkVersion, product().buildStamp,
+                                         host_->getFormatName());
     background_ = new PresetBarConfigBackground({});
     pageSwitch_ = new HRXConfigMenuGroupSwitch({}, kTagConfigPage);
     closeButton_ = new PresetBarCloseButton({}, kTagConfig);
@@ -76,13 +72,12 @@ void PresetBarConfigMenu::build(HRXPresetBarHost* barHost, const HRXRect& rect)
     hintsSwitch_ = new HRXConfigMenu2waySwitch({}, kTagHints, "Hints:", "Hide", "Show");
     infoText_ = new HRXConfigPluginInfoText({}, kTagConfig, versionLine_.c_str());
     for (HRXBaseControl* control : std::initializer_list<HRXBaseControl*>{background_, pageSwitch_, closeButton_,
-                                                                         manualButton_, hintsSwitch_, infoText_})
+                                                                          manualButton_, hintsSwitch_, infoText_})
         container_->addControl(control);
     layout(rect.width(), rect.height());
 }
 
-void PresetBarConfigMenu::destroy()
-{
+void PresetBarConfigMenu::destroy() {
     background_ = nullptr;
     pageSwitch_ = nullptr;
     closeButton_ = nullptr;
@@ -93,8 +88,7 @@ void PresetBarConfigMenu::destroy()
     container_ = nullptr;
 }
 
-void PresetBarConfigMenu::setRect(const HRXRect& rect)
-{
+void PresetBarConfigMenu::setRect(const HRXRect& rect) {
     if (!container_)
         return;
     container_->setViewSize(rect);
@@ -102,8 +96,7 @@ void PresetBarConfigMenu::setRect(const HRXRect& rect)
 }
 
 // The page's controls take their places; the other page's get empty ones.
-void PresetBarConfigMenu::layout(double width, double height)
-{
+void PresetBarConfigMenu::layout(double width, double height) {
     const bool info = page_ == Page::PluginInfo;
     background_->setViewSize({0.0, 0.0, width, height});
     background_->setBands(info);
@@ -116,16 +109,14 @@ void PresetBarConfigMenu::layout(double width, double height)
     infoText_->setViewSize(info ? HRXRect{14.0, height - 32.0, width - 10.0, height - 8.0} : HRXRect{});
 }
 
-void PresetBarConfigMenu::prepareOpening()
-{
+void PresetBarConfigMenu::prepareOpening() {
     if (!hintsSwitch_)
         return;
     hintsSwitch_->setValue(HRXGlobalSettings::hintsFlag() != 0 ? 1.0 : 0.0);
     hintsSwitch_->redraw();
 }
 
-void PresetBarConfigMenu::showPage(Page newPage)
-{
+void PresetBarConfigMenu::showPage(Page newPage) {
     page_ = newPage;
     if (container_) {
         const HRXRect rect = container_->getRect();
@@ -133,17 +124,12 @@ void PresetBarConfigMenu::showPage(Page newPage)
     }
 }
 
-void PresetBarConfigMenu::handle(int32_t tag, double value)
-{
+void PresetBarConfigMenu::handle(int32_t tag, double value) {
     if (!container_)
         return;
     switch (tag) {
-    case kTagManual:
-        openManual();
-        break;
-    case kTagHints:
-        setHints(static_cast<int32_t>(value + 0.5));
-        break;
+    case kTagManual: openManual(); break;
+    case kTagHints: setHints(static_cast<int32_t>(value + 0.5)); break;
     case kTagConfigPage: {
         const Page chosen = static_cast<int32_t>(value + 0.5) != 0 ? Page::PluginInfo : Page::GlobalSettings;
         showPage(chosen);
@@ -151,19 +137,16 @@ void PresetBarConfigMenu::handle(int32_t tag, double value)
             chosen == Page::PluginInfo ? kReportPluginInfoPage : kReportGlobalSettingsPage, 1.0);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
-void PresetBarConfigMenu::setHints(int32_t hints)
-{
+void PresetBarConfigMenu::setHints(int32_t hints) {
     HRXGlobalSettings::setHintsFlag(hints);
     host_->showHints(hints);
 }
 
-void PresetBarConfigMenu::hintsChanged(double value)
-{
+void PresetBarConfigMenu::hintsChanged(double value) {
     const int32_t hints = static_cast<int32_t>(value + 0.5) != 0 ? 1 : 0;
     if (hintsSwitch_) {
         hintsSwitch_->setValue(hints);
@@ -174,18 +157,14 @@ void PresetBarConfigMenu::hintsChanged(double value)
 }
 
 // The manual's path is set by the product's installation.
-void PresetBarConfigMenu::openManual()
-{
+void PresetBarConfigMenu::openManual() {
     std::string path;
     getSettingsStore().readString(product().sharedSettingsKey, product().manualPathValueName, path);
     switch (getShell().open(path)) {
-    case HRXShellResult::Opened:
-        break;
+    case HRXShellResult::Opened: break;
     case HRXShellResult::NoApplication:
         getMessageBox().show("Could not open manual file", "Make sure Acrobat Reader is installed");
         break;
-    case HRXShellResult::Failed:
-        getMessageBox().show("", "Could not open user manual");
-        break;
+    case HRXShellResult::Failed: getMessageBox().show("", "Could not open user manual"); break;
     }
 }

@@ -4,13 +4,11 @@
 
 using namespace PresetBarStyle;
 
-PresetBarNameControl::PresetBarNameControl(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag)
-{
+PresetBarNameControl::PresetBarNameControl(const HRXRect& rect, int32_t tag) : PresetBarBasicControl(rect, tag) {
     value_ = 0.0;
 }
 
-void PresetBarNameControl::setDisplay(const std::string& newPrefix, const std::string& newName, bool isModified)
-{
+void PresetBarNameControl::setDisplay(const std::string& newPrefix, const std::string& newName, bool isModified) {
     if (newPrefix == prefix_ && newName == name_ && isModified == modified_)
         return;
     prefix_ = newPrefix;
@@ -19,20 +17,17 @@ void PresetBarNameControl::setDisplay(const std::string& newPrefix, const std::s
     redraw();
 }
 
-std::string PresetBarNameControl::getDisplayText() const
-{
+std::string PresetBarNameControl::getDisplayText() const {
     return prefix_ + name_ + (modified_ ? " *" : "");
 }
 
-bool PresetBarNameControl::takeRenameRequest()
-{
+bool PresetBarNameControl::takeRenameRequest() {
     const bool requested = renameRequested_;
     renameRequested_ = false;
     return requested;
 }
 
-int32_t PresetBarNameControl::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarNameControl::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (buttons & 8u) {  // the right button
         renameRequested_ = true;
         valueChanged();
@@ -41,8 +36,7 @@ int32_t PresetBarNameControl::onMouseDown(const HRXPoint& point, uint32_t button
     return PresetBarBasicControl::onMouseDown(point, buttons);
 }
 
-void PresetBarNameControl::draw(HRXDrawContext* context)
-{
+void PresetBarNameControl::draw(HRXDrawContext* context) {
     const bool open = value_ > 0.5;
     const ButtonState state = buttonState();
     // The field spans the whole control: it is the row's height already.

@@ -27,8 +27,7 @@ constexpr double kInfoHeight = 32.0;
 
 }  // namespace
 
-void PresetBarPresetMenu::build(HRXPresetBarHost* host, const HRXRect& rect)
-{
+void PresetBarPresetMenu::build(HRXPresetBarHost* host, const HRXRect& rect) {
     destroy();
     container_ = host->createPresetBarContainer(rect);
     const HRXColour background = PresetBarStyle::kPresetMenuBackground;
@@ -43,13 +42,12 @@ void PresetBarPresetMenu::build(HRXPresetBarHost* host, const HRXRect& rect)
     bottomInfo_ = new HRXPresetMenuBottomTextInfo({}, kTagBottomInfo);
     designerLogo_ = new HRXDesignerLogo({}, kTagDesignerLogo);
     for (HRXBaseControl* control : std::initializer_list<HRXBaseControl*>{groupSwitch_, categoryColumn_, presetColumns_,
-                                                                         bottomInfo_, designerLogo_})
+                                                                          bottomInfo_, designerLogo_})
         container_->addControl(control);
     layout(width, height);
 }
 
-void PresetBarPresetMenu::destroy()
-{
+void PresetBarPresetMenu::destroy() {
     groupSwitch_ = nullptr;
     categoryColumn_ = nullptr;
     presetColumns_ = nullptr;
@@ -59,16 +57,14 @@ void PresetBarPresetMenu::destroy()
     container_ = nullptr;
 }
 
-void PresetBarPresetMenu::setRect(const HRXRect& rect)
-{
+void PresetBarPresetMenu::setRect(const HRXRect& rect) {
     if (!container_)
         return;
     container_->setViewSize(rect);
     layout(rect.width(), rect.height());
 }
 
-void PresetBarPresetMenu::layout(double width, double height)
-{
+void PresetBarPresetMenu::layout(double width, double height) {
     groupSwitch_->setViewSize({kMargin, 8.0, width - kMargin, kTopRowBottom});
     categoryColumn_->setViewSize({kMargin, kListsTop, kMargin + kCategoryWidth, kListsTop + 6 * 20.0});
     presetColumns_->setViewSize({2.0, kPresetsTop, width - 2.0, height - kInfoHeight - 10.0});
@@ -77,8 +73,7 @@ void PresetBarPresetMenu::layout(double width, double height)
 }
 
 // The photo belongs to the factory and designer groups.
-void PresetBarPresetMenu::showGroup()
-{
+void PresetBarPresetMenu::showGroup() {
     if (!designerLogo_)
         return;
     const double width = container_->getRect().width();
@@ -88,8 +83,7 @@ void PresetBarPresetMenu::showGroup()
         designerLogo_->setViewSize({width - kMargin - kPhotoSize, kListsTop, width - kMargin, kListsTop + kPhotoSize});
 }
 
-void PresetBarPresetMenu::refresh()
-{
+void PresetBarPresetMenu::refresh() {
     if (!container_)
         return;
     HRXPresetLibrary::rescanUserFolders();
@@ -106,8 +100,7 @@ void PresetBarPresetMenu::refresh()
     updateBottomInfo();
 }
 
-PresetBarPresetMenu::Result PresetBarPresetMenu::handle(int32_t tag, double value)
-{
+PresetBarPresetMenu::Result PresetBarPresetMenu::handle(int32_t tag, double value) {
     if (!container_)
         return Result::Stay;
     switch (tag) {
@@ -152,20 +145,16 @@ PresetBarPresetMenu::Result PresetBarPresetMenu::handle(int32_t tag, double valu
         if (group_ == HRXPresetLibrary::kUserGroup)
             HRXPresetLibrary::openUserFolder();
         return Result::Stay;
-    case kTagDesignerLogo:
-        getShell().open(product().makerWebAddress);
-        return Result::Close;
-    default:
-        return Result::Stay;
+    case kTagDesignerLogo: getShell().open(product().makerWebAddress); return Result::Close;
+    default: return Result::Stay;
     }
 }
 
-void PresetBarPresetMenu::updateBottomInfo()
-{
+void PresetBarPresetMenu::updateBottomInfo() {
     if (group_ != HRXPresetLibrary::kUserGroup) {
         bottomInfo_->setLines("Factory presets are integral part of the plugin",
-                             "Factory presets are integral part of the plugin and they are NOT stored as files",
-                             false);
+                              "Factory presets are integral part of the plugin and they are NOT stored as files",
+                              false);
         return;
     }
     const std::string& folder = HRXPresetLibrary::userPresetFolder();

@@ -7,13 +7,11 @@
 using namespace PresetBarStyle;
 
 HRXPresetMenuBottomTextInfo::HRXPresetMenuBottomTextInfo(const HRXRect& rect, int32_t tag)
-    : HRXCustomControl(rect, tag, nullptr)
-{
+    : HRXCustomControl(rect, tag, nullptr) {
     value_ = 0.0;
 }
 
-void HRXPresetMenuBottomTextInfo::setLines(const std::string& first, const std::string& second, bool isLink)
-{
+void HRXPresetMenuBottomTextInfo::setLines(const std::string& first, const std::string& second, bool isLink) {
     firstLine_ = first;
     secondLine_ = second;
     link_ = isLink;
@@ -21,8 +19,7 @@ void HRXPresetMenuBottomTextInfo::setLines(const std::string& first, const std::
     redraw();
 }
 
-void HRXPresetMenuBottomTextInfo::draw(HRXDrawContext* context)
-{
+void HRXPresetMenuBottomTextInfo::draw(HRXDrawContext* context) {
     const double middle = viewRect_.top + viewRect_.height() * 0.5;
     const HRXRect first{viewRect_.left, viewRect_.top, viewRect_.right, middle};
     const HRXRect second{viewRect_.left, middle, viewRect_.right, viewRect_.bottom};
@@ -43,8 +40,7 @@ void HRXPresetMenuBottomTextInfo::draw(HRXDrawContext* context)
 
 // A path too long for the line keeps its end, where the file is named; the
 // whole path is the tooltip.
-std::string HRXPresetMenuBottomTextInfo::elidedAtStart(HRXDrawContext* context, const std::string& text, double width)
-{
+std::string HRXPresetMenuBottomTextInfo::elidedAtStart(HRXDrawContext* context, const std::string& text, double width) {
     if (context->getStringWidth(text.c_str()) <= width)
         return text;
     static const std::string kEllipsis = "\xE2\x80\xA6";
@@ -60,43 +56,37 @@ std::string HRXPresetMenuBottomTextInfo::elidedAtStart(HRXDrawContext* context, 
     return kEllipsis;
 }
 
-int32_t HRXPresetMenuBottomTextInfo::onMouseDown(const HRXPoint&, uint32_t buttons)
-{
+int32_t HRXPresetMenuBottomTextInfo::onMouseDown(const HRXPoint&, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     valueChanged();
     return kHRXMouseHandledNoMoves;
 }
 
-int32_t HRXPresetMenuBottomTextInfo::onMouseEntered(const HRXPoint&, uint32_t)
-{
+int32_t HRXPresetMenuBottomTextInfo::onMouseEntered(const HRXPoint&, uint32_t) {
     hovered_ = true;
     redraw();
     return kHRXMouseHandled;
 }
 
-int32_t HRXPresetMenuBottomTextInfo::onMouseExited(const HRXPoint&, uint32_t)
-{
+int32_t HRXPresetMenuBottomTextInfo::onMouseExited(const HRXPoint&, uint32_t) {
     hovered_ = false;
     redraw();
     return kHRXMouseHandled;
 }
 
 HRXDesignerLogo::HRXDesignerLogo(const HRXRect& rect, int32_t tag)
-    : HRXCustomControl(rect, tag, getLibraryBitmap(kHRXBitmapPresetDesigner))
-{
+    : HRXCustomControl(rect, tag, getLibraryBitmap(kHRXBitmapPresetDesigner)) {
     value_ = 0.0;
     setTooltip("Click on the photo to get more info about preset's designer");
 }
 
-void HRXDesignerLogo::draw(HRXDrawContext* context)
-{
+void HRXDesignerLogo::draw(HRXDrawContext* context) {
     if (viewRect_.width() > 0.0)
         context->drawBitmap(bitmap_, viewRect_, {0.0, 0.0}, 1.0f);
 }
 
-int32_t HRXDesignerLogo::onMouseDown(const HRXPoint&, uint32_t buttons)
-{
+int32_t HRXDesignerLogo::onMouseDown(const HRXPoint&, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton) || viewRect_.width() <= 0.0)
         return kHRXMouseNotHandled;
     valueChanged();

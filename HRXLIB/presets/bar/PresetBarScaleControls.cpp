@@ -8,35 +8,30 @@
 using namespace PresetBarStyle;
 
 PresetBarScaleMenuButton::PresetBarScaleMenuButton(const HRXRect& rect, int32_t tag)
-    : PresetBarMenuButton(rect, tag, nullptr)
-{
+    : PresetBarMenuButton(rect, tag, nullptr) {
     setZoom(1.0);
     value_ = 0.0;
 }
 
-void PresetBarScaleMenuButton::setZoom(double factor)
-{
+void PresetBarScaleMenuButton::setZoom(double factor) {
     zoom_ = HRXGlobalSettings::limitZoomFactor(factor);
     char text[16];
     std::snprintf(text, sizeof text, "%d%%", static_cast<int>(HRXGlobalSettings::zoomPercentOf(zoom_)));
     setLabel(text);
 }
 
-void PresetBarScaleMenuButton::chooseZoom(double factor)
-{
+void PresetBarScaleMenuButton::chooseZoom(double factor) {
     setZoom(factor);
     changedByUser_ = true;
 }
 
-PresetBarScaleMenuButton::MenuRequest PresetBarScaleMenuButton::takeMenuRequest()
-{
+PresetBarScaleMenuButton::MenuRequest PresetBarScaleMenuButton::takeMenuRequest() {
     const MenuRequest request = menuRequest_;
     menuRequest_ = MenuRequest::None;
     return request;
 }
 
-int32_t PresetBarScaleMenuButton::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarScaleMenuButton::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     if (buttons & (kHRXDoubleClick | kHRXControl | kHRXAlt)) {
@@ -50,8 +45,7 @@ int32_t PresetBarScaleMenuButton::onMouseDown(const HRXPoint& point, uint32_t bu
     return PresetBarMenuButton::onMouseDown(point, buttons);
 }
 
-bool PresetBarScaleMenuButton::onWheel(const HRXPoint&, float distance, uint32_t buttons)
-{
+bool PresetBarScaleMenuButton::onWheel(const HRXPoint&, float distance, uint32_t buttons) {
     double notches = distance;
     if (distance > 0.1f)
         notches = 1.0;
@@ -63,12 +57,9 @@ bool PresetBarScaleMenuButton::onWheel(const HRXPoint&, float distance, uint32_t
 }
 
 PresetBarScaleCornerControl::PresetBarScaleCornerControl(const HRXRect& rect, int32_t tag)
-    : PresetBarScaleMenuButton(rect, tag)
-{
-}
+    : PresetBarScaleMenuButton(rect, tag) {}
 
-void PresetBarScaleCornerControl::draw(HRXDrawContext* context)
-{
+void PresetBarScaleCornerControl::draw(HRXDrawContext* context) {
     // Three short diagonals in the very corner, clear of the panel's screw.
     const HRXColour colour = (hovered_ || dragging_) ? kAccent : HRXColour{0x30, 0x22, 0x14, 0xB0};
     context->setLineWidth(1.5);
@@ -79,20 +70,17 @@ void PresetBarScaleCornerControl::draw(HRXDrawContext* context)
     }
 }
 
-void PresetBarScaleCornerControl::setPlacement(const HRXPoint& newOrigin, double width, double height)
-{
+void PresetBarScaleCornerControl::setPlacement(const HRXPoint& newOrigin, double width, double height) {
     origin_ = newOrigin;
     windowWidth_ = width;
     windowHeight_ = height;
 }
 
-HRXPoint PresetBarScaleCornerControl::windowPixels(const HRXPoint& point) const
-{
+HRXPoint PresetBarScaleCornerControl::windowPixels(const HRXPoint& point) const {
     return {(origin_.x + point.x) * zoom_, (origin_.y + point.y) * zoom_};
 }
 
-int32_t PresetBarScaleCornerControl::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarScaleCornerControl::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     dragging_ = true;
@@ -105,8 +93,7 @@ int32_t PresetBarScaleCornerControl::onMouseDown(const HRXPoint& point, uint32_t
 
 // The window grows by the pointer's travel in pixels: width and height each
 // ask for a zoom, and the grip takes their mean.
-int32_t PresetBarScaleCornerControl::onMouseMoved(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarScaleCornerControl::onMouseMoved(const HRXPoint& point, uint32_t buttons) {
     if (!dragging_ || !(buttons & kHRXLeftButton))
         return PresetBarScaleMenuButton::onMouseMoved(point, buttons);
     const HRXPoint now = windowPixels(point);
@@ -120,8 +107,7 @@ int32_t PresetBarScaleCornerControl::onMouseMoved(const HRXPoint& point, uint32_
     return kHRXMouseHandled;
 }
 
-int32_t PresetBarScaleCornerControl::onMouseUp(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarScaleCornerControl::onMouseUp(const HRXPoint& point, uint32_t buttons) {
     dragging_ = false;
     return PresetBarScaleMenuButton::onMouseUp(point, buttons);
 }

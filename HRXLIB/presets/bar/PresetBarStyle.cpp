@@ -8,15 +8,13 @@ namespace PresetBarStyle {
 
 namespace {
 
-uint8_t mixChannel(uint8_t from, uint8_t to, double amount)
-{
+uint8_t mixChannel(uint8_t from, uint8_t to, double amount) {
     return static_cast<uint8_t>(std::lround(from + (to - from) * amount));
 }
 
 }  // namespace
 
-HRXColour mix(const HRXColour& from, const HRXColour& to, double amount)
-{
+HRXColour mix(const HRXColour& from, const HRXColour& to, double amount) {
     if (!(amount > 0.0))
         return from;
     if (amount >= 1.0)
@@ -25,8 +23,7 @@ HRXColour mix(const HRXColour& from, const HRXColour& to, double amount)
             mixChannel(from.blue, to.blue, amount), mixChannel(from.alpha, to.alpha, amount)};
 }
 
-HRXColour faceColour(const ButtonState& state)
-{
+HRXColour faceColour(const ButtonState& state) {
     if (state.pressed)
         return kFacePressed;
     if (state.active)
@@ -34,15 +31,13 @@ HRXColour faceColour(const ButtonState& state)
     return mix(kFace, kFaceHovered, state.hovered ? 1.0 : state.fade);
 }
 
-HRXColour edgeColour(const ButtonState& state)
-{
+HRXColour edgeColour(const ButtonState& state) {
     if (state.pressed || state.active)
         return kAccent;
     return mix(kEdge, kEdgeHovered, state.hovered ? 1.0 : state.fade);
 }
 
-HRXColour textColour(const ButtonState& state)
-{
+HRXColour textColour(const ButtonState& state) {
     if (state.pressed)
         return kAccent;
     if (state.active)
@@ -50,23 +45,20 @@ HRXColour textColour(const ButtonState& state)
     return mix(kText, kTextBright, state.hovered ? 1.0 : state.fade);
 }
 
-void drawFrame(HRXDrawContext* context, const HRXRect& rect, const HRXColour& colour)
-{
+void drawFrame(HRXDrawContext* context, const HRXRect& rect, const HRXColour& colour) {
     context->setLineWidth(1.0);
     context->setFrameColour(colour);
     context->frameRect(rect);
 }
 
-void drawFace(HRXDrawContext* context, const HRXRect& rect, const ButtonState& state)
-{
+void drawFace(HRXDrawContext* context, const HRXRect& rect, const ButtonState& state) {
     context->setFillColour(faceColour(state));
     context->fillRect(rect);
     drawFrame(context, rect, edgeColour(state));
 }
 
 void drawTriangle(HRXDrawContext* context, const HRXRect& rect, double size, Direction direction,
-                  const HRXColour& colour)
-{
+                  const HRXColour& colour) {
     const double cx = (rect.left + rect.right) * 0.5;
     const double cy = (rect.top + rect.bottom) * 0.5;
     const double half = size * 0.5;
@@ -101,8 +93,7 @@ void drawTriangle(HRXDrawContext* context, const HRXRect& rect, double size, Dir
 
 // A half circle open downwards, ending in an arrow head at one end: the
 // usual sign for undo (head on the left) and redo (head on the right).
-void drawHookArrow(HRXDrawContext* context, const HRXRect& rect, Direction direction, const HRXColour& colour)
-{
+void drawHookArrow(HRXDrawContext* context, const HRXRect& rect, Direction direction, const HRXColour& colour) {
     constexpr int32_t kSegments = 12;
     constexpr double kPi = 3.14159265358979323846;
     const double cx = (rect.left + rect.right) * 0.5;
@@ -126,13 +117,11 @@ void drawHookArrow(HRXDrawContext* context, const HRXRect& rect, Direction direc
     context->fillPolygon(head, 3);
 }
 
-HRXRect inset(const HRXRect& rect, double dx, double dy)
-{
+HRXRect inset(const HRXRect& rect, double dx, double dy) {
     return {rect.left + dx, rect.top + dy, rect.right - dx, rect.bottom - dy};
 }
 
-void drawCaption(HRXDrawContext* context, const char* text, const HRXRect& rect)
-{
+void drawCaption(HRXDrawContext* context, const char* text, const HRXRect& rect) {
     context->setFont(getFontArial14());
     context->setFontColour(kTextDim);
     context->drawString(text, rect, kHRXAlignRight);

@@ -6,20 +6,17 @@ using namespace PresetBarStyle;
 
 PresetBarLabelledSwitch::PresetBarLabelledSwitch(const HRXRect& rect, int32_t tag,
                                                  const std::vector<std::string>& labels)
-    : HRXHorizontalSwitch(rect, tag, nullptr, static_cast<int32_t>(labels.size())), labels_(labels)
-{
+    : HRXHorizontalSwitch(rect, tag, nullptr, static_cast<int32_t>(labels.size())), labels_(labels) {
     value_ = 0.0;
 }
 
-HRXRect PresetBarLabelledSwitch::segmentRect(int32_t position) const
-{
+HRXRect PresetBarLabelledSwitch::segmentRect(int32_t position) const {
     const double width = viewRect_.width() / static_cast<double>(labels_.size());
     const double left = viewRect_.left + width * position;
     return {left, viewRect_.top, left + width, viewRect_.bottom};
 }
 
-void PresetBarLabelledSwitch::draw(HRXDrawContext* context)
-{
+void PresetBarLabelledSwitch::draw(HRXDrawContext* context) {
     context->setFont(getFontArial14());
     for (int32_t i = 0; i < static_cast<int32_t>(labels_.size()); ++i) {
         ButtonState state;
@@ -32,8 +29,7 @@ void PresetBarLabelledSwitch::draw(HRXDrawContext* context)
     }
 }
 
-int32_t PresetBarLabelledSwitch::onMouseMoved(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarLabelledSwitch::onMouseMoved(const HRXPoint& point, uint32_t buttons) {
     if (buttons & kHRXLeftButton)
         return HRXHorizontalSwitch::onMouseMoved(point, buttons);
     int32_t under = -1;
@@ -48,34 +44,29 @@ int32_t PresetBarLabelledSwitch::onMouseMoved(const HRXPoint& point, uint32_t bu
     return kHRXMouseHandled;
 }
 
-int32_t PresetBarLabelledSwitch::onMouseEntered(const HRXPoint& point, uint32_t buttons)
-{
+int32_t PresetBarLabelledSwitch::onMouseEntered(const HRXPoint& point, uint32_t buttons) {
     return onMouseMoved(point, buttons & ~kHRXLeftButton);
 }
 
-int32_t PresetBarLabelledSwitch::onMouseExited(const HRXPoint&, uint32_t)
-{
+int32_t PresetBarLabelledSwitch::onMouseExited(const HRXPoint&, uint32_t) {
     hoveredSegment_ = -1;
     redraw();
     return kHRXMouseHandled;
 }
 
-HRXConfigMenu2waySwitch::HRXConfigMenu2waySwitch(const HRXRect& rect, int32_t tag, const char* caption,
-                                                 const char* off, const char* on)
-    : PresetBarBasicControl(rect, tag), caption_(caption), labels_{off, on}
-{
+HRXConfigMenu2waySwitch::HRXConfigMenu2waySwitch(const HRXRect& rect, int32_t tag, const char* caption, const char* off,
+                                                 const char* on)
+    : PresetBarBasicControl(rect, tag), caption_(caption), labels_{off, on} {
     value_ = 1.0;
 }
 
-HRXRect HRXConfigMenu2waySwitch::positionRect(int32_t position) const
-{
+HRXRect HRXConfigMenu2waySwitch::positionRect(int32_t position) const {
     const double left = viewRect_.left + kCaptionWidth + 10.0;
     const double width = (viewRect_.right - left) * 0.5;
     return {left + width * position, innerRect_.top, left + width * (position + 1), innerRect_.bottom};
 }
 
-int32_t HRXConfigMenu2waySwitch::onMouseDown(const HRXPoint& point, uint32_t buttons)
-{
+int32_t HRXConfigMenu2waySwitch::onMouseDown(const HRXPoint& point, uint32_t buttons) {
     if (!(buttons & kHRXLeftButton))
         return kHRXMouseNotHandled;
     if (positionRect(0).contains(point))
@@ -87,8 +78,7 @@ int32_t HRXConfigMenu2waySwitch::onMouseDown(const HRXPoint& point, uint32_t but
     return PresetBarBasicControl::onMouseDown(point, buttons);
 }
 
-void HRXConfigMenu2waySwitch::draw(HRXDrawContext* context)
-{
+void HRXConfigMenu2waySwitch::draw(HRXDrawContext* context) {
     const HRXRect captionRect{viewRect_.left, innerRect_.top, viewRect_.left + kCaptionWidth, innerRect_.bottom};
     drawCaption(context, caption_.c_str(), captionRect);
     context->setFont(getFontArial14());

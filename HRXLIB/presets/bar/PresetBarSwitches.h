@@ -29,18 +29,14 @@ private:
 class HRXPresetMenuGroupSwitch : public PresetBarLabelledSwitch {
 public:
     HRXPresetMenuGroupSwitch(const HRXRect& rect, int32_t tag)
-        : PresetBarLabelledSwitch(rect, tag, {"Application", "Designer", "My presets"})
-    {
-    }
+        : PresetBarLabelledSwitch(rect, tag, {"Application", "Designer", "My presets"}) {}
 };
 
 // The configuration menu's pages: "Global settings" (0) and "Plugin info" (1).
 class HRXConfigMenuGroupSwitch : public PresetBarLabelledSwitch {
 public:
     HRXConfigMenuGroupSwitch(const HRXRect& rect, int32_t tag)
-        : PresetBarLabelledSwitch(rect, tag, {"Global settings", "Plugin info"})
-    {
-    }
+        : PresetBarLabelledSwitch(rect, tag, {"Global settings", "Plugin info"}) {}
 };
 
 // A caption and a two-position switch beside it ("Hints:" Hide / Show): a

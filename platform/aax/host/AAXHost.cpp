@@ -33,7 +33,8 @@ AAX_Result AAXHost::load(const std::string& path, std::string* error) {
     std::string reason;
     std::shared_ptr<AAXHostLibrary> library = AAXHostLibrary::open(path, &reason);
     if (!library) {
-        if (error) *error = reason;
+        if (error)
+            *error = reason;
         return AAX_ERROR_PLUGIN_NOT_LOADED;
     }
     AAXHostCollection collection;
@@ -41,18 +42,21 @@ AAX_Result AAXHost::load(const std::string& path, std::string* error) {
     IACFPluginDefinition* definition = nullptr;
     const AAX_Result result = library->entryPoints().registerPlugin(&host, &definition);
     if (result != AAX_SUCCESS) {
-        if (error) *error = path + ": ACFRegisterPlugin answered " + std::to_string(result);
+        if (error)
+            *error = path + ": ACFRegisterPlugin answered " + std::to_string(result);
         return result;
     }
     if (definition != static_cast<IACFPluginDefinition*>(&collection)) {
-        if (error) *error = path + ": ACFRegisterPlugin handed back no description";
+        if (error)
+            *error = path + ": ACFRegisterPlugin handed back no description";
         return AAX_ERROR_INVALID_DESCRIPTION;
     }
     const std::vector<std::string> problems = AAXHostCheckDescription(collection.description());
     if (!problems.empty()) {
         if (error) {
             *error = path + ": ";
-            for (size_t i = 0; i < problems.size(); ++i) *error += (i ? "; " : "") + problems[i];
+            for (size_t i = 0; i < problems.size(); ++i)
+                *error += (i ? "; " : "") + problems[i];
         }
         return AAX_ERROR_INVALID_DESCRIPTION;
     }
@@ -66,11 +70,17 @@ void AAXHost::unload() {
     description_ = AAXHostDescription();
 }
 
-uint64_t AAXHost::sdkVersion() const { return library_ ? library_->sdkVersion() : 0; }
+uint64_t AAXHost::sdkVersion() const {
+    return library_ ? library_->sdkVersion() : 0;
+}
 
-const AAXHostEntryPoints* AAXHost::entryPoints() const { return library_ ? &library_->entryPoints() : nullptr; }
+const AAXHostEntryPoints* AAXHost::entryPoints() const {
+    return library_ ? &library_->entryPoints() : nullptr;
+}
 
-int32_t AAXHost::canUnloadNow() const { return library_ ? library_->entryPoints().canUnloadNow() : -1; }
+int32_t AAXHost::canUnloadNow() const {
+    return library_ ? library_->entryPoints().canUnloadNow() : -1;
+}
 
 const std::vector<AAXHostAssertion>& AAXHost::assertions() const {
     return library_ ? library_->services().assertions : kNoAssertions;
@@ -81,10 +91,12 @@ const std::vector<AAXHostTrace>& AAXHost::traces() const {
 }
 
 const AAXHostComponent* AAXHost::findComponent(AAXHostVariant variant) const {
-    if (description_.effects.empty()) return nullptr;
+    if (description_.effects.empty())
+        return nullptr;
     const int32_t format = variant == AAXHostVariant::Mono ? AAX_eStemFormat_Mono : AAX_eStemFormat_Stereo;
     for (const AAXHostComponent& component : description_.effects.front().components) {
-        if (component.inputStemFormat() == format && component.outputStemFormat() == format) return &component;
+        if (component.inputStemFormat() == format && component.outputStemFormat() == format)
+            return &component;
     }
     return nullptr;
 }
@@ -96,14 +108,16 @@ std::unique_ptr<AAXHostInstance> AAXHost::createInstance(AAXHostVariant variant,
     std::unique_ptr<AAXHostInstance> instance;
     if (!library_) {
         status = AAX_ERROR_PLUGIN_NOT_LOADED;
-    } else if (!component || !(sampleRate >= AAXHostInstance::kMinSampleRate &&
-                               sampleRate <= AAXHostInstance::kMaxSampleRate)) {
+    } else if (!component ||
+               !(sampleRate >= AAXHostInstance::kMinSampleRate && sampleRate <= AAXHostInstance::kMaxSampleRate)) {
         status = AAX_ERROR_INVALID_ARGUMENT;
     } else {
         auto impl = std::make_unique<AAXHostInstance::Impl>(library_, *component, sampleRate);
         status = impl->create(description_.effects.front());
-        if (status == AAX_SUCCESS) instance.reset(new AAXHostInstance(std::move(impl)));
+        if (status == AAX_SUCCESS)
+            instance.reset(new AAXHostInstance(std::move(impl)));
     }
-    if (result) *result = status;
+    if (result)
+        *result = status;
     return instance;
 }

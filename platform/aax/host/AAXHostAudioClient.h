@@ -4,7 +4,7 @@
 
 // One block of the render thread.
 struct AAXHostBlock {
-    int64_t index;       // 0 for the thread's first block
+    int64_t index;  // 0 for the thread's first block
     int32_t frames;
     // The main thread's hand-overs up to this ticket (AAXHostInstance::
     // postedTicket) reached the plug-in before this block's render call.

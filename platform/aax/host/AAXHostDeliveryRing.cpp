@@ -15,7 +15,8 @@ void putHeader(unsigned char* at, uint32_t kind, int32_t field, uint32_t offset,
 
 AAXHostDeliveryRing::AAXHostDeliveryRing(size_t largestPayload) {
     capacity_ = kMinimumCapacity;
-    while (capacity_ < 4 * recordSize(static_cast<uint32_t>(largestPayload))) capacity_ *= 2;
+    while (capacity_ < 4 * recordSize(static_cast<uint32_t>(largestPayload)))
+        capacity_ *= 2;
     bytes_.reset(new unsigned char[capacity_]());
 }
 
@@ -26,14 +27,16 @@ bool AAXHostDeliveryRing::stage(Kind kind, int32_t field, uint32_t offset, const
     // buffer goes to its start, behind a Skip record over the rest.
     const size_t skip = start + needed > capacity_ ? capacity_ - start : 0;
     const uint64_t free = capacity_ - (staged_ - delivered_.load(std::memory_order_acquire));
-    if (skip + needed > free) return false;
+    if (skip + needed > free)
+        return false;
     if (skip > 0) {
         putHeader(bytes_.get() + start, Skip, 0, 0, static_cast<uint32_t>(skip));
         staged_ += skip;
     }
     unsigned char* at = bytes_.get() + staged_ % capacity_;
     putHeader(at, kind, field, offset, size);
-    if (size > 0) std::memcpy(at + kHeaderSize, data, size);
+    if (size > 0)
+        std::memcpy(at + kHeaderSize, data, size);
     staged_ += needed;
     return true;
 }

@@ -51,7 +51,9 @@ public:
 private:
     static constexpr size_t kHeaderSize = 16;
     static constexpr size_t kAlignment = 16;  // every record, so a wrap always leaves room for a header
-    static size_t recordSize(uint32_t payload) { return (kHeaderSize + payload + kAlignment - 1) / kAlignment * kAlignment; }
+    static size_t recordSize(uint32_t payload) {
+        return (kHeaderSize + payload + kAlignment - 1) / kAlignment * kAlignment;
+    }
 
     static_assert(std::atomic<uint64_t>::is_always_lock_free, "the render thread must not take a lock");
     size_t capacity_;
@@ -76,7 +78,8 @@ uint64_t AAXHostDeliveryRing::drain(Apply&& apply) {
         record.kind = static_cast<Kind>(kind);
         record.data = header + kHeaderSize;
         // A Skip record fills the end of the buffer; its size counts the bytes skipped.
-        if (record.kind != Skip) apply(static_cast<const Record&>(record));
+        if (record.kind != Skip)
+            apply(static_cast<const Record&>(record));
         at += record.kind == Skip ? record.size : recordSize(record.size);
     }
     delivered_.store(at, std::memory_order_release);

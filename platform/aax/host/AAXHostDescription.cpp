@@ -4,22 +4,26 @@
 
 const AAXHostField* AAXHostComponent::field(AAX_CFieldIndex index) const {
     for (const AAXHostField& f : fields) {
-        if (f.index == index) return &f;
+        if (f.index == index)
+            return &f;
     }
     return nullptr;
 }
 
 const AAXHostField* AAXHostComponent::firstField(AAXHostFieldKind kind) const {
     for (const AAXHostField& f : fields) {
-        if (f.kind == kind) return &f;
+        if (f.kind == kind)
+            return &f;
     }
     return nullptr;
 }
 
 bool AAXHostComponent::property(AAX_EProperty key, int32_t* value) const {
     const auto found = properties.find(key);
-    if (found == properties.end()) return false;
-    if (value) *value = found->second;
+    if (found == properties.end())
+        return false;
+    if (value)
+        *value = found->second;
     return true;
 }
 
@@ -37,7 +41,8 @@ int32_t AAXHostComponent::outputStemFormat() const {
 
 const AAXHostMeter* AAXHostEffect::meter(AAX_CTypeID meterID) const {
     for (const AAXHostMeter& m : meters) {
-        if (m.id == meterID) return &m;
+        if (m.id == meterID)
+            return &m;
     }
     return nullptr;
 }
@@ -49,14 +54,20 @@ bool StemFormatUsable(int32_t format) {
     return format > 0 && channels >= 1 && channels <= 8;
 }
 
-void CheckComponent(const AAXHostEffect& effect, const AAXHostComponent& component,
-                    const std::string& where, std::vector<std::string>& problems) {
-    if (!component.firstField(AAXHostFieldKind::AudioIn)) problems.push_back(where + ": no audio input");
-    if (!component.firstField(AAXHostFieldKind::AudioOut)) problems.push_back(where + ": no audio output");
-    if (!component.firstField(AAXHostFieldKind::BufferLength)) problems.push_back(where + ": no buffer length");
-    if (!component.processProc) problems.push_back(where + ": no render procedure");
-    if (!StemFormatUsable(component.inputStemFormat())) problems.push_back(where + ": bad input stem format");
-    if (!StemFormatUsable(component.outputStemFormat())) problems.push_back(where + ": bad output stem format");
+void CheckComponent(const AAXHostEffect& effect, const AAXHostComponent& component, const std::string& where,
+                    std::vector<std::string>& problems) {
+    if (!component.firstField(AAXHostFieldKind::AudioIn))
+        problems.push_back(where + ": no audio input");
+    if (!component.firstField(AAXHostFieldKind::AudioOut))
+        problems.push_back(where + ": no audio output");
+    if (!component.firstField(AAXHostFieldKind::BufferLength))
+        problems.push_back(where + ": no buffer length");
+    if (!component.processProc)
+        problems.push_back(where + ": no render procedure");
+    if (!StemFormatUsable(component.inputStemFormat()))
+        problems.push_back(where + ": bad input stem format");
+    if (!StemFormatUsable(component.outputStemFormat()))
+        problems.push_back(where + ": bad output stem format");
     int32_t meterFields = 0;
     for (const AAXHostField& field : component.fields) {
         if (field.kind == AAXHostFieldKind::Meters && ++meterFields == 2) {
@@ -76,17 +87,21 @@ void CheckComponent(const AAXHostEffect& effect, const AAXHostComponent& compone
 
 std::vector<std::string> AAXHostCheckDescription(const AAXHostDescription& description) {
     std::vector<std::string> problems;
-    if (description.effects.empty()) problems.push_back("no effect described");
+    if (description.effects.empty())
+        problems.push_back("no effect described");
     for (size_t e = 0; e < description.effects.size(); ++e) {
         const AAXHostEffect& effect = description.effects[e];
         const std::string where = "effect " + std::to_string(e);
-        if (effect.id.empty()) problems.push_back(where + ": empty id");
-        if (effect.names.empty()) problems.push_back(where + ": no name");
+        if (effect.id.empty())
+            problems.push_back(where + ": empty id");
+        if (effect.names.empty())
+            problems.push_back(where + ": no name");
         const auto create = effect.procs.find(kAAX_ProcPtrID_Create_EffectParameters);
         if (create == effect.procs.end() || !create->second) {
             problems.push_back(where + ": no parameters-object creation procedure");
         }
-        if (effect.components.empty()) problems.push_back(where + ": no component");
+        if (effect.components.empty())
+            problems.push_back(where + ": no component");
         for (size_t c = 0; c < effect.components.size(); ++c) {
             CheckComponent(effect, effect.components[c], where + " component " + std::to_string(c), problems);
         }

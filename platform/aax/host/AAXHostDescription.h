@@ -22,9 +22,9 @@ enum class AAXHostFieldKind {
 struct AAXHostField {
     AAX_CFieldIndex index = 0;
     AAXHostFieldKind kind = AAXHostFieldKind::AudioIn;
-    uint32_t size = 0;     // packet size (port) or block size (private data)
-    uint32_t option = 0;   // port type, private-data options or MIDI node type
-    std::string name;      // MIDI node name
+    uint32_t size = 0;    // packet size (port) or block size (private data)
+    uint32_t option = 0;  // port type, private-data options or MIDI node type
+    std::string name;     // MIDI node name
     uint32_t channelMask = 0;
     std::vector<AAX_CTypeID> meterIDs;
 };
@@ -40,7 +40,7 @@ struct AAXHostComponent {
     const AAXHostField* field(AAX_CFieldIndex index) const;
     const AAXHostField* firstField(AAXHostFieldKind kind) const;
     bool property(AAX_EProperty property, int32_t* value) const;
-    int32_t inputStemFormat() const;   // AAX_eStemFormat_None when missing
+    int32_t inputStemFormat() const;  // AAX_eStemFormat_None when missing
     int32_t outputStemFormat() const;
 };
 

@@ -13,7 +13,8 @@ AAXHostEditor::~AAXHostEditor() {
 }
 
 AAX_Result AAXHostEditor::attach(uintptr_t window) {
-    if (attached_) detach();
+    if (attached_)
+        detach();
     window_ = window;
     attached_ = true;
     lastTimer_ = getTickCount();
@@ -21,7 +22,8 @@ AAX_Result AAXHostEditor::attach(uintptr_t window) {
 }
 
 AAX_Result AAXHostEditor::detach() {
-    if (!attached_) return AAX_SUCCESS;
+    if (!attached_)
+        return AAX_SUCCESS;
     attached_ = false;
     const AAX_Result result = gUI_->SetViewContainer(nullptr);
     window_ = 0;
@@ -29,12 +31,14 @@ AAX_Result AAXHostEditor::detach() {
 }
 
 AAX_Result AAXHostEditor::viewSize(AAX_Point* size) const {
-    if (!size) return AAX_ERROR_NULL_OBJECT;
+    if (!size)
+        return AAX_ERROR_NULL_OBJECT;
     return gUI_->GetViewSize(size);
 }
 
 void AAXHostEditor::idle() {
-    if (!attached_) return;
+    if (!attached_)
+        return;
     gUI_->Idle();
     const uint32_t now = getTickCount();
     if (attached_ && now - lastTimer_ >= kTimerPeriodMs) {
@@ -43,13 +47,18 @@ void AAXHostEditor::idle() {
     }
 }
 
-AAX_Result AAXHostEditor::timerWakeup() { return gUI_->TimerWakeup(); }
+AAX_Result AAXHostEditor::timerWakeup() {
+    return gUI_->TimerWakeup();
+}
 
-AAX_Result AAXHostEditor::parameterUpdated(const std::string& id) { return gUI_->ParameterUpdated(id.c_str()); }
+AAX_Result AAXHostEditor::parameterUpdated(const std::string& id) {
+    return gUI_->ParameterUpdated(id.c_str());
+}
 
 AAX_Result AAXHostEditor::SetViewSize(AAX_Point& size) {
     requestedSize_ = size;
-    if (onViewSizeRequest) onViewSizeRequest(size);
+    if (onViewSizeRequest)
+        onViewSizeRequest(size);
     return AAX_SUCCESS;
 }
 

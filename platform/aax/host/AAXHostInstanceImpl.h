@@ -24,9 +24,9 @@
 // thread. Members marked "render side" belong to the render thread while it
 // runs and to the main thread otherwise; the rest is the main thread's.
 class AAXHostInstance::Impl final : public IACFUnknown,
-                              public AAX_IController,
-                              public AAX_IAutomationDelegate,
-                              public AAX_IPrivateDataAccess {
+                                    public AAX_IController,
+                                    public AAX_IAutomationDelegate,
+                                    public AAX_IPrivateDataAccess {
 public:
     Impl(std::shared_ptr<AAXHostLibrary> library, const AAXHostComponent& component, double sampleRate);
     ~Impl();

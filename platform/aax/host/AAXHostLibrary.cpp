@@ -44,7 +44,8 @@ template <typename Proc>
 bool Resolve(void* handle, const char* name, Proc* proc, std::string* missing) {
     *proc = reinterpret_cast<Proc>(dlsym(handle, name));
     if (!*proc) {
-        if (!missing->empty()) missing->append(", ");
+        if (!missing->empty())
+            missing->append(", ");
         missing->append(name);
     }
     return *proc != nullptr;
@@ -55,7 +56,8 @@ bool Resolve(void* handle, const char* name, Proc* proc, std::string* missing) {
 std::shared_ptr<AAXHostLibrary> AAXHostLibrary::open(const std::string& path, std::string* error) {
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        if (error) *error = dlerror();
+        if (error)
+            *error = dlerror();
         return nullptr;
     }
     auto& libraries = OpenLibraries();
@@ -78,12 +80,14 @@ std::shared_ptr<AAXHostLibrary> AAXHostLibrary::open(const std::string& path, st
     Resolve(handle, "ACFShutdown", &e.shutdown, &missing);
     Resolve(handle, "ACFGetSDKVersion", &e.getSDKVersion, &missing);
     if (!missing.empty()) {
-        if (error) *error = path + ": missing entry points: " + missing;
+        if (error)
+            *error = path + ": missing entry points: " + missing;
         e = AAXHostEntryPoints();  // nothing to shut down
         return nullptr;
     }
     library->root_ = std::make_unique<Root>(library->services_);
-    if (e.getSDKVersion(&library->sDKVersion_) != AAX_SUCCESS) library->sDKVersion_ = 0;
+    if (e.getSDKVersion(&library->sDKVersion_) != AAX_SUCCESS)
+        library->sDKVersion_ = 0;
     e.startup(library->root_.get());
     libraries[handle] = library;
     return library;
@@ -97,7 +101,8 @@ AAXHostLibrary::~AAXHostLibrary() {
     }
     auto& libraries = OpenLibraries();
     const auto found = libraries.find(handle_);
-    if (found != libraries.end() && found->second.expired()) libraries.erase(found);
+    if (found != libraries.end() && found->second.expired())
+        libraries.erase(found);
     if (unload) {
         dlclose(handle_);
     } else {
@@ -107,6 +112,10 @@ AAXHostLibrary::~AAXHostLibrary() {
 
 AAXHostLibrary::AAXHostLibrary(void* handle) : handle_(handle) {}
 
-IACFUnknown* AAXHostLibrary::hostInterface() { return root_.get(); }
+IACFUnknown* AAXHostLibrary::hostInterface() {
+    return root_.get();
+}
 
-int32_t AAXHostLibrary::leaked() { return gLeaked; }
+int32_t AAXHostLibrary::leaked() {
+    return gLeaked;
+}

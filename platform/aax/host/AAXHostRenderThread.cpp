@@ -7,7 +7,8 @@ constexpr std::chrono::milliseconds kMaximumBacklog{500};
 }
 
 bool AAXHostRenderThread::start(std::chrono::nanoseconds period, Block block, void* context) {
-    if (isRunning() || !block || period.count() <= 0) return false;
+    if (isRunning() || !block || period.count() <= 0)
+        return false;
     stopping_.store(false, std::memory_order_relaxed);
     try {
         thread_ = std::thread(&AAXHostRenderThread::run, this, period, block, context);
@@ -18,7 +19,8 @@ bool AAXHostRenderThread::start(std::chrono::nanoseconds period, Block block, vo
 }
 
 void AAXHostRenderThread::stop() {
-    if (!isRunning()) return;
+    if (!isRunning())
+        return;
     stopping_.store(true, std::memory_order_relaxed);
     thread_.join();
 }
@@ -29,7 +31,8 @@ void AAXHostRenderThread::run(std::chrono::nanoseconds period, Block block, void
         block(context);
         deadline += period;
         const auto now = std::chrono::steady_clock::now();
-        if (now - deadline > kMaximumBacklog) deadline = now;
+        if (now - deadline > kMaximumBacklog)
+            deadline = now;
         std::this_thread::sleep_until(deadline);
     }
 }

@@ -10,7 +10,8 @@
 
 AAXHostSnapshot::AAXHostSnapshot(size_t bytes)
     : words_((bytes + sizeof(uint64_t) - 1) / sizeof(uint64_t)), data_(new std::atomic<uint64_t>[words_]) {
-    for (size_t i = 0; i < words_; ++i) data_[i].store(0, std::memory_order_relaxed);
+    for (size_t i = 0; i < words_; ++i)
+        data_[i].store(0, std::memory_order_relaxed);
 }
 
 void AAXHostSnapshot::beginWrite() {
@@ -48,6 +49,7 @@ void AAXHostSnapshot::read(size_t offset, void* out, size_t size) const {
             std::memcpy(bytes + done, reinterpret_cast<const unsigned char*>(&value) + skip, count);
             done += count;
         }
-        if (sequence_.load(std::memory_order_relaxed) == before) return;
+        if (sequence_.load(std::memory_order_relaxed) == before)
+            return;
     }
 }

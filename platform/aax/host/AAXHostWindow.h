@@ -12,8 +12,7 @@ class AAXHostWindow {
 public:
     // Null, with `error` set, when there is no X display or the window
     // cannot be made.
-    static std::unique_ptr<AAXHostWindow> open(const std::string& title, int width, int height,
-                                               std::string* error);
+    static std::unique_ptr<AAXHostWindow> open(const std::string& title, int width, int height, std::string* error);
     ~AAXHostWindow();
     AAXHostWindow(const AAXHostWindow&) = delete;
     AAXHostWindow& operator=(const AAXHostWindow&) = delete;

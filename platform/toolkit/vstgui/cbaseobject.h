@@ -19,8 +19,7 @@ public:
     virtual ~CBaseObject() = default;
 
     void remember() { ++refCount_; }
-    void forget()
-    {
+    void forget() {
         if (--refCount_ == 0)
             delete this;
     }
@@ -38,27 +37,23 @@ class SharedPointer {
 public:
     SharedPointer() = default;
     // Takes over the creator's reference (no extra remember).
-    static SharedPointer adopt(T* object)
-    {
+    static SharedPointer adopt(T* object) {
         SharedPointer p;
         p.object_ = object;
         return p;
     }
-    SharedPointer(const SharedPointer& o) : object_(o.object_)
-    {
+    SharedPointer(const SharedPointer& o) : object_(o.object_) {
         if (object_)
             object_->remember();
     }
     SharedPointer(SharedPointer&& o) noexcept : object_(o.object_) { o.object_ = nullptr; }
-    SharedPointer& operator=(SharedPointer o) noexcept
-    {
+    SharedPointer& operator=(SharedPointer o) noexcept {
         T* t = object_;
         object_ = o.object_;
         o.object_ = t;
         return *this;
     }
-    ~SharedPointer()
-    {
+    ~SharedPointer() {
         if (object_)
             object_->forget();
     }
@@ -71,4 +66,4 @@ private:
     T* object_ = nullptr;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

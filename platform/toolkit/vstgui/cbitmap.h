@@ -97,4 +97,4 @@ private:
     uint32_t y_ = 0;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -27,7 +27,10 @@ public:
     bool isRightButton() const { return (state_ & kRButton) != 0; }
     bool isDoubleClick() const { return (state_ & kDoubleClick) != 0; }
     int32_t getModifierState() const { return state_ & (kShift | kControl | kAlt | kApple); }
-    CButtonState& operator|=(int32_t bits) { state_ |= bits; return *this; }
+    CButtonState& operator|=(int32_t bits) {
+        state_ |= bits;
+        return *this;
+    }
 
 private:
     int32_t state_;
@@ -69,4 +72,4 @@ struct VstKeyCode {
     uint8_t modifier = 0;   // VstModifierKey bits
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -13,8 +13,7 @@ struct CColor {
 
     constexpr CColor() = default;
     constexpr CColor(uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) : red(r), green(g), blue(b), alpha(a) {}
-    bool operator==(const CColor& o) const
-    {
+    bool operator==(const CColor& o) const {
         return red == o.red && green == o.green && blue == o.blue && alpha == o.alpha;
     }
     bool operator!=(const CColor& o) const { return !(*this == o); }
@@ -24,4 +23,4 @@ constexpr CColor kBlackCColor(0, 0, 0, 255);
 constexpr CColor kWhiteCColor(255, 255, 255, 255);
 constexpr CColor kTransparentCColor(0, 0, 0, 0);
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

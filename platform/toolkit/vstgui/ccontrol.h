@@ -21,8 +21,7 @@ public:
 // listener that hears of every change the user makes.
 class CControl : public CView {
 public:
-    CControl(const CRect& size, IControlListener* listener = nullptr, int32_t tag = -1,
-             CBitmap* background = nullptr);
+    CControl(const CRect& size, IControlListener* listener = nullptr, int32_t tag = -1, CBitmap* background = nullptr);
     ~CControl() override = default;
 
     virtual void setValue(float value) { value_ = value; }
@@ -57,4 +56,4 @@ private:
     int32_t editing_ = 0;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

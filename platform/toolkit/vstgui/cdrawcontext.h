@@ -70,8 +70,7 @@ public:
     void drawString(const char* text, const CRect& rect, CHoriTxtAlign align = kCenterText, bool antialias = true);
     CCoord getStringWidth(const char* text);
 
-    void drawBitmap(CBitmap* bitmap, const CRect& destination, const CPoint& offset = CPoint(0, 0),
-                    float alpha = 1.0f);
+    void drawBitmap(CBitmap* bitmap, const CRect& destination, const CPoint& offset = CPoint(0, 0), float alpha = 1.0f);
 
     // Narrows the clip to the rectangle (current coordinates); the clip
     // widens again only through restoreGlobalState.
@@ -150,4 +149,4 @@ private:
     CBitmap* bitmap_;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -39,4 +39,4 @@ private:
 
 using CFontRef = CFontDesc*;
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

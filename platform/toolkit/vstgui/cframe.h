@@ -95,4 +95,4 @@ private:
     CView* modalView_ = nullptr;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -12,7 +12,11 @@ struct CPoint {
 
     CPoint() = default;
     CPoint(CCoord px, CCoord py) : x(px), y(py) {}
-    CPoint& offset(CCoord dx, CCoord dy) { x += dx; y += dy; return *this; }
+    CPoint& offset(CCoord dx, CCoord dy) {
+        x += dx;
+        y += dy;
+        return *this;
+    }
     bool operator==(const CPoint& o) const { return x == o.x && y == o.y; }
     bool operator!=(const CPoint& o) const { return !(*this == o); }
 };
@@ -33,37 +37,44 @@ struct CRect {
     CCoord getHeight() const { return bottom - top; }
     CPoint getTopLeft() const { return CPoint(left, top); }
     bool isEmpty() const { return right <= left || bottom <= top; }
-    bool pointInside(const CPoint& p) const
-    {
-        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-    }
-    CRect& offset(CCoord dx, CCoord dy)
-    {
-        left += dx; right += dx; top += dy; bottom += dy;
+    bool pointInside(const CPoint& p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    CRect& offset(CCoord dx, CCoord dy) {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
         return *this;
     }
     CRect& moveTo(CCoord x, CCoord y) { return offset(x - left, y - top); }
-    CRect& normalize()
-    {
-        if (left > right) { CCoord t = left; left = right; right = t; }
-        if (top > bottom) { CCoord t = top; top = bottom; bottom = t; }
+    CRect& normalize() {
+        if (left > right) {
+            CCoord t = left;
+            left = right;
+            right = t;
+        }
+        if (top > bottom) {
+            CCoord t = top;
+            top = bottom;
+            bottom = t;
+        }
         return *this;
     }
     // Intersection; an empty result when the rectangles do not overlap.
-    CRect& bound(const CRect& o)
-    {
-        left = std::fmax(left, o.left); top = std::fmax(top, o.top);
-        right = std::fmin(right, o.right); bottom = std::fmin(bottom, o.bottom);
-        if (right < left) right = left;
-        if (bottom < top) bottom = top;
+    CRect& bound(const CRect& o) {
+        left = std::fmax(left, o.left);
+        top = std::fmax(top, o.top);
+        right = std::fmin(right, o.right);
+        bottom = std::fmin(bottom, o.bottom);
+        if (right < left)
+            right = left;
+        if (bottom < top)
+            bottom = top;
         return *this;
     }
-    bool rectOverlap(const CRect& o) const
-    {
+    bool rectOverlap(const CRect& o) const {
         return right > o.left && left < o.right && bottom > o.top && top < o.bottom;
     }
-    bool operator==(const CRect& o) const
-    {
+    bool operator==(const CRect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
     bool operator!=(const CRect& o) const { return !(*this == o); }
@@ -73,25 +84,19 @@ struct CRect {
 struct CGraphicsTransform {
     double m11 = 1.0, m12 = 0.0, m21 = 0.0, m22 = 1.0, dx = 0.0, dy = 0.0;
 
-    static CGraphicsTransform scale(double sx, double sy)
-    {
+    static CGraphicsTransform scale(double sx, double sy) {
         CGraphicsTransform t;
         t.m11 = sx;
         t.m22 = sy;
         return t;
     }
-    CPoint transform(const CPoint& p) const
-    {
-        return CPoint(m11 * p.x + m12 * p.y + dx, m21 * p.x + m22 * p.y + dy);
-    }
-    CRect transform(const CRect& r) const
-    {
+    CPoint transform(const CPoint& p) const { return CPoint(m11 * p.x + m12 * p.y + dx, m21 * p.x + m22 * p.y + dy); }
+    CRect transform(const CRect& r) const {
         CPoint a = transform(r.getTopLeft());
         CPoint b = transform(CPoint(r.right, r.bottom));
         return CRect(a.x, a.y, b.x, b.y).normalize();
     }
-    CGraphicsTransform inverse() const
-    {
+    CGraphicsTransform inverse() const {
         CGraphicsTransform r;
         double det = m11 * m22 - m12 * m21;
         if (det == 0.0)
@@ -106,4 +111,4 @@ struct CGraphicsTransform {
     }
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -86,4 +86,4 @@ private:
     int32_t lastIndex_ = -1;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -31,4 +31,4 @@ private:
     bool focused_ = false;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -25,18 +25,36 @@ public:
     // A reference to the font is kept; null keeps the current one.
     void setFont(CFontRef font);
     CFontRef getFont() const { return font_; }
-    void setFontColor(const CColor& color) { fontColor_ = color; invalid(); }
+    void setFontColor(const CColor& color) {
+        fontColor_ = color;
+        invalid();
+    }
     const CColor& getFontColor() const { return fontColor_; }
-    void setBackColor(const CColor& color) { backColor_ = color; invalid(); }
+    void setBackColor(const CColor& color) {
+        backColor_ = color;
+        invalid();
+    }
     const CColor& getBackColor() const { return backColor_; }
-    void setFrameColor(const CColor& color) { frameColor_ = color; invalid(); }
+    void setFrameColor(const CColor& color) {
+        frameColor_ = color;
+        invalid();
+    }
     const CColor& getFrameColor() const { return frameColor_; }
-    void setHoriAlign(CHoriTxtAlign align) { align_ = align; invalid(); }
+    void setHoriAlign(CHoriTxtAlign align) {
+        align_ = align;
+        invalid();
+    }
     CHoriTxtAlign getHoriAlign() const { return align_; }
     // A transparent label draws no background colour.
-    void setTransparency(bool transparent) { transparent_ = transparent; invalid(); }
+    void setTransparency(bool transparent) {
+        transparent_ = transparent;
+        invalid();
+    }
     bool getTransparency() const { return transparent_; }
-    void setStyle(int32_t style) { style_ = style; invalid(); }
+    void setStyle(int32_t style) {
+        style_ = style;
+        invalid();
+    }
     int32_t getStyle() const { return style_; }
 
     void draw(CDrawContext* context) override;
@@ -56,4 +74,4 @@ private:
     int32_t style_;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

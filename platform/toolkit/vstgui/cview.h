@@ -17,8 +17,8 @@ class CViewContainer;
 
 using CViewAttributeID = uint32_t;
 // The tooltip text of a view (NUL-terminated UTF-8), id "cvtt".
-constexpr CViewAttributeID kCViewTooltipAttribute = (uint32_t('c') << 24) | (uint32_t('v') << 16) |
-                                                    (uint32_t('t') << 8) | uint32_t('t');
+constexpr CViewAttributeID kCViewTooltipAttribute =
+    (uint32_t('c') << 24) | (uint32_t('v') << 16) | (uint32_t('t') << 8) | uint32_t('t');
 
 // A rectangle on screen that draws itself and takes mouse, wheel and key
 // events. Its view size is in the coordinates of its parent container, and
@@ -100,4 +100,4 @@ private:
     bool mouseEnabled_ = true;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -64,4 +64,4 @@ private:
     CColor backgroundColor_ = kTransparentCColor;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

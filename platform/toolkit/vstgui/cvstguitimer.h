@@ -63,4 +63,4 @@ private:
     static CVSTGUITimer* earliestDue(uint64_t time);
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

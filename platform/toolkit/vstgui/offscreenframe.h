@@ -86,4 +86,4 @@ private:
     uint32_t menuPopups_ = 0;
 };
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

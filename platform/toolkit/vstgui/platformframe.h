@@ -74,4 +74,4 @@ using PlatformFrameFactory = IPlatformFrame* (*)(IPlatformFrameCallback* frame, 
 void setPlatformFrameFactory(PlatformType type, PlatformFrameFactory factory);
 PlatformFrameFactory getPlatformFrameFactory(PlatformType type);
 
-} // namespace VSTGUI
+}  // namespace VSTGUI

@@ -15,5 +15,5 @@ protected:
     VSTGUI::CFrame* frame_ = nullptr;
 };
 
-} // namespace Vst
-} // namespace Steinberg
+}  // namespace Vst
+}  // namespace Steinberg

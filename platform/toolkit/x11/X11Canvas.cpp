@@ -10,15 +10,13 @@
 namespace VSTGUI {
 namespace X11 {
 
-CRect pixelBounds(const CRect& rect, int width, int height)
-{
+CRect pixelBounds(const CRect& rect, int width, int height) {
     CRect bounded(std::floor(rect.left), std::floor(rect.top), std::ceil(rect.right), std::ceil(rect.bottom));
     bounded.bound(CRect(0, 0, width, height));
     return bounded;
 }
 
-CCoord textWidth(const char* text, CFontDesc& font)
-{
+CCoord textWidth(const char* text, CFontDesc& font) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
     cairo_t* cr = cairo_create(surface);
     CCoord width = 0.0;
@@ -32,8 +30,7 @@ CCoord textWidth(const char* text, CFontDesc& font)
     return width;
 }
 
-void Canvas::attach(Display* display, Window window, Visual* visual, int width, int height)
-{
+void Canvas::attach(Display* display, Window window, Visual* visual, int width, int height) {
     detach();
     display_ = display;
     window_ = window;
@@ -42,8 +39,7 @@ void Canvas::attach(Display* display, Window window, Visual* visual, int width, 
     windowSurface_ = cairo_xlib_surface_create(display, window, visual, width, height);
 }
 
-void Canvas::detach()
-{
+void Canvas::detach() {
     if (backBuffer_)
         cairo_surface_destroy(backBuffer_);
     if (windowSurface_)
@@ -54,8 +50,7 @@ void Canvas::detach()
     window_ = 0;
 }
 
-void Canvas::resize(int width, int height)
-{
+void Canvas::resize(int width, int height) {
     if (width == width_ && height == height_)
         return;
     width_ = width;
@@ -64,8 +59,7 @@ void Canvas::resize(int width, int height)
         cairo_xlib_surface_set_size(windowSurface_, width, height);
 }
 
-CRect Canvas::draw(const CRect& rect, const std::function<void(CDrawContext&, const CRect&)>& paint)
-{
+CRect Canvas::draw(const CRect& rect, const std::function<void(CDrawContext&, const CRect&)>& paint) {
     if (!windowSurface_ || width_ < 1 || height_ < 1)
         return CRect();
     CRect dirty = pixelBounds(rect, width_, height_);
@@ -93,8 +87,7 @@ CRect Canvas::draw(const CRect& rect, const std::function<void(CDrawContext&, co
     return dirty;
 }
 
-void Canvas::present(const CRect& rect)
-{
+void Canvas::present(const CRect& rect) {
     if (!windowSurface_ || !backBuffer_ || rect.isEmpty())
         return;
     cairo_t* cr = cairo_create(windowSurface_);
@@ -106,5 +99,5 @@ void Canvas::present(const CRect& rect)
     cairo_surface_flush(windowSurface_);
 }
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

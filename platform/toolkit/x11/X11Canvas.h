@@ -57,5 +57,5 @@ CCoord textWidth(const char* text, CFontDesc& font);
 // width, height.
 CRect pixelBounds(const CRect& rect, int width, int height);
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

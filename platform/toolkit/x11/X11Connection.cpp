@@ -17,8 +17,7 @@ namespace {
 // until its last user releases it.
 Connection* gCurrent = nullptr;
 
-std::vector<Connection*>& allConnections()
-{
+std::vector<Connection*>& allConnections() {
     static std::vector<Connection*> list;
     return list;
 }
@@ -29,15 +28,13 @@ XErrorHandler gPreviousErrorHandler = nullptr;
 XIOErrorHandler gPreviousIOErrorHandler = nullptr;
 bool gHandlersInstalled = false;
 
-void dispatchSource(void* context)
-{
+void dispatchSource(void* context) {
     static_cast<Connection*>(context)->dispatch();
 }
 
-} // namespace
+}  // namespace
 
-Connection* Connection::acquire()
-{
+Connection* Connection::acquire() {
     if (gCurrent && gCurrent->alive_) {
         ++gCurrent->users_;
         return gCurrent;
@@ -54,14 +51,12 @@ Connection* Connection::acquire()
     return gCurrent;
 }
 
-void Connection::release()
-{
+void Connection::release() {
     if (--users_ == 0)
         delete this;
 }
 
-Connection::Connection(Display* display) : display_(display)
-{
+Connection::Connection(Display* display) : display_(display) {
     allConnections().push_back(this);
     // Without this Xlib ends the process when the server goes away.
     XSetIOErrorExitHandler(display_, onIOErrorExit, this);
@@ -80,8 +75,7 @@ Connection::Connection(Display* display) : display_(display)
     setPlatformKeyStateSource(this);
 }
 
-Connection::~Connection()
-{
+Connection::~Connection() {
     HRXRunLoop::removeSource(sourceId_);
     if (getPlatformKeyStateSource() == this)
         setPlatformKeyStateSource(nullptr);
@@ -99,8 +93,7 @@ Connection::~Connection()
 // With no connection left, the handlers found at installation serve again:
 // this code may be unloaded next (a plug-in library), and Xlib must not call
 // into it afterwards. Handlers installed after ours chain to ours and stay.
-void Connection::restoreHandlers()
-{
+void Connection::restoreHandlers() {
     if (!gHandlersInstalled)
         return;
     const XErrorHandler current = XSetErrorHandler(gPreviousErrorHandler);
@@ -112,8 +105,7 @@ void Connection::restoreHandlers()
     gHandlersInstalled = false;
 }
 
-void Connection::readKeyCodes()
-{
+void Connection::readKeyCodes() {
     static const KeySym keys[3][3] = {
         {XK_Control_L, XK_Control_R, NoSymbol},
         {XK_Alt_L, XK_Alt_R, XK_ISO_Level3_Shift},  // right Alt is AltGr on many layouts
@@ -129,38 +121,33 @@ void Connection::readKeyCodes()
     }
 }
 
-void Connection::addClient(ConnectionClient* client)
-{
+void Connection::addClient(ConnectionClient* client) {
     clients_.push_back(client);
 }
 
-void Connection::removeClient(ConnectionClient* client)
-{
+void Connection::removeClient(ConnectionClient* client) {
     clients_.erase(std::remove(clients_.begin(), clients_.end(), client), clients_.end());
-    routes_.erase(std::remove_if(routes_.begin(), routes_.end(),
-                                 [client](const std::pair<Window, ConnectionClient*>& r) { return r.second == client; }),
-                  routes_.end());
+    routes_.erase(
+        std::remove_if(routes_.begin(), routes_.end(),
+                       [client](const std::pair<Window, ConnectionClient*>& r) { return r.second == client; }),
+        routes_.end());
 }
 
-void Connection::route(Window window, ConnectionClient* client)
-{
+void Connection::route(Window window, ConnectionClient* client) {
     routes_.emplace_back(window, client);
 }
 
-void Connection::unroute(Window window)
-{
+void Connection::unroute(Window window) {
     routes_.erase(std::remove_if(routes_.begin(), routes_.end(),
                                  [window](const std::pair<Window, ConnectionClient*>& r) { return r.first == window; }),
                   routes_.end());
 }
 
-bool Connection::isClient(ConnectionClient* client) const
-{
+bool Connection::isClient(ConnectionClient* client) const {
     return std::find(clients_.begin(), clients_.end(), client) != clients_.end();
 }
 
-ConnectionClient* Connection::clientOf(Window window) const
-{
+ConnectionClient* Connection::clientOf(Window window) const {
     for (const auto& r : routes_) {
         if (r.first == window)
             return r.second;
@@ -168,8 +155,7 @@ ConnectionClient* Connection::clientOf(Window window) const
     return nullptr;
 }
 
-void Connection::dispatch()
-{
+void Connection::dispatch() {
     // A client may release the last other reference while it handles an
     // event.
     ++users_;
@@ -198,8 +184,7 @@ void Connection::dispatch()
     release();
 }
 
-void Connection::tellClientsLost()
-{
+void Connection::tellClientsLost() {
     lossTold_ = true;
     const std::vector<ConnectionClient*> clients = clients_;
     for (ConnectionClient* client : clients) {
@@ -208,8 +193,7 @@ void Connection::tellClientsLost()
     }
 }
 
-void Connection::markLost()
-{
+void Connection::markLost() {
     if (!alive_)
         return;
     alive_ = false;
@@ -221,8 +205,7 @@ void Connection::markLost()
         gCurrent = nullptr;
 }
 
-bool Connection::isKeyDown(HRXKey key)
-{
+bool Connection::isKeyDown(HRXKey key) {
     if (!alive_)
         return false;
     char keys[32];
@@ -234,8 +217,7 @@ bool Connection::isKeyDown(HRXKey key)
     return false;
 }
 
-Connection* Connection::owning(Display* display)
-{
+Connection* Connection::owning(Display* display) {
     for (Connection* connection : allConnections()) {
         if (connection->display_ == display)
             return connection;
@@ -243,8 +225,7 @@ Connection* Connection::owning(Display* display)
     return nullptr;
 }
 
-int Connection::onError(Display* display, XErrorEvent* error)
-{
+int Connection::onError(Display* display, XErrorEvent* error) {
     Connection* connection = owning(display);
     if (!connection)
         return gPreviousErrorHandler ? gPreviousErrorHandler(display, error) : 0;
@@ -259,8 +240,7 @@ int Connection::onError(Display* display, XErrorEvent* error)
     return 0;
 }
 
-int Connection::onIOError(Display* display)
-{
+int Connection::onIOError(Display* display) {
     Connection* connection = owning(display);
     if (!connection)
         return gPreviousIOErrorHandler ? gPreviousIOErrorHandler(display) : 0;
@@ -268,8 +248,7 @@ int Connection::onIOError(Display* display)
     return 0;
 }
 
-void Connection::onIOErrorExit(Display* /*display*/, void* context)
-{
+void Connection::onIOErrorExit(Display* /*display*/, void* context) {
     // Returning keeps the process alive; the clients hear of the loss at the
     // next dispatch, outside the Xlib call that failed.
     static_cast<Connection*>(context)->markLost();
@@ -280,8 +259,7 @@ Connection::ErrorTrap::ErrorTrap(Connection& connection)
       firstSerial_(0),
       savedErrors_(connection.trappedErrors_),
       savedActive_(connection.trapActive_),
-      savedFirst_(connection.trapFirstSerial_)
-{
+      savedFirst_(connection.trapFirstSerial_) {
     if (connection_.alive_)
         firstSerial_ = NextRequest(connection_.display_);
     connection_.trapActive_ = true;
@@ -289,8 +267,7 @@ Connection::ErrorTrap::ErrorTrap(Connection& connection)
     connection_.trappedErrors_ = 0;
 }
 
-Connection::ErrorTrap::~ErrorTrap()
-{
+Connection::ErrorTrap::~ErrorTrap() {
     if (connection_.alive_)
         XSync(connection_.display_, False);
     connection_.trapActive_ = savedActive_;
@@ -298,12 +275,11 @@ Connection::ErrorTrap::~ErrorTrap()
     connection_.trappedErrors_ += savedErrors_;
 }
 
-bool Connection::ErrorTrap::failed()
-{
+bool Connection::ErrorTrap::failed() {
     if (connection_.alive_)
         XSync(connection_.display_, False);
     return connection_.trappedErrors_ > 0 || !connection_.alive_;
 }
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

@@ -129,5 +129,5 @@ private:
     int trappedErrors_ = 0;
 };
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

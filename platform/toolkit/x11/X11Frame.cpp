@@ -19,23 +19,20 @@ namespace X11 {
 namespace {
 
 constexpr long kFrameEvents = ExposureMask | StructureNotifyMask | ButtonPressMask | ButtonReleaseMask |
-                              PointerMotionMask | EnterWindowMask | LeaveWindowMask | KeyPressMask |
-                              KeyReleaseMask;
+                              PointerMotionMask | EnterWindowMask | LeaveWindowMask | KeyPressMask | KeyReleaseMask;
 
-int pixels(CCoord length)
-{
+int pixels(CCoord length) {
     return std::max(1, static_cast<int>(std::ceil(length)));
 }
 
-} // namespace
+}  // namespace
 
-X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const CRect& size, Window parent)
-{
+X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const CRect& size, Window parent) {
     Connection* connection = Connection::acquire();
     if (!connection)
         return nullptr;
-    auto* platformFrame = new X11PlatformFrame(frame, connection, pixels(size.getWidth()), pixels(size.getHeight()),
-                                               parent == 0);
+    auto* platformFrame =
+        new X11PlatformFrame(frame, connection, pixels(size.getWidth()), pixels(size.getHeight()), parent == 0);
     platformFrame->size_ = CRect(0, 0, size.getWidth(), size.getHeight());
     if (!platformFrame->openWindow(parent)) {
         delete platformFrame;
@@ -44,21 +41,18 @@ X11PlatformFrame* X11PlatformFrame::create(IPlatformFrameCallback* frame, const 
     return platformFrame;
 }
 
-X11PlatformFrame* X11PlatformFrame::of(const CFrame* frame)
-{
+X11PlatformFrame* X11PlatformFrame::of(const CFrame* frame) {
     return frame ? dynamic_cast<X11PlatformFrame*>(frame->getPlatformFrame()) : nullptr;
 }
 
 X11PlatformFrame::X11PlatformFrame(IPlatformFrameCallback* frame, Connection* connection, int width, int height,
                                    bool topLevel)
-    : frame_(frame), connection_(connection), topLevel_(topLevel), width_(width), height_(height)
-{
+    : frame_(frame), connection_(connection), topLevel_(topLevel), width_(width), height_(height) {
     connection_->addClient(this);
     tooltip_ = std::make_unique<Tooltip>(*connection_, *this);
 }
 
-X11PlatformFrame::~X11PlatformFrame()
-{
+X11PlatformFrame::~X11PlatformFrame() {
     {
         // The host may have destroyed the parent, and with it this window
         // and its resources, already: that is not worth a report.
@@ -75,8 +69,7 @@ X11PlatformFrame::~X11PlatformFrame()
     connection_->release();
 }
 
-bool X11PlatformFrame::openWindow(Window parent)
-{
+bool X11PlatformFrame::openWindow(Window parent) {
     Display* display = connection_->display();
     if (!display)
         return false;
@@ -86,9 +79,9 @@ bool X11PlatformFrame::openWindow(Window parent)
     attributes.background_pixmap = None;
     attributes.bit_gravity = NorthWestGravity;
     attributes.event_mask = kFrameEvents;
-    window_ = XCreateWindow(display, parent ? parent : DefaultRootWindow(display), 0, 0,
-                            static_cast<unsigned>(width_), static_cast<unsigned>(height_), 0, CopyFromParent,
-                            InputOutput, CopyFromParent, CWBackPixmap | CWBitGravity | CWEventMask, &attributes);
+    window_ = XCreateWindow(display, parent ? parent : DefaultRootWindow(display), 0, 0, static_cast<unsigned>(width_),
+                            static_cast<unsigned>(height_), 0, CopyFromParent, InputOutput, CopyFromParent,
+                            CWBackPixmap | CWBitGravity | CWEventMask, &attributes);
     if (topLevel_) {
         Atom protocols[] = {connection_->wmDeleteWindow()};
         XSetWMProtocols(display, window_, protocols, 1);
@@ -117,8 +110,7 @@ bool X11PlatformFrame::openWindow(Window parent)
     return true;
 }
 
-void X11PlatformFrame::forgetWindow()
-{
+void X11PlatformFrame::forgetWindow() {
     // Resources of a destroyed window may be gone with it.
     std::unique_ptr<Connection::ErrorTrap> trap;
     if (connection_->display())
@@ -134,8 +126,7 @@ void X11PlatformFrame::forgetWindow()
     window_ = 0;
 }
 
-void X11PlatformFrame::setTitle(const char* title)
-{
+void X11PlatformFrame::setTitle(const char* title) {
     Display* display = connection_->display();
     if (!display || !window_ || !title)
         return;
@@ -144,18 +135,15 @@ void X11PlatformFrame::setTitle(const char* title)
                     reinterpret_cast<const unsigned char*>(title), static_cast<int>(std::strlen(title)));
 }
 
-bool X11PlatformFrame::isTooltipShown() const
-{
+bool X11PlatformFrame::isTooltipShown() const {
     return tooltip_ && tooltip_->isShown();
 }
 
-Window X11PlatformFrame::getTooltipWindow() const
-{
+Window X11PlatformFrame::getTooltipWindow() const {
     return tooltip_ ? tooltip_->window() : 0;
 }
 
-bool X11PlatformFrame::getSize(CRect& size) const
-{
+bool X11PlatformFrame::getSize(CRect& size) const {
     size = size_;
     return true;
 }
@@ -163,8 +151,7 @@ bool X11PlatformFrame::getSize(CRect& size) const
 // The size follows the editor (its zoom), not the user's dragging: a window
 // manager keeps a top-level window at it, and a host embedding the window
 // (suil, for one) reads its size from these hints.
-void X11PlatformFrame::setSizeHints(Display* display, int width, int height)
-{
+void X11PlatformFrame::setSizeHints(Display* display, int width, int height) {
     XSizeHints hints{};
     hints.flags = PMinSize | PMaxSize | PBaseSize;
     hints.min_width = hints.max_width = hints.base_width = width;
@@ -172,8 +159,7 @@ void X11PlatformFrame::setSizeHints(Display* display, int width, int height)
     XSetWMNormalHints(display, window_, &hints);
 }
 
-bool X11PlatformFrame::setSize(const CRect& size)
-{
+bool X11PlatformFrame::setSize(const CRect& size) {
     size_ = CRect(0, 0, size.getWidth(), size.getHeight());
     const int width = pixels(size.getWidth());
     const int height = pixels(size.getHeight());
@@ -192,8 +178,7 @@ bool X11PlatformFrame::setSize(const CRect& size)
     return display != nullptr;
 }
 
-void X11PlatformFrame::invalidRect(const CRect& rect)
-{
+void X11PlatformFrame::invalidRect(const CRect& rect) {
     CRect bounded = pixelBounds(rect, width_, height_);
     if (bounded.isEmpty())
         return;
@@ -205,21 +190,18 @@ void X11PlatformFrame::invalidRect(const CRect& rect)
                      std::fmax(invalid_.right, bounded.right), std::fmax(invalid_.bottom, bounded.bottom));
 }
 
-void X11PlatformFrame::flushDrawing()
-{
+void X11PlatformFrame::flushDrawing() {
     if (!window_ || !exposed_ || invalid_.isEmpty())
         return;
     const CRect rect = invalid_;
     invalid_ = CRect();
     IPlatformFrameCallback* frame = frame_;
-    const CRect drawn = canvas_.draw(rect, [frame](CDrawContext& context, const CRect& dirty) {
-        frame->platformDrawRect(&context, dirty);
-    });
+    const CRect drawn = canvas_.draw(
+        rect, [frame](CDrawContext& context, const CRect& dirty) { frame->platformDrawRect(&context, dirty); });
     canvas_.present(drawn);
 }
 
-void X11PlatformFrame::queryPointer() const
-{
+void X11PlatformFrame::queryPointer() const {
     Display* display = connection_->display();
     if (!display || !window_)
         return;
@@ -236,22 +218,19 @@ void X11PlatformFrame::queryPointer() const
     }
 }
 
-bool X11PlatformFrame::getCurrentMousePosition(CPoint& where) const
-{
+bool X11PlatformFrame::getCurrentMousePosition(CPoint& where) const {
     queryPointer();
     where = mouse_;
     return true;
 }
 
-bool X11PlatformFrame::getCurrentMouseButtons(CButtonState& buttons) const
-{
+bool X11PlatformFrame::getCurrentMouseButtons(CButtonState& buttons) const {
     queryPointer();
     buttons = buttons_;
     return true;
 }
 
-void X11PlatformFrame::showTooltip(const CRect& rect, const char* text)
-{
+void X11PlatformFrame::showTooltip(const CRect& rect, const char* text) {
     Display* display = connection_->display();
     if (!display || !window_)
         return;
@@ -263,13 +242,11 @@ void X11PlatformFrame::showTooltip(const CRect& rect, const char* text)
     tooltip_->show(CRect(x, y, x + rect.getWidth(), y + rect.getHeight()), text);
 }
 
-void X11PlatformFrame::hideTooltip()
-{
+void X11PlatformFrame::hideTooltip() {
     tooltip_->hide();
 }
 
-bool X11PlatformFrame::popupMenu(COptionMenu* menu, const CPoint& where)
-{
+bool X11PlatformFrame::popupMenu(COptionMenu* menu, const CPoint& where) {
     Display* display = connection_->display();
     if (!display || !window_ || !menu)
         return false;
@@ -284,20 +261,17 @@ bool X11PlatformFrame::popupMenu(COptionMenu* menu, const CPoint& where)
     return menu_ != nullptr;
 }
 
-void* X11PlatformFrame::getPlatformRepresentation() const
-{
+void* X11PlatformFrame::getPlatformRepresentation() const {
     return reinterpret_cast<void*>(static_cast<uintptr_t>(window_));
 }
 
-void X11PlatformFrame::connectionLost()
-{
+void X11PlatformFrame::connectionLost() {
     forgetWindow();
     // Last: the receiver may delete the frame and this window.
     frame_->platformOnWindowClosed();
 }
 
-void X11PlatformFrame::handleEvent(XEvent& event)
-{
+void X11PlatformFrame::handleEvent(XEvent& event) {
     if (menu_ && menu_->ownsWindow(event.xany.window)) {
         handleMenuEvent(event);
         return;
@@ -336,15 +310,9 @@ void X11PlatformFrame::handleEvent(XEvent& event)
             static_cast<Atom>(event.xclient.data.l[0]) == connection_->wmDeleteWindow())
             frame_->platformOnWindowClosed();
         break;
-    case ButtonPress:
-        handleButtonPress(event.xbutton);
-        break;
-    case ButtonRelease:
-        handleButtonRelease(event.xbutton);
-        break;
-    case MotionNotify:
-        handleMotion(event.xmotion);
-        break;
+    case ButtonPress: handleButtonPress(event.xbutton); break;
+    case ButtonRelease: handleButtonRelease(event.xbutton); break;
+    case MotionNotify: handleMotion(event.xmotion); break;
     case EnterNotify: {
         mouse_ = CPoint(event.xcrossing.x, event.xcrossing.y);
         buttons_ = buttonsFromState(event.xcrossing.state);
@@ -372,13 +340,11 @@ void X11PlatformFrame::handleEvent(XEvent& event)
         frame_->platformOnKeyUp(key);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
-void X11PlatformFrame::handleMenuEvent(XEvent& event)
-{
+void X11PlatformFrame::handleMenuEvent(XEvent& event) {
     COptionMenu* chosenMenu = nullptr;
     int32_t chosenIndex = -1;
     const PopupMenu::Result result = menu_->handleEvent(event, chosenMenu, chosenIndex);
@@ -393,8 +359,7 @@ void X11PlatformFrame::handleMenuEvent(XEvent& event)
     root->forget();
 }
 
-void X11PlatformFrame::handleButtonPress(XButtonEvent& event)
-{
+void X11PlatformFrame::handleButtonPress(XButtonEvent& event) {
     mouse_ = CPoint(event.x, event.y);
     // A menu that could not grab the pointer is cancelled by any press on
     // the frame.
@@ -420,8 +385,7 @@ void X11PlatformFrame::handleButtonPress(XButtonEvent& event)
     frame_->platformOnMouseDown(where, buttons);
 }
 
-void X11PlatformFrame::handleButtonRelease(XButtonEvent& event)
-{
+void X11PlatformFrame::handleButtonRelease(XButtonEvent& event) {
     mouse_ = CPoint(event.x, event.y);
     const int32_t bit = buttonBit(event.button);
     if (bit == 0)
@@ -433,8 +397,7 @@ void X11PlatformFrame::handleButtonRelease(XButtonEvent& event)
     frame_->platformOnMouseUp(where, CButtonState(before.getModifierState() | bit));
 }
 
-void X11PlatformFrame::handleMotion(XMotionEvent& event)
-{
+void X11PlatformFrame::handleMotion(XMotionEvent& event) {
     // Only the newest of a run of queued moves matters.
     Display* display = connection_->display();
     XEvent next;
@@ -451,5 +414,5 @@ void X11PlatformFrame::handleMotion(XMotionEvent& event)
     frame_->platformOnMouseMoved(where, buttons_);
 }
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

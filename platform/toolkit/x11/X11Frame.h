@@ -100,5 +100,5 @@ private:
     std::unique_ptr<PopupMenu> menu_;
 };
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

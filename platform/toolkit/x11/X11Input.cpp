@@ -8,8 +8,7 @@
 namespace VSTGUI {
 namespace X11 {
 
-CButtonState buttonsFromState(unsigned int state)
-{
+CButtonState buttonsFromState(unsigned int state) {
     int32_t bits = 0;
     if (state & Button1Mask)
         bits |= kLButton;
@@ -28,8 +27,7 @@ CButtonState buttonsFromState(unsigned int state)
     return CButtonState(bits);
 }
 
-int32_t buttonBit(unsigned int button)
-{
+int32_t buttonBit(unsigned int button) {
     switch (button) {
     case 1: return kLButton;
     case 2: return kMButton;
@@ -40,8 +38,7 @@ int32_t buttonBit(unsigned int button)
     }
 }
 
-float wheelDistance(unsigned int button)
-{
+float wheelDistance(unsigned int button) {
     switch (button) {
     case 4:
     case 6: return 1.0f;
@@ -53,8 +50,7 @@ float wheelDistance(unsigned int button)
 
 namespace {
 
-uint8_t virtualKey(unsigned long keysym)
-{
+uint8_t virtualKey(unsigned long keysym) {
     switch (keysym) {
     case XK_BackSpace: return VKEY_BACK;
     case XK_Tab:
@@ -82,8 +78,7 @@ uint8_t virtualKey(unsigned long keysym)
 
 // Latin-1 key symbols are their code points; others carry the code point
 // with the 0x01000000 flag.
-int32_t characterOf(unsigned long keysym)
-{
+int32_t characterOf(unsigned long keysym) {
     if ((keysym >= 0x20 && keysym <= 0x7e) || (keysym >= 0xa0 && keysym <= 0xff))
         return static_cast<int32_t>(keysym);
     if ((keysym & 0xff000000ul) == 0x01000000ul)
@@ -93,10 +88,9 @@ int32_t characterOf(unsigned long keysym)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
-VstKeyCode keyCodeFromKeysym(unsigned long keysym, unsigned int state)
-{
+VstKeyCode keyCodeFromKeysym(unsigned long keysym, unsigned int state) {
     VstKeyCode key;
     key.virt = virtualKey(keysym);
     if (key.virt == 0)
@@ -112,8 +106,7 @@ VstKeyCode keyCodeFromKeysym(unsigned long keysym, unsigned int state)
     return key;
 }
 
-VstKeyCode keyCodeFromEvent(XKeyEvent& event)
-{
+VstKeyCode keyCodeFromEvent(XKeyEvent& event) {
     // XLookupString applies Shift and Lock to find the symbol; the
     // character comes from the symbol, so Control+letter stays the letter.
     char text[8];
@@ -122,8 +115,7 @@ VstKeyCode keyCodeFromEvent(XKeyEvent& event)
     return keyCodeFromKeysym(keysym, event.state);
 }
 
-bool ClickCounter::press(unsigned int button, Time time, int x, int y)
-{
+bool ClickCounter::press(unsigned int button, Time time, int x, int y) {
     const auto now = static_cast<uint32_t>(time);
     const bool isDouble = pending_ && button == button_ && now - time_ <= kMultiClickMs &&
                           std::abs(x - x_) <= kMultiClickDistance && std::abs(y - y_) <= kMultiClickDistance;
@@ -135,5 +127,5 @@ bool ClickCounter::press(unsigned int button, Time time, int x, int y)
     return isDouble;
 }
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

@@ -49,5 +49,5 @@ private:
     int y_ = 0;
 };
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

@@ -32,29 +32,25 @@ const CColor kTitleText(90, 90, 90, 255);
 const CColor kHighlight(51, 102, 204, 255);
 const CColor kHighlightText(255, 255, 255, 255);
 
-CFontDesc& entryFont()
-{
+CFontDesc& entryFont() {
     static CFontDesc font("Arial", 12.0);
     return font;
 }
 
-CFontDesc& titleFont()
-{
+CFontDesc& titleFont() {
     static CFontDesc font("Arial", 12.0, kBoldFace);
     return font;
 }
 
-bool isSelectable(const CMenuItem* item)
-{
+bool isSelectable(const CMenuItem* item) {
     return item && item->isEnabled() && !item->isSeparator() && !item->isTitle();
 }
 
-bool isChoosable(const CMenuItem* item)
-{
+bool isChoosable(const CMenuItem* item) {
     return isSelectable(item) && !item->getSubmenu();
 }
 
-} // namespace
+}  // namespace
 
 struct PopupMenu::Level {
     COptionMenu* menu = nullptr;
@@ -70,8 +66,7 @@ struct PopupMenu::Level {
 };
 
 std::unique_ptr<PopupMenu> PopupMenu::open(Connection& connection, ConnectionClient& owner, COptionMenu* menu, int x,
-                                           int y)
-{
+                                           int y) {
     Display* display = connection.display();
     if (!display || !menu || menu->getNbEntries() == 0)
         return nullptr;
@@ -89,8 +84,7 @@ std::unique_ptr<PopupMenu> PopupMenu::open(Connection& connection, ConnectionCli
 
 PopupMenu::PopupMenu(Connection& connection, ConnectionClient& owner) : connection_(connection), owner_(owner) {}
 
-PopupMenu::~PopupMenu()
-{
+PopupMenu::~PopupMenu() {
     if (Display* display = connection_.display()) {
         XUngrabPointer(display, CurrentTime);
         XUngrabKeyboard(display, CurrentTime);
@@ -109,13 +103,11 @@ PopupMenu::~PopupMenu()
     }
 }
 
-COptionMenu* PopupMenu::root() const
-{
+COptionMenu* PopupMenu::root() const {
     return levels_.empty() ? nullptr : levels_.front()->menu;
 }
 
-bool PopupMenu::ownsWindow(Window window) const
-{
+bool PopupMenu::ownsWindow(Window window) const {
     for (const auto& level : levels_) {
         if (level->window == window)
             return true;
@@ -123,8 +115,7 @@ bool PopupMenu::ownsWindow(Window window) const
     return false;
 }
 
-void PopupMenu::forgetWindows()
-{
+void PopupMenu::forgetWindows() {
     for (auto& level : levels_) {
         level->canvas.detach();
         level->window = 0;
@@ -132,13 +123,11 @@ void PopupMenu::forgetWindows()
     grabbed_ = false;
 }
 
-Window PopupMenu::levelWindow(size_t level) const
-{
+Window PopupMenu::levelWindow(size_t level) const {
     return level < levels_.size() ? levels_[level]->window : 0;
 }
 
-CRect PopupMenu::entryRect(size_t level, int32_t index) const
-{
+CRect PopupMenu::entryRect(size_t level, int32_t index) const {
     if (level >= levels_.size())
         return CRect();
     const Level& l = *levels_[level];
@@ -148,8 +137,7 @@ CRect PopupMenu::entryRect(size_t level, int32_t index) const
                  l.y + l.rowTop[static_cast<size_t>(index) + 1]);
 }
 
-bool PopupMenu::openLevel(COptionMenu* menu, int x, int y)
-{
+bool PopupMenu::openLevel(COptionMenu* menu, int x, int y) {
     Display* display = connection_.display();
     if (!display)
         return false;
@@ -169,7 +157,8 @@ bool PopupMenu::openLevel(COptionMenu* menu, int x, int y)
         widest = std::max(widest, textWidth(item->getTitle().c_str(), item->isTitle() ? titleFont() : entryFont()));
     }
     level->rowTop.push_back(top);
-    level->width = std::max(kMinimumWidth, static_cast<int>(std::ceil(widest)) + kCheckColumn + kArrowColumn + 2 * kBorder);
+    level->width =
+        std::max(kMinimumWidth, static_cast<int>(std::ceil(widest)) + kCheckColumn + kArrowColumn + 2 * kBorder);
     level->height = top + kBorder;
 
     const int screenWidth = DisplayWidth(display, DefaultScreen(display));
@@ -182,10 +171,10 @@ bool PopupMenu::openLevel(COptionMenu* menu, int x, int y)
     attributes.save_under = True;
     attributes.background_pixmap = None;
     attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask;
-    level->window = XCreateWindow(display, DefaultRootWindow(display), level->x, level->y,
-                                  static_cast<unsigned>(level->width), static_cast<unsigned>(level->height), 0,
-                                  CopyFromParent, InputOutput, CopyFromParent,
-                                  CWOverrideRedirect | CWSaveUnder | CWBackPixmap | CWEventMask, &attributes);
+    level->window =
+        XCreateWindow(display, DefaultRootWindow(display), level->x, level->y, static_cast<unsigned>(level->width),
+                      static_cast<unsigned>(level->height), 0, CopyFromParent, InputOutput, CopyFromParent,
+                      CWOverrideRedirect | CWSaveUnder | CWBackPixmap | CWEventMask, &attributes);
     Atom type = connection_.netWmWindowTypePopupMenu();
     XChangeProperty(display, level->window, connection_.netWmWindowType(), XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<unsigned char*>(&type), 1);
@@ -197,8 +186,7 @@ bool PopupMenu::openLevel(COptionMenu* menu, int x, int y)
     return true;
 }
 
-void PopupMenu::openSubmenu(size_t level, int32_t index)
-{
+void PopupMenu::openSubmenu(size_t level, int32_t index) {
     Level& parent = *levels_[level];
     COptionMenu* submenu = parent.menu->getEntry(index)->getSubmenu();
     closeLevelsAfter(level);
@@ -217,8 +205,7 @@ void PopupMenu::openSubmenu(size_t level, int32_t index)
     }
 }
 
-void PopupMenu::closeLevelsAfter(size_t level)
-{
+void PopupMenu::closeLevelsAfter(size_t level) {
     while (levels_.size() > level + 1) {
         Level& last = *levels_.back();
         last.canvas.detach();
@@ -234,8 +221,7 @@ void PopupMenu::closeLevelsAfter(size_t level)
         levels_[level]->openedFrom = -1;
 }
 
-bool PopupMenu::hit(int x, int y, size_t& level, int32_t& index) const
-{
+bool PopupMenu::hit(int x, int y, size_t& level, int32_t& index) const {
     for (size_t i = levels_.size(); i-- > 0;) {
         const Level& l = *levels_[i];
         if (x < l.x || y < l.y || x >= l.x + l.width || y >= l.y + l.height)
@@ -252,8 +238,7 @@ bool PopupMenu::hit(int x, int y, size_t& level, int32_t& index) const
     return false;
 }
 
-void PopupMenu::setHighlight(size_t level, int32_t index)
-{
+void PopupMenu::setHighlight(size_t level, int32_t index) {
     Level& l = *levels_[level];
     if (l.highlighted == index)
         return;
@@ -261,8 +246,7 @@ void PopupMenu::setHighlight(size_t level, int32_t index)
     paint(l);
 }
 
-int32_t PopupMenu::nextSelectable(const Level& level, int32_t from, int direction) const
-{
+int32_t PopupMenu::nextSelectable(const Level& level, int32_t from, int direction) const {
     const int32_t count = level.menu->getNbEntries();
     int32_t index = from;
     for (int32_t step = 0; step < count; ++step) {
@@ -273,8 +257,7 @@ int32_t PopupMenu::nextSelectable(const Level& level, int32_t from, int directio
     return -1;
 }
 
-PopupMenu::Result PopupMenu::handleEvent(const XEvent& event, COptionMenu*& chosenMenu, int32_t& chosenIndex)
-{
+PopupMenu::Result PopupMenu::handleEvent(const XEvent& event, COptionMenu*& chosenMenu, int32_t& chosenIndex) {
     if (levels_.empty())
         return Result::Cancelled;
     size_t level = 0;
@@ -315,16 +298,11 @@ PopupMenu::Result PopupMenu::handleEvent(const XEvent& event, COptionMenu*& chos
         Level& deepest = *levels_[level];
         const CMenuItem* item = deepest.menu->getEntry(deepest.highlighted);
         switch (symbol) {
-        case XK_Escape:
-            return Result::Cancelled;
+        case XK_Escape: return Result::Cancelled;
         case XK_Up:
-        case XK_KP_Up:
-            setHighlight(level, nextSelectable(deepest, deepest.highlighted, -1));
-            return Result::Open;
+        case XK_KP_Up: setHighlight(level, nextSelectable(deepest, deepest.highlighted, -1)); return Result::Open;
         case XK_Down:
-        case XK_KP_Down:
-            setHighlight(level, nextSelectable(deepest, deepest.highlighted, 1));
-            return Result::Open;
+        case XK_KP_Down: setHighlight(level, nextSelectable(deepest, deepest.highlighted, 1)); return Result::Open;
         case XK_Left:
         case XK_KP_Left:
             if (level > 0)
@@ -346,62 +324,61 @@ PopupMenu::Result PopupMenu::handleEvent(const XEvent& event, COptionMenu*& chos
                 return Result::Chosen;
             }
             return Result::Open;
-        default:
-            return Result::Open;
+        default: return Result::Open;
         }
     }
-    default:
-        return Result::Open;
+    default: return Result::Open;
     }
 }
 
-void PopupMenu::paint(Level& level)
-{
-    CRect drawn = level.canvas.draw(CRect(0, 0, level.width, level.height), [&level](CDrawContext& context, const CRect& area) {
-        context.setFillColor(kFrame);
-        context.drawRect(area, kDrawFilled);
-        context.setFillColor(kBackground);
-        context.drawRect(CRect(1, 1, area.right - 1, area.bottom - 1), kDrawFilled);
-        for (int32_t i = 0; i < level.menu->getNbEntries(); ++i) {
-            const CMenuItem* item = level.menu->getEntry(i);
-            const CRect row(kBorder, level.rowTop[static_cast<size_t>(i)], area.right - kBorder,
-                            level.rowTop[static_cast<size_t>(i) + 1]);
-            if (item->isSeparator()) {
-                const double middle = std::floor((row.top + row.bottom) / 2.0);
-                context.setFillColor(kFrame);
-                context.drawRect(CRect(row.left + 4, middle, row.right - 4, middle + 1), kDrawFilled);
-                continue;
+void PopupMenu::paint(Level& level) {
+    CRect drawn =
+        level.canvas.draw(CRect(0, 0, level.width, level.height), [&level](CDrawContext& context, const CRect& area) {
+            context.setFillColor(kFrame);
+            context.drawRect(area, kDrawFilled);
+            context.setFillColor(kBackground);
+            context.drawRect(CRect(1, 1, area.right - 1, area.bottom - 1), kDrawFilled);
+            for (int32_t i = 0; i < level.menu->getNbEntries(); ++i) {
+                const CMenuItem* item = level.menu->getEntry(i);
+                const CRect row(kBorder, level.rowTop[static_cast<size_t>(i)], area.right - kBorder,
+                                level.rowTop[static_cast<size_t>(i) + 1]);
+                if (item->isSeparator()) {
+                    const double middle = std::floor((row.top + row.bottom) / 2.0);
+                    context.setFillColor(kFrame);
+                    context.drawRect(CRect(row.left + 4, middle, row.right - 4, middle + 1), kDrawFilled);
+                    continue;
+                }
+                const bool highlighted = i == level.highlighted;
+                if (highlighted) {
+                    context.setFillColor(kHighlight);
+                    context.drawRect(row, kDrawFilled);
+                }
+                const CColor color = highlighted         ? kHighlightText
+                                     : item->isTitle()   ? kTitleText
+                                     : item->isEnabled() ? kText
+                                                         : kDisabledText;
+                context.setFrameColor(color);
+                context.setLineWidth(2.0);
+                const double middle = (row.top + row.bottom) / 2.0;
+                if (item->isChecked()) {
+                    context.moveTo(CPoint(row.left + 5, middle));
+                    context.lineTo(CPoint(row.left + 8, middle + 4));
+                    context.lineTo(CPoint(row.left + 14, middle - 4));
+                }
+                if (item->getSubmenu()) {
+                    context.moveTo(CPoint(row.right - 11, middle - 4));
+                    context.lineTo(CPoint(row.right - 7, middle));
+                    context.lineTo(CPoint(row.right - 11, middle + 4));
+                }
+                context.setFont(item->isTitle() ? &titleFont() : &entryFont());
+                context.setFontColor(color);
+                context.drawString(item->getTitle().c_str(),
+                                   CRect(row.left + kCheckColumn, row.top, row.right - kArrowColumn, row.bottom),
+                                   kLeftText);
             }
-            const bool highlighted = i == level.highlighted;
-            if (highlighted) {
-                context.setFillColor(kHighlight);
-                context.drawRect(row, kDrawFilled);
-            }
-            const CColor color = highlighted ? kHighlightText
-                                 : item->isTitle() ? kTitleText
-                                 : item->isEnabled() ? kText
-                                                     : kDisabledText;
-            context.setFrameColor(color);
-            context.setLineWidth(2.0);
-            const double middle = (row.top + row.bottom) / 2.0;
-            if (item->isChecked()) {
-                context.moveTo(CPoint(row.left + 5, middle));
-                context.lineTo(CPoint(row.left + 8, middle + 4));
-                context.lineTo(CPoint(row.left + 14, middle - 4));
-            }
-            if (item->getSubmenu()) {
-                context.moveTo(CPoint(row.right - 11, middle - 4));
-                context.lineTo(CPoint(row.right - 7, middle));
-                context.lineTo(CPoint(row.right - 11, middle + 4));
-            }
-            context.setFont(item->isTitle() ? &titleFont() : &entryFont());
-            context.setFontColor(color);
-            context.drawString(item->getTitle().c_str(),
-                               CRect(row.left + kCheckColumn, row.top, row.right - kArrowColumn, row.bottom), kLeftText);
-        }
-    });
+        });
     level.canvas.present(drawn);
 }
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

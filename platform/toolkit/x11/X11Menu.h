@@ -72,5 +72,5 @@ private:
     bool grabbed_ = false;
 };
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

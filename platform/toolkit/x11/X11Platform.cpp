@@ -14,8 +14,7 @@ namespace X11 {
 
 namespace {
 
-IPlatformFrame* createFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent)
-{
+IPlatformFrame* createFrame(IPlatformFrameCallback* frame, const CRect& size, void* parent) {
     return X11PlatformFrame::create(frame, size, static_cast<Window>(reinterpret_cast<uintptr_t>(parent)));
 }
 
@@ -24,8 +23,7 @@ uint32_t gLastTick = 0;
 // Moves the toolkit's timer clock by the ticks elapsed since the last pump;
 // late timers fire once, as Windows delivers WM_TIMER. A clock that went
 // backwards (a test replaced it) moves nothing.
-void advanceToolkitTimers(void* /*context*/)
-{
+void advanceToolkitTimers(void* /*context*/) {
     const uint32_t now = getTickCount();
     const auto elapsed = static_cast<int32_t>(now - gLastTick);
     gLastTick = now;
@@ -33,10 +31,9 @@ void advanceToolkitTimers(void* /*context*/)
         TimerPump::advanceCoalescedBy(static_cast<uint64_t>(elapsed));
 }
 
-} // namespace
+}  // namespace
 
-void registerPlatform()
-{
+void registerPlatform() {
     static bool registered = false;
     if (registered)
         return;
@@ -46,5 +43,5 @@ void registerPlatform()
     HRXRunLoop::addSource(advanceToolkitTimers, nullptr);
 }
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

@@ -14,5 +14,5 @@ namespace X11 {
 // Calling it again does nothing.
 void registerPlatform();
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

@@ -15,8 +15,7 @@ namespace X11 {
 namespace {
 
 // A channel of a pixel under mask, scaled to 8 bits.
-uint32_t channel(unsigned long pixel, unsigned long mask)
-{
+uint32_t channel(unsigned long pixel, unsigned long mask) {
     if (mask == 0)
         return 0;
     int shift = 0;
@@ -28,21 +27,18 @@ uint32_t channel(unsigned long pixel, unsigned long mask)
 
 // Swallows protocol errors while a window is read: a window closed in the
 // meantime makes XGetImage answer null, which is reported as failure.
-int ignoreError(Display*, XErrorEvent*)
-{
+int ignoreError(Display*, XErrorEvent*) {
     return 0;
 }
 
-cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length)
-{
+cairo_status_t writeToFile(void* closure, const unsigned char* data, unsigned int length) {
     return std::fwrite(data, 1, length, static_cast<FILE*>(closure)) == length ? CAIRO_STATUS_SUCCESS
                                                                                : CAIRO_STATUS_WRITE_ERROR;
 }
 
-} // namespace
+}  // namespace
 
-cairo_surface_t* grabWindow(Display* display, Window window)
-{
+cairo_surface_t* grabWindow(Display* display, Window window) {
     if (!display || !window)
         return nullptr;
     XSync(display, False);
@@ -71,7 +67,8 @@ cairo_surface_t* grabWindow(Display* display, Window window)
         for (int x = 0; x < image->width; ++x) {
             const unsigned long pixel = XGetPixel(image, x, y);
             row[x] = 0xff000000u | (channel(pixel, attributes.visual->red_mask) << 16) |
-                     (channel(pixel, attributes.visual->green_mask) << 8) | channel(pixel, attributes.visual->blue_mask);
+                     (channel(pixel, attributes.visual->green_mask) << 8) |
+                     channel(pixel, attributes.visual->blue_mask);
         }
     }
     cairo_surface_mark_dirty(surface);
@@ -79,8 +76,7 @@ cairo_surface_t* grabWindow(Display* display, Window window)
     return surface;
 }
 
-bool writeWindowPNG(Display* display, Window window, const char* path)
-{
+bool writeWindowPNG(Display* display, Window window, const char* path) {
     if (!path)
         return false;
     cairo_surface_t* surface = grabWindow(display, window);
@@ -101,5 +97,5 @@ bool writeWindowPNG(Display* display, Window window, const char* path)
     return true;
 }
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

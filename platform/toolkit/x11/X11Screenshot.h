@@ -20,5 +20,5 @@ cairo_surface_t* grabWindow(_XDisplay* display, unsigned long window);
 // left behind then).
 bool writeWindowPNG(_XDisplay* display, unsigned long window, const char* path);
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

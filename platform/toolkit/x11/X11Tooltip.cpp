@@ -19,18 +19,16 @@ constexpr int kHeight = 18;
 const CColor kBackground(255, 255, 225, 255);
 const CColor kBorder(118, 118, 118, 255);
 
-CFontDesc& tooltipFont()
-{
+CFontDesc& tooltipFont() {
     static CFontDesc font("Arial", 11.0);
     return font;
 }
 
-} // namespace
+}  // namespace
 
 Tooltip::Tooltip(Connection& connection, ConnectionClient& owner) : connection_(connection), owner_(owner) {}
 
-Tooltip::~Tooltip()
-{
+Tooltip::~Tooltip() {
     canvas_.detach();
     if (window_) {
         connection_.unroute(window_);
@@ -39,15 +37,13 @@ Tooltip::~Tooltip()
     }
 }
 
-void Tooltip::forgetWindow()
-{
+void Tooltip::forgetWindow() {
     canvas_.detach();
     window_ = 0;
     shown_ = false;
 }
 
-void Tooltip::show(const CRect& anchor, const char* text)
-{
+void Tooltip::show(const CRect& anchor, const char* text) {
     Display* display = connection_.display();
     if (!display)
         return;
@@ -86,34 +82,31 @@ void Tooltip::show(const CRect& anchor, const char* text)
     paint();
 }
 
-void Tooltip::hide()
-{
+void Tooltip::hide() {
     if (shown_ && window_ && connection_.display())
         XUnmapWindow(connection_.display(), window_);
     shown_ = false;
 }
 
-void Tooltip::handleEvent(const XEvent& event)
-{
+void Tooltip::handleEvent(const XEvent& event) {
     if (event.type == Expose && event.xexpose.count == 0 && shown_)
         paint();
 }
 
-void Tooltip::paint()
-{
+void Tooltip::paint() {
     const std::string text = text_;
-    CRect drawn = canvas_.draw(CRect(0, 0, canvas_.width(), canvas_.height()), [&text](CDrawContext& context, const CRect& area) {
-        context.setFillColor(kBorder);
-        context.drawRect(area, kDrawFilled);
-        context.setFillColor(kBackground);
-        context.drawRect(CRect(1, 1, area.right - 1, area.bottom - 1), kDrawFilled);
-        context.setFont(&tooltipFont());
-        context.setFontColor(kBlackCColor);
-        context.drawString(text.c_str(), CRect(kPadding, 0, area.right - kPadding, area.bottom), kLeftText);
-    });
+    CRect drawn =
+        canvas_.draw(CRect(0, 0, canvas_.width(), canvas_.height()), [&text](CDrawContext& context, const CRect& area) {
+            context.setFillColor(kBorder);
+            context.drawRect(area, kDrawFilled);
+            context.setFillColor(kBackground);
+            context.drawRect(CRect(1, 1, area.right - 1, area.bottom - 1), kDrawFilled);
+            context.setFont(&tooltipFont());
+            context.setFontColor(kBlackCColor);
+            context.drawString(text.c_str(), CRect(kPadding, 0, area.right - kPadding, area.bottom), kLeftText);
+        });
     canvas_.present(drawn);
 }
 
-} // namespace X11
-} // namespace VSTGUI
-
+}  // namespace X11
+}  // namespace VSTGUI

@@ -45,5 +45,5 @@ private:
     bool shown_ = false;
 };
 
-} // namespace X11
-} // namespace VSTGUI
+}  // namespace X11
+}  // namespace VSTGUI

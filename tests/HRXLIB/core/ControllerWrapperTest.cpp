@@ -82,7 +82,7 @@ TEST_F(ControllerWrapperTest, HostValueIsClampedButManagerAndStoreGetTheValueAsS
 TEST_F(ControllerWrapperTest, InternalSlotsAndMessagesNeverReachTheHost) {
     controller_.setParameter(59, 1.5);  // no editor yet: nowhere to go
     controller_.setEditor(&editor_);
-    controller_.setParameter(59, 1.5);  // zoom: not to the editor from setParameter
+    controller_.setParameter(59, 1.5);   // zoom: not to the editor from setParameter
     controller_.setParameter(29, 12.0);  // a message: editor only
     controller_.setParameter(-1, 0.5);   // only the change hook
     EXPECT_EQ(hook_->hooked.back(), Message(-1, 0.5));

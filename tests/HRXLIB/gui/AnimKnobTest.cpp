@@ -17,8 +17,7 @@ protected:
     HRXAnimKnob* knob_ = add(new HRXAnimKnob(kKnobRect, kTimeTag, nullptr, 21, 5));
 };
 
-TEST_F(AnimKnobTest, StartsAtTheFirstFactoryPresetsValueAndTheParameterDefault)
-{
+TEST_F(AnimKnobTest, StartsAtTheFirstFactoryPresetsValueAndTheParameterDefault) {
     EXPECT_DOUBLE_EQ(knob_->getValue(), 0.5);
     EXPECT_DOUBLE_EQ(knob_->getDefaultValue(), 0.5);
     HRXAnimKnob output(kKnobRect, 6, nullptr, 61, 8);
@@ -26,8 +25,7 @@ TEST_F(AnimKnobTest, StartsAtTheFirstFactoryPresetsValueAndTheParameterDefault)
     EXPECT_DOUBLE_EQ(output.getDefaultValue(), 0.15);
 }
 
-TEST_F(AnimKnobTest, LinearDragCoversTheRangeIn300PixelsOr1500WithShift)
-{
+TEST_F(AnimKnobTest, LinearDragCoversTheRangeIn300PixelsOr1500WithShift) {
     knob_->setValue(0.0);
     down(30, 150);
     move(180, 150);
@@ -48,8 +46,7 @@ TEST_F(AnimKnobTest, LinearDragCoversTheRangeIn300PixelsOr1500WithShift)
     up(329, -1050);
 }
 
-TEST_F(AnimKnobTest, ShiftPressedMidDragKeepsTheValueAndContinuesFine)
-{
+TEST_F(AnimKnobTest, ShiftPressedMidDragKeepsTheValueAndContinuesFine) {
     knob_->setValue(0.0);
     down(30, 150);
     move(180, 150);
@@ -66,8 +63,7 @@ TEST_F(AnimKnobTest, ShiftPressedMidDragKeepsTheValueAndContinuesFine)
     up(360, 150);
 }
 
-TEST_F(AnimKnobTest, CircularModeFollowsTheAngleAndDoesNotWrapAcrossTheDeadZone)
-{
+TEST_F(AnimKnobTest, CircularModeFollowsTheAngleAndDoesNotWrapAcrossTheDeadZone) {
     engine_.setKnobMode(1);
     down(77, 110);  // straight above the centre
     EXPECT_DOUBLE_EQ(knob_->getValue(), 0.5);
@@ -86,8 +82,7 @@ TEST_F(AnimKnobTest, CircularModeFollowsTheAngleAndDoesNotWrapAcrossTheDeadZone)
     up(30, 110);
 }
 
-TEST_F(AnimKnobTest, DoubleControlOrAltClickResetsToTheDefaultReportingOnce)
-{
+TEST_F(AnimKnobTest, DoubleControlOrAltClickResetsToTheDefaultReportingOnce) {
     knob_->setDefaultValue(0.25);
     for (int32_t modifier : {int32_t(VSTGUI::kDoubleClick), int32_t(VSTGUI::kControl), int32_t(VSTGUI::kAlt)}) {
         knob_->setValue(0.8);
@@ -102,8 +97,7 @@ TEST_F(AnimKnobTest, DoubleControlOrAltClickResetsToTheDefaultReportingOnce)
     }
 }
 
-TEST_F(AnimKnobTest, WheelMovesOneStepPerNotchAndSmallDistancesUnscaled)
-{
+TEST_F(AnimKnobTest, WheelMovesOneStepPerNotchAndSmallDistancesUnscaled) {
     knob_->setWheelStep(0.1);
     knob_->setFineWheelFactor(0.5);
     knob_->setValue(0.5);
@@ -124,8 +118,7 @@ TEST_F(AnimKnobTest, WheelMovesOneStepPerNotchAndSmallDistancesUnscaled)
     EXPECT_FALSE(knob_->isEditing());
 }
 
-TEST_F(AnimKnobTest, HostValueDoesNotMoveAKnobBeingDragged)
-{
+TEST_F(AnimKnobTest, HostValueDoesNotMoveAKnobBeingDragged) {
     knob_->setValue(0.0);
     down(30, 150);
     move(90, 150);
@@ -142,8 +135,7 @@ TEST_F(AnimKnobTest, HostValueDoesNotMoveAKnobBeingDragged)
     EXPECT_DOUBLE_EQ(knob_->getValue(), 0.0);
 }
 
-TEST_F(AnimKnobTest, FrameForAValueFollowsTheStripGrid)
-{
+TEST_F(AnimKnobTest, FrameForAValueFollowsTheStripGrid) {
     HRXAnimKnob time(kKnobRect, kTimeTag, getLibraryBitmap(kHRXBitmapTimeKnob), 21, 5);
     EXPECT_EQ(time.frameIndexFor(0.37), 7);  // round(20 x 0.37)
     const HRXPoint offset = time.frameOffset(7);
@@ -155,8 +147,7 @@ TEST_F(AnimKnobTest, FrameForAValueFollowsTheStripGrid)
     EXPECT_DOUBLE_EQ(last.y, 4 * 114.0);
 }
 
-TEST_F(AnimKnobTest, TooltipIsBoundedAndANegativeTagRefused)
-{
+TEST_F(AnimKnobTest, TooltipIsBoundedAndANegativeTagRefused) {
     const std::string longText(700, 'x');
     knob_->setTooltip(longText.c_str());
     EXPECT_EQ(std::string(knob_->getTooltip()).size(), 511u);

@@ -25,8 +25,7 @@ struct Rgba {
 class StoredPixels {
 public:
     explicit StoredPixels(uint32_t id) : wrapper_(id), access_(wrapper_.createPixelAccess()) {}
-    Rgba at(int x, int y) const
-    {
+    Rgba at(int x, int y) const {
         Rgba c{0, 0, 0, 0};
         if (access_->setPosition(uint32_t(x), uint32_t(y)))
             access_->getColor(c.r, c.g, c.b, c.a);
@@ -38,8 +37,7 @@ private:
     std::unique_ptr<HRXBitmapPixelAcces> access_;
 };
 
-double luminance(const Rgba& c)
-{
+double luminance(const Rgba& c) {
     return (0.299 * c.r + 0.587 * c.g + 0.114 * c.b) * c.a / 255.0;
 }
 
@@ -52,26 +50,23 @@ struct Strip {
 };
 
 constexpr Strip kStrips[] = {
-    {kHRXBitmapTimeKnob, 21, 5, 114, 15},        {kHRXBitmapCompressionKnob, 41, 7, 114, 15},
-    {kHRXBitmapOutputKnob, 61, 8, 114, 15},      {kHRXBitmapRatioKnob, 7, 1, 70, 15},
+    {kHRXBitmapTimeKnob, 21, 5, 114, 15},       {kHRXBitmapCompressionKnob, 41, 7, 114, 15},
+    {kHRXBitmapOutputKnob, 61, 8, 114, 15},     {kHRXBitmapRatioKnob, 7, 1, 70, 15},
     {kHRXBitmapAttackRatioKnob, 7, 1, 31, 6.5}, {kHRXBitmapValveLevelKnob, 7, 1, 31, 6.5},
 };
 
-bool isPointerCream(const Rgba& c)
-{
+bool isPointerCream(const Rgba& c) {
     return c.a == 255 && c.r > 200 && c.g > 190 && c.b > 150;
 }
 
-std::vector<char> readFile(const std::string& path)
-{
+std::vector<char> readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-} // namespace
+}  // namespace
 
-TEST(Artwork, EveryKnobFramePointsAtItsValueOverA270DegreeSweep)
-{
+TEST(Artwork, EveryKnobFramePointsAtItsValueOverA270DegreeSweep) {
     for (const Strip& strip : kStrips) {
         SCOPED_TRACE(strip.id);
         StoredPixels stored(strip.id);
@@ -100,8 +95,7 @@ TEST(Artwork, EveryKnobFramePointsAtItsValueOverA270DegreeSweep)
     }
 }
 
-TEST(Artwork, ProcessStripLightsValveClearAndOffFromTopToBottom)
-{
+TEST(Artwork, ProcessStripLightsValveClearAndOffFromTopToBottom) {
     StoredPixels stored(kHRXBitmapProcessSwitch);
     const double segment = 106.0 / 3.0;
     for (int frame = 0; frame < 3; ++frame) {
@@ -118,8 +112,7 @@ TEST(Artwork, ProcessStripLightsValveClearAndOffFromTopToBottom)
     }
 }
 
-TEST(Artwork, LitMeterFaceIsBrighterThanTheUnlitOne)
-{
+TEST(Artwork, LitMeterFaceIsBrighterThanTheUnlitOne) {
     StoredPixels lit(kHRXBitmapVuFaceLit);
     StoredPixels unlit(kHRXBitmapVuFaceUnlit);
     double litSum = 0.0, unlitSum = 0.0;
@@ -134,8 +127,7 @@ TEST(Artwork, LitMeterFaceIsBrighterThanTheUnlitOne)
 
 // The embedded images come from a build-time run of the generator: a second
 // run must give the same bytes.
-TEST(Artwork, TheGeneratorDrawsTheSameBytesEveryTime)
-{
+TEST(Artwork, TheGeneratorDrawsTheSameBytesEveryTime) {
     const std::string dir = ::testing::TempDir() + "velvaton-artwork-" + std::to_string(getpid());
     ASSERT_EQ(std::system(("mkdir -p '" + dir + "'").c_str()), 0);
     ASSERT_EQ(std::system(("ASAN_OPTIONS=detect_leaks=0 '" VELVATON_ARTWORK_TOOL "' '" + dir + "'").c_str()), 0);

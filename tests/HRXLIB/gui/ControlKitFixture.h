@@ -32,36 +32,28 @@ protected:
     public:
         Engine()
             : HRXVSTGUIEditorWrapperV1(
-                  [](HRXMasterGraphicalEngine* owner) -> HRXBaseEditor* { return new RecordingEditor(owner); })
-        {
-        }
-        int32_t controlClicked(int32_t tag, uint32_t buttons) override
-        {
+                  [](HRXMasterGraphicalEngine* owner) -> HRXBaseEditor* { return new RecordingEditor(owner); }) {}
+        int32_t controlClicked(int32_t tag, uint32_t buttons) override {
             clicks.emplace_back(tag, buttons);
             return 0;
         }
         std::vector<std::pair<int32_t, uint32_t>> clicks;
     };
 
-    ControlKitTest()
-        : engine_(),
-          editor_(*static_cast<RecordingEditor*>(engine_.getEditor()))
-    {
+    ControlKitTest() : engine_(), editor_(*static_cast<RecordingEditor*>(engine_.getEditor())) {
         engine_.open(nullptr, VSTGUI::PlatformType::kOffscreen);
         container_ = engine_.createViewContainer({0, 0, 400, 275});
         engine_.addView(container_);
     }
 
-    ~ControlKitTest() override
-    {
+    ~ControlKitTest() override {
         engine_.removeView(container_);
-        delete container_;  // releases the companions and their controls
+        delete container_;       // releases the companions and their controls
         engine_.setKnobMode(0);  // the mode is library-wide
     }
 
     template <class Control>
-    Control* add(Control* control)
-    {
+    Control* add(Control* control) {
         EXPECT_TRUE(container_->addControl(control));
         return control;
     }

@@ -24,9 +24,13 @@ public:
     int idles = 0;
 };
 
-HRXBaseEditor* makeCountingEditor(HRXMasterGraphicalEngine* engine) { return new CountingEditor(engine); }
+HRXBaseEditor* makeCountingEditor(HRXMasterGraphicalEngine* engine) {
+    return new CountingEditor(engine);
+}
 
-int idlesOf(HRXVSTGUIEditorWrapperV4_PresetBar& window) { return static_cast<CountingEditor*>(window.getEditor())->idles; }
+int idlesOf(HRXVSTGUIEditorWrapperV4_PresetBar& window) {
+    return static_cast<CountingEditor*>(window.getEditor())->idles;
+}
 
 class SteppedClock : public HRXTickSource {
 public:
@@ -36,8 +40,7 @@ public:
 
 // The library-wide timer is made with the first window, on the clock then
 // installed: each test runs in a process of its own.
-TEST(EditorWrapper, OneLibraryTimerRunsTheIdleOfEveryOpenWindow)
-{
+TEST(EditorWrapper, OneLibraryTimerRunsTheIdleOfEveryOpenWindow) {
     SteppedClock clock;
     setTickSource(&clock);
     {
@@ -63,8 +66,7 @@ TEST(EditorWrapper, OneLibraryTimerRunsTheIdleOfEveryOpenWindow)
     setTickSource(nullptr);
 }
 
-TEST(EditorWrapper, EachWindowAlsoIdlesOnItsOwn17MillisecondTimer)
-{
+TEST(EditorWrapper, EachWindowAlsoIdlesOnItsOwn17MillisecondTimer) {
     HRXVSTGUIEditorWrapperV4_PresetBar window(&makeCountingEditor);
     ASSERT_TRUE(window.open(nullptr, VSTGUI::PlatformType::kOffscreen));
     VSTGUI::TimerPump::advanceBy(16);
@@ -75,8 +77,7 @@ TEST(EditorWrapper, EachWindowAlsoIdlesOnItsOwn17MillisecondTimer)
     EXPECT_EQ(3, idlesOf(window));
 }
 
-TEST(EditorWrapper, SizeAskedDuringAResizeIsAppliedWhenItEnds)
-{
+TEST(EditorWrapper, SizeAskedDuringAResizeIsAppliedWhenItEnds) {
     HRXVSTGUIEditorWrapperV4_PresetBar window(&makeCountingEditor);
     ASSERT_TRUE(window.open(nullptr, VSTGUI::PlatformType::kOffscreen));
     window.applyZoom(1.0);

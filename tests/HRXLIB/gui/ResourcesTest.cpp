@@ -13,7 +13,7 @@ namespace {
 
 struct ImageSize {
     uint32_t id;
-    double width;   // logical units
+    double width;  // logical units
     double height;
 };
 
@@ -24,15 +24,13 @@ constexpr ImageSize kImages[] = {
     {12181, 70, 490},  {12200, 400, 275}, {90001, 120, 120},
 };
 
-uint32_t bigEndian32(const uint8_t* p)
-{
+uint32_t bigEndian32(const uint8_t* p) {
     return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
 }
 
-} // namespace
+}  // namespace
 
-TEST(EmbeddedImages, EveryIdHoldsAnRgbaPngAtTwiceTheLogicalSizeOfItsBitmap)
-{
+TEST(EmbeddedImages, EveryIdHoldsAnRgbaPngAtTwiceTheLogicalSizeOfItsBitmap) {
     static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     for (const ImageSize& image : kImages) {
         SCOPED_TRACE(image.id);
@@ -64,8 +62,7 @@ TEST(EmbeddedImages, EveryIdHoldsAnRgbaPngAtTwiceTheLogicalSizeOfItsBitmap)
     EXPECT_EQ(getLibraryBitmap(kHRXNoBitmap), nullptr);
 }
 
-TEST(BitmapWrapper, EmptyWrapperHasSizeZeroAndAnAbsentIdABlankImage)
-{
+TEST(BitmapWrapper, EmptyWrapperHasSizeZeroAndAnAbsentIdABlankImage) {
     Brackenworks::CHRXBitmapWrapper empty(kHRXNoBitmap);
     EXPECT_EQ(empty.getBitmap(), nullptr);
     EXPECT_DOUBLE_EQ(empty.getWidth(), 0.0);
@@ -88,8 +85,7 @@ TEST(BitmapWrapper, EmptyWrapperHasSizeZeroAndAnAbsentIdABlankImage)
     EXPECT_FALSE(access->setPosition(400, 0));
 }
 
-TEST(BitmapWrapper, DecodesOnceOnFirstUse)
-{
+TEST(BitmapWrapper, DecodesOnceOnFirstUse) {
     Brackenworks::CHRXBitmapWrapper wrapper(kHRXBitmapTimeKnob);
     Brackenworks::CHRXBitmap* bitmap = wrapper.getBitmap();
     ASSERT_NE(bitmap, nullptr);
@@ -107,4 +103,3 @@ TEST(BitmapWrapper, DecodesOnceOnFirstUse)
     EXPECT_EQ(bitmap->getNumPlatformBitmaps(), 1u);
     EXPECT_EQ(bitmap->getPlatformBitmap(), decoded);
 }
-

@@ -12,8 +12,7 @@ protected:
     HRXHorizontalSwitch* control_ = add(new HRXHorizontalSwitch({262, 46, 368, 124}, 0, nullptr, 3));
 };
 
-TEST_F(SwitchTest, ClickSelectsTheSegmentUnderThePointer)
-{
+TEST_F(SwitchTest, ClickSelectsTheSegmentUnderThePointer) {
     down(262 + 80, 80);
     EXPECT_DOUBLE_EQ(lastReport(), 1.0);
     EXPECT_EQ(control_->getPosition(), 2);
@@ -27,8 +26,7 @@ TEST_F(SwitchTest, ClickSelectsTheSegmentUnderThePointer)
     EXPECT_FALSE(control_->isEditing());
 }
 
-TEST_F(SwitchTest, ControlOrAltClickSelectsTheDefault)
-{
+TEST_F(SwitchTest, ControlOrAltClickSelectsTheDefault) {
     control_->setDefaultValue(0.5);
     control_->setValue(1.0);
     for (int32_t modifier : {int32_t(VSTGUI::kControl), int32_t(VSTGUI::kAlt)}) {
@@ -40,8 +38,7 @@ TEST_F(SwitchTest, ControlOrAltClickSelectsTheDefault)
     }
 }
 
-TEST_F(SwitchTest, WheelStepsOnePositionAndSnaps)
-{
+TEST_F(SwitchTest, WheelStepsOnePositionAndSnaps) {
     control_->setValue(0.4);
     wheel(300, 80, 1.0f);
     EXPECT_DOUBLE_EQ(control_->getValue(), 1.0);  // 0.9 snaps to the last position
@@ -51,8 +48,7 @@ TEST_F(SwitchTest, WheelStepsOnePositionAndSnaps)
     EXPECT_DOUBLE_EQ(control_->getValue(), 0.5);
 }
 
-TEST_F(ControlKitTest, KickButtonReportsOneOnPressAndNothingOnRelease)
-{
+TEST_F(ControlKitTest, KickButtonReportsOneOnPressAndNothingOnRelease) {
     HRXKickButton* button = add(new HRXKickButton({85, 5, 313, 45}, 14));
     down(200, 20);
     ASSERT_EQ(reports().size(), 1u);
@@ -65,8 +61,7 @@ TEST_F(ControlKitTest, KickButtonReportsOneOnPressAndNothingOnRelease)
     EXPECT_DOUBLE_EQ(button->getValue(), 0.0);
 }
 
-TEST_F(ControlKitTest, CustomControlLetsTheMouseReachTheViewBeneath)
-{
+TEST_F(ControlKitTest, CustomControlLetsTheMouseReachTheViewBeneath) {
     add(new HRXKickButton({0, 0, 100, 100}, 14));
     add(new HRXCustomControl({0, 0, 100, 100}, 15, nullptr));
     down(50, 50);
@@ -77,8 +72,7 @@ TEST_F(ControlKitTest, CustomControlLetsTheMouseReachTheViewBeneath)
 
 // A left click that a control takes stops there; a right click goes on to
 // the control beneath and its click reaches the host.
-TEST_F(ControlKitTest, OnlyTheLeftButtonStopsAtAControlThatWantsNoMoreEvents)
-{
+TEST_F(ControlKitTest, OnlyTheLeftButtonStopsAtAControlThatWantsNoMoreEvents) {
     add(new HRXAnimKnob({0, 0, 100, 100}, 6, nullptr, 1, 1));
     add(new HRXKickButton({0, 0, 100, 100}, 14));
     down(50, 50, VSTGUI::kRButton);

@@ -23,8 +23,12 @@ inline uint32_t wordAt(const std::vector<uint8_t>& bytes, size_t at) {
     return w;
 }
 
-inline void putWord(std::vector<uint8_t>& bytes, size_t at, uint32_t w) { std::memcpy(bytes.data() + at, &w, 4); }
-inline void putFloat(std::vector<uint8_t>& bytes, size_t at, float f) { std::memcpy(bytes.data() + at, &f, 4); }
+inline void putWord(std::vector<uint8_t>& bytes, size_t at, uint32_t w) {
+    std::memcpy(bytes.data() + at, &w, 4);
+}
+inline void putFloat(std::vector<uint8_t>& bytes, size_t at, float f) {
+    std::memcpy(bytes.data() + at, &f, 4);
+}
 
 inline bool sameRecord(const HRXPresetRecord& a, const HRXPresetRecord& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;

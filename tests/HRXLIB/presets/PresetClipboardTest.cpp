@@ -91,7 +91,7 @@ TEST_F(PresetClipboardTest, CopyInOneProcessPasteInAnother) {
     // The paste restores the setup without history and unmodified.
     manager_->pasteFromClipboard();
     EXPECT_TRUE(isClipboardName(manager_->getActiveCurrent()->name)) << manager_->getActiveCurrent()->name;
-    const std::pair<int, float> kick[] = {{0, 1.0f}, {2, 0.5f}, {3, 0.5f}, {4, 0.3f},
+    const std::pair<int, float> kick[] = {{0, 1.0f}, {2, 0.5f},   {3, 0.5f}, {4, 0.3f},
                                           {5, 0.5f}, {6, 0.133f}, {7, 0.5f}};
     for (const auto& [index, value] : kick)
         EXPECT_EQ(current(index), value) << index;

@@ -25,16 +25,18 @@ HRXPresetRecord filledRecord(float value, const char* name) {
 }
 
 // Offset of the value of the n-th parameter entry (parameters 0, 2..7).
-size_t valueOffset(int entry) { return 41 + 168 + 32 * static_cast<size_t>(entry) + 24; }
+size_t valueOffset(int entry) {
+    return 41 + 168 + 32 * static_cast<size_t>(entry) + 24;
+}
 
 TEST(PresetContainer, FactoryPresetIsThe433ByteLayout) {
     HRXPresetRecord kick = factoryRecord(15);
     const std::vector<uint8_t> bytes = serializePreset(kick, 7, 125);
     ASSERT_EQ(bytes.size(), 433u);
 
-    const uint8_t header[41] = {'N', 'T', 'V', 'H', 0x22, 0x00, 0x01, 0x00, 0x02,
-                                12, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0x88, 0x01, 0, 0,  // 392
-                                13, 0, 0, 0, 7, 0, 0, 0, 125, 0, 0, 0, 0, 0, 0, 0};
+    const uint8_t header[41] = {'N', 'T', 'V', 'H', 0x22, 0x00, 0x01, 0x00, 0x02, 12, 0, 0, 0, 8, 0, 0,
+                                0,   0,   0,   0,   0,    0x88, 0x01, 0,    0,  // 392
+                                13,  0,   0,   0,   7,    0,    0,    0,    125,  0,  0, 0, 0, 0, 0, 0};
     EXPECT_EQ(std::memcmp(bytes.data(), header, sizeof header), 0);
     EXPECT_EQ(wordAt(bytes, 41), 0u);  // name entry: type, size, slot
     EXPECT_EQ(wordAt(bytes, 45), 156u);
@@ -56,8 +58,8 @@ TEST(PresetContainer, FactoryPresetIsThe433ByteLayout) {
 
 TEST(PresetContainer, RoundTripsBitExactInBothByteOrders) {
     HRXPresetRecord original = filledRecord(0.0f, "Round trip");
-    const float stored[7] = {0.1f, 1.0f / 3.0f, std::numeric_limits<float>::denorm_min(), 1.0f,
-                             std::nextafter(1.0f, 0.0f), 0.0f, 0.133f};
+    const float stored[7] = {
+        0.1f, 1.0f / 3.0f, std::numeric_limits<float>::denorm_min(), 1.0f, std::nextafter(1.0f, 0.0f), 0.0f, 0.133f};
     for (int32_t e = 0; e < 7; ++e)
         original.values[e == 0 ? 0 : e + 1] = stored[e];
     const std::vector<uint8_t> little = serializePreset(original, 0, 100);
@@ -97,7 +99,7 @@ TEST(PresetContainer, BadValuesInAFileVersusTheClipboard) {
 
     bytes = serializePreset(factoryRecord(23), 0, 100);
     putFloat(bytes, valueOffset(5), std::numeric_limits<float>::quiet_NaN());  // parameter 6
-    putFloat(bytes, valueOffset(1), -0.5f);                                   // parameter 2
+    putFloat(bytes, valueOffset(1), -0.5f);                                    // parameter 2
     loaded = filledRecord(0.9f, "x");
     ASSERT_TRUE(readPresetContainer(bytes.data(), bytes.size(), loaded));
     EXPECT_EQ(loaded.values[6], 0.15f);
@@ -136,12 +138,15 @@ TEST(PresetContainer, TruncatedOrOverclaimingInputLoadsNothing) {
         EXPECT_TRUE(sameRecord(record, before)) << size;
     }
     const std::pair<size_t, uint32_t> corruptions[] = {
-        {21, 393}, {21, 0xffffffffu},     // payload size beyond the bytes present
-        {13, 9}, {13, 0x7fffffffu},       // more entries than present
-        {45, 157}, {45, 0xfffffff4u},     // name data past the next entry / wrapping an offset
-        {45, 23},                         // name entry too small for a name
-        {41 + 168 + 4, 15},               // parameter entry too small for its value
-        {41 + 168 + 32 * 6 + 4, 21},      // last entry's data past the end
+        {21, 393},
+        {21, 0xffffffffu},  // payload size beyond the bytes present
+        {13, 9},
+        {13, 0x7fffffffu},  // more entries than present
+        {45, 157},
+        {45, 0xfffffff4u},            // name data past the next entry / wrapping an offset
+        {45, 23},                     // name entry too small for a name
+        {41 + 168 + 4, 15},           // parameter entry too small for its value
+        {41 + 168 + 32 * 6 + 4, 21},  // last entry's data past the end
     };
     for (const auto& [at, word] : corruptions) {
         std::vector<uint8_t> bytes = good;
@@ -197,7 +202,9 @@ struct Bank {
 
 constexpr size_t kRecordBytes = 168 + 7 * 32;
 
-size_t recordOffset(int record) { return 41 + kRecordBytes * static_cast<size_t>(record); }
+size_t recordOffset(int record) {
+    return 41 + kRecordBytes * static_cast<size_t>(record);
+}
 
 TEST(BankForm, WritesThreeRecordsAndRestoresThem) {
     Bank source;
@@ -206,8 +213,8 @@ TEST(BankForm, WritesThreeRecordsAndRestoresThem) {
     const std::vector<uint8_t> bytes = serializeBank(source.records, 29, 140);
     ASSERT_EQ(bytes.size(), 1217u);
     EXPECT_EQ(std::memcmp(bytes.data(), "NTVH\x38", 5), 0);
-    EXPECT_EQ(wordAt(bytes, 13), 24u);  // entries
-    EXPECT_EQ(wordAt(bytes, 21), 1176u);  // payload
+    EXPECT_EQ(wordAt(bytes, 13), 24u);                  // entries
+    EXPECT_EQ(wordAt(bytes, 21), 1176u);                // payload
     EXPECT_EQ(wordAt(bytes, recordOffset(2) + 8), 2u);  // slot of the third name entry
 
     Bank target;

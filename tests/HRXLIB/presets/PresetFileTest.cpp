@@ -14,10 +14,14 @@
 namespace {
 
 TEST(PresetFile, NormalisesTheExtensionAndBuildsFullPaths) {
-    const std::pair<const char*, const char*> names[] = {
-        {"Kick", "Kick.hrx"}, {"Kick.hrx", "Kick.hrx"}, {"Kick.hrx.hrx", "Kick.hrx"},
-        {"Kick.HRX", "Kick.HRX.hrx"}, {"Kick.hrx.HRX.hrx", "Kick.hrx.HRX.hrx"}, {".hrx", ".hrx"},
-        {"", ".hrx"}, {"/a/b.hrx/Kick.hrx.hrx", "/a/b.hrx/Kick.hrx"}};
+    const std::pair<const char*, const char*> names[] = {{"Kick", "Kick.hrx"},
+                                                         {"Kick.hrx", "Kick.hrx"},
+                                                         {"Kick.hrx.hrx", "Kick.hrx"},
+                                                         {"Kick.HRX", "Kick.HRX.hrx"},
+                                                         {"Kick.hrx.HRX.hrx", "Kick.hrx.HRX.hrx"},
+                                                         {".hrx", ".hrx"},
+                                                         {"", ".hrx"},
+                                                         {"/a/b.hrx/Kick.hrx.hrx", "/a/b.hrx/Kick.hrx"}};
     for (const auto& [given, normalised] : names)
         EXPECT_EQ(normalisePresetFileName(given), normalised) << given;
     EXPECT_EQ(presetFilePath("/u/p", nullptr, "Kick"), "/u/p/Kick.hrx");

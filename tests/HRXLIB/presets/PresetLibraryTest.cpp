@@ -132,7 +132,7 @@ TEST_F(PresetLibraryTest, LoadingUserPresetsTakesStoredValuesOrFails) {
     EXPECT_EQ(record.values[0], 0.5f);
     EXPECT_EQ(record.values[3], 0.5f);  // 1.5 in the file: the default
     EXPECT_EQ(record.values[5], 0.25f);
-    EXPECT_EQ(record.values[1], 0.0f);  // spare slots are never loaded
+    EXPECT_EQ(record.values[1], 0.0f);                        // spare slots are never loaded
     HRXPresetLibrary::loadPresetInto(2, 1, 0, record, true);  // in the sub-folder category
     EXPECT_STREQ(record.name, "Quiet");
     EXPECT_EQ(record.values[0], 0.0f);

@@ -26,8 +26,9 @@ TEST_F(PresetManagerTest, ApplySetupSendsTheStoredParametersAsOneGroupWithoutHis
     HRXPresetRecord record = manager_->setupA.current;
     record.values[5] = 0.75f;
     manager_->applySetup(&record);
-    EXPECT_EQ(sink_.received, (std::vector<Message>{{70, 1.0}, {0, 1.0}, {2, 0.5}, {3, 0.5}, {4, 0.5},
-                                                   {5, 0.75}, {6, 0.15f}, {7, 0.5}, {71, 1.0}}));
+    EXPECT_EQ(sink_.received,
+              (std::vector<Message>{
+                  {70, 1.0}, {0, 1.0}, {2, 0.5}, {3, 0.5}, {4, 0.5}, {5, 0.75}, {6, 0.15f}, {7, 0.5}, {71, 1.0}}));
     EXPECT_EQ(manager_->head, 0);
     EXPECT_EQ(current(5), 0.5f);
     EXPECT_EQ(*manager_->getActiveModified(), 0);
@@ -86,8 +87,8 @@ TEST_F(PresetManagerTest, FortyStepsLeaveThirtyOneToUndo) {
 
 TEST_F(PresetManagerTest, ModifiedMarkClearsOnlyWhenEveryValueMatches) {
     // (index, value) and the modified mark after it
-    const std::pair<Message, int> steps[] = {{{5, 0.6}, 1}, {{6, 0.3}, 1}, {{5, 0.5}, 1}, {{6, 0.15}, 0},
-                                             {{7, 1.0}, 1}};
+    const std::pair<Message, int> steps[] = {
+        {{5, 0.6}, 1}, {{6, 0.3}, 1}, {{5, 0.5}, 1}, {{6, 0.15}, 0}, {{7, 1.0}, 1}};
     for (const auto& [step, modified] : steps) {
         clock_.advance(100);
         edit(step.first, step.second);

@@ -41,8 +41,8 @@ public:
     void writePresetFolderFile(const std::string& relative, const std::vector<uint8_t>& bytes) const {
         const std::filesystem::path path = std::filesystem::path(presetFolder()) / relative;
         std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     void makePresetSubFolder(const std::string& relative) const {
         std::filesystem::create_directories(std::filesystem::path(presetFolder()) / relative);

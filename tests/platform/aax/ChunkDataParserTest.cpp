@@ -114,8 +114,8 @@ TEST(ChunkDataParser, LongNamesAreCutAndEmptyNamesIgnored) {
 TEST(ChunkDataParser, FloatBitsSurviveALoadAndWriteUnchanged) {
     // One float entry holding a signalling NaN: widening it to double would
     // quiet it and change the bytes written back.
-    const std::vector<unsigned char> bytes = {1, 0, 0, 0, 1, 0, 0, 0, 'f', 5, 'L', 'e', 'v', 'e', 'l',
-                                              0x00, 0xbc, 0x96, 0xff};
+    const std::vector<unsigned char> bytes = {1,   0,   0,   0,   1,   0,    0,    0,    'f', 5,
+                                              'L', 'e', 'v', 'e', 'l', 0x00, 0xbc, 0x96, 0xff};
     AAX_CChunkDataParser parser;
     ASSERT_EQ(AAX_SUCCESS, parser.LoadChunkData(bytes.data(), static_cast<uint32_t>(bytes.size())));
     EXPECT_EQ(bytes, Write(parser));

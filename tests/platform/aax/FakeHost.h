@@ -21,7 +21,8 @@ public:
     }
     AAX_Result UnregisterParameter(AAX_CParamID id) override {
         const auto it = std::find(registered.begin(), registered.end(), id);
-        if (it == registered.end()) return AAX_ERROR_INVALID_PARAMETER_ID;
+        if (it == registered.end())
+            return AAX_ERROR_INVALID_PARAMETER_ID;
         registered.erase(it);
         return AAX_SUCCESS;
     }
@@ -37,7 +38,10 @@ public:
         log.push_back(std::string("release ") + id);
         return AAX_SUCCESS;
     }
-    AAX_Result GetTouchState(AAX_CParamID, AAX_CBoolean* touched) override { *touched = 0; return AAX_SUCCESS; }
+    AAX_Result GetTouchState(AAX_CParamID, AAX_CBoolean* touched) override {
+        *touched = 0;
+        return AAX_SUCCESS;
+    }
 
     std::vector<std::string> registered;
     std::vector<std::pair<std::string, double>> requests;
@@ -50,13 +54,19 @@ public:
         AAX_CFieldIndex port;
         std::vector<unsigned char> bytes;
     };
-    AAX_Result GetSampleRate(AAX_CSampleRate* rate) const override { *rate = 48000.0f; return AAX_SUCCESS; }
+    AAX_Result GetSampleRate(AAX_CSampleRate* rate) const override {
+        *rate = 48000.0f;
+        return AAX_SUCCESS;
+    }
     AAX_Result GetInputStemFormat(AAX_EStemFormat* format) const override { return GetOutputStemFormat(format); }
     AAX_Result GetOutputStemFormat(AAX_EStemFormat* format) const override {
         *format = AAX_eStemFormat_Mono;
         return AAX_SUCCESS;
     }
-    AAX_Result GetSignalLatency(int32_t* samples) const override { *samples = latency; return AAX_SUCCESS; }
+    AAX_Result GetSignalLatency(int32_t* samples) const override {
+        *samples = latency;
+        return AAX_SUCCESS;
+    }
     AAX_Result SetSignalLatency(int32_t samples) override {
         latency = samples;
         ++latencyChanges;
@@ -67,7 +77,8 @@ public:
         return AAX_SUCCESS;
     }
     AAX_Result PostPacket(AAX_CFieldIndex port, const void* payload, uint32_t size) override {
-        if (failPosts) return AAX_ERROR_POST_PACKET_FAILED;
+        if (failPosts)
+            return AAX_ERROR_POST_PACKET_FAILED;
         const auto* bytes = static_cast<const unsigned char*>(payload);
         packets.push_back(Packet{port, std::vector<unsigned char>(bytes, bytes + size)});
         return AAX_SUCCESS;
@@ -76,7 +87,8 @@ public:
     template <typename T>
     T payload(size_t i) const {
         T value = T(-99);
-        if (packets[i].bytes.size() == 4) std::memcpy(&value, packets[i].bytes.data(), 4);
+        if (packets[i].bytes.size() == 4)
+            std::memcpy(&value, packets[i].bytes.data(), 4);
         return value;
     }
 

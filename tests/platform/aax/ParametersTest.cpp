@@ -63,7 +63,6 @@ TEST(Parameter, SetRequestsOnlyChangesOfTheHostAndUpdateSetsSilently) {
     EXPECT_EQ((std::vector<std::string>{"touch Gain", "release Gain"}), automation.log);
     EXPECT_EQ(128u, gain.GetNumberOfSteps());
     EXPECT_DOUBLE_EQ(0.25, gain.GetNormalizedDefaultValue());
-
 }
 
 // Order and registration are checked through EffectParameters below.

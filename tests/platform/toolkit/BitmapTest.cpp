@@ -6,8 +6,7 @@ using namespace VSTGUI;
 using toolkit_test::bitmapPixel;
 using toolkit_test::makePng;
 
-TEST(PlatformBitmap, DecodesPngFromMemoryWithItsPixelsAndLogicalSize)
-{
+TEST(PlatformBitmap, DecodesPngFromMemoryWithItsPixelsAndLogicalSize) {
     // Quadrants red, green / blue, half-transparent yellow.
     auto png = makePng(8, 6, [](int x, int y) {
         if (y < 3)
@@ -49,8 +48,7 @@ TEST(PlatformBitmap, DecodesPngFromMemoryWithItsPixelsAndLogicalSize)
     bitmap->forget();
 }
 
-TEST(PlatformBitmap, RefusesBytesThatAreNotACompletePng)
-{
+TEST(PlatformBitmap, RefusesBytesThatAreNotACompletePng) {
     auto png = makePng(4, 4, [](int, int) { return CColor(1, 2, 3, 255); });
     EXPECT_FALSE(PlatformBitmap::createFromMemory(nullptr, 0));
     EXPECT_FALSE(PlatformBitmap::createFromMemory("not a png at all", 16));
@@ -59,9 +57,9 @@ TEST(PlatformBitmap, RefusesBytesThatAreNotACompletePng)
     EXPECT_FALSE(PlatformBitmap::create(0, 10));
 }
 
-TEST(PlatformBitmap, OpaquePngBecomesArgbWithFullAlpha)
-{
-    auto png = makePng(3, 2, [](int, int) { return CColor(0, 0, 255, 255); }, CAIRO_FORMAT_RGB24);
+TEST(PlatformBitmap, OpaquePngBecomesArgbWithFullAlpha) {
+    auto png = makePng(
+        3, 2, [](int, int) { return CColor(0, 0, 255, 255); }, CAIRO_FORMAT_RGB24);
     ASSERT_EQ(png[25], 2);  // colour type RGB: no alpha channel
     auto* bitmap = new CBitmap();
     bitmap->addBitmap(PlatformBitmap::createFromMemory(png.data(), png.size()));
@@ -69,8 +67,7 @@ TEST(PlatformBitmap, OpaquePngBecomesArgbWithFullAlpha)
     bitmap->forget();
 }
 
-TEST(CBitmap, KeepsOnePlatformBitmapPerScaleFactorAndPicksTheBestOne)
-{
+TEST(CBitmap, KeepsOnePlatformBitmapPerScaleFactorAndPicksTheBestOne) {
     auto* bitmap = new CBitmap();
     EXPECT_DOUBLE_EQ(bitmap->getWidth(), 0.0);
     EXPECT_EQ(CBitmapPixelAccess::create(bitmap), nullptr);

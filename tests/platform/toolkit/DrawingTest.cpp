@@ -20,8 +20,7 @@ const CColor kYellow(255, 255, 0, 255);
 const CColor kBackground(0, 0, 0, 255);
 
 // An 8 x 8-pixel bitmap at scale 2 (4 x 4 logical) of four 2 x 2 quadrants.
-CBitmap* makeQuadrantBitmap()
-{
+CBitmap* makeQuadrantBitmap() {
     auto png = makePng(8, 8, [](int x, int y) {
         if (x < 4)
             return y < 4 ? kRed : kBlue;
@@ -38,8 +37,7 @@ struct InkBox {
     int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
 };
 
-InkBox inkOf(const OffscreenPlatformFrame* window, const CRect& area)
-{
+InkBox inkOf(const OffscreenPlatformFrame* window, const CRect& area) {
     InkBox box;
     for (int y = int(area.top); y < int(area.bottom); ++y) {
         for (int x = int(area.left); x < int(area.right); ++x) {
@@ -55,10 +53,9 @@ InkBox inkOf(const OffscreenPlatformFrame* window, const CRect& area)
     return box;
 }
 
-} // namespace
+}  // namespace
 
-TEST(Drawing, BitmapFromSourceOffsetWithAlphaAtOneHundredAndTwoHundredPercent)
-{
+TEST(Drawing, BitmapFromSourceOffsetWithAlphaAtOneHundredAndTwoHundredPercent) {
     CBitmap* bitmap = makeQuadrantBitmap();
     for (double zoom : {1.0, 2.0}) {
         OffscreenFrame f(CRect(0, 0, 40, 30));
@@ -89,8 +86,7 @@ TEST(Drawing, BitmapFromSourceOffsetWithAlphaAtOneHundredAndTwoHundredPercent)
     bitmap->forget();
 }
 
-TEST(Drawing, LinesAreClippedToTheirView)
-{
+TEST(Drawing, LinesAreClippedToTheirView) {
     OffscreenFrame f(CRect(0, 0, 40, 30));
     f.frame->addView(new PaintView(CRect(10, 10, 20, 20), [](CDrawContext* c, const CRect&) {
         c->setLineWidth(2.0);
@@ -112,8 +108,7 @@ TEST(Drawing, LinesAreClippedToTheirView)
 }
 
 // The editor's layout: a content container below a 52-unit strip.
-TEST(Drawing, ViewsDrawThroughTheContainerOffsetAndZoomClippedToThemselves)
-{
+TEST(Drawing, ViewsDrawThroughTheContainerOffsetAndZoomClippedToThemselves) {
     OffscreenFrame f(CRect(0, 0, 400, 327));
     auto* content = new CViewContainer(CRect(0, 52, 400, 327));
     content->setBackgroundColor(kBlue);
@@ -151,8 +146,7 @@ TEST(Drawing, ViewsDrawThroughTheContainerOffsetAndZoomClippedToThemselves)
     EXPECT_LT(clip.getWidth(), 102.0);
 }
 
-TEST(Drawing, ZoomScalesTheWindowAndRefusesZero)
-{
+TEST(Drawing, ZoomScalesTheWindowAndRefusesZero) {
     OffscreenFrame f(CRect(0, 0, 400, 275));
     ASSERT_TRUE(f.frame->setZoom(0.7));
     cairo_surface_t* surface = f.window->render();
@@ -167,8 +161,7 @@ TEST(Drawing, ZoomScalesTheWindowAndRefusesZero)
     EXPECT_EQ(f.frame->getLocalBounds(), CRect(0, 0, 400, 275));
 }
 
-TEST(Drawing, TextAlignsLeftOrCentredWithTheArialMetrics)
-{
+TEST(Drawing, TextAlignsLeftOrCentredWithTheArialMetrics) {
     OffscreenFrame f(CRect(0, 0, 200, 60));
     CFontDesc arial("Arial", 12.0);
     CFontDesc comic("Comic Sans MS", 32.0), arial32("Arial", 32.0);
@@ -199,8 +192,7 @@ TEST(Drawing, TextAlignsLeftOrCentredWithTheArialMetrics)
     EXPECT_NEAR((centred.top + centred.bottom + 1) * 0.5, 45.0, 1.5);
 }
 
-TEST(Drawing, TextKeepsDescendersBelowItsRectangleAndCutsOverlongTextAtItsSides)
-{
+TEST(Drawing, TextKeepsDescendersBelowItsRectangleAndCutsOverlongTextAtItsSides) {
     OffscreenFrame f(CRect(0, 0, 200, 60));
     CFontDesc arial("Arial", 12.0);
     f.frame->addView(new PaintView(CRect(0, 0, 200, 60), [&](CDrawContext* c, const CRect&) {
@@ -220,8 +212,7 @@ TEST(Drawing, TextKeepsDescendersBelowItsRectangleAndCutsOverlongTextAtItsSides)
     EXPECT_GE(overlong.bottom, 52);
 }
 
-TEST(Drawing, OffscreenContextDrawsIntoABitmap)
-{
+TEST(Drawing, OffscreenContextDrawsIntoABitmap) {
     EXPECT_FALSE(COffscreenContext::create(nullptr, 0.5, 10.0));
     EXPECT_FALSE(COffscreenContext::create(nullptr, 10.0, 0.0));
     SharedPointer<COffscreenContext> context = COffscreenContext::create(nullptr, 10.0, 5.0, 2.0);

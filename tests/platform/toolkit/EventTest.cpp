@@ -24,30 +24,26 @@ public:
     CMouseEventResult downResult = kMouseEventHandled;
     bool wheelResult = true;
 
-    CMouseEventResult onMouseDown(CPoint& p, const CButtonState& b) override
-    {
+    CMouseEventResult onMouseDown(CPoint& p, const CButtonState& b) override {
         record("down", p, b);
         return downResult;
     }
     CMouseEventResult onMouseMoved(CPoint& p, const CButtonState& b) override { return record("moved", p, b); }
     CMouseEventResult onMouseUp(CPoint& p, const CButtonState& b) override { return record("up", p, b); }
-    bool onWheel(const CPoint& where, const float& distance, const CButtonState& buttons) override
-    {
+    bool onWheel(const CPoint& where, const float& distance, const CButtonState& buttons) override {
         log_->push_back({"wheel", where, buttons.getButtonState(), distance});
         return wheelResult;
     }
 
 private:
-    CMouseEventResult record(const char* kind, const CPoint& where, const CButtonState& buttons)
-    {
+    CMouseEventResult record(const char* kind, const CPoint& where, const CButtonState& buttons) {
         log_->push_back({kind, where, buttons.getButtonState(), 0.0f});
         return kMouseEventHandled;
     }
     std::vector<Event>* log_;
 };
 
-std::vector<std::string> kinds(const std::vector<Event>& log)
-{
+std::vector<std::string> kinds(const std::vector<Event>& log) {
     std::vector<std::string> out;
     for (const auto& e : log)
         out.push_back(e.kind);
@@ -57,8 +53,7 @@ std::vector<std::string> kinds(const std::vector<Event>& log)
 // An offscreen frame with the recorded event log.
 class Events : public ::testing::Test {
 protected:
-    RecordingView* add(const CRect& size)
-    {
+    RecordingView* add(const CRect& size) {
         auto* view = new RecordingView(size, &log_);
         f_.frame->addView(view);
         return view;
@@ -67,10 +62,9 @@ protected:
     OffscreenFrame f_{CRect(0, 0, 400, 327)};
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(Events, MouseInputIsMappedThroughTheZoomAndFollowsThePressedView)
-{
+TEST_F(Events, MouseInputIsMappedThroughTheZoomAndFollowsThePressedView) {
     add(CRect(20, 10, 40, 30));
     f_.frame->setZoom(2.0);
     EXPECT_EQ(f_.window->mouseDown(CPoint(60, 40), kLButton | kShift), kMouseEventHandled);
@@ -88,16 +82,14 @@ TEST_F(Events, MouseInputIsMappedThroughTheZoomAndFollowsThePressedView)
     EXPECT_TRUE(log_.empty());
 }
 
-TEST_F(Events, AViewThatWantsNoMoreEventsAfterThePressGetsNone)
-{
+TEST_F(Events, AViewThatWantsNoMoreEventsAfterThePressGetsNone) {
     add(CRect(0, 0, 50, 50))->downResult = kMouseDownEventHandledButDontNeedMovedOrUpEvents;
     EXPECT_EQ(f_.window->mouseDown(CPoint(10, 10), kLButton), kMouseDownEventHandledButDontNeedMovedOrUpEvents);
     f_.window->mouseUp(CPoint(10, 10), kLButton);
     EXPECT_EQ(kinds(log_), (std::vector<std::string>{"down"}));
 }
 
-TEST_F(Events, NestedContainersGiveChildrenTheirOwnCoordinates)
-{
+TEST_F(Events, NestedContainersGiveChildrenTheirOwnCoordinates) {
     auto* content = new CViewContainer(CRect(0, 52, 400, 327));
     auto* view = new RecordingView(CRect(28, 143, 142, 257), &log_);
     content->addView(view);
@@ -119,8 +111,7 @@ TEST_F(Events, NestedContainersGiveChildrenTheirOwnCoordinates)
     EXPECT_EQ(f_.frame->getViewAt(CPoint(5, 100), true), nullptr);
 }
 
-TEST_F(Events, WheelGoesToTheViewUnderTheMouseInLogicalUnits)
-{
+TEST_F(Events, WheelGoesToTheViewUnderTheMouseInLogicalUnits) {
     RecordingView* view = add(CRect(10, 10, 20, 20));
     f_.frame->setZoom(2.0);
     EXPECT_TRUE(f_.window->wheel(CPoint(30, 30), -0.05f, kShift));
@@ -133,8 +124,7 @@ TEST_F(Events, WheelGoesToTheViewUnderTheMouseInLogicalUnits)
     EXPECT_FALSE(f_.window->wheel(CPoint(30, 30), 1.0f, 0));
 }
 
-TEST_F(Events, RemovingThePressedViewEndsTheDragSafely)
-{
+TEST_F(Events, RemovingThePressedViewEndsTheDragSafely) {
     RecordingView* view = add(CRect(0, 0, 50, 50));
     f_.window->mouseDown(CPoint(10, 10), kLButton);
     f_.frame->removeView(view);
@@ -143,8 +133,7 @@ TEST_F(Events, RemovingThePressedViewEndsTheDragSafely)
     EXPECT_EQ(kinds(log_), (std::vector<std::string>{"down"}));
 }
 
-TEST_F(Events, InvalidationReachesTheWindowInWindowCoordinates)
-{
+TEST_F(Events, InvalidationReachesTheWindowInWindowCoordinates) {
     auto* content = new CViewContainer(CRect(0, 20, 100, 80));
     auto* view = new CView(CRect(10, 10, 20, 20));
     content->addView(view);
@@ -156,8 +145,7 @@ TEST_F(Events, InvalidationReachesTheWindowInWindowCoordinates)
     EXPECT_EQ(f_.window->getInvalidRect(), CRect(20, 60, 40, 80));
 }
 
-TEST(Views, TooltipIsTheCvttAttribute)
-{
+TEST(Views, TooltipIsTheCvttAttribute) {
     CView view(CRect(0, 0, 10, 10));
     EXPECT_EQ(kCViewTooltipAttribute, 0x63767474u);
     uint32_t size = 0;

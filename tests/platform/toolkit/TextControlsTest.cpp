@@ -13,15 +13,13 @@ namespace {
 class TextControls : public ::testing::Test, public IControlListener {
 protected:
     void valueChanged(CControl* control) override { changes_.push_back(control); }
-    bool key(char character, uint8_t virt = 0)
-    {
+    bool key(char character, uint8_t virt = 0) {
         VstKeyCode code;
         code.character = character;
         code.virt = virt;
         return f_.window->keyDown(code);
     }
-    void type(const std::string& text)
-    {
+    void type(const std::string& text) {
         for (char c : text)
             key(c);
     }
@@ -29,10 +27,9 @@ protected:
     OffscreenFrame f_{CRect(0, 0, 200, 80)};
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(TextControls, TypingThenReturnOrAClickElsewhereCommitsOnceAndEscapeRestores)
-{
+TEST_F(TextControls, TypingThenReturnOrAClickElsewhereCommitsOnceAndEscapeRestores) {
     auto* edit = new CTextEdit(CRect(10, 10, 190, 30), this, 7, "Preset");
     f_.frame->addView(edit);
     EXPECT_FALSE(key('x'));  // no focus yet
@@ -72,8 +69,7 @@ TEST_F(TextControls, TypingThenReturnOrAClickElsewhereCommitsOnceAndEscapeRestor
     edit->forget();
 }
 
-TEST_F(TextControls, AChoiceFromThePopupMenuBecomesCurrentAndIsReportedOnce)
-{
+TEST_F(TextControls, AChoiceFromThePopupMenuBecomesCurrentAndIsReportedOnce) {
     auto* menu = new COptionMenu(CRect(0, 0, 100, 20), this, 3);
     menu->addEntry("Factory");
     menu->addEntry("User");
@@ -117,8 +113,7 @@ TEST_F(TextControls, AChoiceFromThePopupMenuBecomesCurrentAndIsReportedOnce)
     EXPECT_EQ(index, -1);
 }
 
-TEST_F(TextControls, LabelDrawsItsBackgroundAndText)
-{
+TEST_F(TextControls, LabelDrawsItsBackgroundAndText) {
     auto* label = new CTextLabel(CRect(0, 0, 120, 30), "HHHHHH");
     label->setBackColor(CColor(0, 0, 255, 255));
     label->setFontColor(CColor(255, 0, 0, 255));

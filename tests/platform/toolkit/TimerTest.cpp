@@ -6,8 +6,7 @@
 
 using namespace VSTGUI;
 
-TEST(Timer, FiresOncePerElapsedPeriodInDeadlineOrder)
-{
+TEST(Timer, FiresOncePerElapsedPeriodInDeadlineOrder) {
     const uint64_t start = TimerPump::now();
     std::vector<uint64_t> ticks;
     std::vector<int> order;
@@ -34,10 +33,14 @@ TEST(Timer, FiresOncePerElapsedPeriodInDeadlineOrder)
     EXPECT_FALSE(TimerPump::nextDeadline(next));
 }
 
-TEST(Timer, StopFromTheCallbackAndRestartWithANewPeriod)
-{
+TEST(Timer, StopFromTheCallbackAndRestartWithANewPeriod) {
     int count = 0;
-    auto* timer = new CVSTGUITimer([&](CVSTGUITimer* t) { if (++count == 3) t->stop(); }, 10);
+    auto* timer = new CVSTGUITimer(
+        [&](CVSTGUITimer* t) {
+            if (++count == 3)
+                t->stop();
+        },
+        10);
     TimerPump::advanceBy(100);
     EXPECT_EQ(count, 3);
     EXPECT_FALSE(timer->isRunning());
@@ -52,8 +55,7 @@ TEST(Timer, StopFromTheCallbackAndRestartWithANewPeriod)
     timer->forget();
 }
 
-TEST(Timer, CoalescedAdvanceFiresEachDueTimerOnceOnItsPeriodGrid)
-{
+TEST(Timer, CoalescedAdvanceFiresEachDueTimerOnceOnItsPeriodGrid) {
     const uint64_t start = TimerPump::now();
     std::vector<std::pair<int, uint64_t>> ticks;
     CVSTGUITimer* started = nullptr;
@@ -80,8 +82,7 @@ TEST(Timer, CoalescedAdvanceFiresEachDueTimerOnceOnItsPeriodGrid)
 namespace {
 
 struct Listener : CBaseObject {
-    CMessageResult notify(CBaseObject* sender, const char* message) override
-    {
+    CMessageResult notify(CBaseObject* sender, const char* message) override {
         if (message != CVSTGUITimer::kMsgTimer)
             return kMessageUnknown;
         lastSender = sender;
@@ -92,10 +93,9 @@ struct Listener : CBaseObject {
     int count = 0;
 };
 
-} // namespace
+}  // namespace
 
-TEST(Timer, NotifiesAnObjectWhenMadeForOne)
-{
+TEST(Timer, NotifiesAnObjectWhenMadeForOne) {
     Listener listener;
     auto* timer = new CVSTGUITimer(&listener, 100);
     EXPECT_FALSE(timer->isRunning());

@@ -13,8 +13,7 @@ namespace toolkit_test {
 // PNG bytes of an image painted by the caller (straight RGBA per pixel); an
 // RGB24 surface gives a PNG without alpha channel.
 inline std::vector<uint8_t> makePng(int width, int height, const std::function<VSTGUI::CColor(int, int)>& pixel,
-                                    cairo_format_t format = CAIRO_FORMAT_ARGB32)
-{
+                                    cairo_format_t format = CAIRO_FORMAT_ARGB32) {
     cairo_surface_t* surface = cairo_image_surface_create(format, width, height);
     cairo_surface_flush(surface);
     uint8_t* data = cairo_image_surface_get_data(surface);
@@ -42,8 +41,7 @@ inline std::vector<uint8_t> makePng(int width, int height, const std::function<V
 }
 
 // One stored pixel of a bitmap as straight RGBA; transparent black outside.
-inline VSTGUI::CColor bitmapPixel(VSTGUI::CBitmap* bitmap, uint32_t x, uint32_t y)
-{
+inline VSTGUI::CColor bitmapPixel(VSTGUI::CBitmap* bitmap, uint32_t x, uint32_t y) {
     VSTGUI::CColor c(0, 0, 0, 0);
     if (VSTGUI::CBitmapPixelAccess* access = VSTGUI::CBitmapPixelAccess::create(bitmap)) {
         if (access->setPosition(x, y))
@@ -57,9 +55,7 @@ inline VSTGUI::CColor bitmapPixel(VSTGUI::CBitmap* bitmap, uint32_t x, uint32_t 
 class PaintView : public VSTGUI::CView {
 public:
     PaintView(const VSTGUI::CRect& size, std::function<void(VSTGUI::CDrawContext*, const VSTGUI::CRect&)> paint)
-        : CView(size), paint_(std::move(paint))
-    {
-    }
+        : CView(size), paint_(std::move(paint)) {}
     void draw(VSTGUI::CDrawContext* context) override { paint_(context, getViewSize()); }
 
 private:
@@ -71,9 +67,7 @@ struct OffscreenFrame {
     VSTGUI::CFrame* frame;
     VSTGUI::OffscreenPlatformFrame* window;
 
-    explicit OffscreenFrame(const VSTGUI::CRect& size)
-        : frame(new VSTGUI::CFrame(size)), window(nullptr)
-    {
+    explicit OffscreenFrame(const VSTGUI::CRect& size) : frame(new VSTGUI::CFrame(size)), window(nullptr) {
         frame->open(nullptr);
         window = VSTGUI::OffscreenPlatformFrame::of(frame);
     }
@@ -82,4 +76,4 @@ struct OffscreenFrame {
     OffscreenFrame& operator=(const OffscreenFrame&) = delete;
 };
 
-} // namespace toolkit_test
+}  // namespace toolkit_test

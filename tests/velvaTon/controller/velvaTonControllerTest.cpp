@@ -84,7 +84,7 @@ TEST_F(velvaTonControllerTest, ChunkLayoutAndRoundTripOfBankAuxWordAndZoom) {
     EXPECT_EQ(editor.received.front(), Message(29, 7.0));  // zoom 59 never reaches the editor
     EXPECT_EQ(target.controller.getValue(5), 0.8f);
     EXPECT_EQ(target.host.calls.size(), 12u * 3u);  // 0..11 forwarded (12 has no host parameter)
-    EXPECT_EQ(manager.head, 0);  // a restore records no history
+    EXPECT_EQ(manager.head, 0);                     // a restore records no history
 
     std::memcpy(chunk.data() + 4, "HVTN", 4);  // the product code big-endian is accepted too
     target.setChunk(chunk);

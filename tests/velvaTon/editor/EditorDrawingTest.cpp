@@ -16,29 +16,25 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-int colourDistance(const VSTGUI::CColor& a, const VSTGUI::CColor& b)
-{
+int colourDistance(const VSTGUI::CColor& a, const VSTGUI::CColor& b) {
     return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
 }
 
 class EditorDrawingTest : public EditorTest {
 protected:
-    void render(double z)
-    {
+    void render(double z) {
         ASSERT_TRUE(engine_.setZoom(z));
         ASSERT_NE(window().render(), nullptr);
         zoom_ = z;
     }
 
     // The drawn pixel under a point in logical units.
-    VSTGUI::CColor pixelAt(double x, double y) const
-    {
+    VSTGUI::CColor pixelAt(double x, double y) const {
         return engine_.getWindow()->getPixel(int32_t(std::floor(x * zoom_)), int32_t(std::floor(y * zoom_)));
     }
 
     // A point on the needle at a distance from the pivot, for a value.
-    VSTGUI::CColor needlePixel(double value, double radius) const
-    {
+    VSTGUI::CColor needlePixel(double value, double radius) const {
         const double angle = 2.0 * kPi / 3.0 - value * kPi / 3.0;
         return pixelAt(200.5 + radius * std::cos(angle), 155.5 - radius * std::sin(angle));
     }
@@ -46,8 +42,7 @@ protected:
     // Mean colour distance between the drawn knob and one frame of its strip
     // (two strip pixels per unit), over the pixels the frame covers fully so
     // that the panel behind does not count.
-    double frameDistance(HRXBitmapPixelAcces& strip, const velvaTonKnobLayout& knob, int32_t frame) const
-    {
+    double frameDistance(HRXBitmapPixelAcces& strip, const velvaTonKnobLayout& knob, int32_t frame) const {
         const int32_t rows = (knob.frames + knob.columns - 1) / knob.columns;
         const int32_t size = int32_t(knob.rect.width()) * 2;
         const int32_t step = int32_t(2.0 / zoom_);  // strip pixels per drawn pixel
@@ -70,7 +65,7 @@ protected:
                 const int n = step * step;
                 const VSTGUI::CColor expected(uint8_t(sum[0] / n), uint8_t(sum[1] / n), uint8_t(sum[2] / n));
                 total += colourDistance(expected, engine_.getWindow()->getPixel(int32_t(knob.rect.left * zoom_) + x,
-                                                                               int32_t(knob.rect.top * zoom_) + y));
+                                                                                int32_t(knob.rect.top * zoom_) + y));
                 ++counted;
             }
         }
@@ -78,8 +73,7 @@ protected:
     }
 
     // The frame that matches the drawn knob best must be the expected one.
-    void expectFrame(int32_t tag, int32_t expectedFrame)
-    {
+    void expectFrame(int32_t tag, int32_t expectedFrame) {
         const velvaTonKnobLayout* knob = nullptr;
         for (const velvaTonKnobLayout& layout : kKnobLayout)
             knob = layout.tag == tag ? &layout : knob;
@@ -111,8 +105,7 @@ protected:
     double zoom_ = 1.0;
 };
 
-TEST_F(EditorDrawingTest, NeedleEndsWhereItsGeometrySaysAtBothEnds)
-{
+TEST_F(EditorDrawingTest, NeedleEndsWhereItsGeometrySaysAtBothEnds) {
     const VSTGUI::CColor lit(170, 165, 160);
     for (double value : {0.0, 1.0}) {
         editor_.parameterChanged(kGainReduction, value);
@@ -127,8 +120,7 @@ TEST_F(EditorDrawingTest, NeedleEndsWhereItsGeometrySaysAtBothEnds)
     }
 }
 
-TEST_F(EditorDrawingTest, ProcessOffDrawsTheUnlitFaceAndTheDarkerNeedle)
-{
+TEST_F(EditorDrawingTest, ProcessOffDrawsTheUnlitFaceAndTheDarkerNeedle) {
     render(2.0);
     const VSTGUI::CColor litFace = pixelAt(235, 100);
     editor_.parameterChanged(kProcess, 0.0);
@@ -137,8 +129,7 @@ TEST_F(EditorDrawingTest, ProcessOffDrawsTheUnlitFaceAndTheDarkerNeedle)
     EXPECT_NE(pixelAt(235, 100), litFace);
 }
 
-TEST_F(EditorDrawingTest, DrawnKnobFrameIsTheOneTheValueSelectsAt100And200Percent)
-{
+TEST_F(EditorDrawingTest, DrawnKnobFrameIsTheOneTheValueSelectsAt100And200Percent) {
     // Values between two frames: the nearer one is drawn (round, not truncate).
     const std::pair<int32_t, double> values[] = {
         {kTime, 0.38},          // 20 x 0.38 = 7.6: frame 8
@@ -159,10 +150,9 @@ TEST_F(EditorDrawingTest, DrawnKnobFrameIsTheOneTheValueSelectsAt100And200Percen
 
 // The needle rests on the face's 0 mark: no figure may be printed under it
 // there, and the "0" shows beside it, on the side the needle never swings to.
-TEST(MeterFace, TheRestingNeedleHidesNoFigure)
-{
+TEST(MeterFace, TheRestingNeedleHidesNoFigure) {
     const double ux = std::cos(2.0 * kPi / 3.0), uy = -std::sin(2.0 * kPi / 3.0);  // along the resting needle
-    const double nx = -0.866025403784, ny = 0.5;                                     // across it, to the left
+    const double nx = -0.866025403784, ny = 0.5;                                   // across it, to the left
     for (uint32_t id : {kMeterLitBitmapId, kMeterUnlitBitmapId}) {
         SCOPED_TRACE(id);
         std::unique_ptr<HRXBitmapPixelAcces> face(getLibraryBitmap(id)->createPixelAccess());
@@ -190,8 +180,7 @@ TEST(MeterFace, TheRestingNeedleHidesNoFigure)
     }
 }
 
-TEST(EditorPicture, WritesAPngOfTheZoomedPanelAndRefusesZoomsOutOfRange)
-{
+TEST(EditorPicture, WritesAPngOfTheZoomedPanelAndRefusesZoomsOutOfRange) {
     const std::string path = ::testing::TempDir() + "velvaton-editor-" + std::to_string(getpid()) + ".png";
     velvaTonEditorPicture picture;
     std::string error;

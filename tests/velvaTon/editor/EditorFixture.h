@@ -35,20 +35,17 @@ public:
 // The panel opened on the offscreen frame at zoom 1.
 class EditorTest : public ::testing::Test {
 protected:
-    EditorTest() : opened_((setTickSource(&clock_), engine_.open(nullptr, VSTGUI::PlatformType::kOffscreen))),
-                   editor_(*static_cast<velvaTonEditor*>(engine_.getEditor()))
-    {
-    }
+    EditorTest()
+        : opened_((setTickSource(&clock_), engine_.open(nullptr, VSTGUI::PlatformType::kOffscreen))),
+          editor_(*static_cast<velvaTonEditor*>(engine_.getEditor())) {}
 
-    ~EditorTest() override
-    {
+    ~EditorTest() override {
         engine_.close();
         setTickSource(nullptr);
     }
 
     VSTGUI::OffscreenPlatformFrame& window() { return *engine_.getWindow(); }
-    void click(double x, double y, int32_t buttons = VSTGUI::kLButton)
-    {
+    void click(double x, double y, int32_t buttons = VSTGUI::kLButton) {
         window().mouseDown({x, y}, buttons);
         window().mouseUp({x, y}, 0);
     }

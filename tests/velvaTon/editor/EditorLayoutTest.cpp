@@ -20,10 +20,11 @@ namespace {
 
 using Edit = std::pair<int32_t, double>;
 
-std::array<double, 4> corners(const HRXRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+std::array<double, 4> corners(const HRXRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
 
-TEST_F(EditorTest, BuildsEveryControlAtItsPlaceWithItsTooltipAndReset)
-{
+TEST_F(EditorTest, BuildsEveryControlAtItsPlaceWithItsTooltipAndReset) {
     struct Expected {
         int32_t tag;
         std::array<double, 4> rect;
@@ -32,7 +33,9 @@ TEST_F(EditorTest, BuildsEveryControlAtItsPlaceWithItsTooltipAndReset)
     };
     const Expected knobs[] = {
         {kTime, {28, 143, 142, 257}, 0.5, "Sets up the combined attack and release time"},
-        {kCompression, {143, 143, 257, 257}, 0.5,
+        {kCompression,
+         {143, 143, 257, 257},
+         0.5,
          "Controls the amount of gain reduction by adjusting the threshold point"},
         {kOutput, {258, 143, 372, 257}, 0.0, "Controls the level of the processed signal"},
         {kRatio, {50, 50, 120, 120}, 0.5, "Controls current compression ratio"},
@@ -65,18 +68,29 @@ TEST_F(EditorTest, BuildsEveryControlAtItsPlaceWithItsTooltipAndReset)
 // Host automation can send any value, the boundaries 0.25 and 0.75 exactly
 // among them: the switch, the meter lamp and the display text show the mode
 // the engine runs on the value the host parameter passes it.
-TEST_F(EditorTest, SwitchLampAndDisplayShowTheEnginesProcessMode)
-{
+TEST_F(EditorTest, SwitchLampAndDisplayShowTheEnginesProcessMode) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const struct {
         double value;
         int32_t mode;  // 0 Off, 1 Clear, 2 Valve
     } cases[] = {
-        {0.0, 0}, {0.5, 1}, {1.0, 2}, {0.25, 1}, {0.75, 2},
-        {std::nextafter(0.25f, 0.0f), 0}, {std::nextafter(0.25f, 1.0f), 1},
-        {std::nextafter(0.75f, 0.0f), 1}, {std::nextafter(0.75f, 1.0f), 2},
-        {nan, 0}, {-0.1, 0}, {-0.8, 0}, {-inf, 0}, {1.1, 2}, {2.0, 2}, {inf, 2},
+        {0.0, 0},
+        {0.5, 1},
+        {1.0, 2},
+        {0.25, 1},
+        {0.75, 2},
+        {std::nextafter(0.25f, 0.0f), 0},
+        {std::nextafter(0.25f, 1.0f), 1},
+        {std::nextafter(0.75f, 0.0f), 1},
+        {std::nextafter(0.75f, 1.0f), 2},
+        {nan, 0},
+        {-0.1, 0},
+        {-0.8, 0},
+        {-inf, 0},
+        {1.1, 2},
+        {2.0, 2},
+        {inf, 2},
     };
     const char* const names[] = {"Off", "Clear", "Valve"};
     AAX_CParameter<float> hostParameter(parameterIdTable[kProcess], parameterIdTable[kProcess], 1.0f,
@@ -102,8 +116,7 @@ TEST_F(EditorTest, SwitchLampAndDisplayShowTheEnginesProcessMode)
     }
 }
 
-TEST_F(EditorTest, KnobsShowTheirParametersAndOtherSlotsChangeNothing)
-{
+TEST_F(EditorTest, KnobsShowTheirParametersAndOtherSlotsChangeNothing) {
     for (int32_t index : {kRatio, kAttackRatio, kTime, kCompression, kOutput, kValveLevel})
         editor_.parameterChanged(index, 0.1 * index);
     for (int32_t index : {1, 8, 9, 10, 11, 12})
@@ -113,8 +126,7 @@ TEST_F(EditorTest, KnobsShowTheirParametersAndOtherSlotsChangeNothing)
     EXPECT_TRUE(engine_.edits.empty());
 }
 
-TEST_F(EditorTest, ClicksSendTheParameterValues)
-{
+TEST_F(EditorTest, ClicksSendTheParameterValues) {
     click(262 + 10, 80);  // left third of the switch: Valve
     ASSERT_EQ(engine_.edits.size(), 1u);
     EXPECT_EQ(engine_.edits[0], Edit(kProcess, 1.0));
@@ -141,16 +153,14 @@ TEST_F(EditorTest, ClicksSendTheParameterValues)
 
 class RecordingShell : public HRXShell {
 public:
-    HRXShellResult open(const std::string& target) override
-    {
+    HRXShellResult open(const std::string& target) override {
         opened.push_back(target);
         return HRXShellResult::Opened;
     }
     std::vector<std::string> opened;
 };
 
-TEST_F(EditorTest, AboutBoxComesAndGoesWithItsMessages)
-{
+TEST_F(EditorTest, AboutBoxComesAndGoesWithItsMessages) {
     editor_.parameterChanged(kMessageShowAbout, 1.0);
     EXPECT_TRUE(engine_.isAttached(editor_.getAboutContainer()));
     editor_.parameterChanged(kMessageShowAbout, 1.0);  // a repeat changes nothing
@@ -175,8 +185,7 @@ TEST_F(EditorTest, AboutBoxComesAndGoesWithItsMessages)
     EXPECT_FALSE(engine_.isAttached(editor_.getAboutContainer()));
 }
 
-TEST_F(EditorTest, WindowGrowsWhileThePresetMenuIsOpen)
-{
+TEST_F(EditorTest, WindowGrowsWhileThePresetMenuIsOpen) {
     engine_.setZoom(1.5);
     editor_.parameterChanged(kMessagePresetMenuOpening, 1.0);
     EXPECT_DOUBLE_EQ(editor_.getRect().width(), 420.0);
@@ -188,8 +197,7 @@ TEST_F(EditorTest, WindowGrowsWhileThePresetMenuIsOpen)
 }
 
 // The about box is released with the editor even when it is not attached.
-TEST_F(EditorTest, CloseForgetsEveryControlAttachedOrNot)
-{
+TEST_F(EditorTest, CloseForgetsEveryControlAttachedOrNot) {
     editor_.parameterChanged(kMessageShowAbout, 1.0);
     editor_.close();
     EXPECT_EQ(editor_.getAboutBox(), nullptr);

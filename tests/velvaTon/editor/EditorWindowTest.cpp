@@ -14,15 +14,13 @@ namespace {
 
 using Brackenworks::HRXVSTGUIEditorWrapperV4_PresetBar;
 
-VSTGUI::CRect windowSize(const HRXVSTGUIEditorWrapperV4_PresetBar& window)
-{
+VSTGUI::CRect windowSize(const HRXVSTGUIEditorWrapperV4_PresetBar& window) {
     VSTGUI::CRect size;
     VSTGUI::OffscreenPlatformFrame::of(window.getFrame())->getSize(size);
     return size;
 }
 
-TEST(EditorWindow, ZoomScalesStripAndPanelToWholePixels)
-{
+TEST(EditorWindow, ZoomScalesStripAndPanelToWholePixels) {
     HRXVSTGUIEditorWrapperV4_PresetBar window(&createVelvaTonEditor);
     ASSERT_TRUE(window.open(nullptr, VSTGUI::PlatformType::kOffscreen));
     EXPECT_EQ(VSTGUI::CRect(0, 0, 400, 327), windowSize(window));
@@ -37,8 +35,7 @@ TEST(EditorWindow, ZoomScalesStripAndPanelToWholePixels)
     EXPECT_EQ(VSTGUI::CRect(0, 0, 400, 327), windowSize(window));
 }
 
-TEST(EditorWindow, StoredZoomOpensTheWindowAtItsLimitedPercent)
-{
+TEST(EditorWindow, StoredZoomOpensTheWindowAtItsLimitedPercent) {
     TemporaryUserHome home;
     const struct {
         double stored;
@@ -58,8 +55,7 @@ TEST(EditorWindow, StoredZoomOpensTheWindowAtItsLimitedPercent)
 
 class HoverHelpTest : public ::testing::Test {
 protected:
-    HoverHelpTest()
-    {
+    HoverHelpTest() {
         window_.open(nullptr, VSTGUI::PlatformType::kOffscreen);
         window_.applyZoom(1.0);  // window pixels are logical units
     }
@@ -67,8 +63,7 @@ protected:
     VSTGUI::OffscreenPlatformFrame& platform() { return *VSTGUI::OffscreenPlatformFrame::of(window_.getFrame()); }
     // A point of the panel, in window pixels below the strip.
     void moveTo(double x, double y, int32_t buttons = 0) { platform().mouseMove({x, y + 52}, buttons); }
-    void ticks(int32_t count)
-    {
+    void ticks(int32_t count) {
         for (int32_t i = 0; i < count; ++i)
             window_.idle();
     }
@@ -76,8 +71,7 @@ protected:
     HRXVSTGUIEditorWrapperV4_PresetBar window_{&createVelvaTonEditor};
 };
 
-TEST_F(HoverHelpTest, RestingOnAKnobShowsItsTooltipAfterTheDelay)
-{
+TEST_F(HoverHelpTest, RestingOnAKnobShowsItsTooltipAfterTheDelay) {
     moveTo(85, 200);  // Time knob
     ticks(1);         // arriving on a view starts the count
     ticks(46);
@@ -103,8 +97,7 @@ TEST_F(HoverHelpTest, RestingOnAKnobShowsItsTooltipAfterTheDelay)
     EXPECT_FALSE(platform().isTooltipShown());
 }
 
-TEST_F(HoverHelpTest, HeldButtonOrHintsOffNeverShowIt)
-{
+TEST_F(HoverHelpTest, HeldButtonOrHintsOffNeverShowIt) {
     moveTo(85, 200, VSTGUI::kLButton);
     ticks(200);
     EXPECT_FALSE(platform().isTooltipShown());

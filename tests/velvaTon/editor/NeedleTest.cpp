@@ -7,8 +7,7 @@
 
 namespace {
 
-TEST_F(EditorTest, NeedleRunsOneValueBehindAndKeepsItsRate)
-{
+TEST_F(EditorTest, NeedleRunsOneValueBehindAndKeepsItsRate) {
     clock_.now = 1000;
     editor_.parameterChanged(kGainReduction, 1.0);
     clock_.now = 1100;
@@ -21,8 +20,7 @@ TEST_F(EditorTest, NeedleRunsOneValueBehindAndKeepsItsRate)
     }
 }
 
-TEST_F(EditorTest, MeterResetReturnsTheNeedleToRest)
-{
+TEST_F(EditorTest, MeterResetReturnsTheNeedleToRest) {
     clock_.now = 1000;
     editor_.parameterChanged(kGainReduction, 0.8);
     clock_.now = 1100;
@@ -37,8 +35,7 @@ TEST_F(EditorTest, MeterResetReturnsTheNeedleToRest)
     EXPECT_DOUBLE_EQ(editor_.getMeter()->getValue(), 0.0);
 }
 
-TEST(NeedleAnimation, WithoutAnIntervalItHoldsTheStartValue)
-{
+TEST(NeedleAnimation, WithoutAnIntervalItHoldsTheStartValue) {
     velvaTonNeedleAnimation needle;
     needle.newValue(0.6, 500.0);
     EXPECT_DOUBLE_EQ(needle.valueAt(500.0), 0.0);  // the jump to the previous value
@@ -49,8 +46,7 @@ TEST(NeedleAnimation, WithoutAnIntervalItHoldsTheStartValue)
     EXPECT_DOUBLE_EQ(needle.valueAt(900.0), 0.6);
 }
 
-TEST(VuMeterGeometry, NeedleSweepsSixtyDegreesAboutThePivot)
-{
+TEST(VuMeterGeometry, NeedleSweepsSixtyDegreesAboutThePivot) {
     CVelvaVuMeter2 meter({150, 66, 250, 109}, nullptr, nullptr, nullptr, {200, 155}, 3, 86);
     HRXPoint inner;
     HRXPoint outer;

@@ -8,7 +8,7 @@
 namespace {
 
 HRXBiquad designed(uint32_t type, double frequency, double q, double gain, double rate = 44100.0) {
-    HRXBiquad section {};
+    HRXBiquad section{};
     initBiquad(section, rate, type, frequency, q, gain);
     return section;
 }
@@ -30,13 +30,20 @@ TEST(BiquadDesign, ResponsesOfTheTwoPoleTypes) {
         uint32_t type;
         double frequency, q, gainDb, probe, magnitude, tolerance;
     } cases[] = {
-        {kBiquadLowPass, 5.0, 0.5, 0.0, 22049.0, 0.0, 1e-9},   {kBiquadHighPass, 40.0, 0.3, 0.0, 20000.0, 1.0, 1e-6},
-        {kBiquadPeaking, 1000.0, 1.0, 12.0, 1000.0, boost, 1e-9}, {kBiquadPeaking, 1000.0, 1.0, 12.0, 0.0, 1.0, 1e-9},
-        {kBiquadLowShelf, 200.0, 0.7, 12.0, 0.0, boost, 1e-9},    {kBiquadLowShelf, 200.0, 0.7, 12.0, 22050.0, 1.0, 1e-9},
-        {kBiquadHighShelf, 5000.0, 0.7, 12.0, 0.0, 1.0, 1e-9},    {kBiquadHighShelf, 5000.0, 0.7, 12.0, 22050.0, boost, 1e-9},
-        {kBiquadNotch, 1000.0, 2.0, 0.0, 1000.0, 0.0, 1e-9},      {kBiquadNotch, 1000.0, 2.0, 0.0, 0.0, 1.0, 1e-12},
-        {kBiquadBandPass, 1000.0, 2.0, 0.0, 1000.0, 1.0, 1e-9},   {kBiquadAllPass, 1000.0, 0.7, 0.0, 10.0, 1.0, 1e-9},
-        {kBiquadAllPass, 1000.0, 0.7, 0.0, 1000.0, 1.0, 1e-9},    {kBiquadAllPass, 1000.0, 0.7, 0.0, 15000.0, 1.0, 1e-9},
+        {kBiquadLowPass, 5.0, 0.5, 0.0, 22049.0, 0.0, 1e-9},
+        {kBiquadHighPass, 40.0, 0.3, 0.0, 20000.0, 1.0, 1e-6},
+        {kBiquadPeaking, 1000.0, 1.0, 12.0, 1000.0, boost, 1e-9},
+        {kBiquadPeaking, 1000.0, 1.0, 12.0, 0.0, 1.0, 1e-9},
+        {kBiquadLowShelf, 200.0, 0.7, 12.0, 0.0, boost, 1e-9},
+        {kBiquadLowShelf, 200.0, 0.7, 12.0, 22050.0, 1.0, 1e-9},
+        {kBiquadHighShelf, 5000.0, 0.7, 12.0, 0.0, 1.0, 1e-9},
+        {kBiquadHighShelf, 5000.0, 0.7, 12.0, 22050.0, boost, 1e-9},
+        {kBiquadNotch, 1000.0, 2.0, 0.0, 1000.0, 0.0, 1e-9},
+        {kBiquadNotch, 1000.0, 2.0, 0.0, 0.0, 1.0, 1e-12},
+        {kBiquadBandPass, 1000.0, 2.0, 0.0, 1000.0, 1.0, 1e-9},
+        {kBiquadAllPass, 1000.0, 0.7, 0.0, 10.0, 1.0, 1e-9},
+        {kBiquadAllPass, 1000.0, 0.7, 0.0, 1000.0, 1.0, 1e-9},
+        {kBiquadAllPass, 1000.0, 0.7, 0.0, 15000.0, 1.0, 1e-9},
         {kBiquadHighPass, 40.0, 0.3, 0.0, 10.0, 0.0, 0.1},
     };
     for (const auto& c : cases)
@@ -133,9 +140,7 @@ TEST(BiquadTick, HeldFourEqualsFourSingleSteps) {
 
 TEST(BiquadRetune, ClampsCutoffStoresTheRequestAndMatchesTheDesigner) {
     const HRXBiquad start = designed(kBiquadLowPass, 1.0, 0.1, 0.0);
-    const struct {
-        double requested, effective;
-    } clamps[] = {{0.0005, 0.001}, {50000.0, 0.499 * 44100.0}};
+    const struct { double requested, effective; } clamps[] = {{0.0005, 0.001}, {50000.0, 0.499 * 44100.0}};
     for (const auto& c : clamps) {
         HRXBiquad requested = start, effective = start;
         retuneLowPass(requested, c.requested);

@@ -16,7 +16,9 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-double ratioValue(int32_t index) { return index / 6.0; }
+double ratioValue(int32_t index) {
+    return index / 6.0;
+}
 
 std::vector<float> sine(size_t frames, double frequency, double amplitude, double rate = 44100.0) {
     std::vector<float> out(frames);

@@ -15,9 +15,10 @@ using Settings = std::array<double, 10>;
 
 Settings settingsOf(const velvaTonEffect& fx) {
     const velvaTonEngineState e = fx.snapshot();
-    return {double(e.processMode), double(e.ratioIndex), double(e.attackRatioIndex), e.driveTarget,
-            e.outputGainTarget,    double(e.valveIndex), e.valveInScale,              e.valveOutScale,
-            e.meterGain,           e.timeConstant};
+    return {double(e.processMode), double(e.ratioIndex), double(e.attackRatioIndex),
+            e.driveTarget,         e.outputGainTarget,   double(e.valveIndex),
+            e.valveInScale,        e.valveOutScale,      e.meterGain,
+            e.timeConstant};
 }
 
 TEST(EffectSettings, FreshObjectAtTheTableDefaults) {
@@ -26,8 +27,8 @@ TEST(EffectSettings, FreshObjectAtTheTableDefaults) {
     EXPECT_DOUBLE_EQ(fresh[Time], 0.05);
     fresh[Time] = 0.05;
     // Valve, 3:1, x1, drive and output from their curves, valve position 3, meter at unity.
-    EXPECT_EQ(fresh, (Settings {2, 3, 3, 0.125 * std::pow(1024.0, 25.0 / 40.0),
-                                std::pow(31.622776601683793, 9.0 / 60.0), 3, 1.0, 1.0, 1.0, 0.05}));
+    EXPECT_EQ(fresh, (Settings{2, 3, 3, 0.125 * std::pow(1024.0, 25.0 / 40.0), std::pow(31.622776601683793, 9.0 / 60.0),
+                               3, 1.0, 1.0, 1.0, 0.05}));
     const velvaTonEngineState state = fx.snapshot();
     EXPECT_EQ(state.sampleRate, 44100.0);
     EXPECT_EQ(state.drive, state.driveTarget);
@@ -67,15 +68,18 @@ TEST(EffectSettings, SampleRateIsClampedAndTheSectionsPreparedForIt) {
         double requested;
         bool accepted;
         double rate;
-    } rates[] = {{16000.0, false, 22050.0}, {384000.0, false, 192000.0}, {48000.0, true, 48000.0},
-                 {std::nan(""), false, 48000.0}, {96000.0, true, 96000.0}};
+    } rates[] = {{16000.0, false, 22050.0},
+                 {384000.0, false, 192000.0},
+                 {48000.0, true, 48000.0},
+                 {std::nan(""), false, 48000.0},
+                 {96000.0, true, 96000.0}};
     for (const auto& r : rates) {
         EXPECT_EQ(fx.setSampleRate(r.requested), r.accepted) << r.requested;
         EXPECT_EQ(fx.snapshot().sampleRate, r.rate) << r.requested;
     }
     const velvaTonEngineState state = fx.snapshot();
-    for (const HRXBiquad* s : {&state.meterSmoother, &state.fastEnvelope, &state.slowEnvelope,
-                               &state.programEnvelope, &state.detectorHighPassL, &state.detectorHighPassR})
+    for (const HRXBiquad* s : {&state.meterSmoother, &state.fastEnvelope, &state.slowEnvelope, &state.programEnvelope,
+                               &state.detectorHighPassL, &state.detectorHighPassR})
         EXPECT_EQ(s->sampleRate, 96000.0);
     EXPECT_EQ(state.fastEnvelope.frequency, 5.0);
     EXPECT_EQ(state.slowEnvelope.frequency, 2.0);
@@ -89,10 +93,10 @@ TEST(EffectSettings, SampleRateIsClampedAndTheSectionsPreparedForIt) {
     for (auto section : {&velvaTonEngineState::fastEnvelope, &velvaTonEngineState::detectorHighPassR}) {
         const HRXBiquad& a = state.*section;
         const HRXBiquad& b = prepared.*section;
-        const double fieldsA[] = {a.sampleRate, a.frequency, a.q, a.gain, a.a0, a.a1, a.a2, a.b0, a.b1,
-                                  a.b2, a.x0, a.x1, a.x2, a.y0, a.y1, a.y2};
-        const double fieldsB[] = {b.sampleRate, b.frequency, b.q, b.gain, b.a0, b.a1, b.a2, b.b0, b.b1,
-                                  b.b2, b.x0, b.x1, b.x2, b.y0, b.y1, b.y2};
+        const double fieldsA[] = {a.sampleRate, a.frequency, a.q,  a.gain, a.a0, a.a1, a.a2, a.b0,
+                                  a.b1,         a.b2,        a.x0, a.x1,   a.x2, a.y0, a.y1, a.y2};
+        const double fieldsB[] = {b.sampleRate, b.frequency, b.q,  b.gain, b.a0, b.a1, b.a2, b.b0,
+                                  b.b1,         b.b2,        b.x0, b.x1,   b.x2, b.y0, b.y1, b.y2};
         EXPECT_EQ(a.type, b.type);
         EXPECT_EQ(std::memcmp(fieldsA, fieldsB, sizeof fieldsA), 0);
     }
@@ -106,19 +110,26 @@ TEST(EffectSettings, ParameterMapping) {
         Setting setting;
         double expected;
     } cases[] = {
-        {kProcess, 0.0, Mode, 0},                         {kProcess, 0.5, Mode, 1},
-        {kCompression, 0.0, Drive, 0.125},                {kCompression, 1.0, Drive, 128.0},
-        {kOutput, 0.0, OutputGain, 1.0},                  {kOutput, 1.0, OutputGain, 31.622776601683793},
+        {kProcess, 0.0, Mode, 0},
+        {kProcess, 0.5, Mode, 1},
+        {kCompression, 0.0, Drive, 0.125},
+        {kCompression, 1.0, Drive, 128.0},
+        {kOutput, 0.0, OutputGain, 1.0},
+        {kOutput, 1.0, OutputGain, 31.622776601683793},
         {kTime, 0.0, Time, 0.005},
         // Values arrive as 32-bit floats except AttackRatio: just below a step
         // boundary Ratio rounds up (0.25 - 1e-12 narrows to 0.25), AttackRatio does not.
-        {kRatio, 0.25 - 1e-12, RatioIndex, 2},            {kAttackRatio, 0.25 - 1e-12, AttackIndex, 1},
+        {kRatio, 0.25 - 1e-12, RatioIndex, 2},
+        {kAttackRatio, 0.25 - 1e-12, AttackIndex, 1},
         // 6 x 0.58333331 is 3.4999998 in double but 3.5 in float: the position is single precision.
         {kValveLevel, 0.58333331f, ValveIndex, 4},
-        {kValveLevel, 4.0 / 6.0, ValveIn, 1.4141},        {kValveLevel, 4.0 / 6.0, ValveOut, 0.7071},
-        {kValveLevel, 0.0, ValveIn, 1.0 / 7.0},           {kValveLevel, 0.0, ValveOut, 7.0},
+        {kValveLevel, 4.0 / 6.0, ValveIn, 1.4141},
+        {kValveLevel, 4.0 / 6.0, ValveOut, 0.7071},
+        {kValveLevel, 0.0, ValveIn, 1.0 / 7.0},
+        {kValveLevel, 0.0, ValveOut, 7.0},
         // Index 12 is outside the valve table: unity scales.
-        {kValveLevel, 2.0, ValveIndex, 12},               {kValveLevel, 2.0, ValveIn, 1.0},
+        {kValveLevel, 2.0, ValveIndex, 12},
+        {kValveLevel, 2.0, ValveIn, 1.0},
         {kValveLevel, 2.0, ValveOut, 1.0},
     };
     ASSERT_LT(6.0 * static_cast<double>(0.58333331f) + 0.5, 4.0);

@@ -9,8 +9,8 @@ namespace {
 
 TEST(NoiseGenerator, FixedSequenceWithinATenthOfANanoCentredOnZero) {
     HRXNoiseState noise;
-    for (double expected : {8.972831519315383e-13, -7.980142622288359e-11, 2.728814985391541e-11,
-                            6.038833302179145e-11})
+    for (double expected :
+         {8.972831519315383e-13, -7.980142622288359e-11, 2.728814985391541e-11, 6.038833302179145e-11})
         EXPECT_EQ(tickNoise(noise), expected);
     double sum = 0.0;
     for (int i = 4; i < 999; ++i)

@@ -84,15 +84,15 @@ std::vector<Sample> randomMaterial(std::mt19937& rng, size_t frames) {
         for (size_t k = 0; k < length; ++k, ++i) {
             const double noise = 2.0 * unit(rng) - 1.0;
             const double t = static_cast<double>(k);
-            const double v = shape == 0 ? level * noise * std::exp(-t / 2000.0)
-                           : shape == 1 ? level * std::sin(step * t)
-                           : shape == 2 ? level * t / static_cast<double>(length) * (k % 2 ? 1.0 : -1.0)
-                                        : 0.0;
+            const double v = shape == 0   ? level * noise * std::exp(-t / 2000.0)
+                             : shape == 1 ? level * std::sin(step * t)
+                             : shape == 2 ? level * t / static_cast<double>(length) * (k % 2 ? 1.0 : -1.0)
+                                          : 0.0;
             out[i] = static_cast<Sample>(v);
         }
     }
     const Sample oddSamples[] = {std::numeric_limits<Sample>::quiet_NaN(), std::numeric_limits<Sample>::infinity(),
-                               -std::numeric_limits<Sample>::max(), Sample(1e30), Sample(-3)};
+                                 -std::numeric_limits<Sample>::max(), Sample(1e30), Sample(-3)};
     for (int k = 0; k < 12; ++k)
         out[rng() % frames] = oddSamples[rng() % 5];
     return out;
@@ -122,7 +122,10 @@ void matchOneLoopKernel(std::mt19937& rng, bool stereo) {
     for (size_t start = 0; start < frames;) {
         // Single frames, a few frames, any length, whole sub-blocks.
         const unsigned pick = rng() % 8;
-        const size_t wanted = pick == 0 ? 1 : pick < 3 ? 1 + rng() % 40 : pick < 7 ? rng() % 700 : 32 * (1 + rng() % 16);
+        const size_t wanted = pick == 0  ? 1
+                              : pick < 3 ? 1 + rng() % 40
+                              : pick < 7 ? rng() % 700
+                                         : 32 * (1 + rng() % 16);
         const uint32_t length = static_cast<uint32_t>(std::min(wanted, frames - start));
         if (rng() % 6 == 0)
             changeSetting();

@@ -30,8 +30,8 @@ Lookup lookup(int32_t slot) {
 
 TEST(FactoryPresets, WritesOnlyTheParametersAPresetSets) {
     const Lookup vox = lookup(23);
-    const double expected[kPresetValues] = {0.5, kSentinel, 0.5, 0.5, 0.35, 0.5, 0.1, 0.5,
-                                            kSentinel, kSentinel, kSentinel, kSentinel};
+    const double expected[kPresetValues] = {0.5, kSentinel, 0.5,       0.5,       0.35,      0.5,
+                                            0.1, 0.5,       kSentinel, kSentinel, kSentinel, kSentinel};
     for (int32_t i = 0; i < kPresetValues; ++i)
         EXPECT_EQ(vox.values[i], expected[i]) << i;
 
@@ -50,7 +50,7 @@ TEST(FactoryBank, BuildsFortyThreeRecordsAndTheClipboard) {
     buildFactoryBank(bank, clipboard);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");  // every factory name fits
 
-    const float defaultValues[kPresetValues] = {1.0f, 0.0f, 0.5f, 0.5f, 0.5f, 0.5f,
+    const float defaultValues[kPresetValues] = {1.0f,  0.0f, 0.5f, 0.5f, 0.5f, 0.5f,
                                                 0.15f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f};
     EXPECT_STREQ(bank[0].name, "Default");
     EXPECT_STREQ(bank[32].name, "Default");

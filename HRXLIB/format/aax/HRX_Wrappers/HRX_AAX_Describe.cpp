@@ -32,8 +32,8 @@ struct Variant {
     AAX_CProcessProc render;
 };
 
-constexpr Variant kMono {AAX_eStemFormat_Mono, kHRX_PlugInID_Mono, HRX_AAX_RenderMono};
-constexpr Variant kStereo {AAX_eStemFormat_Stereo, kHRX_PlugInID_Stereo, HRX_AAX_RenderStereo};
+constexpr Variant kMono{AAX_eStemFormat_Mono, kHRX_PlugInID_Mono, HRX_AAX_RenderMono};
+constexpr Variant kStereo{AAX_eStemFormat_Stereo, kHRX_PlugInID_Stereo, HRX_AAX_RenderStereo};
 
 void declareFields(AAX_IComponentDescriptor& component) {
     HRX_CHECK_SUCCESS(component.AddAudioIn(kField_AudioIn));
@@ -43,8 +43,8 @@ void declareFields(AAX_IComponentDescriptor& component) {
     HRX_CHECK_SUCCESS(component.AddMeters(kField_Meters, kHRX_MeterIDs, kHRX_MeterCount));
     HRX_CHECK_ZERO(component.AddMIDINode(kField_MIDIInput, AAX_eMIDINodeType_LocalInput, product().productName,
                                          kHRX_MIDIChannelMask));
-    HRX_CHECK_ZERO(component.AddMIDINode(kField_Transport, AAX_eMIDINodeType_Transport,
-                                         kHRX_TransportNodeName, kHRX_MIDIChannelMask));
+    HRX_CHECK_ZERO(component.AddMIDINode(kField_Transport, AAX_eMIDINodeType_Transport, kHRX_TransportNodeName,
+                                         kHRX_MIDIChannelMask));
     HRX_CHECK_SUCCESS(component.AddDataInPort(kField_MasterBypass, sizeof(int32_t)));
     for (AAX_CFieldIndex port = 0; port < kPresetValues; ++port)
         component.AddDataInPort(kField_FirstParameterPort + port, sizeof(float));
@@ -78,18 +78,10 @@ AAX_Result describeMeters(AAX_IEffectDescriptor& effect) {
         if (!properties)
             return AAX_ERROR_NULL_OBJECT;
         switch (position) {
-        case kHRX_MeterInput:
-            properties->AddProperty(AAX_eProperty_Meter_Type, AAX_eMeterType_Input);
-            break;
-        case kHRX_MeterOutput:
-            properties->AddProperty(AAX_eProperty_Meter_Type, AAX_eMeterType_Output);
-            break;
-        case kHRX_MeterGainReduction:
-            properties->AddProperty(AAX_eProperty_Meter_Type, AAX_eMeterType_CLGain);
-            break;
-        default:
-            properties->AddProperty(AAX_eProperty_Meter_Type, AAX_eMeterType_Other);
-            break;
+        case kHRX_MeterInput: properties->AddProperty(AAX_eProperty_Meter_Type, AAX_eMeterType_Input); break;
+        case kHRX_MeterOutput: properties->AddProperty(AAX_eProperty_Meter_Type, AAX_eMeterType_Output); break;
+        case kHRX_MeterGainReduction: properties->AddProperty(AAX_eProperty_Meter_Type, AAX_eMeterType_CLGain); break;
+        default: properties->AddProperty(AAX_eProperty_Meter_Type, AAX_eMeterType_Other); break;
         }
         properties->AddProperty(AAX_eProperty_Meter_Orientation, AAX_eMeterOrientation_Default);
         if (position >= kHRX_FirstCustomMeter)

@@ -42,8 +42,7 @@ AAX_Result HRX_AAX_DirectData::reportLatency(AAX_IPrivateDataAccess& access) {
     return AAX_SUCCESS;
 }
 
-AAX_Result HRX_AAX_DirectData::deliverMailbox(AAX_IPrivateDataAccess& access,
-                                              HRX_AAX_ControllerWrapper& controller) {
+AAX_Result HRX_AAX_DirectData::deliverMailbox(AAX_IPrivateDataAccess& access, HRX_AAX_ControllerWrapper& controller) {
     controller.takeMailbox(pending_);
 
     // Each waiting value is written into its own mailbox entry and nothing

@@ -15,8 +15,7 @@ namespace {
 
 // The toolkit's buttons as the host's modifier bits. Shift is the plug-in's
 // own (fine adjustment) and is not passed on.
-uint32_t hostModifiers(uint32_t buttons)
-{
+uint32_t hostModifiers(uint32_t buttons) {
     uint32_t modifiers = AAX_eModifiers_None;
     if (buttons & VSTGUI::kControl)
         modifiers |= AAX_eModifiers_Control;
@@ -36,29 +35,25 @@ uint32_t hostModifiers(uint32_t buttons)
 }  // namespace
 
 HRX_AAX_EditorWrapper::HRX_AAX_EditorWrapper(Brackenworks::HRXEditorFactory createEditor)
-    : HRXVSTGUIEditorWrapperV4_PresetBar(createEditor)
-{
+    : HRXVSTGUIEditorWrapperV4_PresetBar(createEditor) {
     setFormatName("aax");
 }
 
-void HRX_AAX_EditorWrapper::setPresetManager(HRXPresetManager* manager)
-{
+void HRX_AAX_EditorWrapper::setPresetManager(HRXPresetManager* manager) {
     if (manager == presetManager_ && getPresetBar())
         return;
     presetManager_ = manager;
     setPresetBar(new HRXPresetBarEditor(manager));
 }
 
-bool HRX_AAX_EditorWrapper::openInHostWindow(void* parentWindow)
-{
+bool HRX_AAX_EditorWrapper::openInHostWindow(void* parentWindow) {
     if (!editor_)
         return false;
     VSTGUI::X11::registerPlatform();
     return open(parentWindow, VSTGUI::PlatformType::kX11Window);
 }
 
-void HRX_AAX_EditorWrapper::constrainSize(VSTGUI::CRect& proposal) const
-{
+void HRX_AAX_EditorWrapper::constrainSize(VSTGUI::CRect& proposal) const {
     const double width = proposal.getWidth();
     const double height = proposal.getHeight();
     const double clampedWidth = std::fmin(std::fmax(width, getMinimumWidth()), getMaximumWidth());
@@ -69,22 +64,19 @@ void HRX_AAX_EditorWrapper::constrainSize(VSTGUI::CRect& proposal) const
     proposal.bottom = proposal.top + std::trunc(clampedHeight);
 }
 
-void HRX_AAX_EditorWrapper::editParameter(int32_t index, double value)
-{
+void HRX_AAX_EditorWrapper::editParameter(int32_t index, double value) {
     if (controller_)
         controller_->editParameter(index, value);
 }
 
-int32_t HRX_AAX_EditorWrapper::controlClicked(int32_t tag, uint32_t buttons)
-{
+int32_t HRX_AAX_EditorWrapper::controlClicked(int32_t tag, uint32_t buttons) {
     const auto flags = static_cast<int32_t>(product().getParameterFlags(tag));
     if (!(flags & kFlagHostParameter) || !viewContainer_)
         return flags;
     return viewContainer_->HandleParameterMouseDown(product().parameterIds[tag], hostModifiers(buttons));
 }
 
-void HRX_AAX_EditorWrapper::setEditorSize(int32_t width, int32_t height)
-{
+void HRX_AAX_EditorWrapper::setEditorSize(int32_t width, int32_t height) {
     HRXVSTGUIEditorWrapperV4_PresetBar::setEditorSize(width, height);
     const HRXRect frameRect = getFrameRect();
     viewRect_[0] = frameRect.left;
@@ -99,7 +91,6 @@ void HRX_AAX_EditorWrapper::setEditorSize(int32_t width, int32_t height)
     }
 }
 
-void HRX_AAX_EditorWrapper::notifyEditor(int32_t index, double value)
-{
+void HRX_AAX_EditorWrapper::notifyEditor(int32_t index, double value) {
     HRXVSTGUIEditorWrapperV4_PresetBar::notifyEditor(index, value);
 }

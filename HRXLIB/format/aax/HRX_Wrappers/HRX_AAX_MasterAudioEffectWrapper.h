@@ -7,11 +7,11 @@
 // library; this binding fills the sample position, the musical position, the
 // tempo and the flags and leaves the rest at 0.
 struct HRXTimeInfo {
-    double samplePosition;      // samples since the timeline origin
+    double samplePosition;  // samples since the timeline origin
     double sampleRate;
     double nanoSeconds;
-    double quarterPosition;     // musical position in quarter notes
-    double tempo;               // beats per minute
+    double quarterPosition;  // musical position in quarter notes
+    double tempo;            // beats per minute
     double barStartPosition;
     double cycleStartPosition;
     double cycleEndPosition;

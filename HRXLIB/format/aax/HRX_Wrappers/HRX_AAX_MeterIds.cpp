@@ -5,7 +5,7 @@ namespace {
 // Letter order of the custom meters: Q comes after W, and V last.
 constexpr char kCustomLetters[] = "ABCDEFGHIJKLMNOPRSTUWQXYZV";
 constexpr int32_t kLetterCount = sizeof kCustomLetters - 1;  // 26
-constexpr int32_t kShortRun = 6;                              // A..F
+constexpr int32_t kShortRun = 6;                             // A..F
 
 struct MeterIdTable {
     AAX_CTypeID ids[kHRX_MeterCount];
@@ -19,7 +19,7 @@ constexpr AAX_CTypeID memoryCode(char letter, const char (&suffix)[4]) {
 }
 
 constexpr MeterIdTable buildMeterIds() {
-    MeterIdTable table {};
+    MeterIdTable table{};
     int32_t n = 0;
     table.ids[n++] = AAX_FourCC("mtrI");
     table.ids[n++] = AAX_FourCC("mtrO");

@@ -45,7 +45,9 @@ void updateTimeInformation(AAX_IMIDINode* transportNode, HRXTimeInfo& info) {
 }
 
 // The larger of the two; a NaN sample never wins.
-inline float larger(float held, float candidate) { return candidate > held ? candidate : held; }
+inline float larger(float held, float candidate) {
+    return candidate > held ? candidate : held;
+}
 
 // Largest magnitude of the block joined with the tap's accumulated value,
 // four samples at a time with a scalar remainder.

@@ -36,20 +36,20 @@ struct HRX_AAX_RenderCache {
 // The render state as the host fills it: one pointer-sized slot per field
 // index (the host's declaration of each field is in HRX_AAX_Describe).
 struct HRX_AAX_RenderState {
-    const int32_t* masterBypass;             // 0: data-in port, non-zero = bypassed
+    const int32_t* masterBypass;                 // 0: data-in port, non-zero = bypassed
     const float* parameterPorts[kPresetValues];  // 1..12: value of slot 0..11
-    float* const* audioInput;                // 13
-    float* const* audioOutput;               // 14
-    const int32_t* bufferLength;             // 15
-    const AAX_CSampleRate* sampleRate;       // 16
-    float* meterTaps;                        // 17: 67 taps in meter order
-    AAX_IMIDINode* midiInput;                // 18
-    void* unused;                            // 19: not declared
-    AAX_IMIDINode* transportNode;            // 20
-    HRX_AAX_RenderCache* renderCache;        // 21
-    int32_t* latency;                        // 22: -1 after reset
-    float* engineSampleRate;                 // 23: -1.666 after reset
-    HRXBaseAudioProcessor* engine;           // 24: the product's engine, constructed in place
+    float* const* audioInput;                    // 13
+    float* const* audioOutput;                   // 14
+    const int32_t* bufferLength;                 // 15
+    const AAX_CSampleRate* sampleRate;           // 16
+    float* meterTaps;                            // 17: 67 taps in meter order
+    AAX_IMIDINode* midiInput;                    // 18
+    void* unused;                                // 19: not declared
+    AAX_IMIDINode* transportNode;                // 20
+    HRX_AAX_RenderCache* renderCache;            // 21
+    int32_t* latency;                            // 22: -1 after reset
+    float* engineSampleRate;                     // 23: -1.666 after reset
+    HRXBaseAudioProcessor* engine;               // 24: the product's engine, constructed in place
 };
 
 enum HRX_AAX_RenderField : AAX_CFieldIndex {
@@ -67,8 +67,8 @@ enum HRX_AAX_RenderField : AAX_CFieldIndex {
     kField_EngineSampleRate = AAX_FIELD_INDEX(HRX_AAX_RenderState, engineSampleRate),
     kField_Engine = AAX_FIELD_INDEX(HRX_AAX_RenderState, engine),
 };
-static_assert(kField_FirstParameterPort == 1 && kField_AudioIn == 13 && kField_Meters == 17 &&
-                  kField_Transport == 20 && kField_RenderCache == 21 && kField_Engine == 24,
+static_assert(kField_FirstParameterPort == 1 && kField_AudioIn == 13 && kField_Meters == 17 && kField_Transport == 20 &&
+                  kField_RenderCache == 21 && kField_Engine == 24,
               "field indices are part of the description the host stores");
 
 // Render procedures, one per variant: [begin, end) is a batch of render-state

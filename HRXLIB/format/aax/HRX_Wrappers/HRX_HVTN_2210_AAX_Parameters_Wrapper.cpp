@@ -90,7 +90,7 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::EffectInit() {
 }
 
 AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::UpdateParameterNormalizedValue(AAX_CParamID id, double value,
-                                                                              AAX_EUpdateSource source) {
+                                                                                AAX_EUpdateSource source) {
     const AAX_Result result = AAX_CEffectParameters::UpdateParameterNormalizedValue(id, value, source);
 
     // A value the host reports for a parameter that is touched (a gesture in
@@ -99,8 +99,8 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::UpdateParameterNormalizedValue(
     if (!id)
         return result;
     const int32_t index = findParameterIndex(id);
-    const bool fromGesture = source != AAX_eUpdateSource_Parameter && source != AAX_eUpdateSource_Chunk &&
-                             source != AAX_eUpdateSource_Delay;
+    const bool fromGesture =
+        source != AAX_eUpdateSource_Parameter && source != AAX_eUpdateSource_Chunk && source != AAX_eUpdateSource_Delay;
     AAX_IAutomationDelegate* automation = AutomationDelegate();
     if (index >= 0 && index < kPresetValues && fromGesture && automation) {
         AAX_CBoolean touched = 0;
@@ -111,8 +111,8 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::UpdateParameterNormalizedValue(
 }
 
 AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetParameterStringFromValue(AAX_CParamID id, double value,
-                                                                           AAX_IString* text,
-                                                                           int32_t maxLength) const {
+                                                                             AAX_IString* text,
+                                                                             int32_t maxLength) const {
     const int32_t index = id ? findParameterIndex(id) : -1;
     if (index < 0)
         return AAX_ERROR_INVALID_PARAMETER_ID;
@@ -131,7 +131,7 @@ AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::GetParameterStringFromValue(AAX
 }
 
 AAX_Result HRX_HVTN_2210_AAX_Parameters_Wrapper::ResetFieldData(AAX_CFieldIndex field, void* data,
-                                                              uint32_t size) const {
+                                                                uint32_t size) const {
     switch (field) {
     case kField_RenderCache:
         if (!data || size != sizeof(HRX_AAX_RenderCache))

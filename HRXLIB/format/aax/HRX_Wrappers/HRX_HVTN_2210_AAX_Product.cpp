@@ -2,4 +2,6 @@
 
 #include "velvaTonDescriptor.h"
 
-void HRX_AAX_InstallProduct() { installVelvaTon(); }
+void HRX_AAX_InstallProduct() {
+    installVelvaTon();
+}

@@ -25,24 +25,23 @@ constexpr double kNoStoredValue = -1.0;
 
 }  // namespace
 
-AAX_IEffectGUI* HRX_HVTN_2210_HRX_AAXWrapper_GUI::Create() { return new HRX_HVTN_2210_HRX_AAXWrapper_GUI(); }
+AAX_IEffectGUI* HRX_HVTN_2210_HRX_AAXWrapper_GUI::Create() {
+    return new HRX_HVTN_2210_HRX_AAXWrapper_GUI();
+}
 
 HRX_HVTN_2210_HRX_AAXWrapper_GUI::HRX_HVTN_2210_HRX_AAXWrapper_GUI()
-    : wrapper_(new HRX_AAX_EditorWrapper(&createVelvaTonEditor))
-{
+    : wrapper_(new HRX_AAX_EditorWrapper(&createVelvaTonEditor)) {
     std::memcpy(meterList_, product().meterParameterList, sizeof meterList_);
 }
 
-HRX_HVTN_2210_HRX_AAXWrapper_GUI::~HRX_HVTN_2210_HRX_AAXWrapper_GUI()
-{
+HRX_HVTN_2210_HRX_AAXWrapper_GUI::~HRX_HVTN_2210_HRX_AAXWrapper_GUI() {
     HRX_AAX_ControllerWrapper* controller = wrapper_->getController();
     if (controller && controller->getEditor() == wrapper_)
         controller->setEditor(nullptr);
     delete wrapper_;
 }
 
-void HRX_HVTN_2210_HRX_AAXWrapper_GUI::CreateViewContainer()
-{
+void HRX_HVTN_2210_HRX_AAXWrapper_GUI::CreateViewContainer() {
     AAX_IViewContainer* container = GetViewContainer();
     if (!container)
         return;
@@ -74,14 +73,12 @@ void HRX_HVTN_2210_HRX_AAXWrapper_GUI::CreateViewContainer()
     }
 }
 
-void HRX_HVTN_2210_HRX_AAXWrapper_GUI::DeleteViewContainer()
-{
+void HRX_HVTN_2210_HRX_AAXWrapper_GUI::DeleteViewContainer() {
     wrapper_->close();
     wrapper_->setViewContainer(nullptr);
 }
 
-AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::GetViewSize(AAX_Point* size) const
-{
+AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::GetViewSize(AAX_Point* size) const {
     if (!size)
         return AAX_ERROR_NULL_OBJECT;
     const double* rect = wrapper_->getViewRect();
@@ -97,8 +94,7 @@ AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::GetViewSize(AAX_Point* size) const
     return AAX_SUCCESS;
 }
 
-AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::TimerWakeup()
-{
+AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::TimerWakeup() {
     AAX_IController* controller = GetController();
     if (!controller)
         return AAX_SUCCESS;
@@ -112,8 +108,7 @@ AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::TimerWakeup()
     return AAX_SUCCESS;
 }
 
-AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::ParameterUpdated(AAX_CParamID id)
-{
+AAX_Result HRX_HVTN_2210_HRX_AAXWrapper_GUI::ParameterUpdated(AAX_CParamID id) {
     AAX_IEffectParameters* parameters = GetEffectParameters();
     if (!id || !parameters)
         return AAX_SUCCESS;

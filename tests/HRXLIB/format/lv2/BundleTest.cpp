@@ -88,14 +88,14 @@ TEST(LV2Bundle, PortValuesCarryTheNormalisedValueOfEveryDisplayStep) {
         const std::vector<DisplayStep>& steps = displaySteps(control.slot);
         const bool enumeration = control.kind == HRX_LV2_Control::Kind::Enumeration;
         for (size_t k = 0; k < steps.size(); ++k) {
-            const float port = enumeration ? control.minimum + static_cast<float>(k)
-                                           : std::strtof(steps[k].text.c_str(), nullptr);
+            const float port =
+                enumeration ? control.minimum + static_cast<float>(k) : std::strtof(steps[k].text.c_str(), nullptr);
             const float normalised = HRX_LV2_Normalised(control, port);
             char display[64] = {};
             getParameterDisplay(control.slot, normalised, display);
             EXPECT_EQ(steps[k].text, display) << "slot " << control.slot;
-            const double expected = enumeration ? static_cast<double>(k) / static_cast<double>(steps.size() - 1)
-                                                : steps[k].value;
+            const double expected =
+                enumeration ? static_cast<double>(k) / static_cast<double>(steps.size() - 1) : steps[k].value;
             EXPECT_EQ(static_cast<float>(expected), normalised) << steps[k].text << " of slot " << control.slot;
             EXPECT_EQ(port, HRX_LV2_PortValue(control, expected)) << steps[k].text << " of slot " << control.slot;
         }

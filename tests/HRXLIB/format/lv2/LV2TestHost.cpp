@@ -130,12 +130,16 @@ uint32_t LV2TestInstance::indexOf(const std::string& symbol) const {
     return lilv_port_get_index(plugin_, port);
 }
 
-void LV2TestInstance::set(const std::string& symbol, float value) { controls_[indexOf(symbol)] = value; }
+void LV2TestInstance::set(const std::string& symbol, float value) {
+    controls_[indexOf(symbol)] = value;
+}
 void LV2TestInstance::set(const PortSettings& settings) {
     for (const auto& [symbol, value] : settings)
         set(symbol, value);
 }
-float LV2TestInstance::get(const std::string& symbol) const { return controls_[indexOf(symbol)]; }
+float LV2TestInstance::get(const std::string& symbol) const {
+    return controls_[indexOf(symbol)];
+}
 
 void LV2TestInstance::send(const LV2_Atom* atom) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(atom);
@@ -163,7 +167,7 @@ void LV2TestInstance::run(uint32_t frames, bool keepMessages) {
     if (!keepMessages)
         return;
     received_.clear();
-    LV2_ATOM_SEQUENCE_FOREACH (notify, event) {
+    LV2_ATOM_SEQUENCE_FOREACH(notify, event) {
         const auto* bytes = reinterpret_cast<const uint8_t*>(&event->body);
         received_.emplace_back(bytes, bytes + lv2_atom_total_size(&event->body));
     }
@@ -174,8 +178,8 @@ Channels LV2TestInstance::render(const Channels& input, const std::vector<uint32
     Channels output(static_cast<size_t>(channels_), std::vector<float>(frames));
     size_t position = 0;
     for (size_t block = 0; position < frames; ++block) {
-        const uint32_t length =
-            static_cast<uint32_t>(std::min<size_t>(std::min(blocks[block % blocks.size()], kMaxBlock), frames - position));
+        const uint32_t length = static_cast<uint32_t>(
+            std::min<size_t>(std::min(blocks[block % blocks.size()], kMaxBlock), frames - position));
         for (int c = 0; c < channels_; ++c)
             std::copy_n(input[static_cast<size_t>(c)].begin() + static_cast<std::ptrdiff_t>(position), length,
                         in_[static_cast<size_t>(c)].begin());
@@ -221,14 +225,17 @@ const void* retrieveValue(LV2_State_Handle handle, uint32_t key, size_t* size, u
     return stored->bytes.data();
 }
 
-LV2_URID stateKey() { return LV2TestWorld::get().urid("http://bracken-works.example/lv2/velvaTon#state"); }
+LV2_URID stateKey() {
+    return LV2TestWorld::get().urid("http://bracken-works.example/lv2/velvaTon#state");
+}
 
 }  // namespace
 
 std::vector<uint8_t> LV2TestInstance::saveData() {
     Stored stored{stateKey(), {}, 0};
     const LV2_State_Interface* state = stateInterface();
-    if (!state || state->save(lilv_instance_get_handle(instance_), storeValue, &stored, 0, nullptr) != LV2_STATE_SUCCESS)
+    if (!state ||
+        state->save(lilv_instance_get_handle(instance_), storeValue, &stored, 0, nullptr) != LV2_STATE_SUCCESS)
         return {};
     return stored.bytes;
 }
@@ -255,8 +262,10 @@ void LV2TestInstance::setPortValue(const char* symbol, void* self, const void* v
 
 LilvState* LV2TestInstance::saveState() {
     LV2TestWorld& world = LV2TestWorld::get();
-    return lilv_state_new_from_instance(plugin_, instance_, world.map(), nullptr, nullptr, nullptr, nullptr,
-                                        portValue, this, LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE, nullptr);
+    return lilv_state_new_from_instance(plugin_, instance_, world.map(), nullptr, nullptr, nullptr, nullptr, portValue,
+                                        this, LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE, nullptr);
 }
 
-void LV2TestInstance::restoreState(const LilvState* state) { lilv_state_restore(state, instance_, setPortValue, this, 0, nullptr); }
+void LV2TestInstance::restoreState(const LilvState* state) {
+    lilv_state_restore(state, instance_, setPortValue, this, 0, nullptr);
+}

@@ -92,7 +92,7 @@ private:
     int channels_;
     const LilvPlugin* plugin_;
     LilvInstance* instance_ = nullptr;
-    std::vector<float> controls_;   // one per port; only control ports are connected to theirs
+    std::vector<float> controls_;  // one per port; only control ports are connected to theirs
     std::vector<std::vector<float>> in_, out_;
     std::vector<uint64_t> controlIn_, notify_;  // 8-byte aligned atom buffers
     std::vector<std::vector<uint8_t>> pending_, received_;

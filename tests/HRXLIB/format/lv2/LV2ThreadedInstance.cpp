@@ -97,7 +97,9 @@ LV2ThreadedInstance::LV2ThreadedInstance(int channels, double rate, const Channe
         lilv_node_free(node);
 }
 
-LV2ThreadedInstance::~LV2ThreadedInstance() { stop(); }
+LV2ThreadedInstance::~LV2ThreadedInstance() {
+    stop();
+}
 
 void LV2ThreadedInstance::start() {
     if (thread_.joinable())
@@ -223,8 +225,8 @@ void LV2ThreadedInstance::passNotifications() {
     auto* notify = reinterpret_cast<const LV2_Atom_Sequence*>(notify_.data());
     if (notify->atom.type != sequenceType_)
         return;
-    LV2_ATOM_SEQUENCE_FOREACH (notify, event)
-        fromPlugin_.push(&event->body, lv2_atom_total_size(&event->body));
+    LV2_ATOM_SEQUENCE_FOREACH(notify, event)
+    fromPlugin_.push(&event->body, lv2_atom_total_size(&event->body));
 }
 
 void LV2ThreadedInstance::renderBlock() {

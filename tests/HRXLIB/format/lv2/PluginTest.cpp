@@ -60,8 +60,8 @@ TEST_P(LV2Render, SoundsLikeTheAAXPluginAtEveryBlockLength) {
     for (const std::vector<uint32_t>& blocks : patterns) {
         LV2TestInstance instance(channels, rate);
         instance.set(kPortSettings);
-        EXPECT_TRUE(instance.render(input, blocks) == reference) << "blocks of " << blocks.size() << " lengths from "
-                                                                  << blocks[0];
+        EXPECT_TRUE(instance.render(input, blocks) == reference)
+            << "blocks of " << blocks.size() << " lengths from " << blocks[0];
     }
 }
 
@@ -123,8 +123,9 @@ TEST_F(LV2Plugin, AnsweredRequestCarriesTheStateTheUISent) {
     const auto answer = [&] {
         instance.send(atomOf(requestMessage()));
         instance.run(64);
-        const HRX_LV2_Message message =
-            instance.received().size() == 1 ? HRX_LV2_ReadMessage(urids, atomOf(instance.received()[0])) : HRX_LV2_Message{};
+        const HRX_LV2_Message message = instance.received().size() == 1
+                                            ? HRX_LV2_ReadMessage(urids, atomOf(instance.received()[0]))
+                                            : HRX_LV2_Message{};
         return std::vector<uint8_t>(message.bytes, message.bytes + message.size);
     };
     EXPECT_EQ(instance.saveData(), answer());
@@ -236,7 +237,7 @@ TEST_F(LV2Plugin, HostLoadedPresetSetsThePortsAsThePresetMenuDoes) {
     LilvNode* presetClass = lilv_new_uri(world.world(), LV2_PRESETS__Preset);
     LilvNodes* presets = lilv_plugin_get_related(world.plugin(2), presetClass);
     std::map<std::string, PortValues> hostPresets;  // by label
-    LILV_FOREACH (nodes, i, presets) {
+    LILV_FOREACH(nodes, i, presets) {
         const LilvNode* preset = lilv_nodes_get(presets, i);
         lilv_world_load_resource(world.world(), preset);
         LilvState* state = lilv_state_new_from_world(world.world(), world.map(), preset);

@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
-const std::vector<std::string> kEditorSettings = {"Process=Valve",  "Ratio=6:1",          "AttackRatio=x1.6",
-                                                  "Time=3.5/10",    "Compression=7.25/10", "Output=12dB",
+const std::vector<std::string> kEditorSettings = {"Process=Valve", "Ratio=6:1",           "AttackRatio=x1.6",
+                                                  "Time=3.5/10",   "Compression=7.25/10", "Output=12dB",
                                                   "ValveLevel=+2"};
-const PortSettings kPortSettings = {{"process", 2.0f},     {"ratio", 5.0f},        {"attack_ratio", 4.0f},
-                                    {"time", 3.5f},        {"compression", 7.25f}, {"output", 12.0f},
-                                    {"valve_level", 2.0f}};
+const PortSettings kPortSettings = {{"process", 2.0f},      {"ratio", 5.0f},   {"attack_ratio", 4.0f}, {"time", 3.5f},
+                                    {"compression", 7.25f}, {"output", 12.0f}, {"valve_level", 2.0f}};
 
 Channels renderWithTool(const Channels& input, int rate, const std::vector<std::string>& settings) {
     ScratchFolder scratch;

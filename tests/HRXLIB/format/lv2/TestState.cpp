@@ -40,5 +40,9 @@ std::vector<uint8_t> message(bool request, const std::vector<uint8_t>& state) {
 }
 }  // namespace
 
-std::vector<uint8_t> stateMessage(const std::vector<uint8_t>& state) { return message(false, state); }
-std::vector<uint8_t> requestMessage() { return message(true, {}); }
+std::vector<uint8_t> stateMessage(const std::vector<uint8_t>& state) {
+    return message(false, state);
+}
+std::vector<uint8_t> requestMessage() {
+    return message(true, {});
+}

@@ -60,12 +60,12 @@ protected:
         LV2TestWorld& world = LV2TestWorld::get();
         urids_ = std::make_unique<HRX_LV2_URIDs>(world.map(), HRX_LV2_GetProduct());
         resize_ = {this, [](LV2UI_Feature_Handle self, int width, int height) {
-                      static_cast<LV2UI*>(self)->sizes_.emplace_back(width, height);
-                      return 0;
-                  }};
+                       static_cast<LV2UI*>(self)->sizes_.emplace_back(width, height);
+                       return 0;
+                   }};
         touch_ = {this, [](LV2UI_Feature_Handle self, uint32_t port, bool grabbed) {
-                     static_cast<LV2UI*>(self)->touches_.emplace_back(port, grabbed);
-                 }};
+                      static_cast<LV2UI*>(self)->touches_.emplace_back(port, grabbed);
+                  }};
         const LV2_Feature mapFeature = {LV2_URID__map, world.map()};
         const LV2_Feature parentFeature = {LV2_UI__parent, reinterpret_cast<void*>(static_cast<uintptr_t>(parent_))};
         const LV2_Feature resizeFeature = {LV2_UI__resize, &resize_};
@@ -75,7 +75,7 @@ protected:
         ASSERT_NE(nullptr, descriptor_);
         LV2UI_Widget widget = nullptr;
         handle_ = descriptor_->instantiate(descriptor_, LV2TestWorld::pluginUri(2).c_str(), "", &LV2UI::record, this,
-                                         &widget, features);
+                                           &widget, features);
         ASSERT_NE(nullptr, handle_);
         window_ = static_cast<Window>(reinterpret_cast<uintptr_t>(widget));
         ASSERT_NE(0u, window_);
@@ -114,8 +114,8 @@ protected:
     }
     void sendState(const std::vector<uint8_t>& state) {
         const std::vector<uint8_t> message = stateMessage(state);
-        descriptor_->port_event(handle_, ports_.notify(), lv2_atom_total_size(atomOf(message)), urids_->atomEventTransfer,
-                               message.data());
+        descriptor_->port_event(handle_, ports_.notify(), lv2_atom_total_size(atomOf(message)),
+                                urids_->atomEventTransfer, message.data());
     }
     std::vector<Write> controlWrites() const {
         std::vector<Write> found;
@@ -186,8 +186,13 @@ TEST_F(LV2UI, OpeningAndHearingTheHostWriteNoPortAndTheDSPStateSizesTheWindow) {
 
 TEST_F(LV2UI, AnEditIsWrittenInsideATouchGestureAndTheChangedStateGoesToTheDSP) {
     // The ports as customState() sets them.
-    tellPorts({{"process", 2.0f}, {"ratio", 1.0f}, {"attack_ratio", 3.0f}, {"time", 8.0f}, {"compression", 5.0f},
-               {"output", 4.5f}, {"valve_level", 0.0f}});
+    tellPorts({{"process", 2.0f},
+               {"ratio", 1.0f},
+               {"attack_ratio", 3.0f},
+               {"time", 8.0f},
+               {"compression", 5.0f},
+               {"output", 4.5f},
+               {"valve_level", 0.0f}});
     sendState(customState());
     pump(5);
     writes_.clear();

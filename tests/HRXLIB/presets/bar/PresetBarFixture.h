@@ -192,9 +192,7 @@ constexpr HRXPoint kRedo{353.0, 39.0};
 // Every test with its own home, clock and process-wide settings.
 class PresetBarTest : public ::testing::Test {
 protected:
-    PresetBarTest() {
-        HRXGlobalSettings::load();
-    }
+    PresetBarTest() { HRXGlobalSettings::load(); }
     ~PresetBarTest() override {
         HRXGlobalSettings::setHintsFlag(1);
         HRXGlobalSettings::setZoomPercent(100);

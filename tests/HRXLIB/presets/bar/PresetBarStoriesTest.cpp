@@ -120,8 +120,8 @@ TEST_F(PresetBarTest, SavedPresetIsListedAtOnceAndReadsBack) {
     expectFactoryValues(editor, 15);
 
     // The file as the command line reads it.
-    const std::string command = std::string(std::getenv("VELVATON_TEST_BINARY_DIR")) +
-                                "/tools/velvaton/velvaton presets show '" + path + "'";
+    const std::string command =
+        std::string(std::getenv("VELVATON_TEST_BINARY_DIR")) + "/tools/velvaton/velvaton presets show '" + path + "'";
     FILE* tool = popen(command.c_str(), "r");
     ASSERT_NE(nullptr, tool);
     std::string shown;

@@ -38,22 +38,26 @@ TEST(DeliveryRing, BatchesArriveWholeInOrderAcrossWrapsUntilTheRingIsFull) {
     // About ten times the ring's size, in batches of 1 to 40 records.
     for (int batch = 0; next < 10000; ++batch) {
         const uint32_t first = next;
-        for (int i = 0; i <= batch % 40; ++i) ASSERT_TRUE(stage(ring, next++));
+        for (int i = 0; i <= batch % 40; ++i)
+            ASSERT_TRUE(stage(ring, next++));
         EXPECT_TRUE(drainValues(ring).empty()) << "a batch showed before it was published";
         ring.publish();
         const std::vector<uint32_t> values = drainValues(ring);
         ASSERT_EQ(next - first, values.size());
-        for (uint32_t value : values) ASSERT_EQ(expected++, value);
+        for (uint32_t value : values)
+            ASSERT_EQ(expected++, value);
         EXPECT_EQ(ring.published(), ring.delivered());
     }
 
     // Full: staging stops, nothing is lost, and draining makes room again.
     uint32_t staged = next;
-    while (stage(ring, staged)) ++staged;
+    while (stage(ring, staged))
+        ++staged;
     EXPECT_GT(staged - next, 500u);
     ring.publish();
     const std::vector<uint32_t> values = drainValues(ring);
     ASSERT_EQ(staged - next, values.size());
-    for (uint32_t value : values) ASSERT_EQ(expected++, value);
+    for (uint32_t value : values)
+        ASSERT_EQ(expected++, value);
     EXPECT_TRUE(stage(ring, staged));
 }

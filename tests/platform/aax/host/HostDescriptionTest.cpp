@@ -7,7 +7,9 @@
 namespace {
 
 void Render(void* const[], const void*) {}
-void* Create() { return nullptr; }
+void* Create() {
+    return nullptr;
+}
 
 // A valid mono effect with one described meter.
 AAXHostDescription Valid() {
@@ -46,12 +48,9 @@ TEST(HostDescription, ChecksWhatTheHostNeeds) {
     broken.effects[0].components[0].processProc = nullptr;
     const std::vector<std::string> problems = AAXHostCheckDescription(broken);
     const std::vector<std::string> expected = {
-        "effect 0: no parameters-object creation procedure",
-        "effect 0 component 0: no render procedure",
-        "effect 0 component 0: bad output stem format",
-        "effect 0 component 0: meter 'mtrI' has no description",
-        "effect 0 component 0: more than one meters field",
-        "effect 0 component 0: meter 'mtrI' has no description",
+        "effect 0: no parameters-object creation procedure", "effect 0 component 0: no render procedure",
+        "effect 0 component 0: bad output stem format",      "effect 0 component 0: meter 'mtrI' has no description",
+        "effect 0 component 0: more than one meters field",  "effect 0 component 0: meter 'mtrI' has no description",
     };
     EXPECT_EQ(expected, problems);
     EXPECT_EQ(std::vector<std::string>{"no effect described"}, AAXHostCheckDescription(AAXHostDescription()));

@@ -40,7 +40,8 @@ std::string describe(const std::vector<AAXHostGesture>& gestures) {
     for (const AAXHostGesture& g : gestures) {
         text += g.kind == AAXHostGesture::Touch ? "T " : g.kind == AAXHostGesture::Release ? "R " : "S ";
         text += g.id;
-        if (g.kind == AAXHostGesture::SetValue) text += "=" + std::to_string(g.value);
+        if (g.kind == AAXHostGesture::SetValue)
+            text += "=" + std::to_string(g.value);
         text += ";";
     }
     return text;
@@ -91,7 +92,8 @@ TEST_F(HostTest, MetersHoldTheTapsOfTheLastBlockOnly) {
     ASSERT_EQ(AAX_SUCCESS, instance->render(inputs, outputs, 256));
     EXPECT_EQ(0.5f, instance->meterValue(0));
     float outputPeak = 0.0f;
-    for (float sample : outLeft) outputPeak = std::max(outputPeak, std::fabs(sample));
+    for (float sample : outLeft)
+        outputPeak = std::max(outputPeak, std::fabs(sample));
     EXPECT_EQ(outputPeak, instance->meterValue(1));
     EXPECT_EQ(0.0f, instance->meterValue(67));
     left.assign(256, 0.25f);
@@ -209,7 +211,8 @@ TEST(HostTransport, MovesOnlyWhilePlayingAndCarriesTickFractions) {
     state.playing = true;
     state.sampleLocation = 1000;
     transport.set(state);
-    for (int block = 0; block < 12; ++block) transport.advance(4000, 48000.0);
+    for (int block = 0; block < 12; ++block)
+        transport.advance(4000, 48000.0);
     // One second at 90 bpm: 1.5 quarter notes.
     int64_t ticks = 0, location = 0;
     bool playing = false;
@@ -222,7 +225,8 @@ TEST(HostTransport, MovesOnlyWhilePlayingAndCarriesTickFractions) {
     EXPECT_EQ(49000, location);
     EXPECT_TRUE(playing);
     EXPECT_EQ(90.0, tempo);
-    for (int block = 0; block < 7; ++block) transport.advance(1, 44100.0);  // 32.65 ticks each
+    for (int block = 0; block < 7; ++block)
+        transport.advance(1, 44100.0);  // 32.65 ticks each
     EXPECT_EQ(1440000 + 228, transport.state().tickPosition);
     state.playing = false;
     transport.set(state);

@@ -26,8 +26,7 @@ namespace {
 // stroked rectangles on fractional edges, a scaled bitmap with alpha, text.
 CView* paintedView = nullptr;
 
-void populate(CFrame* frame)
-{
+void populate(CFrame* frame) {
     frame->setBackgroundColor(CColor(30, 30, 30, 255));
     paintedView = new PaintView(CRect(10, 10, 110, 70), [](CDrawContext* context, const CRect& r) {
         context->setFillColor(CColor(200, 40, 40, 255));
@@ -39,7 +38,8 @@ void populate(CFrame* frame)
     });
     frame->addView(paintedView);
     auto png = makePng(16, 16, [](int x, int y) {
-        return CColor(static_cast<uint8_t>(x * 16), static_cast<uint8_t>(y * 16), 160, static_cast<uint8_t>(55 + x * 12));
+        return CColor(static_cast<uint8_t>(x * 16), static_cast<uint8_t>(y * 16), 160,
+                      static_cast<uint8_t>(55 + x * 12));
     });
     auto pixels = PlatformBitmap::createFromMemory(png.data(), png.size());
     pixels->setScaleFactor(2.0);
@@ -57,8 +57,7 @@ void populate(CFrame* frame)
 
 // Pixels of the window on the server that differ from the offscreen
 // drawing of the same content (RGB: the window has no alpha).
-int differingPixels(Display* display, Window window, OffscreenPlatformFrame* offscreen, int& width, int& height)
-{
+int differingPixels(Display* display, Window window, OffscreenPlatformFrame* offscreen, int& width, int& height) {
     cairo_surface_t* shot = X11::grabWindow(display, window);
     if (!shot)
         return -1;
@@ -81,8 +80,7 @@ int differingPixels(Display* display, Window window, OffscreenPlatformFrame* off
     return differing;
 }
 
-TEST_F(X11Test, DrawsTheSamePixelsAsTheOffscreenBackendAndFollowsTheZoom)
-{
+TEST_F(X11Test, DrawsTheSamePixelsAsTheOffscreenBackendAndFollowsTheZoom) {
     toolkit_test::OffscreenFrame offscreen(CRect(0, 0, 160, 110));
     populate(offscreen.frame);
     CView* offscreenPainted = paintedView;
@@ -141,8 +139,7 @@ struct MenuListener : IControlListener {
     void valueChanged(CControl*) override { ++changes; }
 };
 
-TEST_F(X11Test, TooltipsShowAndHideAndMenuChoicesArriveLater)
-{
+TEST_F(X11Test, TooltipsShowAndHideAndMenuChoicesArriveLater) {
     X11::X11PlatformFrame* window = open(CRect(0, 0, 300, 200));
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(pumpUntilDrawn(window));
@@ -173,7 +170,8 @@ TEST_F(X11Test, TooltipsShowAndHideAndMenuChoicesArriveLater)
     auto openMenu = [&] {
         moveTo(20, 20);
         click(1);
-        return pumpUntil([&] { return window->getPopupMenu() && isViewable(window, window->getPopupMenu()->levelWindow(0)); });
+        return pumpUntil(
+            [&] { return window->getPopupMenu() && isViewable(window, window->getPopupMenu()->levelWindow(0)); });
     };
     auto clickEntry = [&](size_t level, int32_t index) {
         const CRect entry = window->getPopupMenu()->entryRect(level, index);
@@ -225,8 +223,7 @@ TEST_F(X11Test, TooltipsShowAndHideAndMenuChoicesArriveLater)
     EXPECT_EQ(menu->getCurrentIndex(), 0);
 }
 
-TEST_F(X11Test, ClosedByTheWindowManagerOrWithItsParent)
-{
+TEST_F(X11Test, ClosedByTheWindowManagerOrWithItsParent) {
     X11::X11PlatformFrame* window = open(CRect(0, 0, 120, 80));
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(pumpUntilDrawn(window));
@@ -268,8 +265,7 @@ TEST_F(X11Test, ClosedByTheWindowManagerOrWithItsParent)
     EXPECT_EQ(open(CRect(0, 0, 120, 80), parent), nullptr);
 }
 
-TEST_F(X11Test, ALostServerClosesTheFramesAndLeavesTheProcessRunning)
-{
+TEST_F(X11Test, ALostServerClosesTheFramesAndLeavesTheProcessRunning) {
     X11::X11PlatformFrame* window = open(CRect(0, 0, 120, 80));
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(pumpUntilDrawn(window));
@@ -325,8 +321,7 @@ public:
     uint32_t now = 5000;
 };
 
-TEST(X11Platform, ToolkitTimersRunFromThePumpOnThePlatformClockCoalesced)
-{
+TEST(X11Platform, ToolkitTimersRunFromThePumpOnThePlatformClockCoalesced) {
     SteppedClock clock;
     setTickSource(&clock);
     X11::registerPlatform();
@@ -350,4 +345,4 @@ TEST(X11Platform, ToolkitTimersRunFromThePumpOnThePlatformClockCoalesced)
     setTickSource(nullptr);
 }
 
-} // namespace
+}  // namespace

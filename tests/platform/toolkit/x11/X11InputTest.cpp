@@ -19,14 +19,12 @@ struct Event {
     CPoint where;
     int32_t buttons;
     float distance;
-    bool operator==(const Event& o) const
-    {
+    bool operator==(const Event& o) const {
         return kind == o.kind && where == o.where && buttons == o.buttons && distance == o.distance;
     }
 };
 
-void PrintTo(const Event& e, std::ostream* os)
-{
+void PrintTo(const Event& e, std::ostream* os) {
     *os << e.kind << "(" << e.where.x << "," << e.where.y << " buttons " << e.buttons << " d " << e.distance << ")";
 }
 
@@ -39,8 +37,7 @@ public:
     CMouseEventResult onMouseMoved(CPoint& p, const CButtonState& b) override { return record("moved", p, b); }
     CMouseEventResult onMouseUp(CPoint& p, const CButtonState& b) override { return record("up", p, b); }
     CMouseEventResult onMouseExited(CPoint& p, const CButtonState& b) override { return record("exited", p, b); }
-    bool onWheel(const CPoint& p, const float& distance, const CButtonState& b) override
-    {
+    bool onWheel(const CPoint& p, const float& distance, const CButtonState& b) override {
         log_->push_back({"wheel", p, b.getButtonState(), distance});
         return true;
     }
@@ -48,13 +45,11 @@ public:
     int32_t onKeyUp(VstKeyCode& key) override { return recordKey("key up", key); }
 
 private:
-    CMouseEventResult record(const char* kind, const CPoint& p, const CButtonState& b)
-    {
+    CMouseEventResult record(const char* kind, const CPoint& p, const CButtonState& b) {
         log_->push_back({kind, p, b.getButtonState(), 0.0f});
         return kMouseEventHandled;
     }
-    int32_t recordKey(const char* kind, const VstKeyCode& key)
-    {
+    int32_t recordKey(const char* kind, const VstKeyCode& key) {
         // character, virtual key and modifiers packed for comparison
         log_->push_back({kind, CPoint(key.character, key.virt), key.modifier, 0.0f});
         return 1;
@@ -62,8 +57,7 @@ private:
     std::vector<Event>* log_;
 };
 
-TEST_F(X11Test, InputReachesTheFrameWithTheToolkitsBitsAndCoordinates)
-{
+TEST_F(X11Test, InputReachesTheFrameWithTheToolkitsBitsAndCoordinates) {
     X11::X11PlatformFrame* window = open(CRect(0, 0, 100, 75));
     ASSERT_NE(window, nullptr);
     editor_.frame->setZoom(2.0);  // window pixels 200 x 150 map to units
@@ -152,8 +146,7 @@ TEST_F(X11Test, InputReachesTheFrameWithTheToolkitsBitsAndCoordinates)
     EXPECT_EQ(where, CPoint(500, 400));
 }
 
-TEST(X11Input, DoubleClicksNeedTheSameButtonNearbyAndSoon)
-{
+TEST(X11Input, DoubleClicksNeedTheSameButtonNearbyAndSoon) {
     X11::ClickCounter clicks;
     EXPECT_FALSE(clicks.press(1, 1000, 10, 10));
     EXPECT_FALSE(clicks.press(1, 1401, 10, 10));  // too late
@@ -161,9 +154,9 @@ TEST(X11Input, DoubleClicksNeedTheSameButtonNearbyAndSoon)
     EXPECT_FALSE(clicks.press(1, 1850, 14, 6));   // a third press starts over
     EXPECT_FALSE(clicks.press(3, 1900, 14, 6));   // another button
     EXPECT_FALSE(clicks.press(1, 1950, 19, 6));
-    EXPECT_FALSE(clicks.press(1, 2000, 24, 6));   // 5 pixels away
+    EXPECT_FALSE(clicks.press(1, 2000, 24, 6));  // 5 pixels away
     EXPECT_FALSE(clicks.press(1, 0xfffffff0u, 24, 6));
-    EXPECT_TRUE(clicks.press(1, 0x10, 24, 6));    // 32 ms later, across the wrap
+    EXPECT_TRUE(clicks.press(1, 0x10, 24, 6));  // 32 ms later, across the wrap
 }
 
-} // namespace
+}  // namespace

@@ -27,8 +27,7 @@ struct Editor : VSTGUI::VSTGUIEditorInterface {
     bool closeOnNotice = false;
 
     VSTGUI::CFrame* getFrame() const override { return frame; }
-    void onWindowClosed() override
-    {
+    void onWindowClosed() override {
         ++closedNotices;
         if (closeOnNotice && frame) {
             VSTGUI::CFrame* closing = frame;
@@ -42,8 +41,7 @@ struct Editor : VSTGUI::VSTGUIEditorInterface {
 // synthetic input through XTest, and inspection of windows.
 class X11Test : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!XvfbSession::isInstalled())
             GTEST_SKIP() << XvfbSession::kNotInstalled;
         xvfb_ = std::make_unique<XvfbSession>();
@@ -53,8 +51,7 @@ protected:
         ASSERT_NE(user_, nullptr);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         if (editor_.frame)
             editor_.frame->close();
         editor_.frame = nullptr;
@@ -65,11 +62,10 @@ protected:
     }
 
     // Opens a frame on the server: top-level (parent 0) or in parent.
-    VSTGUI::X11::X11PlatformFrame* open(const VSTGUI::CRect& size, Window parent = 0)
-    {
+    VSTGUI::X11::X11PlatformFrame* open(const VSTGUI::CRect& size, Window parent = 0) {
         editor_.frame = new VSTGUI::CFrame(size, &editor_);
         if (!editor_.frame->open(reinterpret_cast<void*>(static_cast<uintptr_t>(parent)),
-                                VSTGUI::PlatformType::kX11Window)) {
+                                 VSTGUI::PlatformType::kX11Window)) {
             editor_.frame->forget();
             editor_.frame = nullptr;
             return nullptr;
@@ -80,8 +76,7 @@ protected:
     // Pumps the run loop until the condition holds; false after 5 s. The
     // frame's requests reach the server before the user's next input (a
     // menu's grab released, say).
-    bool pumpUntil(const std::function<bool()>& condition)
-    {
+    bool pumpUntil(const std::function<bool()>& condition) {
         const time_t deadline = time(nullptr) + 5;
         for (;;) {
             XSync(user_, False);
@@ -100,14 +95,12 @@ protected:
     }
 
     // Pumps until the frame has drawn everything it was asked to.
-    bool pumpUntilDrawn(VSTGUI::X11::X11PlatformFrame* window)
-    {
+    bool pumpUntilDrawn(VSTGUI::X11::X11PlatformFrame* window) {
         return pumpUntil([window] { return !window->isDrawingPending(); });
     }
 
     // Asked on the frame's own connection, whose requests made the window.
-    bool isViewable(VSTGUI::X11::X11PlatformFrame* frame, Window window)
-    {
+    bool isViewable(VSTGUI::X11::X11PlatformFrame* frame, Window window) {
         XWindowAttributes attributes{};
         return window && XGetWindowAttributes(frame->getDisplay(), window, &attributes) &&
                attributes.map_state == IsViewable;
@@ -115,19 +108,15 @@ protected:
 
     void moveTo(int x, int y) { XTestFakeMotionEvent(user_, -1, x, y, CurrentTime); }
     void button(unsigned int number, bool down) { XTestFakeButtonEvent(user_, number, down, CurrentTime); }
-    void click(unsigned int number)
-    {
+    void click(unsigned int number) {
         button(number, true);
         button(number, false);
     }
-    void key(KeySym symbol, bool down)
-    {
-        XTestFakeKeyEvent(user_, XKeysymToKeycode(user_, symbol), down, CurrentTime);
-    }
+    void key(KeySym symbol, bool down) { XTestFakeKeyEvent(user_, XKeysymToKeycode(user_, symbol), down, CurrentTime); }
 
     std::unique_ptr<XvfbSession> xvfb_;
     Display* user_ = nullptr;
     Editor editor_;
 };
 
-} // namespace x11_test
+}  // namespace x11_test

@@ -6,8 +6,8 @@
 #include <new>
 
 namespace {
-std::atomic<bool> counting {false};
-std::atomic<long> allocations {0};
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
 
 // Null when out of memory; the throwing forms of operator new throw instead.
 void* allocate(std::size_t size, std::size_t alignment = 0) noexcept {
@@ -32,28 +32,60 @@ AllocationCounter::AllocationCounter() {
     allocations = 0;
     counting = true;
 }
-AllocationCounter::~AllocationCounter() { counting = false; }
-void AllocationCounter::pause() { counting = false; }
-void AllocationCounter::resume() { counting = true; }
-long AllocationCounter::count() const { return allocations.load(); }
+AllocationCounter::~AllocationCounter() {
+    counting = false;
+}
+void AllocationCounter::pause() {
+    counting = false;
+}
+void AllocationCounter::resume() {
+    counting = true;
+}
+long AllocationCounter::count() const {
+    return allocations.load();
+}
 
 #define EXPORTED __attribute__((visibility("default")))
 
-EXPORTED void* operator new(std::size_t size) { return orThrow(allocate(size)); }
-EXPORTED void* operator new[](std::size_t size) { return orThrow(allocate(size)); }
+EXPORTED void* operator new(std::size_t size) {
+    return orThrow(allocate(size));
+}
+EXPORTED void* operator new[](std::size_t size) {
+    return orThrow(allocate(size));
+}
 EXPORTED void* operator new(std::size_t size, std::align_val_t alignment) {
     return orThrow(allocate(size, static_cast<std::size_t>(alignment)));
 }
 EXPORTED void* operator new[](std::size_t size, std::align_val_t alignment) {
     return orThrow(allocate(size, static_cast<std::size_t>(alignment)));
 }
-EXPORTED void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
-EXPORTED void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
-EXPORTED void operator delete(void* memory) noexcept { std::free(memory); }
-EXPORTED void operator delete[](void* memory) noexcept { std::free(memory); }
-EXPORTED void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-EXPORTED void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
-EXPORTED void operator delete(void* memory, std::align_val_t) noexcept { std::free(memory); }
-EXPORTED void operator delete[](void* memory, std::align_val_t) noexcept { std::free(memory); }
-EXPORTED void operator delete(void* memory, std::size_t, std::align_val_t) noexcept { std::free(memory); }
-EXPORTED void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept { std::free(memory); }
+EXPORTED void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return allocate(size);
+}
+EXPORTED void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return allocate(size);
+}
+EXPORTED void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+EXPORTED void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+EXPORTED void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+EXPORTED void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+EXPORTED void operator delete(void* memory, std::align_val_t) noexcept {
+    std::free(memory);
+}
+EXPORTED void operator delete[](void* memory, std::align_val_t) noexcept {
+    std::free(memory);
+}
+EXPORTED void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
+    std::free(memory);
+}
+EXPORTED void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
+    std::free(memory);
+}

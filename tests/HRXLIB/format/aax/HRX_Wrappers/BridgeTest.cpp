@@ -31,8 +31,8 @@ TEST_F(BridgeTest, FirstBlockGivesRateAndSevenParametersSecondBlockNeither) {
     RenderStateFixture<2> fixture;
     fixture.render();
     EXPECT_EQ(std::vector<double>{48000.0}, fixture.engine.sampleRates);
-    const Calls expected = {{0, 1.0}, {2, 0.5}, {3, 0.5}, {4, 0.5},
-                            {5, 0.5}, {6, static_cast<double>(0.15f)}, {7, 0.5}};
+    const Calls expected = {{0, 1.0}, {2, 0.5}, {3, 0.5}, {4, 0.5}, {5, 0.5}, {6, static_cast<double>(0.15f)},
+                            {7, 0.5}};
     EXPECT_EQ(expected, fixture.engine.parameters);
     EXPECT_EQ(0, fixture.latency);
     EXPECT_EQ(48000.0f, fixture.engineRate);
@@ -146,7 +146,8 @@ TEST_F(BridgeTest, PrivateFieldsAreInitialisedOnlyWithTheirOwnSize) {
     std::memset(engine, 0xAB, sizeof engine);
     EXPECT_EQ(AAX_ERROR_PORT_ID_OUT_OF_RANGE, parameters.ResetFieldData(kField_Engine, engine, 2343));
     EXPECT_EQ(0xAB, engine[0]);
-    EXPECT_EQ(AAX_ERROR_PORT_ID_OUT_OF_RANGE, parameters.ResetFieldData(kField_Engine, nullptr, sizeof(velvaTonEffect)));
+    EXPECT_EQ(AAX_ERROR_PORT_ID_OUT_OF_RANGE,
+              parameters.ResetFieldData(kField_Engine, nullptr, sizeof(velvaTonEffect)));
     EXPECT_EQ(AAX_SUCCESS, parameters.ResetFieldData(kField_Engine, engine, sizeof(velvaTonEffect)));
     auto* built = reinterpret_cast<velvaTonEffect*>(engine);
     double reduction = -1.0;
@@ -189,7 +190,7 @@ TEST_F(BridgeTest, DisplayTextsForTheHost) {
         double value;
         int32_t length;
         const char* text;
-    } cases[] = {{6, 0.15, 3, "4.5"},        {6, 0.15, 32, "4.50"},     {2, 1.0, 32, "10:1"},
+    } cases[] = {{6, 0.15, 3, "4.5"},        {6, 0.15, 32, "4.50"},    {2, 1.0, 32, "10:1"},
                  {13, 0.5, 32, "-6.02 dB "}, {13, 0.0, 32, "-oo dB "}, {0, 0.0, -4, ""}};
     for (const auto& c : cases) {
         const char* id = parameterIdTable[c.slot];

@@ -57,10 +57,12 @@ protected:
     }
 
     void TearDown() override {
-        if (instance_) instance_->destroyEditor();
+        if (instance_)
+            instance_->destroyEditor();
         instance_.reset();
         window_.reset();
-        if (user_) XCloseDisplay(user_);
+        if (user_)
+            XCloseDisplay(user_);
         xvfb_.reset();
     }
 
@@ -71,8 +73,10 @@ protected:
             XSync(user_, False);
             window_->pump();
             instance_->idle();
-            if (condition()) return true;
-            if (time(nullptr) > deadline) return false;
+            if (condition())
+                return true;
+            if (time(nullptr) > deadline)
+                return false;
             const timespec pause{0, 2000000L};
             nanosleep(&pause, nullptr);
         }
@@ -81,7 +85,8 @@ protected:
     // The window's pixel as the screen shows it, 0xRRGGBB.
     uint32_t pixel(int x, int y) {
         cairo_surface_t* shot = VSTGUI::X11::grabWindow(user_, static_cast<unsigned long>(window_->id()));
-        if (!shot) return 0xFFFFFFFFu;
+        if (!shot)
+            return 0xFFFFFFFFu;
         uint32_t value = 0xFFFFFFFFu;
         if (x < cairo_image_surface_get_width(shot) && y < cairo_image_surface_get_height(shot)) {
             const uint8_t* row = cairo_image_surface_get_data(shot) + y * cairo_image_surface_get_stride(shot);
@@ -117,18 +122,21 @@ protected:
     // The preset the instance's state names as its current setup.
     bool stateNames(const char* name) {
         AAXHostChunk chunk;
-        if (instance_->getChunk(AAX_FourCC("All "), &chunk) != AAX_SUCCESS) return false;
+        if (instance_->getChunk(AAX_FourCC("All "), &chunk) != AAX_SUCCESS)
+            return false;
         const std::string bytes(chunk.data.begin(), chunk.data.end());
         return bytes.find(std::string(name) + '\0') != std::string::npos;
     }
     // The name field's text area as the screen shows it, its pixels added up.
     uint64_t nameFieldPixels() {
         cairo_surface_t* shot = VSTGUI::X11::grabWindow(user_, static_cast<unsigned long>(window_->id()));
-        if (!shot) return 0;
+        if (!shot)
+            return 0;
         uint64_t sum = 0;
         for (int y = 5; y < 22; ++y) {
             const uint8_t* row = cairo_image_surface_get_data(shot) + y * cairo_image_surface_get_stride(shot);
-            for (int x = 132; x < 340; ++x) sum += row[4 * x] + row[4 * x + 1] + row[4 * x + 2];
+            for (int x = 132; x < 340; ++x)
+                sum += row[4 * x] + row[4 * x + 1] + row[4 * x + 2];
         }
         cairo_surface_destroy(shot);
         return sum;
@@ -150,7 +158,8 @@ TEST_F(EditorWindowEndToEnd, WindowShowsTheOffscreenDrawing) {
 
     velvaTonEditorPicture picture;
     for (int32_t slot = 0; slot < kPresetValues; ++slot) {
-        if (getParameterFlags(slot) & kFlagHostParameter) picture.values[slot] = hostValue(slot);
+        if (getParameterFlags(slot) & kFlagHostParameter)
+            picture.values[slot] = hostValue(slot);
     }
     const std::string path = ::testing::TempDir() + "velvaton-offscreen-" + std::to_string(getpid()) + ".png";
     std::string error;
@@ -160,13 +169,13 @@ TEST_F(EditorWindowEndToEnd, WindowShowsTheOffscreenDrawing) {
     ASSERT_EQ(CAIRO_STATUS_SUCCESS, cairo_surface_status(drawn));
     // Points off the needle and the text: the strip, the name plate, the
     // switch, the knobs' caps, the screws.
-    const int points[][2] = {{5, 5}, {380, 40}, {200, 60}, {12, 70}, {315, 130}, {85, 252}, {200, 252}, {315, 252},
-                             {85, 137}, {10, 318}};
+    const int points[][2] = {{5, 5},    {380, 40},  {200, 60},  {12, 70},  {315, 130},
+                             {85, 252}, {200, 252}, {315, 252}, {85, 137}, {10, 318}};
     cairo_surface_flush(drawn);
     for (const auto& p : points) {
         uint32_t expected = 0;
-        std::memcpy(&expected, cairo_image_surface_get_data(drawn) + p[1] * cairo_image_surface_get_stride(drawn) +
-                                   4 * p[0], 4);
+        std::memcpy(&expected,
+                    cairo_image_surface_get_data(drawn) + p[1] * cairo_image_surface_get_stride(drawn) + 4 * p[0], 4);
         EXPECT_EQ(expected & 0xFFFFFF, pixel(p[0], p[1])) << p[0] << "," << p[1];
     }
     cairo_surface_destroy(drawn);

@@ -35,8 +35,7 @@ std::vector<float> programme(int32_t frames, uint32_t seed) {
     std::uniform_real_distribution<float> noise(-0.2f, 0.2f);
     for (int32_t i = 0; i < frames; ++i) {
         const float envelope = (i / 4000) % 2 == 0 ? 0.9f : 0.15f;
-        samples[static_cast<size_t>(i)] =
-            envelope * (0.7f * std::sin(0.031f * static_cast<float>(i)) + noise(random));
+        samples[static_cast<size_t>(i)] = envelope * (0.7f * std::sin(0.031f * static_cast<float>(i)) + noise(random));
     }
     return samples;
 }
@@ -155,7 +154,8 @@ TEST_F(EndToEndTest, EditorEditReachesTheEngineByTheHostEcho) {
     // does from its next idle.
     EXPECT_EQ(0.5, probe.value(edited->parameters(), kCompression));
     edited->idle();
-    EXPECT_EQ(static_cast<double>(0.9f), static_cast<double>(static_cast<float>(probe.value(edited->parameters(), kCompression))));
+    EXPECT_EQ(static_cast<double>(0.9f),
+              static_cast<double>(static_cast<float>(probe.value(edited->parameters(), kCompression))));
     double hostValue = 0.0;
     ASSERT_EQ(AAX_SUCCESS, edited->parameterValue(parameterIdTable[kCompression], &hostValue));
     EXPECT_EQ(static_cast<double>(0.9f), hostValue);
@@ -317,7 +317,8 @@ TEST_F(EndToEndTest, RenderCallsAllocateNothing) {
     counting.pause();
     ASSERT_EQ(AAX_SUCCESS, instance->startRenderThread(silence, kBlock));
     counting.resume();
-    while (instance->renderedBlocks() < 8) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (instance->renderedBlocks() < 8)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     counting.pause();
     instance->stopRenderThread();
     EXPECT_EQ(0, counting.count());

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
-inline std::string pluginLibraryPath() { return VELVATON_PLUGIN_PATH; }
+inline std::string pluginLibraryPath() {
+    return VELVATON_PLUGIN_PATH;
+}
 
 inline void loadPlugin(AAXHost& host) {
     std::string error;

@@ -42,10 +42,10 @@ public:
 
     AAXHost host;
     void* handle = nullptr;
-    Set edit = nullptr;          // the editor's output
-    Set set = nullptr;           // the controller's setParameter
-    Get value = nullptr;         // the controller's stored value
-    Count pending = nullptr;     // 1 while the mailbox waits for the timer
+    Set edit = nullptr;       // the editor's output
+    Set set = nullptr;        // the controller's setParameter
+    Get value = nullptr;      // the controller's stored value
+    Count pending = nullptr;  // 1 while the mailbox waits for the timer
     Count historySteps = nullptr;
     Select selectPreset = nullptr;
     Switch selectSetup = nullptr;

@@ -40,7 +40,7 @@ TEST_F(RegistrationTest, EntryPointsAnswerAsTheFormatExpects) {
     EXPECT_EQ(0, entry.registerComponent(nullptr, 0, &component));
     EXPECT_EQ(nullptr, component);
     void* factory = &version;
-    const acfUID none {};
+    const acfUID none{};
     EXPECT_EQ(AAX_ERROR_UNIMPLEMENTED, entry.getClassFactory(nullptr, none, none, &factory));
     EXPECT_EQ(nullptr, factory);
     EXPECT_TRUE(host_.assertions().empty());
@@ -70,8 +70,8 @@ TEST_F(RegistrationTest, VariantsDeclareStemFormatsIdsAndFields) {
         int32_t stem;
         AAX_CTypeID nativeID;
     };
-    for (const Expected& expected : {Expected {AAXHostVariant::Mono, 1, AAX_FourCC("VTNm")},
-                                     Expected {AAXHostVariant::Stereo, 0x10002, AAX_FourCC("VTNs")}}) {
+    for (const Expected& expected : {Expected{AAXHostVariant::Mono, 1, AAX_FourCC("VTNm")},
+                                     Expected{AAXHostVariant::Stereo, 0x10002, AAX_FourCC("VTNs")}}) {
         const AAXHostComponent* component = host_.findComponent(expected.variant);
         ASSERT_NE(nullptr, component);
         EXPECT_EQ(expected.stem, component->inputStemFormat());
@@ -93,8 +93,8 @@ TEST_F(RegistrationTest, VariantsDeclareStemFormatsIdsAndFields) {
         std::vector<AAX_CFieldIndex> order;
         for (const AAXHostField& field : component->fields)
             order.push_back(field.index);
-        const std::vector<AAX_CFieldIndex> expectedOrder = {13, 14, 15, 16, 17, 18, 20, 0, 1, 2, 3, 4, 5,
-                                                            6, 7, 8, 9, 10, 11, 12, 21, 23, 22, 24};
+        const std::vector<AAX_CFieldIndex> expectedOrder = {13, 14, 15, 16, 17, 18, 20, 0,  1,  2,  3,  4,
+                                                            5,  6,  7,  8,  9,  10, 11, 12, 21, 23, 22, 24};
         EXPECT_EQ(expectedOrder, order);
         for (AAX_CFieldIndex port = 0; port <= 12; ++port) {
             EXPECT_EQ(AAXHostFieldKind::DataInPort, component->field(port)->kind);
@@ -105,9 +105,9 @@ TEST_F(RegistrationTest, VariantsDeclareStemFormatsIdsAndFields) {
         EXPECT_EQ(4u, component->field(23)->size);
         EXPECT_EQ(AAXHostFieldKind::PrivateData, component->field(24)->kind);
         EXPECT_EQ("HRX velvaTon", component->field(18)->name);
-        EXPECT_EQ(uint32_t {AAX_eMIDINodeType_LocalInput}, component->field(18)->option);
+        EXPECT_EQ(uint32_t{AAX_eMIDINodeType_LocalInput}, component->field(18)->option);
         EXPECT_EQ("Transport", component->field(20)->name);
-        EXPECT_EQ(uint32_t {AAX_eMIDINodeType_Transport}, component->field(20)->option);
+        EXPECT_EQ(uint32_t{AAX_eMIDINodeType_Transport}, component->field(20)->option);
         EXPECT_EQ(0xFFFFu, component->field(20)->channelMask);
         EXPECT_EQ(67u, component->field(17)->meterIDs.size());
     }
@@ -182,7 +182,8 @@ TEST_F(RegistrationTest, UnloadCountFollowsLiveObjectsAndTheLibraryLoadsAgain) {
 class RecordingServices : public AAX_IHostServices {
 public:
     AAX_Result HandleAssertFailure(const char* file, int32_t line, const char* note, int32_t flags) override {
-        reports.push_back(std::string(file) + ":" + std::to_string(line > 0) + ":" + note + ":" + std::to_string(flags));
+        reports.push_back(std::string(file) + ":" + std::to_string(line > 0) + ":" + note + ":" +
+                          std::to_string(flags));
         return AAX_SUCCESS;
     }
     AAX_Result Trace(int32_t, const char*) override { return AAX_SUCCESS; }

@@ -59,13 +59,22 @@ public:
 
 class FakeTransport : public AAX_ITransport {
 public:
-    AAX_Result GetCurrentTempo(double* bpm) const override { *bpm = tempo; return AAX_SUCCESS; }
-    AAX_Result GetCurrentTickPosition(int64_t* value) const override { *value = ticks; return AAX_SUCCESS; }
+    AAX_Result GetCurrentTempo(double* bpm) const override {
+        *bpm = tempo;
+        return AAX_SUCCESS;
+    }
+    AAX_Result GetCurrentTickPosition(int64_t* value) const override {
+        *value = ticks;
+        return AAX_SUCCESS;
+    }
     AAX_Result GetCurrentNativeSampleLocation(int64_t* value) const override {
         *value = sampleLocation;
         return AAX_SUCCESS;
     }
-    AAX_Result IsTransportPlaying(bool* value) const override { *value = playing; return AAX_SUCCESS; }
+    AAX_Result IsTransportPlaying(bool* value) const override {
+        *value = playing;
+        return AAX_SUCCESS;
+    }
     double tempo = 120.0;
     int64_t ticks = 0;
     int64_t sampleLocation = 0;

@@ -70,7 +70,8 @@ public:
 
 // The main thread waits (never the render thread).
 void waitForBlocks(const AAXHostInstance& instance, int64_t count) {
-    while (instance.renderedBlocks() < count) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (instance.renderedBlocks() < count)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 class ThreadedEndToEnd : public ::testing::Test {
@@ -183,8 +184,10 @@ TEST_F(ThreadedEndToEnd, SessionWorkOnTheMainThreadWhileTheRenderThreadRuns) {
             XSync(user, False);
             window->pump();
             instance->idle();
-            if (condition()) return true;
-            if (time(nullptr) > deadline) return false;
+            if (condition())
+                return true;
+            if (time(nullptr) > deadline)
+                return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
     };
@@ -263,8 +266,8 @@ TEST_F(ThreadedEndToEnd, SessionWorkOnTheMainThreadWhileTheRenderThreadRuns) {
     // host parameter, the value the host holds.
     ASSERT_EQ(AAX_SUCCESS, instance->render(inputs, outputs, kBlockFrames));
     float cache[kParameterSlots] = {};
-    ASSERT_EQ(AAX_SUCCESS, instance->privateData().ReadPortDirect(kField_RenderCache, HRX_AAX_RenderCache::valuesOffset(),
-                                                                 sizeof cache, cache));
+    ASSERT_EQ(AAX_SUCCESS, instance->privateData().ReadPortDirect(
+                               kField_RenderCache, HRX_AAX_RenderCache::valuesOffset(), sizeof cache, cache));
     for (int32_t slot = 0; slot < kPresetValues; ++slot) {
         if (getParameterFlags(slot) & kFlagHostParameter) {
             EXPECT_EQ(static_cast<float>(hostValue(slot)), cache[slot]) << slot;
