@@ -7,6 +7,13 @@ cd "$(dirname "$0")/.."
 
 sources=$(git ls-files 'HRXLIB/*.cpp' 'velvaTon/*.cpp' 'platform/*.cpp' 'tools/velvaton/*.cpp')
 
+# Every C++ file of the tree, tests included, keeps the layout.
+# shellcheck disable=SC2046
+clang-format --dry-run --Werror $(git ls-files '*.cpp' '*.h') || {
+  echo "lint: run clang-format -i on the files above" >&2
+  exit 1
+}
+
 cmake -S . -B build/lint -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DVELVATON_TESTS=OFF -DVELVATON_BENCH=OFF >/dev/null
 # shellcheck disable=SC2086

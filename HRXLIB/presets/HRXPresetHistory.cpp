@@ -8,6 +8,11 @@
 
 namespace {
 
+// Records compare as the bytes they are stored and saved as.
+bool sameValues(const HRXPresetRecord& a, const HRXPresetRecord& b) {
+    return std::memcmp(a.values, b.values, sizeof a.values) == 0;  // NOLINT(bugprone-suspicious-memory-comparison)
+}
+
 int32_t ringStep(int32_t position, int32_t delta) {
     const int32_t steps = HRXPresetManager::kUndoSteps;
     return ((position + delta) % steps + steps) % steps;
@@ -57,9 +62,7 @@ void HRXPresetManager::onParameterEdited(int32_t index, double value) {
         return;
     activeCurrent_->values[index] = newValue;
     if (newValue == activeReference_->values[index])
-        // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): records compare as stored bytes
-        *activeModified_ =
-            std::memcmp(activeCurrent_->values, activeReference_->values, sizeof activeCurrent_->values) != 0;
+        *activeModified_ = !sameValues(*activeCurrent_, *activeReference_);
     else
         *activeModified_ = 1;
 }
@@ -147,8 +150,7 @@ void HRXPresetManager::setGroup(int32_t newGroup) {
 void HRXPresetManager::applyHistoryRecord(const HRXPresetRecord& record) {
     applySetup(&record);
     *activeCurrent_ = record;
-    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): records compare as stored bytes
-    if (std::memcmp(activeCurrent_->values, activeReference_->values, sizeof activeCurrent_->values) != 0)
+    if (!sameValues(*activeCurrent_, *activeReference_))
         *activeModified_ = 1;
 }
 
