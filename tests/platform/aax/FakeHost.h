@@ -99,7 +99,10 @@ public:
     int latencyChanges = 0;
 };
 
-class FakeHost : public IACFUnknown {
+// An instance's host interface with a recording controller and the given
+// automation delegate.
+template <class Automation>
+class BasicFakeHost : public IACFUnknown {
 public:
     AAX_IHostServices* GetHostServices() override { return nullptr; }
     AAX_ICollection* GetCollection() override { return nullptr; }
@@ -109,6 +112,8 @@ public:
     AAX_IEffectParameters* GetEffectParameters() override { return parameters; }
 
     FakeController controller;
-    FakeAutomation automation;
+    Automation automation;
     AAX_IEffectParameters* parameters = nullptr;
 };
+
+using FakeHost = BasicFakeHost<FakeAutomation>;

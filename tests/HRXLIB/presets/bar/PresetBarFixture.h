@@ -72,19 +72,7 @@ private:
     std::map<std::string, int> touches_;
 };
 
-class BarTestHost : public IACFUnknown {
-public:
-    AAX_IHostServices* GetHostServices() override { return nullptr; }
-    AAX_ICollection* GetCollection() override { return nullptr; }
-    AAX_IController* GetController() override { return &controller; }
-    AAX_IAutomationDelegate* GetAutomationDelegate() override { return &automation; }
-    AAX_ITransport* GetTransport() override { return nullptr; }
-    AAX_IEffectParameters* GetEffectParameters() override { return parameters; }
-
-    FakeController controller;
-    AnsweringAutomation automation;
-    AAX_IEffectParameters* parameters = nullptr;
-};
+using BarTestHost = BasicFakeHost<AnsweringAutomation>;
 
 class OffscreenViewContainer : public AAX_IViewContainer {
 public:
